@@ -1,0 +1,33 @@
+# The two set-up commands of the README: `make run` and `make test`.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: run test build deps bench sanitize clean install
+
+run: build
+	cd $(BUILD)/bin && ./quillo $(ARGS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+deps:
+	@scripts/deps.sh
+
+bench: build
+	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
+
+# The unit and tool tests under AddressSanitizer and UndefinedBehaviorSanitizer (CI runs this).
+sanitize: deps
+	cmake -S . -B $(BUILD)-san -DCMAKE_BUILD_TYPE=Debug -DQUILLO_SANITIZE=ON -DQUILLO_WITH_QT=OFF -DQUILLO_BENCH=OFF
+	cmake --build $(BUILD)-san -j $(JOBS)
+	cd $(BUILD)-san && ctest --output-on-failure
+
+install: build
+	cmake --install $(BUILD) --prefix $(or $(PREFIX),/usr/local)
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-san

@@ -1,0 +1,79 @@
+// The command table: which member does the work of each menu command, accelerator and hint button.
+#include "app/app.h"
+#include "display/quillowindow.h"
+#include "resources/commands.h"
+
+const std::map<int, App::Handler>& App::CommandTable() {
+  static const std::map<int, Handler> table = {
+      // Game
+      {kCmdNewGame, [](App& app) { app.NewGameCommand(); }},
+      {kCmdRestartPuzzle, [](App& app) { app.StartGame(); }},
+      {kCmdPauseGame, [](App& app) { app.PauseGame(); }},
+      {kCmdOpenPuzzleFile, [](App& app) { app.OpenPuzzleFile(true); }},
+      {kCmdPrintColor, [](App& app) { app.ToggleSetting("PrintColor", 0, kCmdPrintColor); }},
+      {kCmdPrintBig, [](App& app) { app.ToggleSetting("PrintBig", 0, kCmdPrintBig); }},
+      {kCmdExit, [](App& app) { app.Exit(); }},
+      // Hint
+      {kCmdConfirm, [](App& app) { app.HintCommand(&Game::Confirm); }},
+      {kCmdUndoError, [](App& app) { app.HintCommand(&Game::UndoError); }},
+      {kCmdLittleHint, [](App& app) { app.HintCommand(&Game::LittleHint); }},
+      {kCmdBigHint, [](App& app) { app.HintCommand(&Game::BigHint); }},
+      {kCmdSolvePuzzle, [](App& app) { app.HintCommand(&Game::SolvePuzzle); }},
+      // Options
+      {kCmdShowFrequencies, [](App& app) { app.ToggleShown("ShowLetterFrequencies"); }},
+      {kCmdShowTimeAndScores, [](App& app) { app.ToggleShown("ShowTimeAndScores"); }},
+      {kCmdShowHintButtons, [](App& app) { app.ToggleHintButtons(); }},
+      {kCmdCaseUpper, [](App& app) { app.ChooseLetters(kCaseUpper); }},
+      {kCmdCaseLower, [](App& app) { app.ChooseLetters(kCaseLower); }},
+      {kCmdCaseMixed, [](App& app) { app.ChooseLetters(kCaseDefault); }},
+      {kCmdCaseMilitary, [](App& app) { app.ChooseLetters(kCaseMilitary); }},
+      {kCmdExplainErrors, [](App& app) { app.ToggleSetting("ExplainErrors", 1, kCmdExplainErrors); }},
+      {kCmdQuoteLeft, [](App& app) { app.PlaceQuoteWindow(false); }},
+      {kCmdQuoteRight, [](App& app) { app.PlaceQuoteWindow(true); }},
+      {kCmdHighlightSolution, [](App& app) { app.ToggleHighlight(); }},
+      {kCmdHintsTop, [](App& app) { app.PlaceHintButtons(kHintsTop); }},
+      {kCmdHintsBottom, [](App& app) { app.PlaceHintButtons(kHintsBottom); }},
+      {kCmdHintsLeft, [](App& app) { app.PlaceHintButtons(kHintsLeft); }},
+      {kCmdHintsRight, [](App& app) { app.PlaceHintButtons(kHintsRight); }},
+      {kCmdFrequencyByCount, [](App& app) { app.ChooseFrequencyOrder(true); }},
+      {kCmdFrequencyAlphabetical, [](App& app) { app.ChooseFrequencyOrder(false); }},
+      {kCmdWordsAlphabetical, [](App& app) { app.ChooseWordListOrder(true); }},
+      {kCmdWordsByFrequency, [](App& app) { app.ChooseWordListOrder(false); }},
+      {kCmdChangeColors, [](App& app) { app.Client().ChangeColors(); }},
+      {kCmdChangeFont, [](App& app) { app.Client().ChangeFont(); }},
+      {kCmdChangeTimes, [](App& app) { app.ChangeTimes(); }},
+  };
+  return table;
+}
+
+const std::vector<int>& CommandsAwaitingWork() {
+  static const std::vector<int> commands = {
+      kCmdGoToPuzzle,      kCmdSaveFavorite,   kCmdEnterEncrypted,  kCmdEnterPlaintext,
+      kCmdCorrectPuzzle,   kCmdOpenFavorites,  kCmdPuzzleSource,    kCmdPrintPuzzle,
+      kCmdPrintMargin,     kCmdPrinterSetup,   kCmdCompressFile,    kCmdCopyPuzzle,
+      kCmdCopyPlaintext,   kCmdPasteEncrypted, kCmdPastePlaintext,  kCmdChangeSounds,
+      kCmdHelp,            kCmdAbout,          kCmdTutorial,        kCmdCheckForUpdates,
+      kCmdDecryptUpdate,   kCmdWebSite,
+  };
+  return commands;
+}
+
+bool App::HandlesCommand(int id) { return CommandTable().count(id) != 0; }
+
+void App::Command(int id) {
+  if (commandFilter_ && commandFilter_(id)) return;
+  const auto& table = CommandTable();
+  const auto found = table.find(id);
+  if (found != table.end()) found->second(*this);
+}
+
+void App::NewGameCommand() {
+  if (ConfirmNewGame()) NewGame(kQuotePuzzle, -1, false);
+}
+
+// While hints are disallowed the Hint menu is greyed and the bar hidden; a greyed command does
+// not run, whichever way its key arrives.
+void App::HintCommand(void (Game::*help)()) {
+  if (state.hintsDisallowed) return;
+  (this->*help)();
+}

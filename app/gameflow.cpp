@@ -1,0 +1,103 @@
+// The game's course: new games, the questions before a game is dropped, hints allowed, the end.
+#include <cstdio>
+
+#include "app/app.h"
+#include "app/mainframe.h"
+#include "app/programpath.h"
+#include "classlib/inifile.h"
+#include "framework/platform.h"
+#include "resources/commands.h"
+
+namespace {
+constexpr const char* kQuoteFileFilter =
+    "Quote Files (*.cqt)|*.cqt|Uncompressed Quote Files (*.qot)|*.qot|All Files (*.*)|*.*|";
+constexpr int kHintMenuIndex = 2;  // Game, Edit, Hint, ...
+}  // namespace
+
+void App::NewGame(int kind, int puzzleNumber, bool textReady) {
+  const unsigned serial = ++newGameSerial_;
+  state.puzzleKind = kind;
+  if (kind == kCipherEntered || kind == kPlainEntered) {
+    if (textReady || EnterPuzzleText(kind == kPlainEntered)) {
+      AllowHints(kind != kCipherEntered);
+      StartGame();
+      return;
+    }
+    state.puzzleKind = kQuotePuzzle;
+  }
+  AllowHints(true);
+  loader_.LoadPuzzle(puzzleNumber);
+  // A failed load ends in Open Puzzle File, whose chosen file has started its own game by now.
+  if (serial != newGameSerial_) return;
+  StartGame();
+}
+
+bool App::ConfirmNewGame() {
+  if (state.modified == 0) return true;
+  if (state.puzzleKind == kCipherEntered) {
+    if (AllLettersGuessed()) return true;
+  } else if (state.gameOver == 1) {
+    return true;
+  }
+  return Platform().MessageBox(frame_.get(),
+                               "Do you really want to start a new game\nand lose this one?",
+                               "Confirm New Game", MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void App::AllowHints(bool allow) {
+  if (allow == (state.hintsDisallowed == 0)) return;
+  if (!allow) {
+    state.hintBarWasVisible = hintBar_.IsVisible() ? 1 : 0;
+    if (hintBar_.IsVisible()) ToggleHintButtons();
+    state.hintsDisallowed = 1;
+  } else {
+    state.hintsDisallowed = 0;
+    if (state.hintBarWasVisible) ToggleHintButtons();
+  }
+  if (!frame_->HasPeer() || !frame_->Peer().HasMenu()) {
+    if (!allow) Platform().MessageBox(frame_.get(), "Cannot disallow hints - no menu!", "Error", MB_OK);
+    return;
+  }
+  frame_->Peer().EnableTopMenu(kHintMenuIndex, allow);
+}
+
+int App::AskSaveGame() {
+  if (state.modified != 1 || state.gameOver != 0) return IDNO;
+  const int answer = Platform().MessageBox(frame_.get(), "Would you like to save this game?",
+                                           "Quillo!", MB_YESNOCANCEL | MB_ICONQUESTION);
+  if (answer == IDYES) SaveGame();
+  return answer;
+}
+
+void App::Exit() {
+  if (AskSaveGame() != IDCANCEL) Shutdown();
+}
+
+void App::Shutdown() {
+  RestoreWorkingFolder();
+  Settings().WriteInt("quillo", "HintButtons", HintButtonsSetting());
+  shutdownRequested_ = true;
+  Platform().Quit();
+}
+
+void App::OpenPuzzleFile(bool confirm) {
+  if (confirm && !ConfirmNewGame()) return;
+  ClearSelection();
+  TOpenFileRequest request;
+  request.title = "Quote File";
+  request.filter = kQuoteFileFilter;
+  request.defaultExtension = "cqt";
+  request.initialFolder = ProgramFolder();
+  request.initialName = state.quoteFileName;
+  const TOpenFileResult result = Platform().OpenFile(frame_.get(), request);
+  if (result.ok) {
+    loader_.SetQuoteFile(result.path.c_str());
+    state.currentPuzzle = -1;
+    NewGame(kQuotePuzzle, -1, false);
+  } else if (result.errorCode != 0) {
+    char message[80];
+    std::snprintf(message, sizeof message, "Open puzzle file dialog error code #%ld", result.errorCode);
+    Platform().MessageBox(frame_.get(), message, "Error", MB_OK);
+    Shutdown();
+  }
+}

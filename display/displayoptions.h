@@ -1,0 +1,15 @@
+// The display options read once at start-up and kept in memory: highlight solution, frequency order.
+#pragma once
+
+// Reads QuoteWindowHighlightSolution (default 0) and FrequencyOrder (default 1) from the settings.
+void LoadDisplayOptions();
+
+// The guess rows are drawn on a highlight band. The menu command writes the setting itself and
+// sets the flag here; the client window must then be repainted.
+bool HighlightSolution();
+void SetHighlightSolution(bool on);
+
+// The frequency table is ordered by falling count (true) or by ciphertext letter (false). The
+// menu command writes the setting itself and sets the flag here; the panel must then be repainted.
+bool FrequencyOrder();
+void SetFrequencyOrder(bool byFrequency);

@@ -1,0 +1,171 @@
+// Letter entry: selecting, assigning and erasing letters by keyboard and mouse, and the refusals.
+#include <stdexcept>
+
+#include "classlib/inifile.h"
+#include "dialogs/hintdialog.h"
+#include "dialogs/sounds.h"
+#include "engine/game.h"
+#include "framework/platform.h"
+
+namespace {
+std::string WithLetter(const char* before, char letter, const char* after) {
+  return std::string(before) + letter + after;
+}
+}  // namespace
+
+void Game::ShowHint(const char* caption, const std::string& message, const char* section) {
+  try {
+    MyHintDialog(hooks_.MainWindow(), caption, message, hooks_.DialogFontHeight(), Settings(),
+                 section)
+        .Execute();
+  } catch (const std::exception& e) {
+    ShowMessage(e.what(), "ERROR", MB_OK | MB_ICONSTOP);
+  }
+}
+
+int Game::ShowMessage(const std::string& message, const char* caption, unsigned flags) {
+  return Platform().MessageBox(hooks_.MainWindow(), message, caption, flags);
+}
+
+void Game::Refuse(const std::string& message, const char* section) {
+  if (ExplainError()) ShowHint("Error", message, section);
+}
+
+bool Game::CheckIndex(int i, int n) {
+  if (i >= 0 && i < n) return true;
+  ShowMessage("Subscript error, please contact Brindlewood", "Error", MB_OK | MB_ICONSTOP);
+  hooks_.Shutdown();
+  return false;
+}
+
+void Game::ReportGameOver() {
+  PlayEventSound(kSoundError);
+  ShowHint("Wake Up!", "The game is over!", "GameOver");
+}
+
+bool Game::ExplainError() {
+  PlayEventSound(kSoundError);
+  return Settings().ReadInt("quillo", "ExplainErrors", 1) != 0;
+}
+
+bool Game::SelectLetter(int index, int which) {
+  if (!CheckIndex(index, kLetterCount)) return false;
+  if (IsGameOver()) {
+    ReportGameOver();
+    return false;
+  }
+  const std::int32_t slot = which == kSelectPlain ? state.selectedPlain : state.selectedCipher;
+  if (slot != -1) {
+    Refuse(state.selectedPlain == -1 ? "Select a plaintext character now"
+                                     : "Select a ciphertext character now");
+    return false;
+  }
+  if (which == kSelectPlain && IsLetterUsed(index)) {
+    Refuse(WithLetter("The plaintext character ", static_cast<char>('A' + index),
+                      " is already taken."));
+    return false;
+  }
+  if (which == kSelectCipher && state.guess[index] != ' ') {
+    Refuse(WithLetter("You've already guessed ", state.guess[index], " for that character."));
+    return false;
+  }
+  if (!CheckIndex(which, 2)) return false;
+  (which == kSelectPlain ? state.selectedPlain : state.selectedCipher) = index;
+  if (state.selectedPlain == -1 || state.selectedCipher == -1) return true;
+  AssignLetter(state.selectedCipher, state.selectedPlain, false);
+  state.selectedPlain = -1;
+  state.selectedCipher = -1;
+  return true;
+}
+
+bool Game::ClearSelection() {
+  if (state.selectedPlain == -1 && state.selectedCipher == -1) return false;
+  state.selectedPlain = -1;
+  state.selectedCipher = -1;
+  hooks_.Redraw();
+  return true;
+}
+
+void Game::AssignLetter(int c, int p, bool byHint) {
+  if (!CheckIndex(c, kLetterCount) || !CheckIndex(p, kLetterCount)) return;
+  const char letter = static_cast<char>('A' + p);
+  if (IsLetterUsed(p)) {
+    for (int c2 = 0; c2 < kLetterCount; ++c2) {
+      if (state.guess[c2] == letter) {
+        ClearGuess(c2);
+        break;
+      }
+    }
+  }
+  // A hint may land on a letter that carries a wrong guess; the letter that guess named is
+  // free again, or the unused-letters table would lose it for the rest of the game.
+  const char replaced = state.guess[c];
+  if (replaced != ' ' && replaced != letter) MarkLetterUnused(LetterIndex(replaced));
+  MarkLetterUsed(p);
+  state.guess[c] = letter;
+  if (byHint) state.locked[c] = 1;
+  state.modified = 1;
+}
+
+bool Game::ClearGuess(int c) {
+  if (IsGameOver()) {
+    ReportGameOver();
+    return false;
+  }
+  if (!CheckIndex(c, kLetterCount)) return false;
+  const char letter = static_cast<char>('A' + c);
+  if (state.guess[c] == ' ') {
+    Refuse(WithLetter("There is no plaintext character for ", letter, "."));
+    return false;
+  }
+  if (state.locked[c] == 1) {
+    ShowMessage(WithLetter("The answer for ciphertext ", letter,
+                           " was given to you as a hint\nor you have already confirmed it to be "
+                           "correct."),
+                "Error", MB_OK | MB_ICONEXCLAMATION);
+    return false;
+  }
+  MarkLetterUnused(LetterIndex(state.guess[c]));
+  state.guess[c] = ' ';
+  return true;
+}
+
+void Game::KeyTyped(int ch) {
+  if (ch == 8 || ch == 27) {
+    ClearSelection();
+  } else if (ch >= 'A' && ch <= 'Z') {
+    if (ClearGuess(ch - 'A')) {
+      ++panel.erasedCount;
+      if (!ClearSelection()) hooks_.Redraw();
+    }
+  } else if (ch >= 'a' && ch <= 'z') {
+    const int which = state.selectedCipher != -1 ? kSelectPlain : kSelectCipher;
+    if (SelectLetter(ch - 'a', which)) hooks_.Redraw();
+  } else {
+    Refuse("Enter either a letter or a backspace.", "ErrorMsg");
+  }
+}
+
+void Game::LeftClick(const LetterHit& hit, unsigned modifiers) {
+  // Ctrl serves as well as Alt: many desktops keep Alt+click for moving windows.
+  if (modifiers & (kModAlt | kModControl)) {
+    if (hit.textPos >= 0) {
+      RequestWordList(hit.textPos);
+    } else {
+      ShowMessage("Must point to a word to get a word list.", "Error", MB_OK);
+    }
+    return;
+  }
+  if (hit.letter < 0) return;
+  const int which = hit.letterKind == LetterHit::kPlainLetter ? kSelectPlain : kSelectCipher;
+  if (SelectLetter(hit.letter, which)) hooks_.Redraw();
+}
+
+void Game::RightClick(const LetterHit& hit) {
+  if (ClearSelection()) return;
+  if (hit.letter < 0 || hit.letterKind != LetterHit::kCipherLetter) return;
+  if (ClearGuess(hit.letter)) {
+    ++panel.erasedCount;
+    hooks_.Redraw();
+  }
+}

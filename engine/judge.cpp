@@ -1,0 +1,64 @@
+// Judging the puzzle after every paint, and announcing the win once.
+#include "engine/game.h"
+
+void Game::SetGameOver(bool flag) {
+  if (flag) {
+    state.gameOver = state.puzzleKind == kCipherEntered ? 0 : 1;
+  } else {
+    state.gameOver = 0;
+    state.winAnnounced = 0;
+  }
+}
+
+bool Game::TakeWinAnnouncement() {
+  if (state.gameOver != 1 || state.winAnnounced != 0) return false;
+  state.winAnnounced = 1;
+  return true;
+}
+
+void Game::JudgePuzzle() {
+  const char* puzzle = text.puzzleText;
+  char* plain = text.plainText;
+  SetGameOver(true);
+  int i = 0;
+  for (; i < kQuoteBufferSize - 1 && puzzle[i] != '\0'; ++i) {
+    const char c = puzzle[i];
+    char g = GuessFor(c);
+    if (g == ' ') {
+      if (c != ' ') SetGameOver(false);
+    } else {
+      if (c >= 'a' && c <= 'z' && g >= 'A' && g <= 'Z') g = static_cast<char>(g - 'A' + 'a');
+      // Non-letters give themselves both ways, so punctuation never spoils the result.
+      if (g != Decipher(c)) SetGameOver(false);
+    }
+    plain[i] = g;
+  }
+  plain[i] = '\0';
+}
+
+void Game::CheckForWin() {
+  if (state.puzzleKind == kCipherEntered) {
+    if (AllLettersGuessed()) {
+      StopClock();
+      cipherClockStopped_ = true;
+    } else if (cipherClockStopped_) {
+      ResumeClock();
+      cipherClockStopped_ = false;
+    }
+    return;
+  }
+  if (!TakeWinAnnouncement()) return;
+  const int kind = state.puzzleKind;
+  StopClock();
+  hooks_.MarkPuzzleSolved();
+  switch (hooks_.ShowYouWonDialog()) {
+    case kYouWonYes:
+      hooks_.NewGame(kind == kTutorialPuzzle ? kQuotePuzzle : kind, -1, false);
+      break;
+    case kYouWonExit:
+      hooks_.Shutdown();
+      break;
+    default:
+      break;
+  }
+}

@@ -1,0 +1,190 @@
+// QtDC: fonts from logical-font records, opaque text, lines, fills, mapping and clipping on Qt.
+#include "qt/qtdc.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPrinter>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "qt/qtconvert.h"
+
+namespace {
+constexpr int kDefaultPixelSize = 15;
+
+bool WantsFixedPitch(const TLogFont& font) {
+  return (font.pitchAndFamily & 3) == kFixedPitch || (font.pitchAndFamily & 0xF0) == kFamilyModern;
+}
+
+// The system's fixed font when it really is fixed pitch, else the first fixed-pitch family
+// installed (some systems name a face as their fixed font that the font database calls
+// proportional).
+QString FixedFamily() {
+  static const QString family = [] {
+    const QFontInfo system(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    if (system.fixedPitch()) return system.family();
+    for (const QString& name : QFontDatabase::families()) {
+      if (QFontDatabase::isFixedPitch(name) && !QFontDatabase::isPrivateFamily(name)) return name;
+    }
+    return system.family();
+  }();
+  return family;
+}
+
+QFont SystemFixedFont(int pixelSize) {
+  if (pixelSize <= 0) pixelSize = std::max(QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).pixelSize(), 1);
+  QFont font(FixedFamily());
+  font.setPixelSize(pixelSize);
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  return font;
+}
+
+void CopyStyle(const QFont& from, QFont& to) {
+  to.setWeight(from.weight());
+  to.setItalic(from.italic());
+  to.setUnderline(from.underline());
+  to.setStrikeOut(from.strikeOut());
+}
+}  // namespace
+
+QFont MakeFont(const TLogFont* record) {
+  if (!record) return SystemFixedFont(0);
+  const int pixelSize = record->height != 0 ? std::min(std::abs(record->height), 2000) : kDefaultPixelSize;
+  // faceName is a fixed buffer that a hostile record might not terminate.
+  const char* face = record->faceName;
+  QFont font(ToQt(std::string_view(face, strnlen(face, sizeof record->faceName))));
+  font.setPixelSize(pixelSize);
+  font.setWeight(static_cast<QFont::Weight>(record->weight > 0 ? std::clamp(record->weight, 1, 1000) : 400));
+  font.setItalic(record->italic != 0);
+  font.setUnderline(record->underline != 0);
+  font.setStrikeOut(record->strikeOut != 0);
+  if (WantsFixedPitch(*record)) {
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    if (!QFontInfo(font).fixedPitch()) {
+      QFont fixed = SystemFixedFont(pixelSize);
+      CopyStyle(font, fixed);
+      font = fixed;
+    }
+  }
+  return font;
+}
+
+QtDC::QtDC(QPaintDevice* device, QPainter* painter)
+    : device_(device), painter_(painter), font_(MakeFont(nullptr)) {
+  if (painter_) {
+    base_ = painter_->worldTransform();
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+    painter_->setFont(font_);
+  }
+}
+
+QFontMetrics QtDC::Metrics() const { return device_ ? QFontMetrics(font_, device_) : QFontMetrics(font_); }
+
+void QtDC::SelectFont(const TLogFont* font) {
+  font_ = MakeFont(font);
+  if (painter_) painter_->setFont(font_);
+}
+
+TTextMetrics QtDC::GetTextMetrics() {
+  QFontMetrics metrics = Metrics();
+  return {metrics.height(), metrics.averageCharWidth()};
+}
+
+TSize QtDC::GetTextExtent(std::string_view text) {
+  QFontMetrics metrics = Metrics();
+  return {metrics.horizontalAdvance(ToQt(text)), metrics.height()};
+}
+
+void QtDC::TextOut(int x, int y, std::string_view text) {
+  if (!painter_ || text.empty()) return;
+  const QString qtext = ToQt(text);
+  QFontMetrics metrics = Metrics();
+  painter_->fillRect(QRect(x, y, metrics.horizontalAdvance(qtext), metrics.height()), ToQColor(bkColor_));
+  painter_->setPen(ToQColor(textColor_));
+  painter_->drawText(x, y + metrics.ascent(), qtext);
+}
+
+void QtDC::FillRect(const TRect& rect, TColor color) {
+  if (painter_) painter_->fillRect(ToQRect(rect), ToQColor(color));
+}
+
+void QtDC::LineTo(int x, int y) {
+  if (painter_) {
+    QPen pen(Qt::black);
+    pen.setCosmetic(true);
+    pen.setWidth(1);
+    painter_->setPen(pen);
+    painter_->drawLine(position_.x, position_.y, x, y);
+  }
+  position_ = {x, y};
+}
+
+void QtDC::SetWindowOrg(TPoint origin) {
+  origin_ = origin;
+  ApplyTransform();
+}
+
+void QtDC::SetIsotropic(TSize windowExt, TSize viewportExt) {
+  if (windowExt.cx == 0 || windowExt.cy == 0) return;
+  const double sx = std::abs(static_cast<double>(viewportExt.cx) / windowExt.cx);
+  const double sy = std::abs(static_cast<double>(viewportExt.cy) / windowExt.cy);
+  const double scale = std::min(sx, sy);
+  if (scale > 0) scale_ = scale;
+  ApplyTransform();
+}
+
+void QtDC::ApplyTransform() {
+  if (!painter_) return;
+  QTransform own(scale_, 0, 0, scale_, -origin_.x * scale_, -origin_.y * scale_);
+  painter_->setWorldTransform(own * base_);
+}
+
+void QtDC::SetClipRect(const TRect& rect) {
+  QTransform own(scale_, 0, 0, scale_, -origin_.x * scale_, -origin_.y * scale_);
+  clip_ = own.mapRect(QRectF(ToQRect(rect)));
+  ApplyClip();
+}
+
+void QtDC::OffsetClip(int dx, int dy) {
+  if (!clip_) return;
+  clip_->translate(dx * scale_, dy * scale_);
+  ApplyClip();
+}
+
+void QtDC::ApplyClip() {
+  if (!painter_ || !clip_) return;
+  const QTransform current = painter_->worldTransform();
+  painter_->setWorldTransform(base_);
+  painter_->setClipRect(*clip_, Qt::ReplaceClip);
+  painter_->setWorldTransform(current);
+}
+
+int QtDC::GetDeviceCaps(TDeviceCap cap) {
+  if (!device_) return 0;
+  QRect page(0, 0, device_->width(), device_->height());
+  QRect paper = page;
+  if (auto* printer = dynamic_cast<QPrinter*>(device_)) {
+    paper = printer->paperRect(QPrinter::DevicePixel).toRect();
+    page = printer->pageRect(QPrinter::DevicePixel).toRect();
+  } else if (auto* widget = dynamic_cast<QWidget*>(device_); widget && widget->screen()) {
+    page = paper = QRect(QPoint(0, 0), widget->screen()->geometry().size());
+  }
+  switch (cap) {
+    case TDeviceCap::LogPixelsX: return device_->logicalDpiX();
+    case TDeviceCap::LogPixelsY: return device_->logicalDpiY();
+    case TDeviceCap::HorzRes: return page.width();
+    case TDeviceCap::VertRes: return page.height();
+    case TDeviceCap::PhysicalWidth: return paper.width();
+    case TDeviceCap::PhysicalHeight: return paper.height();
+    case TDeviceCap::PhysicalOffsetX: return page.left() - paper.left();
+    case TDeviceCap::PhysicalOffsetY: return page.top() - paper.top();
+  }
+  return 0;
+}

@@ -1,0 +1,65 @@
+// QtDC: the framework's device context over a QPainter, for widgets, printer pages and images.
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QRectF>
+#include <QTransform>
+
+#include <optional>
+
+#include "framework/dc.h"
+
+// The font a logical-font record asks for. The pixel size is |height| (0 gives 15). A record
+// asking for fixed pitch (pitch bits 1) or the modern family always gets a fixed-pitch face,
+// the system's fixed font when the named face is missing or proportional. Null gives the
+// system's fixed-width font, sized in pixels so that it scales like the others.
+QFont MakeFont(const TLogFont* font);
+
+// Draws through painter on device; the painter must stay active while the context lives. A null
+// painter gives a measuring context: fonts, metrics, extents and device capabilities work and
+// drawing calls do nothing. Text and fills are drawn without antialiasing of edges; text is
+// opaque (its cell filled with the background colour first). Defaults: black text on white,
+// the system fixed font, a black one-pixel pen.
+class QtDC : public TDC {
+ public:
+  QtDC(QPaintDevice* device, QPainter* painter);
+
+  void SelectFont(const TLogFont* font) override;
+  TTextMetrics GetTextMetrics() override;
+  TSize GetTextExtent(std::string_view text) override;
+
+  void SetTextColor(TColor color) override { textColor_ = color; }
+  TColor GetTextColor() const override { return textColor_; }
+  void SetBkColor(TColor color) override { bkColor_ = color; }
+  TColor GetBkColor() const override { return bkColor_; }
+
+  void TextOut(int x, int y, std::string_view text) override;
+  void FillRect(const TRect& rect, TColor color) override;
+  void MoveTo(int x, int y) override { position_ = {x, y}; }
+  void LineTo(int x, int y) override;
+
+  void SetWindowOrg(TPoint origin) override;
+  TPoint GetWindowOrg() const override { return origin_; }
+  void SetIsotropic(TSize windowExt, TSize viewportExt) override;
+  void SetClipRect(const TRect& rect) override;
+  void OffsetClip(int dx, int dy) override;
+
+  int GetDeviceCaps(TDeviceCap cap) override;
+
+ private:
+  QFontMetrics Metrics() const;
+  void ApplyTransform();
+  void ApplyClip();
+
+  QPaintDevice* device_;
+  QPainter* painter_;
+  QTransform base_;  // the painter's own transform when the context was made
+  QFont font_;
+  TColor textColor_ = MakeColor(0, 0, 0);
+  TColor bkColor_ = MakeColor(255, 255, 255);
+  TPoint position_;
+  TPoint origin_;
+  double scale_ = 1.0;
+  std::optional<QRectF> clip_;  // in the base coordinates (device pixels for the game)
+};

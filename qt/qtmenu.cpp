@@ -1,0 +1,168 @@
+// Menu bar and accelerator table of the frame window.
+#include "qt/qtmenu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QWindow>
+
+#include "qt/qtconvert.h"
+
+QKeyCombination ParseAccelerator(const std::string& name) {
+  if (name.empty()) return QKeyCombination();
+  QKeySequence sequence = QKeySequence::fromString(ToQt(name), QKeySequence::PortableText);
+  if (sequence.isEmpty()) return QKeyCombination();
+  return sequence[0];
+}
+
+namespace {
+constexpr Qt::KeyboardModifiers kAcceleratorModifiers =
+    Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+}
+
+QtMenuBar::QtMenuBar(QMainWindow& frame, std::function<void(int)> command)
+    : frame_(frame), command_(std::move(command)) {
+  frame_.menuBar()->setNativeMenuBar(false);
+  qApp->installEventFilter(this);
+}
+
+QtMenuBar::~QtMenuBar() {
+  if (qApp) qApp->removeEventFilter(this);
+}
+
+void QtMenuBar::Clear() {
+  frame_.menuBar()->clear();
+  if (cornerBar_) {
+    frame_.menuBar()->setCornerWidget(nullptr, Qt::TopRightCorner);
+    delete cornerBar_;
+    cornerBar_ = nullptr;
+  }
+  for (QMenu* menu : topMenus_) menu->deleteLater();
+  topMenus_.clear();
+  actions_.clear();
+  checked_.clear();
+  accelerators_.clear();
+}
+
+void QtMenuBar::Build(const std::vector<TMenuItem>& table) {
+  Clear();
+  for (const TMenuItem& item : table) {
+    QMenuBar* bar = frame_.menuBar();
+    if (item.rightAligned) {
+      if (!cornerBar_) {
+        cornerBar_ = new QMenuBar(frame_.menuBar());
+        cornerBar_->setNativeMenuBar(false);
+        frame_.menuBar()->setCornerWidget(cornerBar_, Qt::TopRightCorner);
+      }
+      bar = cornerBar_;
+    }
+    if (item.children.empty() && !item.separator) {
+      // A command straight on the bar: a one-item popup would be wrong, so it gets an action.
+      AddCommand(nullptr, item);
+      bar->addAction(actions_[item.id].back());
+      topMenus_.push_back(nullptr);
+      continue;
+    }
+    if (item.separator) {
+      topMenus_.push_back(nullptr);
+      continue;
+    }
+    auto* menu = new QMenu(ToQt(item.text), &frame_);
+    AddItems(menu, item.children);
+    bar->addMenu(menu);
+    topMenus_.push_back(menu);
+  }
+  if (cornerBar_) cornerBar_->show();
+  built_ = true;
+}
+
+void QtMenuBar::AddItems(QMenu* menu, const std::vector<TMenuItem>& items) {
+  for (const TMenuItem& item : items) {
+    if (item.separator) {
+      menu->addSeparator();
+    } else if (!item.children.empty()) {
+      AddItems(menu->addMenu(ToQt(item.text)), item.children);
+    } else {
+      AddCommand(menu, item);
+    }
+  }
+}
+
+void QtMenuBar::AddCommand(QMenu* menu, const TMenuItem& item) {
+  QString text = ToQt(item.text);
+  if (!item.accel.empty()) text += QLatin1Char('\t') + ToQt(item.accel);
+  auto* action = new QAction(text, menu ? static_cast<QObject*>(menu) : &frame_);
+  const int id = item.id;
+  connect(action, &QAction::triggered, this, [this, action, id] {
+    // Qt flips a checkable action on its own; the game decides about the mark.
+    action->setChecked(checked_[id]);
+    Send(id);
+  });
+  if (menu) menu->addAction(action);
+  actions_[id].push_back(action);
+  if (QKeyCombination key = ParseAccelerator(item.accel); key.toCombined() != 0) {
+    accelerators_.emplace_back(key, id);
+  }
+}
+
+void QtMenuBar::Send(int id) {
+  if (command_) CallGame([&] { command_(id); });
+}
+
+void QtMenuBar::Check(int id, bool checked) {
+  checked_[id] = checked;
+  for (QAction* action : actions_[id]) {
+    action->setCheckable(checked);
+    action->setChecked(checked);
+  }
+}
+
+void QtMenuBar::Enable(int id, bool enabled) {
+  for (QAction* action : actions_[id]) action->setEnabled(enabled);
+}
+
+void QtMenuBar::EnableTop(int index, bool enabled) {
+  if (index < 0 || index >= static_cast<int>(topMenus_.size())) return;
+  if (QMenu* menu = topMenus_[static_cast<size_t>(index)]) {
+    menu->menuAction()->setEnabled(enabled);
+    menu->setEnabled(enabled);
+  }
+}
+
+bool QtMenuBar::BelongsToFrame(QObject* object) const {
+  if (auto* widget = qobject_cast<QWidget*>(object)) return widget->window() == &frame_;
+  if (auto* window = qobject_cast<QWindow*>(object)) return window == frame_.windowHandle();
+  return false;
+}
+
+int QtMenuBar::CommandForKey(QKeyCombination key) const {
+  for (const auto& [accelerator, id] : accelerators_) {
+    if (accelerator == key) return id;
+  }
+  return 0;
+}
+
+bool QtMenuBar::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return false;
+  if (accelerators_.empty() || QApplication::activePopupWidget() || !BelongsToFrame(watched)) return false;
+  auto* keyEvent = static_cast<QKeyEvent*>(event);
+  const QKeyCombination key(keyEvent->modifiers() & kAcceleratorModifiers, Qt::Key(keyEvent->key()));
+  const int id = CommandForKey(key);
+  if (id == 0) return false;
+  if (type == QEvent::ShortcutOverride) {
+    // Claiming the key keeps a menu-title mnemonic from taking it; the press then comes here.
+    event->accept();
+    return true;
+  }
+  // The window delivers the press on to the focus widget; act once, on the widget.
+  if (!qobject_cast<QWidget*>(watched)) return false;
+  bool enabled = false;
+  for (QAction* action : actions_[id]) enabled = enabled || action->isEnabled();
+  if (enabled) Send(id);
+  return true;
+}

@@ -1,0 +1,60 @@
+// The frame's menu bar and accelerators, built from a menu table; commands go to one callback.
+#pragma once
+
+#include <QKeyCombination>
+#include <QObject>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "framework/menu.h"
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QMenuBar;
+
+// The key an accelerator name stands for ("Alt+N", "F1", "Ctrl+Shift+X"); an empty combination
+// for an empty or unreadable name.
+QKeyCombination ParseAccelerator(const std::string& name);
+
+// Builds the menu bar of frame from a table: '&' mnemonics, separators, nested popups, the
+// popup marked rightAligned in a second bar at the right-hand end. Each item shows its
+// accelerator and sends its id when chosen; a check mark is shown only where Check put one
+// (choosing the item does not toggle it). The accelerators work from every widget of the frame
+// and win over menu-title mnemonics that use the same key, as on other window systems; an
+// accelerator of a disabled item does nothing.
+class QtMenuBar : public QObject {
+ public:
+  QtMenuBar(QMainWindow& frame, std::function<void(int)> command);
+  ~QtMenuBar() override;
+
+  void Build(const std::vector<TMenuItem>& table);
+  bool IsBuilt() const { return built_; }
+  void Check(int id, bool checked);
+  void Enable(int id, bool enabled);
+  // Greys (or restores) a whole top-level menu, counted in table order.
+  void EnableTop(int index, bool enabled);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Clear();
+  void AddItems(QMenu* menu, const std::vector<TMenuItem>& items);
+  void AddCommand(QMenu* menu, const TMenuItem& item);
+  bool BelongsToFrame(QObject* object) const;
+  int CommandForKey(QKeyCombination key) const;
+  void Send(int id);
+
+  QMainWindow& frame_;
+  std::function<void(int)> command_;
+  QMenuBar* cornerBar_ = nullptr;
+  bool built_ = false;
+  std::vector<QMenu*> topMenus_;
+  std::map<int, std::vector<QAction*>> actions_;
+  std::map<int, bool> checked_;
+  std::vector<std::pair<QKeyCombination, int>> accelerators_;
+};

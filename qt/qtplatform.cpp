@@ -1,0 +1,221 @@
+// QtPlatform: windows, message boxes, clipboard, system queries and quitting on Qt.
+#include "qt/qtplatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPushButton>
+#include <QScreen>
+
+#include <cmath>
+
+#include "qt/qtcommondlg.h"
+#include "qt/qtconvert.h"
+#include "qt/qtdialog.h"
+#include "qt/qtframe.h"
+#include "qt/qthelp.h"
+#include "qt/qtprinter.h"
+#include "qt/qtsound.h"
+#include "qt/qtwindow.h"
+
+namespace {
+const char* const kDisplayName = "Quillo!";
+
+QMessageBox::Icon IconOf(unsigned flags) {
+  switch (flags & MB_ICONMASK) {
+    case MB_ICONSTOP: return QMessageBox::Critical;
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
+    case MB_ICONINFORMATION: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+  }
+}
+
+// The button set of a style, the first one the default.
+QList<QMessageBox::StandardButton> ButtonsOf(unsigned flags) {
+  switch (flags & MB_TYPEMASK) {
+    case MB_OKCANCEL: return {QMessageBox::Ok, QMessageBox::Cancel};
+    case 0x2: return {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore};
+    case MB_YESNOCANCEL: return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+    case MB_YESNO: return {QMessageBox::Yes, QMessageBox::No};
+    case 0x5: return {QMessageBox::Retry, QMessageBox::Cancel};
+    default: return {QMessageBox::Ok};
+  }
+}
+
+int ResultOf(QMessageBox::StandardButton button) {
+  switch (button) {
+    case QMessageBox::Ok: return IDOK;
+    case QMessageBox::Cancel: return IDCANCEL;
+    case QMessageBox::Abort: return IDABORT;
+    case QMessageBox::Retry: return IDRETRY;
+    case QMessageBox::Ignore: return IDIGNORE;
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    default: return 0;
+  }
+}
+
+// The answer of a box closed without a button (by quitting): Cancel where there is one, else the
+// last button (OK for a plain message, No for a question).
+int UnansweredResult(const QList<QMessageBox::StandardButton>& buttons) {
+  if (buttons.contains(QMessageBox::Cancel)) return IDCANCEL;
+  return ResultOf(buttons.back());
+}
+
+QPalette::ColorRole RoleOf(int index, QPalette::ColorGroup& group) {
+  group = QPalette::Active;
+  switch (index) {
+    case 5: return QPalette::Base;              // window background
+    case 6: return QPalette::Dark;              // window frame
+    case 8: return QPalette::Text;              // window text
+    case 4: case 0: case 1: case 2: case 3: case 10: case 11: case 12: case 25: case 30:
+      return QPalette::Window;                  // menus, desktop, captions, borders
+    case 7: case 9: return QPalette::WindowText;  // menu and caption text
+    case 13: return QPalette::Highlight;
+    case 14: return QPalette::HighlightedText;
+    case 15: return QPalette::Button;           // button face
+    case 16: return QPalette::Mid;              // button shadow
+    case 17: group = QPalette::Disabled; return QPalette::Text;  // grey text
+    case 18: return QPalette::ButtonText;
+    case 19: group = QPalette::Inactive; return QPalette::WindowText;
+    case 20: return QPalette::Light;            // button highlight
+    case 21: return QPalette::Shadow;
+    case 22: return QPalette::Midlight;
+    case 23: return QPalette::ToolTipText;
+    case 24: return QPalette::ToolTipBase;
+    case 26: return QPalette::Link;
+    default: return QPalette::Window;
+  }
+}
+}  // namespace
+
+QtPlatform::QtPlatform() : sounds_(std::make_unique<QtSounds>()) {
+  if (QGuiApplication::applicationDisplayName() == QCoreApplication::applicationName()) {
+    QGuiApplication::setApplicationDisplayName(QString::fromLatin1(kDisplayName));
+  }
+  if (QApplication::windowIcon().availableSizes().isEmpty()) QApplication::setWindowIcon(ProgramIcon());
+}
+
+QtPlatform::~QtPlatform() { delete help_.data(); }
+
+std::unique_ptr<TWindowPeer> QtPlatform::CreatePeer(TWindow& window) {
+  if (window.IsFrame()) return std::make_unique<QtFramePeer>(window);
+  QWidget* parent = nullptr;
+  if (TWindow* owner = window.Parent()) {
+    if (!owner->HasPeer()) owner->Create();
+    if (auto* peer = dynamic_cast<QtPeer*>(&owner->Peer())) parent = peer->ClientWidget();
+  }
+  return std::make_unique<QtChildPeer>(window, parent);
+}
+
+int QtPlatform::RunDialog(TDialog& dialog) { return RunTemplateDialog(dialog); }
+
+int QtPlatform::MessageBox(TWindow* owner, const std::string& text, const std::string& caption,
+                           unsigned flags) {
+  QMessageBox box(OwnerWidget(owner));
+  box.setWindowTitle(caption.empty() ? QGuiApplication::applicationDisplayName() : ToQt(caption));
+  box.setTextFormat(Qt::PlainText);
+  box.setText(ToQt(text));
+  box.setIcon(IconOf(flags));
+  const QList<QMessageBox::StandardButton> buttons = ButtonsOf(flags);
+  for (QMessageBox::StandardButton button : buttons) box.addButton(button);
+  box.setDefaultButton(buttons.front());
+  box.exec();
+  if (QAbstractButton* clicked = box.clickedButton()) {
+    const int result = ResultOf(box.standardButton(clicked));
+    if (result != 0) return result;
+  }
+  return UnansweredResult(buttons);
+}
+
+std::optional<std::string> QtPlatform::ClipboardText() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard) return std::nullopt;
+  return FromQt(clipboard->text());
+}
+
+bool QtPlatform::SetClipboardText(const std::string& text) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard) return false;
+  clipboard->setText(ToQt(text));
+  return true;
+}
+
+void QtPlatform::PlayWave(const std::string& path) { sounds_->PlayFile(PathToQt(path)); }
+
+void QtPlatform::Tone(int frequencyHz, int milliseconds) { sounds_->PlayTone(frequencyHz, milliseconds); }
+
+void QtPlatform::SimpleBeep() { QApplication::beep(); }
+
+TOpenFileResult QtPlatform::OpenFile(TWindow* parent, const TOpenFileRequest& request) {
+  return RunOpenFileDialog(OwnerWidget(parent), request);
+}
+
+TChooseResult QtPlatform::ChooseFont(TWindow* parent, TLogFont& font, std::string& error) {
+  return RunFontDialog(OwnerWidget(parent), font, error);
+}
+
+bool QtPlatform::ChooseColor(TWindow* parent, TColor& color, TColor custom[16]) {
+  return RunColorDialog(OwnerWidget(parent), color, custom);
+}
+
+std::unique_ptr<TPrinter> QtPlatform::CreatePrinter() { return std::make_unique<QtPrinter>(printToFile_); }
+
+void QtPlatform::ShowHelp(TWindow* parent, const std::string& helpPath, int topic) {
+  if (!help_) help_ = new QtHelpWindow(OwnerWidget(parent));
+  help_->ShowTopic(PathToQt(helpPath), topic);
+}
+
+QtHelpWindow* QtPlatform::HelpWindow() const { return help_.data(); }
+
+TColor QtPlatform::SysColor(int index) {
+  QPalette::ColorGroup group;
+  const QPalette::ColorRole role = RoleOf(index, group);
+  return FromQColor(QApplication::palette().color(group, role));
+}
+
+TRect QtPlatform::WorkArea() {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? FromQRect(screen->availableGeometry()) : TRect{0, 0, 800, 600};
+}
+
+std::vector<TRect> QtPlatform::Monitors() {
+  std::vector<TRect> monitors;
+  for (QScreen* screen : QGuiApplication::screens()) monitors.push_back(FromQRect(screen->geometry()));
+  return monitors;
+}
+
+bool QtPlatform::IsKeyDown(TKey key) {
+  const Qt::KeyboardModifiers held = QGuiApplication::queryKeyboardModifiers();
+  switch (key) {
+    case TKey::Shift: return held & Qt::ShiftModifier;
+    case TKey::Control: return held & Qt::ControlModifier;
+    case TKey::Alt: return held & Qt::AltModifier;
+  }
+  return false;
+}
+
+TSize QtPlatform::ScreenPixelsPerInch() {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return {96, 96};
+  return {static_cast<int>(std::lround(screen->logicalDotsPerInchX())),
+          static_cast<int>(std::lround(screen->logicalDotsPerInchY()))};
+}
+
+void QtPlatform::Quit() {
+  quitRequested_ = true;
+  // Posted, so the current command runs to its end. Qt's quit closes every window (dialogs and
+  // message boxes included) and then leaves the application's loop; it does nothing where that
+  // loop is not running, as in tests that drive the windows directly.
+  QMetaObject::invokeMethod(
+      qApp,
+      [] {
+        SetQuitInProgress(true);
+        QCoreApplication::quit();
+        SetQuitInProgress(false);
+      },
+      Qt::QueuedConnection);
+}

@@ -1,0 +1,80 @@
+// Tool bar of hint buttons: pictures from the resources, gaps, edges and orientation.
+#include "qt/qttoolbar.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "qt/qtconvert.h"
+
+QImage ImageOfBitmap(const TBitmap& bitmap, const std::vector<unsigned>& palette) {
+  if (bitmap.width <= 0 || bitmap.height <= 0 || bitmap.width > 4096 || bitmap.height > 4096) return {};
+  const size_t count = static_cast<size_t>(bitmap.width) * static_cast<size_t>(bitmap.height);
+  if (bitmap.pixels.size() != count) return {};
+  QImage image(bitmap.width, bitmap.height, QImage::Format_RGB32);
+  for (int y = 0; y < bitmap.height; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < bitmap.width; ++x) {
+      const unsigned char index = bitmap.pixels[static_cast<size_t>(y) * bitmap.width + x];
+      const unsigned color = index < palette.size() ? palette[index] : 0;
+      line[x] = qRgb(RedOf(color), GreenOf(color), BlueOf(color));
+    }
+  }
+  return image;
+}
+
+QtToolBar::QtToolBar(QMainWindow& frame, std::function<void(int)> command)
+    : frame_(frame), command_(std::move(command)), bar_(new QToolBar(&frame)) {
+  bar_->setObjectName(QStringLiteral("hintButtons"));
+  bar_->setMovable(false);
+  bar_->setFloatable(false);
+  bar_->toggleViewAction()->setVisible(false);
+  bar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  frame_.addToolBar(Qt::BottomToolBarArea, bar_);
+  bar_->show();
+}
+
+void QtToolBar::Set(const std::vector<TToolItem>& items) {
+  bar_->clear();
+  QSize iconSize(0, 0);
+  for (const TToolItem& item : items) {
+    if (item.gap > 0) {
+      auto* gap = new QWidget(bar_);
+      gap->setFixedSize(item.gap * 2, item.gap * 2);
+      bar_->addWidget(gap);
+      continue;
+    }
+    const QImage picture = ImageOfBitmap(HintBitmap(item.bitmap), BitmapPalette());
+    QAction* action = bar_->addAction(ToQt(item.label));
+    action->setToolTip(StripMnemonics(ToQt(item.label)));
+    if (!picture.isNull()) {
+      action->setIcon(QIcon(QPixmap::fromImage(picture)));
+      iconSize = iconSize.expandedTo(picture.size());
+    }
+    const int id = item.command;
+    QObject::connect(action, &QAction::triggered, bar_, [this, id] {
+      if (command_) CallGame([&] { command_(id); });
+    });
+  }
+  if (!iconSize.isEmpty()) bar_->setIconSize(iconSize);
+}
+
+void QtToolBar::Place(TEdge edge, bool vertical) {
+  Qt::ToolBarArea area = Qt::BottomToolBarArea;
+  switch (edge) {
+    case TEdge::Top: area = Qt::TopToolBarArea; break;
+    case TEdge::Bottom: area = Qt::BottomToolBarArea; break;
+    case TEdge::Left: area = Qt::LeftToolBarArea; break;
+    case TEdge::Right: area = Qt::RightToolBarArea; break;
+  }
+  const bool shown = !bar_->isHidden();
+  frame_.addToolBar(area, bar_);
+  bar_->setOrientation(vertical ? Qt::Vertical : Qt::Horizontal);
+  bar_->setVisible(shown);
+}
+
+void QtToolBar::Show(bool show) { bar_->setVisible(show); }
+
+bool QtToolBar::IsVisible() const { return !bar_->isHidden(); }

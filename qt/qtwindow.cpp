@@ -1,0 +1,212 @@
+// Child-window peers: canvas painting, keys, mouse, timers and the vertical scroll bar.
+#include "qt/qtwindow.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+#include "qt/qtconvert.h"
+#include "qt/qtdc.h"
+
+int CharCodeOf(const QKeyEvent& event) {
+  if (event.modifiers() & Qt::AltModifier) return -1;
+  switch (event.key()) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    default: break;
+  }
+  const QString text = event.text();
+  if (text.size() != 1) return -1;
+  const char16_t code = text[0].unicode();
+  if (code > 0xFF || code == 0x7F) return -1;
+  return code;
+}
+
+unsigned ModifiersOf(Qt::KeyboardModifiers modifiers) {
+  unsigned result = 0;
+  if (modifiers & Qt::ShiftModifier) result |= kModShift;
+  if (modifiers & Qt::ControlModifier) result |= kModControl;
+  if (modifiers & Qt::AltModifier) result |= kModAlt;
+  return result;
+}
+
+void QtTimers::Set(int id, int milliseconds) {
+  std::unique_ptr<QTimer>& timer = timers_[id];
+  if (!timer) {
+    timer = std::make_unique<QTimer>();
+    QObject::connect(timer.get(), &QTimer::timeout, [this, id] { CallGame([&] { owner_.Timer(id); }); });
+  }
+  timer->start(std::max(milliseconds, 1));
+}
+
+void QtTimers::Kill(int id) { timers_.erase(id); }
+
+QtCanvas::QtCanvas(TWindow& owner, QWidget* parent)
+    : QWidget(parent), owner_(&owner), background_(palette().color(QPalette::Base)) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::ClickFocus);
+}
+
+void QtCanvas::Invalidate(bool erase) {
+  (erase ? eraseWanted_ : plainWanted_) = true;
+  update();
+}
+
+void QtCanvas::UpdateNow() {
+  if (eraseWanted_ || plainWanted_) repaint();
+}
+
+void QtCanvas::paintEvent(QPaintEvent* event) {
+  const bool erase = eraseWanted_ || !plainWanted_;
+  eraseWanted_ = plainWanted_ = false;
+  QPainter painter(this);
+  if (erase) painter.fillRect(event->rect(), background_);
+  if (!owner_) return;
+  QtDC dc(this, &painter);
+  CallGame([&] { owner_->Paint(dc); });
+}
+
+void QtCanvas::keyPressEvent(QKeyEvent* event) {
+  const int code = CharCodeOf(*event);
+  if (code < 0 || !owner_) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  CallGame([&] { owner_->Char(code); });
+}
+
+void QtCanvas::mousePressEvent(QMouseEvent* event) {
+  if (!owner_) return;
+  const QPoint at = event->position().toPoint();
+  const TPoint point{at.x(), at.y()};
+  const unsigned modifiers = ModifiersOf(event->modifiers());
+  if (event->button() == Qt::LeftButton) {
+    CallGame([&] { owner_->LButtonDown(point, modifiers); });
+  } else if (event->button() == Qt::RightButton) {
+    CallGame([&] { owner_->RButtonDown(point, modifiers); });
+  }
+}
+
+void QtCanvas::resizeEvent(QResizeEvent* event) {
+  if (!owner_) return;
+  const TSize size{event->size().width(), event->size().height()};
+  CallGame([&] { owner_->Size(size); });
+}
+
+void QtCanvas::wheelEvent(QWheelEvent* event) {
+  if (wheelTarget_ && wheelTarget_->isVisible()) {
+    QApplication::sendEvent(wheelTarget_, event);
+  } else {
+    event->ignore();
+  }
+}
+
+QtChildWidget::QtChildWidget(TWindow& owner, QWidget* parent)
+    : QWidget(parent), owner_(&owner), canvas_(new QtCanvas(owner, this)),
+      vbar_(new QScrollBar(Qt::Vertical, this)) {
+  setFocusProxy(canvas_);
+  vbar_->setRange(0, 0);
+  vbar_->setPageStep(1);
+  vbar_->setFocusPolicy(Qt::NoFocus);
+  vbar_->hide();
+  canvas_->SetWheelTarget(vbar_);
+  QObject::connect(vbar_, &QScrollBar::valueChanged, this, [this](int position) {
+    if (settingScroll_ || !owner_) return;
+    CallGame([&] { owner_->VScroll(position); });
+  });
+  Layout();
+}
+
+void QtChildWidget::Detach() {
+  owner_ = nullptr;
+  canvas_->Detach();
+}
+
+void QtChildWidget::SetVScroll(int range, int position) {
+  range = std::max(range, 0);
+  settingScroll_ = true;
+  vbar_->setRange(0, range);
+  vbar_->setValue(std::clamp(position, 0, range));
+  settingScroll_ = false;
+  const bool show = range != 0;
+  if (show != !vbar_->isHidden()) {
+    vbar_->setVisible(show);
+    Layout();
+  }
+}
+
+void QtChildWidget::resizeEvent(QResizeEvent*) { Layout(); }
+
+void QtChildWidget::Layout() {
+  const int barWidth = vbar_->isHidden() ? 0 : vbar_->sizeHint().width();
+  const int clientWidth = std::max(width() - barWidth, 0);
+  canvas_->setGeometry(0, 0, clientWidth, height());
+  vbar_->setGeometry(clientWidth, 0, barWidth, height());
+}
+
+QtChildPeer::QtChildPeer(TWindow& owner, QWidget* parent)
+    : widget_(new QtChildWidget(owner, parent)), timers_(owner) {
+  if (parent) widget_->show();
+}
+
+QtChildPeer::~QtChildPeer() {
+  if (widget_) {
+    widget_->Detach();
+    delete widget_.data();
+  }
+}
+
+QWidget* QtChildPeer::ClientWidget() const { return widget_ ? widget_->Canvas() : nullptr; }
+
+TRect QtChildPeer::ClientRect() const {
+  if (!widget_) return {};
+  return {0, 0, widget_->Canvas()->width(), widget_->Canvas()->height()};
+}
+
+TRect QtChildPeer::WindowRect() const {
+  if (!widget_) return {};
+  return FromQRect(QRect(widget_->mapToGlobal(QPoint(0, 0)), widget_->size()));
+}
+
+void QtChildPeer::Move(const TRect& rect) {
+  if (widget_) widget_->setGeometry(ToQRect(rect));
+}
+
+void QtChildPeer::Show(TShow how) {
+  if (widget_) widget_->setVisible(how != TShow::Hide);
+}
+
+bool QtChildPeer::IsVisible() const { return widget_ && widget_->isVisible(); }
+
+void QtChildPeer::Invalidate(bool erase) {
+  if (widget_) widget_->Canvas()->Invalidate(erase);
+}
+
+void QtChildPeer::UpdateNow() {
+  if (widget_) widget_->Canvas()->UpdateNow();
+}
+
+void QtChildPeer::SetBackground(TColor color) {
+  if (widget_) widget_->Canvas()->SetBackground(ToQColor(color));
+}
+
+std::unique_ptr<TDC> QtChildPeer::MeasuringDC() {
+  return std::make_unique<QtDC>(widget_ ? widget_->Canvas() : nullptr, nullptr);
+}
+
+void QtChildPeer::SetVScroll(int range, int position) {
+  if (widget_) widget_->SetVScroll(range, position);
+}
+
+void QtChildPeer::SetFocus() {
+  if (widget_) widget_->Canvas()->setFocus();
+}

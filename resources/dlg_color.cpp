@@ -1,0 +1,22 @@
+// Template 11, "Quillo! Color Selection": the element list, its description and sample, and the buttons.
+#include "resources/resources.h"
+
+const TDialogTemplate& ColorTemplate() {
+  static const TDialogTemplate dialog{
+      11,
+      "Quillo! Color Selection",
+      {216, 124},
+      "MS Sans Serif",
+      8,
+      {
+          {TControlKind::GroupBox, 10, "Change Colors", {6, 4, 210, 96}},
+          {TControlKind::DropDownList, 11, "", {14, 18, 120, 90}},
+          {TControlKind::OwnerDrawStatic, 6, "", {130, 17, 202, 31}},
+          {TControlKind::Static, 3, "", {14, 38, 202, 68}},
+          {TControlKind::Button, 4, "Change Color", {14, 74, 100, 88}},
+          {TControlKind::Button, 5, "Default Color", {116, 74, 202, 88}},
+          {TControlKind::DefaultButton, 1, "OK", {46, 104, 100, 118}},
+          {TControlKind::Button, 2, "Cancel", {116, 104, 170, 118}},
+      }};
+  return dialog;
+}

@@ -1,0 +1,39 @@
+// The game's resources as data: dialog templates by number, the menu "MENU_BAR", bitmaps, icon.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "framework/dialog.h"
+#include "framework/menu.h"
+
+// Dialog templates, by their resource numbers.
+const TDialogTemplate& YouWonTemplate();       // 2, "Congratulations!"
+const TDialogTemplate& SoundTemplate();        // 3, "Select Sound to Change"
+const TDialogTemplate& TimeTemplate();         // 4, "Change Time Penalties"
+const TDialogTemplate& PrintingTemplate();     // 5, "Printing"
+const TDialogTemplate& AboutTemplate();        // 9, "About Quillo!"
+const TDialogTemplate& WordListTemplate();     // 10, "Possible Words"
+const TDialogTemplate& ColorTemplate();        // 11, "Quillo! Color Selection"
+const TDialogTemplate& InputTemplate();        // 4092, one-line input
+const TDialogTemplate& HintTemplate();         // 4093, message
+// Controls of the message (4093) and one-line input (4092) templates; OK is 1, Cancel 2.
+enum : int { kMessageTextId = 4091, kInputPromptId = 4091, kInputEditId = 4090 };
+// Buttons of the congratulations template (2); they are also the dialog's results.
+enum : int { kYouWonYes = 101, kYouWonNo = 102, kYouWonExit = 103, kYouWonSaveFavorite = 105 };
+// Looks a template up by number; null when there is none.
+const TDialogTemplate* FindTemplate(int id);
+
+// The menu and accelerator table "MENU_BAR".
+const std::vector<TMenuItem>& MenuBar();
+
+// Hint-button pictures 1..6: 80 x 20 pixels, 16 colours, bold black label on light grey.
+// Rows of palette indices (see BitmapPalette), or empty for an unknown number.
+struct TBitmap {
+  int width = 0;
+  int height = 0;
+  std::vector<unsigned char> pixels;  // palette index per pixel, row by row, top row first
+};
+const TBitmap& HintBitmap(int number);
+// The 16-colour palette the pictures use, as 0x00BBGGRR colours.
+const std::vector<unsigned>& BitmapPalette();

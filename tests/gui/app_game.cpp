@@ -1,0 +1,271 @@
+// GUI tests of the whole game: start-up, playing a puzzle to the win, restart, new game, exit,
+// pause and the accelerators, on the real widgets.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMainWindow>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "app/app.h"
+#include "app/mainframe.h"
+#include "app/session.h"
+#include "classlib/inifile.h"
+#include "display/freqwindow.h"
+#include "display/quillowindow.h"
+#include "display/quotewindow.h"
+#include "gui_helpers.h"
+#include "qt/qtconvert.h"
+#include "qt/qtmenu.h"
+#include "resources/commands.h"
+#include "resources/resources.h"
+
+namespace {
+constexpr const char* kQuotation = "Hello, world";
+
+// One run of the game in a fresh folder of its own, started on a one-line quote file so every
+// game is the same quotation, and waited for until its first paint has started the clock.
+class GameRun {
+ public:
+  explicit GameRun(const QString& settings = "Tutorial=1\n") : previous_(QDir::currentPath()) {
+    QDir::setCurrent(folder_.path());
+    Write("quillo.ini", "[quillo]\n" + settings);
+    Write("quotes.qot", QString(kQuotation) + "\n");
+    session_ = QuilloSession::Start(QUILLO_BIN_DIR "/quillo", {"quotes.qot"});
+  }
+  ~GameRun() {
+    session_.reset();
+    QDir::setCurrent(previous_);
+  }
+
+  App& app() { return session_->TheApp(); }
+  QMainWindow* Frame() { return qobject_cast<QMainWindow*>(WidgetOf(&app().Frame())); }
+  // The widget that takes the player's keys.
+  QWidget* Keys() { return WidgetOf(&app().Client())->focusProxy(); }
+  bool Shown() { return QTest::qWaitForWindowExposed(Frame()) && WaitForClock(); }
+  // The panel's first paint marks it shown; the clock starts just after that paint.
+  bool WaitForClock() {
+    if (!QTest::qWaitFor([this] { return app().panel.panelShown != 0; }, 5000)) return false;
+    QTest::qWait(100);
+    return true;
+  }
+
+  // Types the ciphertext letter of plain, then plain itself.
+  void Guess(char plain) {
+    QTest::keyClick(Keys(), static_cast<char>('a' + app().state.key[plain - 'a']));
+    QTest::keyClick(Keys(), plain);
+  }
+  void Solve() {
+    for (char plain : std::string("helowrd")) Guess(plain);
+  }
+  std::string Key() { return std::string(reinterpret_cast<const char*>(app().state.key), 26); }
+
+ private:
+  void Write(const QString& name, const QString& text) {
+    QFile file(folder_.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text.toLatin1());
+  }
+
+  QString previous_;
+  QTemporaryDir folder_;
+  std::unique_ptr<QuilloSession> session_;
+};
+
+// Counts the congratulations dialogs and answers each with the given button.
+struct WinAnswers {
+  int seen = 0;
+  void AnswerNext(const QString& button) {
+    WhenDialogOpens([this, button](QDialog* dialog) {
+      if (dialog->windowTitle() == "Congratulations!") ++seen;
+      for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>()) {
+        if (b->text() == button) {
+          b->click();
+          return;
+        }
+      }
+      dialog->reject();
+    });
+  }
+};
+}  // namespace
+
+class AppGameTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void startsOnTheCommandLineFileAndOffersTheTutorial() {
+    GameRun run("");
+    auto offer = AnswerNextMessageBox(QMessageBox::Yes);
+    QVERIFY(run.Shown());
+    QTRY_VERIFY(offer->seen);
+    QCOMPARE(offer->title, QStringLiteral("Welcome to Quillo!"));
+    QCOMPARE(Settings().ReadString("quillo", "QuoteFile", ""), std::string("quotes.qot"));
+    QCOMPARE(Settings().ReadInt("quillo", "Tutorial", 0), 1);
+    QVERIFY(run.app().TutorialRequested());
+    QCOMPARE(std::string(run.app().text.quoteText), std::string(kQuotation));
+    QCOMPARE(run.Frame()->windowTitle(), QStringLiteral("Quillo!"));
+  }
+
+  void solvingCongratulatesOnceAndYesStartsTheNextGame() {
+    GameRun run;
+    QVERIFY(run.Shown());
+    WinAnswers answers;
+    answers.AnswerNext("Yes");
+    const std::string key = run.Key();
+    run.Solve();
+    QTRY_COMPARE(answers.seen, 1);
+    QTRY_VERIFY(run.Key() != key);
+    QCOMPARE(run.app().state.gameOver, 0);
+    QCOMPARE(run.app().state.modified, 0);
+    QCOMPARE(run.app().state.guess[run.app().state.key['h' - 'a']], ' ');
+    QTest::qWait(200);
+    QCOMPARE(answers.seen, 1);
+    QVERIFY(NoModalLeft());
+  }
+
+  void noLeavesTheSolvedPuzzleOnScreen() {
+    GameRun run;
+    QVERIFY(run.Shown());
+    WinAnswers answers;
+    answers.AnswerNext("No");
+    const std::string key = run.Key();
+    run.Solve();
+    QTRY_COMPARE(answers.seen, 1);
+    QCOMPARE(run.Key(), key);
+    QCOMPARE(run.app().state.gameOver, 1);
+    run.app().RepaintAll();  // later paints judge again but announce nothing
+    QTest::qWait(200);
+    QCOMPARE(answers.seen, 1);
+    QVERIFY(NoModalLeft());
+  }
+
+  void restartGivesAFreshKeyAndZeroesClockAndCounters() {
+    GameRun run;
+    QVERIFY(run.Shown());
+    run.Guess('h');
+    run.app().panel.elapsedSeconds = 75;
+    run.app().panel.confirmCount = 2;
+    run.app().panel.erasedCount = 1;
+    const std::string key = run.Key();
+    QTest::keyClick(run.Keys(), Qt::Key_R, Qt::AltModifier);
+    QVERIFY(NoModalLeft());
+    QVERIFY(run.Key() != key);
+    QCOMPARE(run.app().panel.elapsedSeconds, 0);
+    QCOMPARE(run.app().panel.confirmCount + run.app().panel.erasedCount, 0);
+    QCOMPARE(run.app().state.modified, 0);
+    for (char guess : run.app().state.guess) QCOMPARE(guess, ' ');
+  }
+
+  void newGameAsksOnlyWhileAnUnsolvedTouchedGameIsOnScreen() {
+    GameRun run;
+    QVERIFY(run.Shown());
+    std::string key = run.Key();
+    QTest::keyClick(run.Keys(), Qt::Key_N, Qt::AltModifier);  // untouched: no question
+    QVERIFY(NoModalLeft());
+    QVERIFY(run.Key() != key);
+
+    run.Guess('h');
+    key = run.Key();
+    auto question = AnswerNextMessageBox(QMessageBox::No);
+    QTest::keyClick(run.Keys(), Qt::Key_N, Qt::AltModifier);
+    QTRY_VERIFY(question->seen);
+    QCOMPARE(question->title, QStringLiteral("Confirm New Game"));
+    QCOMPARE(question->text, QStringLiteral("Do you really want to start a new game\nand lose this one?"));
+    QCOMPARE(question->icon, QMessageBox::Question);
+    QCOMPARE(run.Key(), key);  // No keeps the game
+
+    QTest::keyClick(run.Keys(), Qt::Key_S, Qt::AltModifier);  // solved for you: no question
+    QTest::keyClick(run.Keys(), Qt::Key_N, Qt::AltModifier);
+    QVERIFY(NoModalLeft());
+    QVERIFY(run.Key() != key);
+  }
+
+  void exitAsksOnlyForAnUnsolvedTouchedGame() {
+    {
+      GameRun run;
+      QVERIFY(run.Shown());
+      QTest::keyClick(run.Keys(), Qt::Key_X, Qt::AltModifier);
+      QVERIFY(NoModalLeft());
+      QVERIFY(run.app().ShutdownRequested());
+    }
+    GameRun run;
+    QVERIFY(run.Shown());
+    run.Guess('h');
+    auto question = AnswerNextMessageBox(QMessageBox::Cancel);
+    QTest::keyClick(run.Keys(), Qt::Key_X, Qt::AltModifier);
+    QTRY_VERIFY(question->seen);
+    QCOMPARE(question->title, QStringLiteral("Quillo!"));
+    QCOMPARE(question->text, QStringLiteral("Would you like to save this game?"));
+    QVERIFY(!run.app().ShutdownRequested());
+    QVERIFY(run.Frame()->isVisible());
+    // The close box asks the same; Cancel keeps the window.
+    auto again = AnswerNextMessageBox(QMessageBox::Cancel);
+    QVERIFY(!run.Frame()->close());
+    QVERIFY(again->seen);
+    QVERIFY(run.Frame()->isVisible());
+    QVERIFY(!run.app().ShutdownRequested());
+  }
+
+  void pauseHidesTheBoardAndStopsTheClock() {
+    GameRun run;
+    QVERIFY(run.Shown());
+    bool hidden = false;
+    int during = -1;
+    int after = -1;
+    WhenDialogOpens([&](QDialog* box) {
+      hidden = !run.Frame()->isVisible();
+      during = run.app().panel.elapsedSeconds;
+      QTimer::singleShot(2300, box, [&, box] {
+        after = run.app().panel.elapsedSeconds;
+        box->accept();
+      });
+    });
+    QTest::keyClick(run.Keys(), Qt::Key_P, Qt::AltModifier);
+    QVERIFY(hidden);
+    QCOMPARE(after, during);
+    QVERIFY(run.Frame()->isVisible());
+    const int resumed = run.app().panel.elapsedSeconds;
+    QTRY_VERIFY_WITH_TIMEOUT(run.app().panel.elapsedSeconds > resumed, 3000);
+  }
+
+  void everyAcceleratorOfTheMenuSendsItsCommand() {
+    GameRun run;
+    QVERIFY(run.Shown());
+    std::vector<int> arrived;
+    run.app().SetCommandFilter([&](int id) {
+      arrived.push_back(id);
+      return true;
+    });
+    const std::set<int> greyed(CommandsAwaitingWork().begin(), CommandsAwaitingWork().end());
+    int accelerators = 0;
+    std::function<void(const std::vector<TMenuItem>&)> press = [&](const std::vector<TMenuItem>& items) {
+      for (const TMenuItem& item : items) {
+        if (!item.children.empty()) {
+          press(item.children);
+          continue;
+        }
+        if (item.accel.empty()) continue;
+        ++accelerators;
+        arrived.clear();
+        const QKeyCombination key = ParseAccelerator(item.accel);
+        QTest::keyClick(run.Keys(), key.key(), key.keyboardModifiers());
+        const std::vector<int> expected = greyed.count(item.id) ? std::vector<int>{} : std::vector<int>{item.id};
+        QCOMPARE(arrived, expected);
+      }
+    };
+    press(MenuBar());
+    QCOMPARE(accelerators, 16);
+    QVERIFY(NoModalLeft());
+  }
+};
+
+QUILLO_GUI_TEST(AppGameTest);
+
+#include "app_game.moc"

@@ -1,0 +1,42 @@
+// Helpers for GUI tests: registering test classes, answering modal dialogs and message boxes.
+#pragma once
+
+#include <QDialog>
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Test classes register themselves with QUILLO_GUI_TEST(Class); main runs them all in turn.
+using GuiTestFactory = std::function<std::unique_ptr<QObject>()>;
+std::vector<GuiTestFactory>& GuiTests();
+struct GuiTestRegistration {
+  explicit GuiTestRegistration(GuiTestFactory factory) { GuiTests().push_back(std::move(factory)); }
+};
+#define QUILLO_GUI_TEST(Class) \
+  static const GuiTestRegistration registered##Class([] { return std::make_unique<Class>(); })
+
+// Runs action on the next modal dialog that opens (message boxes included), once, from within
+// its modal loop. Actions queue up: each takes the next dialog not handled before. Dialogs that
+// open while no action waits are left alone. Waiting stops after timeoutMs.
+void WhenDialogOpens(std::function<void(QDialog*)> action, int timeoutMs = 10000);
+
+// What a message box answered by AnswerNextMessageBox showed.
+struct SeenMessageBox {
+  bool seen = false;
+  QString title;
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QList<QMessageBox::StandardButton> buttons;  // in the button box's layout order
+  QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+  bool answerMissing = false;  // the box had no such button; it was closed with Escape
+};
+// Clicks button on the next message box and records what it showed.
+std::shared_ptr<SeenMessageBox> AnswerNextMessageBox(QMessageBox::StandardButton button);
+
+// True when no modal dialog, pop-up menu or message box is left open.
+bool NoModalLeft();

@@ -1,0 +1,117 @@
+// DisplayFixture: a frame holding a QuilloWindow on the fake platform, with a game drawn through it.
+//
+//   class MyTest : public DisplayFixture {};
+//   TEST_F(MyTest, Something) {
+//     StartPuzzle("Hello, world");                 // seeded key, laid out, panel shown
+//     RecordingDC dc = PaintQuote();               // settle pending paints, then paint the puzzle
+//     EXPECT_EQ(dc.Row(2, 20, Cell()), ...);       // the first ciphertext row
+//   }
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "classlib/inifile.h"
+#include "display/cellmetrics.h"
+#include "display/color.h"
+#include "display/displayoptions.h"
+#include "display/font.h"
+#include "display/freqwindow.h"
+#include "display/quillowindow.h"
+#include "display/quotewindow.h"
+#include "display/wordpreview.h"
+#include "engine/game.h"
+#include "engine/random.h"
+#include "support/display_hooks.h"
+#include "support/fake_platform.h"
+#include "support/testing.h"
+
+class DisplayFixture : public testing::Test {
+ protected:
+  // The fake's default font cell: 7 x 15 pixels; the panel is 112 pixels wide.
+  static constexpr int kCellW = 7;
+  static constexpr int kCellH = 15;
+
+  DisplayFixture() : store(folder.File("quillo.ini").c_str()), game(hooks), window(&frame, game) {
+    SetSettings(&store);
+    ResetDisplayGlobals();
+    hooks.window = &window;
+    hooks.mainWindow = &frame;
+  }
+  ~DisplayFixture() override {
+    SetSettings(nullptr);
+    ResetDisplayGlobals();
+  }
+
+  static void ResetDisplayGlobals() {
+    TheFont() = Font{};
+    TheColors() = Color{};
+    Cells() = CellMetrics{};
+    SetHighlightSolution(false);
+    SetFrequencyOrder(true);
+    TheWordPreview() = WordPreview{};
+  }
+
+  // Start-up as the application does it, with the frame's client at width x height.
+  void Open(int width = 560, int height = 481) {
+    TheFont().Load();
+    TheColors().Load();
+    LoadDisplayOptions();
+    frame.Create();
+    window.CreateWindows();
+    frame.Peer().SetClient(&window);
+    fake.Resize(frame, width, height);
+  }
+
+  // A new game on plain with a key drawn from seed, painted once (the panel's first paint marks
+  // it shown; its tutorial offer is answered for good beforehand).
+  void StartPuzzle(const char* plain, int kind = kQuotePuzzle, std::uint32_t seed = 7) {
+    if (!frame.HasPeer()) {
+      store.WriteInt("quillo", "Tutorial", 1);
+      Open();
+    }
+    std::strncpy(game.text.displayText, plain, kQuoteBufferSize - 1);
+    game.state.puzzleKind = kind;
+    SeedRandom(seed);
+    game.StartGame();
+    quote().Invalidate(true);
+    freq().Invalidate(true);
+    fake.PaintPending();
+    fake.Tick(freq(), FreqWindow::kFirstPaintTimerId);
+  }
+
+  QuoteWindow& quote() { return window.Quote(); }
+  FreqWindow& freq() { return window.Freq(); }
+  static TSize Cell() { return {kCellW, kCellH}; }
+
+  // Settles pending paints, then paints the pane afresh and returns the drawing.
+  RecordingDC PaintQuote() {
+    fake.PaintPending();
+    return fake.Paint(quote());
+  }
+  RecordingDC PaintPanel() {
+    fake.PaintPending();
+    return fake.Paint(freq());
+  }
+  // Runs the win check a paint of the puzzle posted; false when none was posted.
+  bool RunWinCheck() { return fake.Tick(quote(), QuoteWindow::kWinCheckTimerId); }
+
+  // The point at the middle of a quote-window cell.
+  static TPoint At(int column, int row) { return {column * kCellW + kCellW / 2, row * kCellH + kCellH / 2}; }
+
+  char CipherOf(char plain) const { return game.Encipher(plain); }
+  void Guess(char plain, char guess) {
+    game.KeyTyped(CipherOf(plain | 0x20));
+    game.KeyTyped(guess | 0x20);
+  }
+
+  TempFolder folder;
+  PrivateIniFile store;
+  FakePlatform fake;
+  DisplayHooks hooks;
+  Game game;
+  TFrameWindow frame;
+  QuilloWindow window;
+};

@@ -1,0 +1,169 @@
+// GameFixture: a Game on the fake platform with a recording GameHooks and a settings file of its own.
+//
+//   class MyTest : public GameFixture {};
+//   TEST_F(MyTest, Something) {
+//     StartPuzzle("Hello, world", kQuotePuzzle, 7);  // seeded key, panel shown, clock running
+//     TypeLetters('h', 'h');                           // select cipher of h, then plaintext h
+//     Paint();                                          // judge and check for a win, as a paint does
+//     EXPECT_EQ(Shown(), ...);                         // what the player saw and heard
+//   }
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "classlib/inifile.h"
+#include "engine/game.h"
+#include "engine/random.h"
+#include "support/fake_platform.h"
+#include "support/testing.h"
+
+// Records every hook call by name, in order, and answers the queries from its fields.
+class RecordingHooks : public GameHooks {
+ public:
+  struct WordListRequest {
+    std::string word;
+    bool alphabetical = false;
+    std::string placementKey;
+  };
+
+  std::vector<std::string> calls;
+  std::vector<WordListRequest> wordLists;
+  bool timerRunning = false;
+  bool minimised = false;
+  bool frameVisible = true;
+  bool military = false;
+  int youWonAnswer = kYouWonNo;
+  int fontHeight = -15;
+  TWindow* mainWindow = nullptr;
+  // Runs inside ShowMainFrame, after the call is recorded (to act while a message is up).
+  std::function<void(bool show)> onShowMainFrame;
+
+  std::string Last() const { return calls.empty() ? "" : calls.back(); }
+  int Count(const std::string& call) const {
+    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+  }
+
+  void Redraw() override { calls.push_back("Redraw"); }
+  void RepaintAll() override { calls.push_back("RepaintAll"); }
+  void RedrawTime() override { calls.push_back("RedrawTime"); }
+  void PuzzleTextChanged() override { calls.push_back("PuzzleTextChanged"); }
+  void StartClockTimer() override {
+    calls.push_back("StartClockTimer");
+    timerRunning = true;
+  }
+  void StopClockTimer() override {
+    calls.push_back("StopClockTimer");
+    timerRunning = false;
+  }
+  bool IsMainWindowMinimised() override { return minimised; }
+  void ShowMainFrame(bool show) override {
+    calls.push_back(show ? "ShowMainFrame" : "HideMainFrame");
+    frameVisible = show;
+    if (onShowMainFrame) onShowMainFrame(show);
+  }
+  TWindow* MainWindow() override { return mainWindow; }
+  int DialogFontHeight() override { return fontHeight; }
+  bool IsMilitaryStyle() override { return military; }
+  int ShowYouWonDialog() override {
+    calls.push_back("ShowYouWonDialog");
+    return youWonAnswer;
+  }
+  void MarkPuzzleSolved() override { calls.push_back("MarkPuzzleSolved"); }
+  void NewGame(int kind, int puzzleNumber, bool textReady) override {
+    calls.push_back("NewGame " + std::to_string(kind) + " " + std::to_string(puzzleNumber) +
+                    (textReady ? " ready" : " ask"));
+  }
+  void Shutdown() override { calls.push_back("Shutdown"); }
+  void OpenWordList(const std::string& word, bool alphabetical,
+                    const char* placementKey) override {
+    calls.push_back("OpenWordList");
+    wordLists.push_back({word, alphabetical, placementKey});
+  }
+};
+
+class GameFixture : public testing::Test {
+ protected:
+  GameFixture() : store(folder.File("quillo.ini").c_str()), game(hooks) { SetSettings(&store); }
+  ~GameFixture() override { SetSettings(nullptr); }
+
+  // A new game on plain, as NewGame and the first paint of the panel would leave it: the key
+  // drawn from seed, the text enciphered, the clock started from 0 and running.
+  void StartPuzzle(const char* plain, int kind = kQuotePuzzle, std::uint32_t seed = 1) {
+    std::strncpy(game.text.displayText, plain, kQuoteBufferSize - 1);
+    game.state.puzzleKind = kind;
+    SeedRandom(seed);
+    game.panel.panelShown = 1;
+    game.StartGame();
+    Paint();  // the repaint StartGame asks for judges the fresh puzzle
+    hooks.calls.clear();
+  }
+
+  // The ciphertext letter (lower case) that stands for a plaintext letter.
+  char CipherOf(char plain) const { return game.Encipher(plain | 0x20); }
+  int CipherIndexOf(char plain) const { return Game::LetterIndex(CipherOf(plain)); }
+
+  // The keyboard rhythm: the ciphertext letter for plain, then the guessed plaintext letter.
+  void TypeLetters(char plain, char guess) {
+    game.KeyTyped(CipherOf(plain));
+    game.KeyTyped(guess);
+  }
+  // Shift+letter on the ciphertext letter of plain.
+  void Erase(char plain) { game.KeyTyped(CipherOf(plain) - 'a' + 'A'); }
+
+  // What a paint of the puzzle does with the game.
+  void Paint() {
+    game.JudgePuzzle();
+    game.CheckForWin();
+  }
+
+  void SetSetting(const char* key, int value) { store.WriteInt("quillo", key, value); }
+  // Error and hint sounds become recorded tones.
+  void BeepOnErrors() { SetSetting("ErrorMode", 1); }
+  void BeepOnHints() { SetSetting("HintMode", 1); }
+
+  // Everything the player was shown or heard, in order: "box <caption>: <text>", "tone 500 150",
+  // and for the game's message dialogs "dialog <caption>: <text>".
+  std::vector<std::string> Shown() const {
+    std::vector<std::string> shown;
+    const std::vector<std::string>& transcript = fake.Transcript();
+    std::size_t dialog = dialogMark_;
+    for (std::size_t i = transcriptMark_; i < transcript.size(); ++i) {
+      const std::string& entry = transcript[i];
+      if (entry.rfind("dialog ", 0) == 0 && dialog < fake.Dialogs().size()) {
+        const DialogRecord& record = fake.Dialogs()[dialog++];
+        const FakeControl* message = record.Find(4091);
+        shown.push_back(record.templateId == 4093 && message ? entry + ": " + message->text
+                                                             : entry);
+      } else {
+        shown.push_back(entry);
+      }
+    }
+    return shown;
+  }
+  // Shown() starts afresh from here.
+  void ClearShown() {
+    transcriptMark_ = fake.Transcript().size();
+    dialogMark_ = fake.Dialogs().size();
+  }
+  // A message dialog with this placement key has been closed (and so remembered its place).
+  bool Placed(const char* section) { return store.ReadInt(section, "Corner", -1) != -1; }
+
+  std::string Guesses() const { return std::string(game.state.guess, kLetterCount); }
+  std::string Unused() const { return std::string(game.panel.unused, kLetterCount); }
+
+  TempFolder folder;
+  PrivateIniFile store;
+  FakePlatform fake;
+  RecordingHooks hooks;
+  Game game;
+
+ private:
+  std::size_t transcriptMark_ = 0;
+  std::size_t dialogMark_ = 0;
+};

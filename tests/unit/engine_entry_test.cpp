@@ -1,0 +1,300 @@
+// Letter entry as a player does it: typing, clicking, erasing, the refusals, the win and the kind-1 clock.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/game_fixture.h"
+
+namespace {
+
+// Seed 7 gives H->L, E->H, L->M, O->U, W->P, R->Q, D->G: "Lhmmu, Puqmg".
+constexpr const char* kHello = "Hello, World";
+constexpr std::uint32_t kSeed = 7;
+const std::string kTone = "tone 500 150";
+
+class EntryTest : public GameFixture {
+ protected:
+  void SetUp() override {
+    StartPuzzle(kHello, kQuotePuzzle, kSeed);
+    BeepOnErrors();
+  }
+  LetterHit Cipher(char letter) { return {Game::LetterIndex(letter), LetterHit::kCipherLetter, -1}; }
+  LetterHit Plain(char letter) { return {Game::LetterIndex(letter), LetterHit::kPlainLetter, -1}; }
+  void SolveByTyping() {
+    for (char p : std::string("helowrd")) TypeLetters(p, p);
+  }
+};
+
+TEST_F(EntryTest, KeyboardRhythmAndSelectionFromTheUnusedLetters) {
+  ASSERT_EQ(std::string(game.text.puzzleText), "Lhmmu, Puqmg");
+  game.KeyTyped('l');
+  EXPECT_EQ(game.state.selectedCipher, 'L' - 'A');
+  game.KeyTyped('h');
+  EXPECT_EQ(game.state.guess['L' - 'A'], 'H');
+  EXPECT_EQ(game.state.selectedCipher, -1);
+  EXPECT_TRUE(game.IsLetterUsed('H' - 'A'));
+  EXPECT_EQ(game.state.modified, 1);
+  EXPECT_EQ(hooks.Count("Redraw"), 2);
+
+  // A plaintext letter picked in the panel, then the ciphertext letter typed.
+  game.LeftClick(Plain('E'), 0);
+  EXPECT_EQ(game.state.selectedPlain, 'E' - 'A');
+  game.KeyTyped('h');
+  EXPECT_EQ(game.state.guess['H' - 'A'], 'E');
+  EXPECT_EQ(game.state.selectedPlain, -1);
+
+  // Clicking a ciphertext letter, then a plaintext one.
+  game.LeftClick(Cipher('M'), 0);
+  game.LeftClick(Plain('L'), 0);
+  EXPECT_EQ(game.state.guess['M' - 'A'], 'L');
+
+  // Backspace and escape drop a pending selection.
+  game.KeyTyped('u');
+  game.KeyTyped(8);
+  EXPECT_EQ(game.state.selectedCipher, -1);
+  game.LeftClick(Plain('O'), 0);
+  game.KeyTyped(27);
+  EXPECT_EQ(game.state.selectedPlain, -1);
+  EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(EntryTest, RefusalsExplainedWithTheErrorSound) {
+  TypeLetters('h', 'h');
+  ClearShown();
+  game.KeyTyped('l');                   // already guessed
+  game.KeyTyped('u');                   // selects cipher U
+  game.LeftClick(Cipher('P'), 0);       // a second ciphertext letter
+  game.KeyTyped('h');                   // H is taken
+  game.KeyTyped(8);
+  game.LeftClick(Plain('A'), 0);
+  game.LeftClick(Plain('B'), 0);        // a second plaintext letter
+  game.KeyTyped(27);
+  game.KeyTyped('Q');                   // erase where nothing is
+  game.KeyTyped('1');
+  game.KeyTyped(' ');
+  game.KeyTyped('\r');
+  EXPECT_EQ(Shown(), (std::vector<std::string>{
+                         kTone, "dialog Error: You've already guessed H for that character.",
+                         kTone, "dialog Error: Select a plaintext character now",
+                         kTone, "dialog Error: The plaintext character H is already taken.",
+                         kTone, "dialog Error: Select a ciphertext character now",
+                         kTone, "dialog Error: There is no plaintext character for Q.",
+                         kTone, "dialog Error: Enter either a letter or a backspace.",
+                         kTone, "dialog Error: Enter either a letter or a backspace.",
+                         kTone, "dialog Error: Enter either a letter or a backspace."}));
+  EXPECT_TRUE(Placed("Error"));
+  EXPECT_TRUE(Placed("ErrorMsg"));
+  EXPECT_EQ(game.state.guess['L' - 'A'], 'H');
+  EXPECT_EQ(game.state.guess['U' - 'A'], ' ');
+  EXPECT_EQ(game.panel.erasedCount, 0);
+
+  // With ExplainErrors off only the sound remains; the locked-letter message still shows.
+  SetSetting("ExplainErrors", 0);
+  ClearShown();
+  game.KeyTyped('l');
+  game.KeyTyped('#');
+  EXPECT_EQ(Shown(), (std::vector<std::string>{kTone, kTone}));
+  game.Confirm();  // locks L = H
+  ClearShown();
+  game.KeyTyped('L');
+  EXPECT_EQ(Shown(), (std::vector<std::string>{
+                         "box Error: The answer for ciphertext L was given to you as a hint\nor "
+                         "you have already confirmed it to be correct."}));
+  EXPECT_EQ(fake.LastMessage().flags, MB_OK | MB_ICONEXCLAMATION);
+  EXPECT_EQ(game.state.guess['L' - 'A'], 'H');
+}
+
+TEST_F(EntryTest, ErasingWithShiftAndRightClicks) {
+  TypeLetters('h', 'h');
+  TypeLetters('e', 'x');
+  game.KeyTyped('L');
+  EXPECT_EQ(game.state.guess['L' - 'A'], ' ');
+  EXPECT_FALSE(game.IsLetterUsed('H' - 'A'));
+  EXPECT_EQ(game.panel.erasedCount, 1);
+
+  // Shift+letter also drops a pending selection.
+  game.KeyTyped('u');
+  game.KeyTyped('H');
+  EXPECT_EQ(game.state.selectedCipher, -1);
+  EXPECT_EQ(game.panel.erasedCount, 2);
+
+  // A right click with a selection pending only drops it; the next one erases.
+  TypeLetters('e', 'e');
+  game.KeyTyped('u');
+  game.RightClick(Cipher('H'));
+  EXPECT_EQ(game.state.guess['H' - 'A'], 'E');
+  EXPECT_EQ(game.state.selectedCipher, -1);
+  game.RightClick(Cipher('H'));
+  EXPECT_EQ(game.state.guess['H' - 'A'], ' ');
+  EXPECT_EQ(game.panel.erasedCount, 3);
+  game.RightClick(Plain('E'));  // the unused-letters rows are not erased from
+  EXPECT_EQ(game.panel.erasedCount, 3);
+  EXPECT_EQ(Unused(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+  EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(EntryTest, WinIsAnnouncedOnceAndTheGameIsOverAfterwards) {
+  SolveByTyping();
+  EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 0);  // nothing until the paint judges
+  Paint();
+  EXPECT_EQ(hooks.Last(), "ShowYouWonDialog");
+  EXPECT_EQ(hooks.Count("MarkPuzzleSolved"), 1);
+  EXPECT_FALSE(hooks.timerRunning);
+  Paint();
+  Paint();
+  EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 1);
+
+  ClearShown();
+  game.KeyTyped('g');
+  game.KeyTyped('G');
+  game.LittleHint();
+  EXPECT_EQ(Shown(), (std::vector<std::string>{kTone, "dialog Wake Up!: The game is over!", kTone,
+                                               "dialog Wake Up!: The game is over!", kTone,
+                                               "dialog Wake Up!: The game is over!"}));
+  EXPECT_TRUE(Placed("GameOver"));
+  EXPECT_EQ(game.state.guess['G' - 'A'], 'D');
+  EXPECT_EQ(game.panel.littleHintCount, 0);
+
+  // Restarting the puzzle lets the next judging pass re-arm the announcement.
+  game.StartGame();
+  Paint();
+  EXPECT_EQ(game.state.winAnnounced, 0);
+  SolveByTyping();
+  Paint();
+  EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 2);
+}
+
+TEST_F(EntryTest, AWrongGuessKeepsTheGameGoing) {
+  SolveByTyping();
+  game.KeyTyped('G');      // erase D
+  TypeLetters('d', 'a');   // wrong
+  Paint();
+  EXPECT_EQ(game.state.gameOver, 0);
+  EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 0);
+}
+
+TEST_F(EntryTest, WinDialogAnswers) {
+  hooks.youWonAnswer = kYouWonYes;
+  SolveByTyping();
+  Paint();
+  EXPECT_EQ(hooks.Last(), "NewGame 0 -1 ask");
+
+  StartPuzzle(kHello, kTutorialPuzzle, kSeed);
+  SolveByTyping();
+  Paint();
+  EXPECT_EQ(hooks.Last(), "NewGame 0 -1 ask");  // the tutorial is followed by a quotation
+
+  StartPuzzle(kHello, kPlainEntered, kSeed);
+  SolveByTyping();
+  Paint();
+  EXPECT_EQ(hooks.Last(), "NewGame 2 -1 ask");
+
+  hooks.youWonAnswer = kYouWonExit;
+  StartPuzzle(kHello, kQuotePuzzle, kSeed);
+  SolveByTyping();
+  Paint();
+  EXPECT_EQ(hooks.Last(), "Shutdown");
+}
+
+TEST_F(EntryTest, CiphertextPuzzleStopsTheClockWhileEveryLetterHasAGuess) {
+  StartPuzzle("Xy zx", kCipherEntered, kSeed);
+  ASSERT_EQ(std::string(game.text.puzzleText), "Xy zx");
+  ASSERT_TRUE(hooks.timerRunning);
+  TypeLetters('x', 't');
+  TypeLetters('y', 'o');
+  Paint();
+  EXPECT_TRUE(hooks.timerRunning);
+  game.panel.elapsedSeconds = 42;
+  TypeLetters('z', 'a');
+  Paint();
+  EXPECT_FALSE(hooks.timerRunning);
+  EXPECT_TRUE(game.IsCipherClockStopped());
+  EXPECT_EQ(game.state.gameOver, 0);
+
+  game.KeyTyped('Y');
+  Paint();
+  EXPECT_TRUE(hooks.timerRunning);
+  EXPECT_EQ(game.panel.elapsedSeconds, 42);
+  EXPECT_FALSE(game.IsCipherClockStopped());
+  EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 0);
+  EXPECT_EQ(std::string(game.text.plainText), "T  at");
+}
+
+TEST_F(EntryTest, OutOfRangeIndexShutsTheGameDown) {
+  game.LeftClick({26, LetterHit::kCipherLetter, -1}, 0);
+  EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"Subscript error, please contact Brindlewood",
+                                                  "Error", MB_OK | MB_ICONSTOP}));
+  EXPECT_EQ(hooks.calls, (std::vector<std::string>{"Shutdown"}));
+  EXPECT_EQ(game.state.selectedCipher, -1);
+  game.RightClick({-1, LetterHit::kCipherLetter, -1});  // no letter: nothing at all
+  EXPECT_EQ(fake.Messages().size(), 1u);
+}
+
+TEST_F(EntryTest, WordListRequests) {
+  std::strcpy(game.text.puzzleText, "Lhmmu, (Puqmg)-- x'r");
+  game.LeftClick({-1, LetterHit::kCipherLetter, 3}, kModAlt);
+  game.LeftClick({-1, LetterHit::kCipherLetter, 10}, kModControl);
+  game.LeftClick({-1, LetterHit::kCipherLetter, 18}, kModAlt);
+  ASSERT_EQ(hooks.wordLists.size(), 3u);
+  EXPECT_EQ(hooks.wordLists[0].word, "lhmmu");
+  EXPECT_TRUE(hooks.wordLists[0].alphabetical);
+  EXPECT_EQ(hooks.wordLists[0].placementKey, "WordListDialog");
+  EXPECT_EQ(hooks.wordLists[1].word, "puqmg");
+  EXPECT_EQ(hooks.wordLists[2].word, "x'r");
+
+  // By frequency only for a quotation from a quote file with that setting.
+  SetSetting("WordlistOrder", 0);
+  game.LeftClick({-1, LetterHit::kCipherLetter, 0}, kModAlt);
+  EXPECT_FALSE(hooks.wordLists.back().alphabetical);
+  game.state.puzzleKind = kPlainEntered;
+  game.LeftClick({-1, LetterHit::kCipherLetter, 0}, kModAlt);
+  EXPECT_TRUE(hooks.wordLists.back().alphabetical);
+  EXPECT_TRUE(Shown().empty());  // the hint sound is off by default
+}
+
+TEST_F(EntryTest, WordListRefusals) {
+  BeepOnHints();
+  std::strcpy(game.text.puzzleText, "Ab -- abcdefghijklmnopqrstuvwxyz");
+  game.LeftClick({-1, LetterHit::kCipherLetter, 4}, kModAlt);   // a token of dashes
+  game.LeftClick({-1, LetterHit::kCipherLetter, 2}, kModAlt);   // the blank
+  game.LeftClick({4, LetterHit::kCipherLetter, -1}, kModAlt);   // the panel: no text position
+  game.LeftClick({-1, LetterHit::kCipherLetter, 10}, kModAlt);  // 26 letters
+  hooks.military = true;
+  game.LeftClick({-1, LetterHit::kCipherLetter, 0}, kModAlt);
+  const std::string noWord = "box Error: Must point to a word to get a word list.";
+  EXPECT_EQ(Shown(), (std::vector<std::string>{
+                         noWord, noWord, noWord,
+                         "box Error: Sorry, the dictionary doesn't have\nany entries of that length.",
+                         "box Error: Sorry, word lists are not available when\nmilitary-cipher "
+                         "style is being used."}));
+  EXPECT_EQ(fake.Messages()[0].flags, MB_OK);
+  EXPECT_EQ(fake.Messages()[3].flags, MB_OK | MB_ICONINFORMATION);
+  EXPECT_EQ(fake.Messages()[4].flags, MB_OK | MB_ICONINFORMATION);
+  EXPECT_TRUE(hooks.wordLists.empty());
+
+  hooks.military = false;
+  game.LeftClick({-1, LetterHit::kCipherLetter, 0}, kModAlt);
+  EXPECT_EQ(Shown().back(), kTone);  // the hint sound goes with a list
+  ASSERT_EQ(hooks.wordLists.size(), 1u);
+  EXPECT_EQ(hooks.wordLists[0].word, "ab");
+}
+
+TEST(WordAtTest, TakesTheTokenAroundThePosition) {
+  const char* text = "It's \"well-known\"!\tAnon|x y";
+  EXPECT_EQ(WordAt(text, 0), "It's");
+  EXPECT_EQ(WordAt(text, 3), "It's");
+  EXPECT_EQ(WordAt(text, 5), "well-known");
+  EXPECT_EQ(WordAt(text, 17), "well-known");
+  EXPECT_EQ(WordAt(text, 4), "");
+  EXPECT_EQ(WordAt(text, 20), "Anon");
+  EXPECT_EQ(WordAt(text, 23), "");  // the forced line break
+  EXPECT_EQ(WordAt(text, 24), "x");
+  EXPECT_EQ(WordAt(text, 25), "");
+  EXPECT_EQ(WordAt(text, 26), "y");
+  EXPECT_EQ(WordAt(text, 99), "");
+  EXPECT_EQ(WordAt(text, -1), "");
+  EXPECT_EQ(WordAt("...", 1), "");
+}
+
+}  // namespace

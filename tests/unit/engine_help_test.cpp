@@ -1,0 +1,193 @@
+// The help commands: what each reveals, locks, says, counts and costs.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/game_fixture.h"
+
+namespace {
+
+// Seed 7 gives E->H, T->A, A->X, S->C; the frequency order is E, T, A, S.
+constexpr const char* kPuzzle = "EEEE TTT AA S";
+const std::string kTone = "tone 500 150";
+
+class HelpTest : public GameFixture {
+ protected:
+  void SetUp() override {
+    StartPuzzle(kPuzzle, kQuotePuzzle, 7);
+    ASSERT_EQ(std::string(game.text.puzzleText), "HHHH AAA XX C");
+    BeepOnHints();
+    BeepOnErrors();
+  }
+  char& GuessOn(char cipher) { return game.state.guess[cipher - 'A']; }
+  bool LockedOn(char cipher) { return game.state.locked[cipher - 'A'] == 1; }
+  // A plaintext letter is marked used exactly while some ciphertext letter carries it.
+  void ExpectUsedTableMatchesGuesses() {
+    for (int p = 0; p < kLetterCount; ++p) {
+      const bool carried = Guesses().find(static_cast<char>('A' + p)) != std::string::npos;
+      EXPECT_EQ(game.IsLetterUsed(p), carried) << static_cast<char>('A' + p);
+    }
+  }
+};
+
+TEST_F(HelpTest, ConfirmLocksEveryRightGuessAndAlwaysCosts) {
+  game.Confirm();
+  EXPECT_EQ(Shown(), (std::vector<std::string>{kTone, "dialog Confirm: Everything is correct so far."}));
+  EXPECT_TRUE(Placed("ConfirmDialog"));
+  EXPECT_EQ(game.panel.confirmCount, 1);
+  EXPECT_EQ(game.panel.elapsedSeconds, 15);
+
+  TypeLetters('t', 'n');  // wrong
+  TypeLetters('e', 'e');
+  TypeLetters('a', 'a');
+  game.KeyTyped('c');     // a pending selection is dropped
+  ClearShown();
+  game.Confirm();
+  EXPECT_EQ(Shown(), (std::vector<std::string>{kTone, "dialog Confirm: Something is wrong..."}));
+  EXPECT_TRUE(LockedOn('H'));
+  EXPECT_TRUE(LockedOn('X'));
+  EXPECT_FALSE(LockedOn('A'));
+  EXPECT_EQ(game.state.selectedCipher, -1);
+  EXPECT_EQ(game.panel.elapsedSeconds, 30);
+
+  // A changed penalty applies at once.
+  SetSetting("ConfirmPenalty", 0);
+  game.Confirm();
+  EXPECT_EQ(game.panel.elapsedSeconds, 30);
+  EXPECT_EQ(game.panel.confirmCount, 3);
+}
+
+TEST_F(HelpTest, UndoRemovesOnlyTheAlphabeticallyFirstWrongLetter) {
+  TypeLetters('a', 'b');  // X = B, wrong
+  TypeLetters('t', 'n');  // A = N, wrong
+  TypeLetters('e', 'e');
+  game.UndoError();
+  EXPECT_EQ(GuessOn('A'), ' ');
+  EXPECT_EQ(GuessOn('X'), 'B');
+  EXPECT_FALSE(game.IsLetterUsed('N' - 'A'));
+  game.UndoError();
+  EXPECT_EQ(GuessOn('X'), ' ');
+  game.UndoError();
+  EXPECT_EQ(GuessOn('H'), 'E');
+  EXPECT_EQ(Shown(), (std::vector<std::string>{
+                         kTone, "dialog Undo Error: Ciphertext A is not an N",
+                         kTone, "dialog Undo Error: Ciphertext X is not a B",
+                         kTone, "dialog Undo Error: Everything is correct so far."}));
+  EXPECT_TRUE(Placed("UndoDialog"));
+  EXPECT_EQ(game.panel.undoCount, 3);
+  EXPECT_EQ(game.panel.erasedCount, 0);
+  EXPECT_EQ(game.panel.elapsedSeconds, 90);
+  ExpectUsedTableMatchesGuesses();
+}
+
+TEST_F(HelpTest, LittleHintGivesTheRarestLetterWithoutAGuess) {
+  game.LittleHint();
+  EXPECT_EQ(GuessOn('C'), 'S');
+  EXPECT_TRUE(LockedOn('C'));
+  TypeLetters('a', 'e');  // X carries a wrong guess, so A is skipped
+  game.LittleHint();
+  EXPECT_EQ(GuessOn('A'), 'T');
+  EXPECT_EQ(GuessOn('X'), 'E');
+  EXPECT_EQ(Shown(), (std::vector<std::string>{
+                         kTone, "dialog Little Hint: Ciphertext character C is really an S",
+                         kTone, "dialog Little Hint: Ciphertext character A is really a T"}));
+  EXPECT_TRUE(Placed("HintDialog"));
+  EXPECT_EQ(game.panel.littleHintCount, 2);
+  EXPECT_EQ(game.panel.elapsedSeconds, 60);
+}
+
+TEST_F(HelpTest, BigHintGivesTheMostFrequentLetterOrTheSelectedOne) {
+  TypeLetters('a', 'e');  // X holds E wrongly: revealing E takes it off X
+  game.BigHint();
+  EXPECT_EQ(GuessOn('H'), 'E');
+  EXPECT_EQ(GuessOn('X'), ' ');
+  EXPECT_TRUE(LockedOn('H'));
+
+  TypeLetters('t', 'o');  // A wrong: skipped
+  game.BigHint();
+  EXPECT_EQ(GuessOn('X'), 'A');
+
+  // The selected ciphertext letter is revealed even though it is the rarest.
+  game.KeyTyped('c');
+  game.BigHint();
+  EXPECT_EQ(GuessOn('C'), 'S');
+  EXPECT_TRUE(LockedOn('C'));
+  EXPECT_EQ(game.state.selectedCipher, -1);
+  EXPECT_EQ(Shown(), (std::vector<std::string>{
+                         kTone, "dialog Big Hint: Ciphertext character H is really an E",
+                         kTone, "dialog Big Hint: Ciphertext character X is really an A",
+                         kTone, "dialog Big Hint: Ciphertext character C is really an S"}));
+  EXPECT_EQ(game.panel.bigHintCount, 3);
+  EXPECT_EQ(game.panel.elapsedSeconds, 180);
+  ExpectUsedTableMatchesGuesses();
+}
+
+TEST_F(HelpTest, BigHintOnASelectedPlaintextLetterReleasesTheWrongGuessItOverwrites) {
+  TypeLetters('s', 'e');  // C holds E, wrongly
+  game.LeftClick({'S' - 'A', LetterHit::kPlainLetter, -1}, 0);
+  game.BigHint();
+  EXPECT_EQ(GuessOn('C'), 'S');
+  EXPECT_TRUE(LockedOn('C'));
+  EXPECT_FALSE(game.IsLetterUsed('E' - 'A'));
+  EXPECT_EQ(game.state.selectedPlain, -1);
+  ExpectUsedTableMatchesGuesses();
+
+  // E can be placed again.
+  TypeLetters('e', 'e');
+  EXPECT_EQ(GuessOn('H'), 'E');
+}
+
+TEST_F(HelpTest, NoMoreHintsChargesTheCounterButNoTime) {
+  TypeLetters('e', 'b');
+  TypeLetters('t', 'c');
+  TypeLetters('a', 'd');
+  TypeLetters('s', 'f');
+  ClearShown();
+  game.LittleHint();
+  game.BigHint();
+  EXPECT_EQ(Shown(), (std::vector<std::string>{kTone, "box Little Hint: Sorry, no more hints!",
+                                               kTone, "box Big Hint: Sorry, no more hints!"}));
+  EXPECT_EQ(fake.LastMessage().flags, MB_OK | MB_ICONEXCLAMATION);
+  EXPECT_EQ(game.panel.littleHintCount, 1);
+  EXPECT_EQ(game.panel.bigHintCount, 1);
+  EXPECT_EQ(game.panel.elapsedSeconds, 0);
+}
+
+TEST_F(HelpTest, SolvePuzzleMaxesTheClockAndShowsNoWin) {
+  TypeLetters('e', 'x');
+  game.panel.elapsedSeconds = 100;
+  game.SolvePuzzle();
+  EXPECT_EQ(Guesses().substr(0, 8), "TUSFNPDE");  // Decipher of A..H
+  EXPECT_EQ(GuessOn('H'), 'E');
+  EXPECT_FALSE(LockedOn('H'));
+  EXPECT_EQ(Unused(), std::string(26, ' '));
+  EXPECT_EQ(game.panel.elapsedSeconds, kMaxClockSeconds);
+  EXPECT_FALSE(hooks.timerRunning);
+  EXPECT_EQ(hooks.Count("MarkPuzzleSolved"), 1);
+  Paint();
+  EXPECT_EQ(std::string(game.text.plainText), kPuzzle);
+  EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 0);
+  EXPECT_EQ(hooks.Count("MarkPuzzleSolved"), 1);
+
+  game.TimerTick();
+  EXPECT_EQ(game.panel.elapsedSeconds, kMaxClockSeconds);
+  ClearShown();
+  game.Confirm();
+  game.UndoError();
+  game.BigHint();
+  game.SolvePuzzle();
+  EXPECT_EQ(Shown().size(), 8u);
+  EXPECT_EQ(Shown()[7], "dialog Wake Up!: The game is over!");
+  EXPECT_EQ(game.panel.confirmCount + game.panel.undoCount + game.panel.bigHintCount, 0);
+}
+
+TEST(ArticleTest, AnBeforeLettersSpokenWithAVowelSound) {
+  std::string an;
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    if (std::string(ArticleFor(letter)) == "an") an += letter;
+  }
+  EXPECT_EQ(an, "AEFHILMNORSX");
+}
+
+}  // namespace

@@ -1,0 +1,290 @@
+// Tests of the settings store: caching and flush rules, the INI reader and writer on real files,
+// and files that are hostile or not files at all.
+#include "classlib/inifile.h"
+
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <climits>
+#include <cstring>
+#include <filesystem>
+#include <future>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "scratch_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A store over an in-memory map that records every raw operation.
+class RecordingIniFile : public IniFile {
+ public:
+  std::map<std::string, std::string> values;  // "section/key" -> value
+  std::vector<std::string> writes;            // "section/key=value"
+  int rawReads = 0;
+
+  void WriteRaw(const char* section, const char* key, const char* value) override {
+    writes.push_back(std::string(section) + "/" + key + "=" + value);
+    values[std::string(section) + "/" + key] = value;
+  }
+  int ReadRaw(const char* section, const char* key, const char* def, char* buffer,
+              int size) override {
+    ++rawReads;
+    auto found = values.find(std::string(section) + "/" + key);
+    const std::string value = found == values.end() ? def : found->second;
+    const std::size_t count = std::min(value.size(), static_cast<std::size_t>(size - 1));
+    std::memcpy(buffer, value.data(), count);
+    buffer[count] = '\0';
+    return static_cast<int>(count);
+  }
+};
+
+}  // namespace
+
+TEST(IniFileTest, ReadsOncePerKeyAndFlushesOnlyWhatChanged) {
+  RecordingIniFile store;
+  store.values = {{"quillo/ExplainErrors", "1"}, {"quillo/Long", std::string(300, 'q')}};
+
+  EXPECT_EQ(store.ReadInt("quillo", "ExplainErrors", 7), 1);
+  EXPECT_EQ(store.ReadInt("QUILLO", "explainerrors", 7), 1);
+  EXPECT_EQ(store.ReadString("quillo", "Missing", "dflt"), "dflt");
+  EXPECT_EQ(store.ReadString("quillo", "Missing", "other"), "other");
+  EXPECT_EQ(store.rawReads, 2);  // the absent key is cached as absent too
+  EXPECT_EQ(store.ReadString("quillo", "Long", ""), std::string(300, 'q'));
+  EXPECT_EQ(store.rawReads, 4);  // 256 bytes were too few, 512 held it
+
+  store.WriteString("quillo", "ExplainErrors", "1");  // the value it already holds
+  store.Flush(false);
+  EXPECT_TRUE(store.writes.empty());
+
+  store.WriteInt("quillo", "ConfirmPenalty", -15);
+  store.WriteInt("YouWon", "Corner", 2);
+  store.WriteString("quillo", "ExplainErrors", "0");
+  EXPECT_EQ(store.ReadInt("quillo", "ConfirmPenalty", 0), -15);  // from the cache
+  EXPECT_EQ(store.rawReads, 4);
+  store.Flush(false);
+  EXPECT_EQ(store.writes, (std::vector<std::string>{"quillo/ExplainErrors=0",
+                                                    "quillo/ConfirmPenalty=-15", "YouWon/Corner=2"}));
+
+  store.writes.clear();
+  store.Flush(false);
+  EXPECT_TRUE(store.writes.empty());
+  store.Flush(true);  // every entry holding a value, the absent key not
+  EXPECT_EQ(store.writes.size(), 4u);
+
+  store.writes.clear();
+  store.SetReadOnly(true);
+  store.WriteString("quillo", "Case", "Upper");
+  store.Flush(true);
+  EXPECT_TRUE(store.writes.empty());
+}
+
+TEST(IniFileTest, ReadIntAndReadStringFollowTheirRules) {
+  MemoryIniFile store;
+  const std::map<std::string, int> expected = {
+      {"12abc", 12}, {"abc", 99},  {"-7", -7},          {"- 7", 99},           {"yes", 99},
+      {"0x10", 0},   {"", 99},     {"+5", 99},          {"99999999999", INT_MAX},
+      {"-99999999999", INT_MIN},   {"00000000000000000000042", 0}};  // only 19 characters count
+  for (const auto& [text, number] : expected) {
+    store.WriteString("quillo", "Value", text.c_str());
+    EXPECT_EQ(store.ReadInt("quillo", "Value", 99), number) << '"' << text << '"';
+  }
+  EXPECT_EQ(store.ReadInt("quillo", "Absent", 99), 99);
+
+  store.WriteString("quillo", "Font", "123456789012345");
+  char buffer[10];
+  std::memset(buffer, 'X', sizeof buffer);
+  EXPECT_EQ(store.ReadString("quillo", "Font", "", buffer, sizeof buffer), 9);
+  EXPECT_STREQ(buffer, "123456789");
+  EXPECT_EQ(store.ReadString("quillo", "Absent", "Default value", buffer, sizeof buffer), 9);
+  EXPECT_STREQ(buffer, "Default v");
+  EXPECT_EQ(store.ReadString("quillo", "Font", "", buffer, 0), 0);
+}
+
+TEST(IniFileTest, KeepsAnotherProgramsFileAndAddsKeysInTheirPlace) {
+  ScratchFolder folder;
+  folder.Write("quillo.ini",
+               "; settings written by hand\r\n"
+               "orphan=before any section\r\n"
+               "\r\n"
+               "[QUILLO]\r\n"
+               "QuoteFile = /home/pat/My Quotes.qot  \r\n"
+               "Empty=\r\n"
+               "# a comment=with equals\r\n"
+               "Case=Upper\r\n"
+               "case=Lower\r\n"
+               "\r\n"
+               "[Other]\r\n"
+               "Keep=me\r\n"
+               "[quillo]\r\n"
+               "Late=second section\r\n"
+               "[YouWon]\r\n"
+               "Corner=3");
+  {
+    PrivateIniFile store((folder / "quillo.ini").c_str());
+    EXPECT_EQ(store.ReadString("quillo", "QuoteFile", "dflt"), "/home/pat/My Quotes.qot");
+    EXPECT_EQ(store.ReadString("quillo", "Empty", "dflt"), "");
+    EXPECT_EQ(store.ReadString("quillo", "Missing", "dflt"), "dflt");
+    EXPECT_EQ(store.ReadString("quillo", "Case", "dflt"), "Upper");
+    EXPECT_EQ(store.ReadString("quillo", "# a comment", "dflt"), "dflt");
+    EXPECT_EQ(store.ReadString("quillo", "Late", "dflt"), "dflt");
+    EXPECT_EQ(store.ReadString("", "orphan", "dflt"), "dflt");
+    EXPECT_EQ(store.ReadInt("YouWon", "Corner", 0), 3);
+
+    store.WriteString("quillo", "QuoteFile", "/q/new.qot");
+    store.WriteInt("YouWon", "DX", -4);
+    store.WriteInt("quillo", "Tutorial", 1);
+    store.WriteString("Colors", "colors", "1 2");
+  }  // the store flushes as it goes
+  EXPECT_EQ(folder.Read("quillo.ini"),
+            "; settings written by hand\r\n"
+            "orphan=before any section\r\n"
+            "\r\n"
+            "[QUILLO]\r\n"
+            "QuoteFile = /q/new.qot\r\n"
+            "Empty=\r\n"
+            "# a comment=with equals\r\n"
+            "Case=Upper\r\n"
+            "case=Lower\r\n"
+            "Tutorial=1\r\n"
+            "\r\n"
+            "[Other]\r\n"
+            "Keep=me\r\n"
+            "[quillo]\r\n"
+            "Late=second section\r\n"
+            "[YouWon]\r\n"
+            "Corner=3\r\n"
+            "DX=-4\r\n"
+            "\r\n"
+            "[Colors]\r\n"
+            "colors=1 2\r\n");
+}
+
+TEST(IniFileTest, WritesANewFileWholeAndSafely) {
+  ScratchFolder folder;
+  const std::string path = folder / "quillo.ini";
+  {
+    PrivateIniFile store(path.c_str());
+    store.WriteString("quillo", "Empty", "");
+    store.WriteString("quillo", "QuoteFile", "x.qot\n[evil]\r\nHintButtons=0");
+    store.Flush(false);
+    EXPECT_EQ(folder.Read("quillo.ini"),
+              "[quillo]\nEmpty=\nQuoteFile=x.qot [evil]  HintButtons=0\n");
+  }
+  PrivateIniFile reread(path.c_str());
+  EXPECT_EQ(reread.ReadString("quillo", "Empty", "dflt"), "");
+  EXPECT_EQ(reread.ReadInt("evil", "HintButtons", 1), 1);
+
+  // A linked settings file stays linked and keeps its permissions; no temporary file is left.
+  ScratchFolder elsewhere;
+  fs::rename(path, elsewhere / "real.ini");
+  ::chmod((elsewhere / "real.ini").c_str(), 0640);
+  fs::create_symlink(elsewhere / "real.ini", path);
+  reread.WriteInt("quillo", "HintButtons", 0);
+  reread.Flush(false);
+  EXPECT_TRUE(fs::is_symlink(path));
+  EXPECT_NE(elsewhere.Read("real.ini").find("HintButtons=0\n"), std::string::npos);
+  EXPECT_EQ(fs::status(elsewhere / "real.ini").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere.path()), fs::directory_iterator()), 1);
+}
+
+TEST(IniFileTest, SurvivesHostileFilesWithoutLosingThem) {
+  ScratchFolder folder;
+  const std::string path = folder / "quillo.ini";
+  auto writeAndFlush = [&] {
+    PrivateIniFile store(path.c_str());
+    store.WriteInt("quillo", "Tutorial", 1);
+  };
+
+  constexpr char kWithNuls[] = "[quillo]\nA=12\0junk\nB\0=x\n\0\0\0\nC=ok\n";
+  folder.Write("quillo.ini", std::string(kWithNuls, sizeof kWithNuls - 1));
+  {
+    PrivateIniFile store(path.c_str());
+    EXPECT_EQ(store.ReadString("quillo", "A", "dflt"), "12");
+    EXPECT_EQ(store.ReadString("quillo", "B", "dflt"), "dflt");
+    EXPECT_EQ(store.ReadString("quillo", "C", "dflt"), "ok");
+  }
+
+  const std::string longLine = "X=" + std::string(10 * 1024 * 1024, 'x') + "\n";
+  const std::string withLongLine = "[quillo]\nA=1\n" + longLine + "B=2\n";
+  folder.Write("quillo.ini", withLongLine);
+  {
+    PrivateIniFile store(path.c_str());
+    EXPECT_EQ(store.ReadInt("quillo", "B", 0), 2);
+    EXPECT_EQ(store.ReadString("quillo", "X", "dflt"), "dflt");
+  }
+  writeAndFlush();
+  EXPECT_EQ(folder.Read("quillo.ini"), withLongLine + "Tutorial=1\n");
+
+  std::mt19937 random(20240611);
+  std::string junk(64 * 1024, '\0');
+  for (char& c : junk) c = static_cast<char>(random());
+  folder.Write("quillo.ini", junk);
+  EXPECT_EQ(PrivateIniFile(path.c_str()).ReadInt("quillo", "Tutorial", 0), 0);
+  writeAndFlush();
+  EXPECT_EQ(folder.Read("quillo.ini").substr(0, junk.size()), junk);
+  EXPECT_EQ(PrivateIniFile(path.c_str()).ReadInt("quillo", "Tutorial", 0), 1);
+
+  // Not a usable text file: reads give defaults, and the write leaves it alone.
+  fs::remove(path);
+  fs::create_directory(path);
+  EXPECT_EQ(PrivateIniFile(path.c_str()).ReadInt("quillo", "Tutorial", 5), 5);
+  writeAndFlush();
+  EXPECT_TRUE(fs::is_directory(path));
+
+  fs::remove(path);
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  // A plain open of a FIFO waits for a writer; the store must never wait.
+  auto touching = std::async(std::launch::async, [&] {
+    PrivateIniFile store(path.c_str());
+    const int tutorial = store.ReadInt("quillo", "Tutorial", 5);
+    store.WriteInt("quillo", "Tutorial", 1);
+    store.Flush(false);
+    return tutorial;
+  });
+  while (touching.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
+    ADD_FAILURE() << "a FIFO as the settings file blocks the store";
+    ::close(::open(path.c_str(), O_WRONLY | O_NONBLOCK));  // let it go
+  }
+  EXPECT_EQ(touching.get(), 5);
+  EXPECT_EQ(fs::status(path).type(), fs::file_type::fifo);
+
+  fs::remove(path);
+  folder.Write("quillo.ini", "[quillo]\nTutorial=0\n");
+  fs::resize_file(path, 17 * 1024 * 1024);  // far past any settings file
+  EXPECT_EQ(PrivateIniFile(path.c_str()).ReadInt("quillo", "Tutorial", 5), 5);
+  writeAndFlush();
+  EXPECT_EQ(fs::file_size(path), 17u * 1024 * 1024);
+
+  if (::geteuid() != 0) {  // permissions do not stop root
+    folder.Write("quillo.ini", "[quillo]\nTutorial=0\n");
+    ::chmod(path.c_str(), 0);
+    EXPECT_EQ(PrivateIniFile(path.c_str()).ReadInt("quillo", "Tutorial", 5), 5);
+    writeAndFlush();
+    ::chmod(path.c_str(), 0600);
+    EXPECT_EQ(folder.Read("quillo.ini"), "[quillo]\nTutorial=0\n");
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+}
+
+TEST(IniFileDeathTest, AStoreWithoutAFileNameIsFatal) {
+  EXPECT_DEATH(PrivateIniFile(nullptr), "name != NULL.*classlib.IniFile");
+}
+
+TEST(IniFileTest, TheGlobalStoreIsTheOneInstalled) {
+  MemoryIniFile mine;
+  SetSettings(&mine);
+  Settings().WriteInt("quillo", "HintButtons", 0);
+  EXPECT_EQ(mine.ReadInt("quillo", "HintButtons", 1), 0);
+  SetSettings(nullptr);
+  EXPECT_NE(&Settings(), &mine);
+  EXPECT_EQ(Settings().ReadInt("quillo", "NeverSet", 7), 7);
+}

@@ -1,0 +1,302 @@
+// The saved game: exact round trips, the file's layout, the start-up question, and files that
+// are cut or hold out-of-range values (broken, deleted, and nothing of them left in the game).
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "sources/savedgame.h"
+#include "support/game_fixture.h"
+
+namespace {
+
+// A compressed quote file whose header, offset table and description are sound: enough for the
+// count-only open the resume makes (every offset points at one zero byte).
+std::string CollectionBytes(std::uint32_t count) {
+  std::string bytes;
+  auto put = [&bytes](std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) bytes += static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
+  const std::string description = "Test";
+  const std::uint32_t d = 16 + 4 * count + 4;
+  const std::uint32_t body = d + 4 + static_cast<std::uint32_t>(description.size()) + 1;
+  put(0xFFFFFFFFu);
+  put(1);
+  put(0);
+  put(count);
+  for (std::uint32_t i = 0; i < count; ++i) put(body);
+  put(d);
+  put(static_cast<std::uint32_t>(description.size()) + 1);
+  bytes += description;
+  bytes += '\0';
+  bytes += '\0';
+  return bytes;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::string Join(const std::vector<std::string>& lines, std::size_t count) {
+  std::string text;
+  for (std::size_t i = 0; i < count && i < lines.size(); ++i) text += lines[i] + "\n";
+  return text;
+}
+
+// The line with its field-th blank-separated number replaced.
+std::string WithField(const std::string& line, int field, long value) {
+  std::istringstream in(line);
+  std::string out;
+  std::string token;
+  for (int i = 0; in >> token; ++i) {
+    out += (out.empty() ? "" : " ") + (i == field ? std::to_string(value) : token);
+  }
+  return out;
+}
+
+long Field(const std::string& line, int field) {
+  std::istringstream in(line);
+  long value = 0;
+  for (int i = 0; i <= field; ++i) in >> value;
+  return value;
+}
+
+const MessageBoxRecord kQuestion{"Continue the unfinished game\nyou saved earlier?", "Quillo!",
+                                 MB_YESNOCANCEL | MB_ICONQUESTION};
+
+// Line numbers of a kind-0 file.
+constexpr std::size_t kKeyLine = 3;      // letter A; 26 lines
+constexpr std::size_t kClockLine = 29;
+constexpr std::size_t kPanelLine = 30;   // 26 lines
+constexpr std::size_t kCounterLine = 56;
+constexpr std::size_t kTextLine = 57;    // 1000 lines
+constexpr std::size_t kKindZeroLines = 1057;
+
+class SavedGameTest : public GameFixture {
+ protected:
+  // A game of kind 0 from puzzle 41 of "my quotes.cqt" (100 puzzles), with a right guess that
+  // is locked, a wrong guess, a clock and counters.
+  void PlaySomething() {
+    WriteFile("my quotes.cqt", CollectionBytes(100));
+    std::strcpy(game.text.quoteText, "Hello, world\tAnon");
+    StartPuzzle("HELLO, WORLD\tANON", kQuotePuzzle, 7);
+    std::strcpy(game.state.quoteFileName, "my quotes.cqt");
+    game.state.puzzleCount = 100;
+    game.state.currentPuzzle = 41;
+    TypeLetters('h', 'h');
+    TypeLetters('e', 'x');
+    Paint();
+    game.state.locked[CipherIndexOf('h')] = 1;
+    game.panel.elapsedSeconds = 3723;
+    std::int32_t* counters[] = {&game.panel.erasedCount,     &game.panel.confirmCount,
+                                &game.panel.undoCount,       &game.panel.littleHintCount,
+                                &game.panel.bigHintCount,    &game.panel.wordListCount};
+    for (int i = 0; i < 6; ++i) *counters[i] = i + 1;
+  }
+
+  // Another game on screen, so that a resume visibly replaces (or keeps) it.
+  void PlayOther() {
+    std::strcpy(game.text.quoteText, "Other");
+    StartPuzzle("Other", kPlainEntered, 3);
+  }
+
+  int Resume(int answer) {
+    fake.AnswerNext(answer);
+    return ResumeSavedGame(game, nullptr, memory);
+  }
+
+  bool SavedFileExists() const { return std::filesystem::exists(kSavedGameFileName); }
+
+  TempFolder work{true};
+  Memory memory;
+};
+
+TEST_F(SavedGameTest, SaveAndResumeRestoreTheGameExactly) {
+  PlaySomething();
+  const std::string saved = SavedGameText(game);
+  ASSERT_TRUE(SaveGame(game, nullptr));
+  EXPECT_EQ(ReadFile(kSavedGameFileName), saved);
+
+  PlayOther();
+  game.state.selectedCipher = 4;
+  EXPECT_EQ(Resume(IDYES), kSavedGameResumed);
+  EXPECT_EQ(fake.LastMessage(), kQuestion);
+  EXPECT_EQ(SavedGameText(game), saved);  // key, guesses, locks, clock, counters, panel, buffers
+  EXPECT_STREQ(game.state.quoteFileName, "my quotes.cqt");
+  EXPECT_EQ(game.state.puzzleCount, 100);
+  EXPECT_EQ(game.state.currentPuzzle, 41);
+  EXPECT_EQ(memory.FileName(), "my quotes.cqm");
+  EXPECT_EQ(memory.Current(), 41u);
+  EXPECT_EQ(store.ReadString("quillo", "QuoteFile", ""), "my quotes.cqt");
+  EXPECT_EQ(game.state.selectedCipher, -1);
+  EXPECT_EQ(game.state.modified, 1);
+  EXPECT_EQ(game.state.gameOver, 0);
+  EXPECT_FALSE(SavedFileExists());
+  // Nothing left to offer: no question at the next start.
+  EXPECT_EQ(ResumeSavedGame(game, nullptr, memory), kSavedGameNone);
+}
+
+TEST_F(SavedGameTest, FileLayoutByKind) {
+  std::strcpy(game.text.quoteText, "Hi");
+  StartPuzzle("HI", kCipherEntered, 1);
+  const std::vector<std::string> lines = Lines(SavedGameText(game));
+  ASSERT_EQ(lines.size(), kKindZeroLines - 2);
+  EXPECT_EQ(lines[0], "1");
+  EXPECT_EQ(lines[1], "0 0 32 0");  // the key line of A: identity key, no guess
+  // Masked bytes: 'H' ^ 0x5A = 18 in every buffer but the guess row (' ' ^ 0x5A = 122); after
+  // the zero the mask itself (90) is written, so all 1000 positions are there.
+  const std::size_t text = 1 + 26 + 1 + 26 + 1;
+  EXPECT_EQ(lines[text], "18 18 18 122");
+  EXPECT_EQ(lines[text + 2], "90 90 90 90");
+  EXPECT_EQ(lines.back(), "90 90 90 90");
+
+  // A byte of 0x80 or more is written as a negative number.
+  game.text.quoteText[5] = static_cast<char>(0xE9);
+  EXPECT_EQ(Field(Lines(SavedGameText(game))[text + 5], 0), static_cast<signed char>(0xE9 ^ 0x5A));
+
+  // The tutorial is never saved, not even over an older saved game.
+  game.state.puzzleKind = kTutorialPuzzle;
+  EXPECT_TRUE(SaveGame(game, nullptr));
+  EXPECT_FALSE(SavedFileExists());
+  EXPECT_TRUE(fake.Messages().empty());
+
+  // Kind 2 resumes without touching the quote file or its record.
+  game.state.puzzleKind = kPlainEntered;
+  std::strcpy(game.state.quoteFileName, "quillo.cqt");
+  ASSERT_TRUE(SaveGame(game, nullptr));
+  const std::string saved = SavedGameText(game);
+  PlayOther();
+  EXPECT_EQ(Resume(IDYES), kSavedGameResumed);
+  EXPECT_EQ(SavedGameText(game), saved);
+  EXPECT_STREQ(game.state.quoteFileName, "quillo.cqt");
+  EXPECT_FALSE(memory.HasFile());
+}
+
+TEST_F(SavedGameTest, NoKeepsTheFileAndCancelDeletesIt) {
+  PlaySomething();
+  ASSERT_TRUE(SaveGame(game, nullptr));
+  PlayOther();
+  const std::string other = SavedGameText(game);
+  EXPECT_EQ(Resume(IDNO), kSavedGameNone);
+  EXPECT_TRUE(SavedFileExists());
+  EXPECT_EQ(Resume(IDCANCEL), kSavedGameNone);
+  EXPECT_FALSE(SavedFileExists());
+  EXPECT_EQ(SavedGameText(game), other);
+  EXPECT_EQ(fake.Messages().size(), 2u);
+
+  // A saved game that cannot be written is reported; an old one stays as it was.
+  std::filesystem::create_directory(kSavedGameFileName);
+  EXPECT_FALSE(SaveGame(game, nullptr));
+  EXPECT_EQ(fake.LastMessage(),
+            (MessageBoxRecord{"Cannot save the game.  Try removing the file\nquillo.svg in your "
+                              "Quillo! folder to fix the problem.",
+                              "Error", MB_OK | MB_ICONSTOP}));
+  // A folder in its place is nothing to offer.
+  EXPECT_EQ(ResumeSavedGame(game, nullptr, memory), kSavedGameNone);
+}
+
+TEST_F(SavedGameTest, FileCutAtAnyLineIsBrokenAndLeavesTheGameAlone) {
+  PlaySomething();
+  const std::vector<std::string> lines = Lines(SavedGameText(game));
+  ASSERT_EQ(lines.size(), kKindZeroLines);
+  PlayOther();
+  const std::string other = SavedGameText(game);
+  for (std::size_t keep = 0; keep < lines.size(); ++keep) {
+    WriteFile(kSavedGameFileName, Join(lines, keep));
+    ASSERT_EQ(Resume(IDYES), kSavedGameBroken) << "cut after line " << keep;
+    ASSERT_FALSE(SavedFileExists());
+  }
+  // Cut inside the last line's number, without its line end.
+  std::string cut = Join(lines, lines.size());
+  cut.resize(cut.size() - 2);
+  WriteFile(kSavedGameFileName, cut);
+  EXPECT_EQ(Resume(IDYES), kSavedGameBroken);
+  EXPECT_EQ(SavedGameText(game), other);
+  EXPECT_STREQ(game.state.quoteFileName, "");
+  EXPECT_FALSE(memory.HasFile());
+}
+
+TEST_F(SavedGameTest, OutOfRangeFieldsMakeTheFileBroken) {
+  PlaySomething();
+  const std::vector<std::string> lines = Lines(SavedGameText(game));
+  const int blankA = [&] {  // a ciphertext letter without a guess
+    for (int c = 0; c < 26; ++c) {
+      if (game.state.guess[c] == ' ') return c;
+    }
+    return -1;
+  }();
+  const int unusedLetter = 25 - (game.state.guess[blankA] == 'Z');  // not guessed: h and x are
+  PlayOther();
+  const std::string other = SavedGameText(game);
+
+  struct Change {
+    const char* what;
+    std::size_t line;
+    std::string text;
+  };
+  const std::string key = lines[kKeyLine];
+  const std::string blankKey = lines[kKeyLine + blankA];
+  const std::vector<Change> changes = {
+      {"kind 3", 0, "3"},
+      {"kind -1", 0, "-1"},
+      {"two numbers on the kind line", 0, "0 0"},
+      {"not a number", 1, "4a"},
+      {"puzzle past the count", 1, "100"},
+      {"puzzle below -1", 1, "-2"},
+      {"quote file name of 256 characters", 2, std::string(256, 'q') + ".cqt"},
+      {"missing compressed quote file", 2, "gone.cqt"},
+      {"a plain quote file with a puzzle number", 2, "plain.qot"},
+      {"key byte 26", kKeyLine, WithField(key, 0, 26)},
+      {"key byte -1", kKeyLine, WithField(key, 0, -1)},
+      {"inverse that does not match", kKeyLine, WithField(key, 1, (Field(key, 1) + 1) % 26)},
+      {"lower-case guess", kKeyLine + blankA, WithField(blankKey, 2, 'a')},
+      {"lock 2", kKeyLine, WithField(key, 3, 2)},
+      {"lock without a right guess", kKeyLine + blankA, WithField(blankKey, 3, 1)},
+      {"byte beyond its range", kKeyLine, WithField(key, 2, 288)},
+      {"clock past 99:59:59", kClockLine, "360000"},
+      {"negative clock", kClockLine, "-1"},
+      {"used letter not a letter", kPanelLine, WithField(lines[kPanelLine], 0, '@')},
+      {"letter marked used without a guess", kPanelLine + unusedLetter,
+       WithField(lines[kPanelLine + unusedLetter], 0, ' ')},
+      {"frequency letter a digit", kPanelLine, WithField(lines[kPanelLine], 2, '1')},
+      {"negative count", kPanelLine, WithField(lines[kPanelLine], 3, -1)},
+      {"counter past 999999", kCounterLine, WithField(lines[kCounterLine], 2, 1000000)},
+      {"five counters", kCounterLine, "1 2 3 4 5"},
+      {"text byte beyond its range", kTextLine, "200 0 0 0"},
+  };
+  for (const Change& change : changes) {
+    std::vector<std::string> changed = lines;
+    changed[change.line] = change.text;
+    WriteFile(kSavedGameFileName, Join(changed, changed.size()));
+    fake.ClearMessages();
+    EXPECT_EQ(Resume(IDYES), kSavedGameBroken) << change.what;
+    EXPECT_FALSE(SavedFileExists()) << change.what;
+    EXPECT_EQ(SavedGameText(game), other) << change.what;
+  }
+  // The missing collection was reported by the loader, captioned with its name.
+  WriteFile("plain.qot", "A line.\n");
+  std::vector<std::string> changed = lines;
+  changed[2] = "gone.cqt";
+  WriteFile(kSavedGameFileName, Join(changed, changed.size()));
+  fake.ClearMessages();
+  EXPECT_EQ(Resume(IDYES), kSavedGameBroken);
+  ASSERT_EQ(fake.Messages().size(), 2u);
+  EXPECT_EQ(fake.Messages()[1].caption, "gone.cqt");
+
+  // A buffer without its terminating zero: every position of the guess row masked non-zero.
+  changed = lines;
+  for (std::size_t i = kTextLine; i < changed.size(); ++i) changed[i] = WithField(changed[i], 3, 1);
+  WriteFile(kSavedGameFileName, Join(changed, changed.size()));
+  EXPECT_EQ(Resume(IDYES), kSavedGameBroken);
+  EXPECT_EQ(SavedGameText(game), other);
+  EXPECT_STREQ(game.state.quoteFileName, "");
+}
+
+}  // namespace

@@ -1,0 +1,43 @@
+// quillo-tool: the companion command line for quote files and the word-list dictionary.
+#include "tools/commands.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char* const kUsage =
+    "Usage: quillo-tool COMMAND ...\n"
+    "\n"
+    "Commands:\n"
+    "  compress INPUT OUTPUT [--description TEXT]\n"
+    "        write a compressed quote file (.cqt) from a plain quote file\n"
+    "  list FILE      print every quotation of a quote file (compressed or plain), one per\n"
+    "                 line, as a plain quote file holds it\n"
+    "  info FILE      print the format, the description and the count of a quote file\n"
+    "  wordlist build INPUT OUTPUT\n"
+    "        build a word-list dictionary from a source list (word TAB frequency)\n"
+    "  wordlist dump FILE\n"
+    "        print a dictionary, one word a line: length TAB frequency TAB word\n"
+    "  --help         show this text\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  const std::string command = argv[1];
+  ToolArgs args(argv + 2, argv + argc);
+  if (command == "--help" || command == "-h" || command == "help") {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (command == "compress") return CompressCommand(args);
+  if (command == "list") return ListCommand(args);
+  if (command == "info") return InfoCommand(args);
+  if (command == "wordlist") return WordlistCommand(args);
+  std::fprintf(stderr, "quillo-tool: unknown command '%s'\n\n%s", command.c_str(), kUsage);
+  return 2;
+}
