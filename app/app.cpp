@@ -1,7 +1,6 @@
 // App: construction, the main window, and the engine's requests passed on to the windows.
 #include "app/app.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -12,7 +11,6 @@
 #include "app/quotefilesearch.h"
 #include "classlib/inifile.h"
 #include "dialogs/youwon.h"
-#include "display/displayoptions.h"
 #include "display/font.h"
 #include "display/quillowindow.h"
 #include "display/quotewindow.h"

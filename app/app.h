@@ -40,8 +40,6 @@ class App : public GameHooks, public Game, private PuzzleLoaderHost {
 
   MyFrameWindow& Frame() { return *frame_; }
   QuilloWindow& Client() { return *client_; }
-  const MyControlBar& HintBar() const { return hintBar_; }
-  PuzzleLoader& Loader() { return loader_; }
 
   // --- The game's course ---
   // Begins a game of this kind: the entered text for kinds 1 and 2 (a cancelled entry falls
@@ -114,7 +112,7 @@ class App : public GameHooks, public Game, private PuzzleLoaderHost {
   void SetCheckMarks();
   void GreyCommandsAwaitingWork();
   bool ToggleSetting(const char* key, int defaultValue, int commandId);
-  void ToggleShown(const char* key);
+  void ToggleShown(const char* key, int commandId);
   void ChooseLetters(CaseStyle style);
   void MarkLetters(CaseStyle style);
   void PlaceQuoteWindow(bool right);

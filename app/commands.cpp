@@ -20,8 +20,10 @@ const std::map<int, App::Handler>& App::CommandTable() {
       {kCmdBigHint, [](App& app) { app.HintCommand(&Game::BigHint); }},
       {kCmdSolvePuzzle, [](App& app) { app.HintCommand(&Game::SolvePuzzle); }},
       // Options
-      {kCmdShowFrequencies, [](App& app) { app.ToggleShown("ShowLetterFrequencies"); }},
-      {kCmdShowTimeAndScores, [](App& app) { app.ToggleShown("ShowTimeAndScores"); }},
+      {kCmdShowFrequencies,
+       [](App& app) { app.ToggleShown("ShowLetterFrequencies", kCmdShowFrequencies); }},
+      {kCmdShowTimeAndScores,
+       [](App& app) { app.ToggleShown("ShowTimeAndScores", kCmdShowTimeAndScores); }},
       {kCmdShowHintButtons, [](App& app) { app.ToggleHintButtons(); }},
       {kCmdCaseUpper, [](App& app) { app.ChooseLetters(kCaseUpper); }},
       {kCmdCaseLower, [](App& app) { app.ChooseLetters(kCaseLower); }},

@@ -6,7 +6,6 @@
 #include "app/programpath.h"
 #include "classlib/inifile.h"
 #include "framework/platform.h"
-#include "resources/commands.h"
 
 namespace {
 constexpr const char* kQuoteFileFilter =

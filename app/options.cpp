@@ -1,6 +1,5 @@
 // The option commands: each writes its setting at once, keeps its check marks and shows the change.
 #include <cstdlib>
-#include <string_view>
 
 #include "app/app.h"
 #include "app/mainframe.h"
@@ -57,10 +56,8 @@ bool App::ToggleSetting(const char* key, int defaultValue, int commandId) {
 }
 
 // Turning a part of the panel off must erase it; turning it on only draws more.
-void App::ToggleShown(const char* key) {
-  const bool frequencies = std::string_view(key) == "ShowLetterFrequencies";
-  const bool on = ToggleSetting(key, 1, frequencies ? kCmdShowFrequencies : kCmdShowTimeAndScores);
-  if (on) {
+void App::ToggleShown(const char* key, int commandId) {
+  if (ToggleSetting(key, 1, commandId)) {
     Redraw();
   } else {
     RepaintAll();

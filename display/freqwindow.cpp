@@ -134,13 +134,13 @@ void FreqWindow::DrawUnusedLetters(TDC& dc, bool useColours) {
     const int row = 1 + half;
     CellText(dc, 0, row, " ", kHalfCell);
     CellText(dc, 14, row, " ", kHalfCell);
-    CellText(dc, 1, row, game.panel.unused + half * kBlockRows, kBlockRows, kHalfCell);
+    CellChars(dc, 1, row, game.panel.unused + half * kBlockRows, kBlockRows, kHalfCell);
   }
   const int p = game.state.selectedPlain;
   if (p >= 0 && p < kLetterCount) {
     if (useColours) dc.SetTextColor(TheColors().Get(kColorSelected));
     const char letter = static_cast<char>('A' + p);
-    CellText(dc, p % kBlockRows + 1, p / kBlockRows + 1, &letter, 1, kHalfCell);
+    CellChars(dc, p % kBlockRows + 1, p / kBlockRows + 1, &letter, 1, kHalfCell);
   }
 }
 
@@ -157,7 +157,7 @@ void FreqWindow::DrawFrequencyTable(TDC& dc, bool useColours) {
       const char c = ciphers[k * kBlockRows + r];
       const bool selected = useColours && Game::LetterIndex(c) == game.state.selectedCipher;
       if (selected) dc.SetTextColor(colors.Get(kColorSelected));
-      CellText(dc, 8 * k + 4, kTableTop + r, &c, 1);
+      CellChars(dc, 8 * k + 4, kTableTop + r, &c, 1);
       if (selected) dc.SetTextColor(colors.Get(kColorCiphertext));
     }
   }
@@ -167,7 +167,7 @@ void FreqWindow::DrawFrequencyTable(TDC& dc, bool useColours) {
     for (int k = 0; k < 2; ++k) {
       const char g = game.GuessFor(ciphers[k * kBlockRows + r]);
       const char entry[3] = {g == ' ' ? ' ' : '=', g, ' '};
-      CellText(dc, 8 * k + 5, kTableTop + r, entry, 3);
+      CellChars(dc, 8 * k + 5, kTableTop + r, entry, 3);
     }
   }
 }

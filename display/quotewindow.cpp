@@ -118,7 +118,7 @@ void QuoteWindow::DrawRows(TDC& dc, int offset, const char* text, bool useColour
     const int row = 3 * i + offset + 1;
     CellText(dc, line.indent + 1, row, " ");
     CellText(dc, line.indent + line.length + 2, row, " ");
-    CellText(dc, line.indent + 2, row, text + line.start, line.length);
+    CellChars(dc, line.indent + 2, row, text + line.start, line.length);
   }
   if (band) dc.SetBkColor(background_);
 }
@@ -131,7 +131,7 @@ void QuoteWindow::DrawSelected(TDC& dc, TColor color) {
     const QuoteLine& line = layout_.lines[i];
     for (int k = 0; k < line.length; ++k) {
       const char* at = puzzle + line.start + k;
-      if (Game::LetterIndex(*at) == selected) CellText(dc, line.indent + k + 2, 3 * i + 2, at, 1);
+      if (Game::LetterIndex(*at) == selected) CellChars(dc, line.indent + k + 2, 3 * i + 2, at, 1);
     }
   }
 }

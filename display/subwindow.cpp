@@ -41,7 +41,7 @@ bool SubWindow::ReadyToDraw() {
   return shown_;
 }
 
-void SubWindow::CellText(TDC& dc, int column, int row, const char* text, int n, int offsetPercent) {
+void SubWindow::CellChars(TDC& dc, int column, int row, const char* text, int n, int offsetPercent) {
   if (n <= 0) return;
   char cells[kQuoteBufferSize];
   if (n > kQuoteBufferSize) n = kQuoteBufferSize;
@@ -57,5 +57,5 @@ void SubWindow::CellText(TDC& dc, int column, int row, const char* text, int n, 
 }
 
 void SubWindow::CellText(TDC& dc, int column, int row, std::string_view text, int offsetPercent) {
-  CellText(dc, column, row, text.data(), static_cast<int>(text.size()), offsetPercent);
+  CellChars(dc, column, row, text.data(), static_cast<int>(text.size()), offsetPercent);
 }

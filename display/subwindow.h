@@ -28,6 +28,8 @@ class SubWindow : public TWindow {
   virtual void Draw(TDC& dc, bool useColours, bool printing) = 0;
 
   void Paint(TDC& dc) override { Draw(dc, true, false); }
+  // A new size is painted afresh (the puzzle lays itself out again at that paint).
+  void Size(TSize) override { Invalidate(true); }
   // The left button selects the letter under it (Alt or Ctrl asks for a word list); the right
   // button drops the selection or erases the guess of the ciphertext letter under it.
   void LButtonDown(TPoint point, unsigned modifiers) override;
@@ -39,7 +41,7 @@ class SubWindow : public TWindow {
   bool ReadyToDraw();
   // Opaque text at column x cellWidth + offsetPercent % of a cell, row x cellHeight. At most n
   // characters, fewer at a terminating zero; control characters show as blanks.
-  static void CellText(TDC& dc, int column, int row, const char* text, int n, int offsetPercent = 0);
+  static void CellChars(TDC& dc, int column, int row, const char* text, int n, int offsetPercent = 0);
   static void CellText(TDC& dc, int column, int row, std::string_view text, int offsetPercent = 0);
 
  private:

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "engine/gamehooks.h"
+#include "sources/quotelimits.h"
 
 inline constexpr int kLetterCount = 26;
-inline constexpr int kQuoteBufferSize = 1000;
 inline constexpr int kFileNameSize = 256;
 inline constexpr int kMaxClockSeconds = 359999;  // 99:59:59
 

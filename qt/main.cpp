@@ -19,23 +19,26 @@
 #include "display/quillowindow.h"
 #include "display/quotewindow.h"
 #include "framework/platform.h"
-#include "qt/qtconvert.h"
 #include "qt/qtplatform.h"
+#include "qt/qtwindow.h"
 
 namespace {
+// The widget a pane paints on.
+QWidget* CanvasOf(TWindow& pane) { return dynamic_cast<QtPeer&>(pane.Peer()).ClientWidget(); }
+
 // Watches the paints of both panes. The puzzle has been drawn once a paint starts with its text
 // already laid out; the panel once it has marked itself shown.
 class FirstPaintExit : public QObject {
  public:
   explicit FirstPaintExit(App& app) : app_(app) {
-    WidgetOf(&app.Client().Quote())->installEventFilter(this);
-    WidgetOf(&app.Client().Freq())->installEventFilter(this);
+    CanvasOf(app.Client().Quote())->installEventFilter(this);
+    CanvasOf(app.Client().Freq())->installEventFilter(this);
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::Paint) return false;
-    if (watched == WidgetOf(&app_.Client().Quote()) && app_.Client().Quote().Layout().lineCount > 0) {
+    if (watched == CanvasOf(app_.Client().Quote()) && app_.Client().Quote().Layout().lineCount > 0) {
       puzzlePainted_ = true;
     }
     // Checked after this paint has run, when the panel's first paint has marked it shown.

@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPalette>
-#include <QPushButton>
 #include <QScreen>
 
 #include <cmath>

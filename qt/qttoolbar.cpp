@@ -38,27 +38,42 @@ QtToolBar::QtToolBar(QMainWindow& frame, std::function<void(int)> command)
 
 void QtToolBar::Set(const std::vector<TToolItem>& items) {
   bar_->clear();
+  // The bar hands its icon size to its buttons: make it the size of the largest picture.
   QSize iconSize(0, 0);
+  for (const TToolItem& item : items) {
+    if (item.gap <= 0) iconSize = iconSize.expandedTo(ImageOfBitmap(HintBitmap(item.bitmap), BitmapPalette()).size());
+  }
+  if (!iconSize.isEmpty()) bar_->setIconSize(iconSize);
   for (const TToolItem& item : items) {
     if (item.gap > 0) {
       auto* gap = new QWidget(bar_);
       gap->setFixedSize(item.gap * 2, item.gap * 2);
       bar_->addWidget(gap);
-      continue;
+    } else {
+      bar_->addWidget(MakeButton(item));
     }
-    const QImage picture = ImageOfBitmap(HintBitmap(item.bitmap), BitmapPalette());
-    QAction* action = bar_->addAction(ToQt(item.label));
-    action->setToolTip(StripMnemonics(ToQt(item.label)));
-    if (!picture.isNull()) {
-      action->setIcon(QIcon(QPixmap::fromImage(picture)));
-      iconSize = iconSize.expandedTo(picture.size());
-    }
-    const int id = item.command;
-    QObject::connect(action, &QAction::triggered, bar_, [this, id] {
-      if (command_) CallGame([&] { command_(id); });
-    });
   }
-  if (!iconSize.isEmpty()) bar_->setIconSize(iconSize);
+}
+
+QToolButton* QtToolBar::MakeButton(const TToolItem& item) {
+  auto* button = new QToolButton(bar_);
+  button->setText(ToQt(item.label));
+  button->setToolTip(StripMnemonics(ToQt(item.label)));
+  // Like picture buttons elsewhere, they never take the keyboard focus from the puzzle.
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setAutoRaise(true);
+  const QImage picture = ImageOfBitmap(HintBitmap(item.bitmap), BitmapPalette());
+  if (!picture.isNull()) {
+    // The picture is drawn as a button already: the tool button adds only a thin edge.
+    button->setIcon(QIcon(QPixmap::fromImage(picture)));
+    button->setIconSize(picture.size());
+    button->setFixedSize(picture.size() + QSize(2, 2));
+  }
+  const int id = item.command;
+  QObject::connect(button, &QToolButton::clicked, bar_, [this, id] {
+    if (command_) CallGame([&] { command_(id); });
+  });
+  return button;
 }
 
 void QtToolBar::Place(TEdge edge, bool vertical) {

@@ -12,6 +12,7 @@
 
 class QMainWindow;
 class QToolBar;
+class QToolButton;
 
 // A palette-index bitmap as an image; a null image when the bitmap is empty or its pixel data
 // does not match its size. Indices beyond the palette draw black.
@@ -31,6 +32,8 @@ class QtToolBar {
   QToolBar* Bar() const { return bar_; }
 
  private:
+  QToolButton* MakeButton(const TToolItem& item);
+
   QMainWindow& frame_;
   std::function<void(int)> command_;
   QToolBar* bar_;

@@ -48,12 +48,18 @@ void QtTimers::Set(int id, int milliseconds) {
   timer->start(std::max(milliseconds, 1));
 }
 
-void QtTimers::Kill(int id) { timers_.erase(id); }
+// Stopped, not deleted: a window may kill a timer from inside that timer's own tick.
+void QtTimers::Kill(int id) {
+  auto found = timers_.find(id);
+  if (found != timers_.end()) found->second->stop();
+}
 
 QtCanvas::QtCanvas(TWindow& owner, QWidget* parent)
     : QWidget(parent), owner_(&owner), background_(palette().color(QPalette::Base)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setFocusPolicy(Qt::ClickFocus);
+  // Clicks do not move the keyboard focus between game windows: only SetFocus (and a frame
+  // taking its client) does, so typing keeps going where the game sent it.
+  setFocusPolicy(Qt::NoFocus);
 }
 
 void QtCanvas::Invalidate(bool erase) {
@@ -63,6 +69,18 @@ void QtCanvas::Invalidate(bool erase) {
 
 void QtCanvas::UpdateNow() {
   if (eraseWanted_ || plainWanted_) repaint();
+}
+
+bool QtCanvas::event(QEvent* event) {
+  // Tab is a character for the game, not a move of the focus to the next widget.
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+      keyPressEvent(key);
+      return true;
+    }
+  }
+  return QWidget::event(event);
 }
 
 void QtCanvas::paintEvent(QPaintEvent* event) {

@@ -41,7 +41,8 @@ class QtTimers {
   std::map<int, std::unique_ptr<QTimer>> timers_;
 };
 
-// The client area of a game window: paints, keys and mouse presses go to its TWindow.
+// The client area of a game window: paints, keys and mouse presses go to its TWindow. It takes
+// the keyboard focus only when the game gives it (SetFocus, or a frame's SetClient).
 // Invalidate(false) repaints without filling the background first; every other paint (including
 // those the window system asks for) fills it with the background colour before Paint runs.
 class QtCanvas : public QWidget {
@@ -55,6 +56,7 @@ class QtCanvas : public QWidget {
   void SetWheelTarget(QWidget* target) { wheelTarget_ = target; }
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "sources/quotelimits.h"
+
 // A quotation buffer holds 1000 bytes: at most 999 characters and the terminating zero.
-inline constexpr std::size_t kQuoteBufferSize = 1000;
-inline constexpr std::size_t kMaxQuoteLength = kQuoteBufferSize - 1;
 
 // The code tree: 193 nodes of two bytes, root at node 0. An inner node holds the node numbers of
 // its children for bit 0 and bit 1; a leaf holds kQuoteLeaf and then its character. The code is

@@ -100,7 +100,7 @@ bool LoadCollection(const std::string& path, Collection& out) {
     for (const PlainQuote& q : quotes) {
       if (q.length > kMaxQuoteLength) {
         std::fprintf(stderr,
-                     "quillo-tool: %s:%zu: line cut to %zu characters, as the game reads it\n",
+                     "quillo-tool: %s:%zu: line cut to %d characters, as the game reads it\n",
                      path.c_str(), q.lineNumber, kMaxQuoteLength);
       }
       out.quotations.push_back(q.text);

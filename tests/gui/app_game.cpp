@@ -261,7 +261,7 @@ class AppGameTest : public QObject {
       }
     };
     press(MenuBar());
-    QCOMPARE(accelerators, 16);
+    QCOMPARE(accelerators, 15);
     QVERIFY(NoModalLeft());
   }
 };

@@ -1,6 +1,7 @@
 // Helpers for GUI tests: registering test classes, answering modal dialogs and message boxes.
 #pragma once
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QMessageBox>
 #include <QObject>

@@ -17,17 +17,20 @@
 #include "qt/qtconvert.h"
 #include "qt/qtframe.h"
 #include "qt/qtplatform.h"
+#include "resources/resources.h"
 
 namespace {
 class RecordingFrame : public TFrameWindow {
  public:
   void Command(int id) override { commands.push_back(id); }
+  void Moved() override { ++moves; }
   bool CanClose() override {
     ++closeQuestions;
     return allowClose;
   }
   std::vector<int> commands;
   int closeQuestions = 0;
+  int moves = 0;
   bool allowClose = true;
 };
 
@@ -115,6 +118,7 @@ class FrameTest : public QObject {
     QVERIFY(corner->geometry().left() > main_->menuBar()->actionGeometry(main_->menuBar()->actions().at(1)).right());
 
     QCOMPARE(main_->centralWidget(), WidgetOf(&client_));
+    QCOMPARE(main_->focusWidget(), WidgetOf(&client_)->focusProxy());  // keys go to the client
     const TRect client = client_.ClientRect();
     QVERIFY(client.Width() > 500 && client.Height() > 300);
     QVERIFY(client.Height() < frame_.Peer().ClientRect().Height() + 1);
@@ -141,6 +145,13 @@ class FrameTest : public QObject {
     frame_.Peer().EnableMenuItem(109, true);
     QTest::keyClick(client, Qt::Key_X, Qt::AltModifier);
     QCOMPARE(frame_.commands, std::vector<int>{109});
+  }
+
+  void movingTheFrameTellsTheGame() {
+    const int before = frame_.moves;
+    frame_.Peer().Move(TRect::FromSize(60, 70, 560, 481));
+    QTRY_VERIFY(frame_.moves > before);
+    QCOMPARE(frame_.Peer().WindowRect(), TRect::FromSize(60, 70, 560, 481));
   }
 
   void checkMarksStayWhereTheGamePutsThem() {
@@ -175,16 +186,21 @@ class FrameTest : public QObject {
     QVERIFY(!bar->isMovable() && !bar->isFloatable());
     const QList<QAction*> actions = bar->actions();
     QCOMPARE(actions.size(), 3);
-    QVERIFY(!actions[0]->icon().isNull());
+    auto* confirm = qobject_cast<QToolButton*>(bar->widgetForAction(actions[0]));
+    auto* solve = qobject_cast<QToolButton*>(bar->widgetForAction(actions[2]));
+    QVERIFY(confirm && solve);
+    QVERIFY(!confirm->icon().isNull());
+    QCOMPARE(confirm->iconSize(), QSize(HintBitmap(1).width, HintBitmap(1).height));
     QCOMPARE(bar->widgetForAction(actions[1])->width(), 20);
     // A picture number the resources do not have shows its label instead.
-    QVERIFY(actions[2]->icon().isNull());
-    QCOMPARE(actions[2]->text(), QStringLiteral("Solve"));
+    QVERIFY(solve->icon().isNull());
+    QCOMPARE(solve->text(), QStringLiteral("Solve"));
 
     frame_.commands.clear();
-    QTest::mouseClick(bar->widgetForAction(actions[0]), Qt::LeftButton);
-    QTest::mouseClick(bar->widgetForAction(actions[2]), Qt::LeftButton);
+    QTest::mouseClick(confirm, Qt::LeftButton);
+    QTest::mouseClick(solve, Qt::LeftButton);
     QCOMPARE(frame_.commands, (std::vector<int>{108, 106}));
+    QCOMPARE(confirm->focusPolicy(), Qt::NoFocus);
 
     frame_.Peer().PlaceToolBar(TEdge::Left, true);
     QCOMPARE(main_->toolBarArea(bar), Qt::LeftToolBarArea);

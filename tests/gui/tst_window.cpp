@@ -1,6 +1,7 @@
 // GUI tests of child windows: painting through QtDC, keys, mouse, size, timers and scrolling.
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 
@@ -98,6 +99,35 @@ class ChildWindowTest : public QObject {
     QCOMPARE(image.pixel(10 + extent.cx + 2, 12), panel);
   }
 
+  void mappingAndClippingOnAnImage() {
+    QImage image(100, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+      QPainter painter(&image);
+      QtDC dc(&image, &painter);
+      dc.SetIsotropic({100, 100}, {200, 400});  // two device pixels a unit, both ways
+      dc.SetWindowOrg({10, 10});
+      QCOMPARE(dc.GetWindowOrg(), (TPoint{10, 10}));
+      dc.FillRect({10, 10, 20, 20}, MakeColor(255, 0, 0));
+      dc.SetClipRect({30, 10, 35, 15});
+      dc.FillRect({0, 0, 100, 100}, MakeColor(0, 0, 255));
+      dc.OffsetClip(0, 10);
+      dc.FillRect({0, 0, 100, 100}, MakeColor(0, 255, 0));
+    }
+    QCOMPARE(image.pixel(0, 0), qRgb(255, 0, 0));
+    QCOMPARE(image.pixel(19, 19), qRgb(255, 0, 0));
+    QCOMPARE(image.pixel(20, 20), qRgb(255, 255, 255));
+    QCOMPARE(image.pixel(40, 0), qRgb(0, 0, 255));
+    QCOMPARE(image.pixel(49, 9), qRgb(0, 0, 255));
+    QCOMPARE(image.pixel(50, 9), qRgb(255, 255, 255));
+    QCOMPARE(image.pixel(45, 25), qRgb(0, 255, 0));   // the clip moved down by ten units
+    QCOMPARE(image.pixel(45, 15), qRgb(255, 255, 255));
+    QtDC measuring(&image, nullptr);
+    measuring.TextOut(0, 0, "nothing drawn without a painter");
+    QVERIFY(measuring.GetTextMetrics().height > 0);
+    QCOMPARE(measuring.GetDeviceCaps(TDeviceCap::HorzRes), 100);
+  }
+
   void fixedPitchRecordsAlwaysGetAFixedFont() {
     TLogFont missing;
     missing.height = -15;
@@ -127,10 +157,11 @@ class ChildWindowTest : public QObject {
     QTest::keyClick(canvas_, Qt::Key_Escape);
     QTest::keyClick(canvas_, Qt::Key_Return);
     QTest::keyClick(canvas_, Qt::Key_Space);
+    QTest::keyClick(canvas_, Qt::Key_Tab);
     QTest::sendKeyEvent(QTest::Click, canvas_, Qt::Key_Eacute, QString::fromLatin1("\xE9"), Qt::NoModifier);
     QTest::keyClick(canvas_, Qt::Key_A, Qt::AltModifier);  // menus' business, not typing
     QTest::keyClick(canvas_, Qt::Key_F5);
-    QCOMPARE(window_.chars, (std::vector<int>{'a', 'A', 8, 27, 13, ' ', 0xE9}));
+    QCOMPARE(window_.chars, (std::vector<int>{'a', 'A', 8, 27, 13, ' ', 9, 0xE9}));
   }
 
   void mousePressesCarryTheModifiers() {
@@ -146,6 +177,20 @@ class ChildWindowTest : public QObject {
     QCOMPARE(window_.clicks[2].button, 'R');
     QCOMPARE(window_.clicks[2].point, (TPoint{9, 10}));
     QCOMPARE(window_.clicks[2].modifiers, unsigned{kModControl});
+
+    // A click leaves the keyboard focus where the game put it.
+    class Pane : public TWindow {
+     public:
+      explicit Pane(TWindow* parent) : TWindow(parent) {}
+    } pane(&window_);
+    pane.Create();
+    pane.Peer().Move(TRect::FromSize(100, 0, 50, 50));
+    window_.Peer().SetFocus();
+    QTest::mouseClick(WidgetOf(&pane)->focusProxy(), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), canvas_);
+    pane.Peer().SetFocus();
+    QCOMPARE(QApplication::focusWidget(), WidgetOf(&pane)->focusProxy());
+    window_.Peer().SetFocus();
   }
 
   void scrollBarShowsWhileThereIsARange() {

@@ -11,7 +11,11 @@
 #include "app/mainframe.h"
 #include "app/session.h"
 #include "classlib/inifile.h"
+#include "display/color.h"
+#include "display/displayoptions.h"
+#include "display/font.h"
 #include "display/quillowindow.h"
+#include "sources/casestyle.h"
 #include "support/fake_platform.h"
 #include "support/testing.h"
 
@@ -22,8 +26,15 @@ class AppFixture : public testing::Test {
   static constexpr const char* kQuotation = "Hello, world";
 
   AppFixture() { WriteFile(folder.File("quotes.qot"), std::string(kQuotation) + "\n"); }
-  // The session goes while the fake can still take its calls.
-  ~AppFixture() override { session.reset(); }
+  // The session goes while the fake can still take its calls; the process-wide options then
+  // go back to their defaults for the tests that follow.
+  ~AppFixture() override {
+    session.reset();
+    LoadDisplayOptions();
+    ForgetCaseStyle();
+    TheFont().Load();
+    TheColors().Load();
+  }
 
   // Writes the settings file the run starts from, e.g. "HintButtons=0\nWindowX=5\n".
   void WriteSettings(const std::string& lines) { WriteFile(folder.File("quillo.ini"), "[quillo]\n" + lines); }

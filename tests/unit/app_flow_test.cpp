@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "app_fixture.h"
+#include "display/quotewindow.h"
 #include "resources/commands.h"
 #include "sources/memory.h"
 

@@ -82,6 +82,12 @@ TEST_F(LayoutWindowTest, CellsOfThePuzzleGiveTheirCiphertextLetter) {
   fake.Click(freq(), {8 * kCellW + kCellW / 2 + 3, kCellH + 2});
   EXPECT_EQ(game.state.guess['L' - 'A'], 'H');
   EXPECT_EQ(fake.Focus(), &window);  // keys typed after a panel click still reach the game
+
+  // Alt (or Ctrl) with a click asks for the word under it; the panel has no words.
+  fake.Click(quote(), At(10, 1), kModAlt);
+  EXPECT_EQ(hooks.calls.back(), "OpenWordList puqmg");
+  fake.Click(freq(), At(4, 5), kModControl);
+  EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"Must point to a word to get a word list.", "Error", MB_OK}));
 }
 
 TEST_F(LayoutWindowTest, ScrollsByRowsWithTheBarShownExactlyWhileNeeded) {
@@ -92,7 +98,8 @@ TEST_F(LayoutWindowTest, ScrollsByRowsWithTheBarShownExactlyWhileNeeded) {
   EXPECT_EQ(peer.vScrollRange, 2);
   fake.ScrollTo(quote(), 2);
   RecordingDC dc = PaintQuote();
-  EXPECT_EQ(dc.ToDevice({0, 2 * kCellH}), (TPoint{0, 0}));  // two rows scrolled off the top
+  ASSERT_FALSE(dc.OpsOf(DrawKind::WindowOrg).empty());
+  EXPECT_EQ(dc.OpsOf(DrawKind::WindowOrg).front().at, (TPoint{0, 2 * kCellH}));  // two rows up
   LetterHit hit;
   EXPECT_TRUE(quote().PointToLetter(1, quote().PointToCell(At(2, 0)), hit));  // row 2: "a"
   EXPECT_EQ(hit.textPos, 0);

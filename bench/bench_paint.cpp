@@ -1,0 +1,189 @@
+// Painting a 999-character puzzle and the side panel into a counting context (< 2 ms of game work).
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "classlib/inifile.h"
+#include "display/color.h"
+#include "display/displayoptions.h"
+#include "display/font.h"
+#include "display/freqwindow.h"
+#include "display/quillowindow.h"
+#include "display/quotewindow.h"
+#include "engine/game.h"
+#include "engine/random.h"
+#include "framework/platform.h"
+
+namespace {
+
+// Counts the drawing calls; a fixed 8 x 16 cell for every character.
+class CountingDC : public TDC {
+ public:
+  long calls = 0;
+  void SelectFont(const TLogFont*) override { ++calls; }
+  TTextMetrics GetTextMetrics() override { return {16, 8}; }
+  TSize GetTextExtent(std::string_view text) override { return {8 * static_cast<int>(text.size()), 16}; }
+  void SetTextColor(TColor color) override { fg_ = color; ++calls; }
+  TColor GetTextColor() const override { return fg_; }
+  void SetBkColor(TColor color) override { bk_ = color; ++calls; }
+  TColor GetBkColor() const override { return bk_; }
+  void TextOut(int x, int y, std::string_view text) override { calls += 1 + ((x + y + static_cast<long>(text.size())) & 1); }
+  void FillRect(const TRect&, TColor) override { ++calls; }
+  void MoveTo(int, int) override { ++calls; }
+  void LineTo(int, int) override { ++calls; }
+  void SetWindowOrg(TPoint origin) override { origin_ = origin; }
+  TPoint GetWindowOrg() const override { return origin_; }
+  void SetIsotropic(TSize, TSize) override {}
+  void SetClipRect(const TRect&) override {}
+  void OffsetClip(int, int) override {}
+  int GetDeviceCaps(TDeviceCap) override { return 96; }
+
+ private:
+  TColor fg_ = 0;
+  TColor bk_ = 0;
+  TPoint origin_;
+};
+
+// A window peer holding only its rectangle; moves deliver Size as a window system does.
+class NullPeer : public TWindowPeer {
+ public:
+  explicit NullPeer(TWindow& window) : window_(window) {}
+  TRect ClientRect() const override { return {0, 0, rect_.Width(), rect_.Height()}; }
+  TRect WindowRect() const override { return rect_; }
+  void Move(const TRect& rect) override {
+    const bool resized = rect.Width() != rect_.Width() || rect.Height() != rect_.Height();
+    rect_ = rect;
+    if (resized) window_.Size({rect.Width(), rect.Height()});
+    if (resized && client_) client_->Peer().Move({0, 0, rect.Width(), rect.Height()});
+  }
+  void Show(TShow) override {}
+  bool IsVisible() const override { return true; }
+  bool IsIconic() const override { return false; }
+  bool IsZoomed() const override { return false; }
+  void Invalidate(bool) override {}
+  void UpdateNow() override {}
+  void SetBackground(TColor) override {}
+  void SetTimer(int, int) override {}
+  void KillTimer(int) override {}
+  std::unique_ptr<TDC> MeasuringDC() override { return std::make_unique<CountingDC>(); }
+  void SetVScroll(int, int) override {}
+  void SetFocus() override {}
+  void SetCaption(const std::string&) override {}
+  void SetMenu(const std::vector<TMenuItem>&) override {}
+  void CheckMenuItem(int, bool) override {}
+  void EnableMenuItem(int, bool) override {}
+  void EnableTopMenu(int, bool) override {}
+  bool HasMenu() const override { return false; }
+  void SetToolBar(const std::vector<TToolItem>&) override {}
+  void PlaceToolBar(TEdge, bool) override {}
+  void ShowToolBar(bool) override {}
+  bool IsToolBarVisible() const override { return false; }
+  void SetClient(TWindow* client) override { client_ = client; }
+
+ private:
+  TWindow& window_;
+  TWindow* client_ = nullptr;
+  TRect rect_;
+};
+
+class NullPlatform : public TPlatform {
+ public:
+  std::unique_ptr<TWindowPeer> CreatePeer(TWindow& window) override { return std::make_unique<NullPeer>(window); }
+  int RunDialog(TDialog&) override { return IDCANCEL; }
+  int MessageBox(TWindow*, const std::string&, const std::string&, unsigned) override { return IDOK; }
+  std::optional<std::string> ClipboardText() override { return std::nullopt; }
+  bool SetClipboardText(const std::string&) override { return false; }
+  void PlayWave(const std::string&) override {}
+  void Tone(int, int) override {}
+  void SimpleBeep() override {}
+  TOpenFileResult OpenFile(TWindow*, const TOpenFileRequest&) override { return {}; }
+  TChooseResult ChooseFont(TWindow*, TLogFont&, std::string&) override { return TChooseResult::Cancelled; }
+  bool ChooseColor(TWindow*, TColor&, TColor*) override { return false; }
+  std::unique_ptr<TPrinter> CreatePrinter() override { return nullptr; }
+  void ShowHelp(TWindow*, const std::string&, int) override {}
+  TColor SysColor(int) override { return MakeColor(240, 240, 240); }
+  TRect WorkArea() override { return {0, 0, 1920, 1040}; }
+  std::vector<TRect> Monitors() override { return {{0, 0, 1920, 1080}}; }
+  bool IsKeyDown(TKey) override { return false; }
+  TSize ScreenPixelsPerInch() override { return {96, 96}; }
+  void Quit() override {}
+};
+
+class PanesOnly : public GameHooks {
+ public:
+  QuilloWindow* window = nullptr;
+  void Redraw() override {}
+  void RepaintAll() override {}
+  void RedrawTime() override {}
+  void PuzzleTextChanged() override { window->PuzzleTextChanged(); }
+  void StartClockTimer() override {}
+  void StopClockTimer() override {}
+  bool IsMainWindowMinimised() override { return false; }
+  void ShowMainFrame(bool) override {}
+  TWindow* MainWindow() override { return nullptr; }
+  int DialogFontHeight() override { return -15; }
+  bool IsMilitaryStyle() override { return false; }
+  int ShowYouWonDialog() override { return kYouWonNo; }
+  void MarkPuzzleSolved() override {}
+  void NewGame(int, int, bool) override {}
+  void Shutdown() override {}
+  void OpenWordList(const std::string&, bool, const char*) override {}
+};
+
+std::string LongQuotation() {
+  const std::string words = "Many a Quiet hour is spent in Puzzling over letters, and the patient mind "
+                            "finds that each Guess brings the hidden saying nearer. ";
+  std::string text;
+  while (text.size() < kQuoteBufferSize - 1) text += words;
+  text.resize(kQuoteBufferSize - 20);
+  return text + "\tAn Old Solver";
+}
+
+void PaintPuzzleAndPanel(benchmark::State& state) {
+  NullPlatform platform;
+  SetPlatform(&platform);
+  MemoryIniFile settings;
+  SetSettings(&settings);
+  settings.WriteInt("quillo", "Tutorial", 1);
+  TheFont().Load();
+  TheColors().Load();
+  LoadDisplayOptions();
+  SetHighlightSolution(state.range(0) != 0);
+
+  PanesOnly hooks;
+  Game game(hooks);
+  TFrameWindow frame;
+  QuilloWindow window(&frame, game);
+  hooks.window = &window;
+  frame.Create();
+  window.CreateWindows();
+  frame.Peer().SetClient(&window);
+  frame.Peer().Move({0, 0, 900, 1000});
+
+  const std::string text = LongQuotation();
+  std::strncpy(game.text.displayText, text.c_str(), kQuoteBufferSize - 1);
+  SeedRandom(3);
+  game.StartGame();
+  game.panel.panelShown = 1;
+  for (int p = 0; p < kLetterCount; p += 2) game.AssignLetter(game.state.key[p], (p + 1) % kLetterCount, false);
+  game.state.selectedCipher = game.state.key['e' - 'a'];
+
+  CountingDC dc;
+  window.Quote().Draw(dc, true, false);  // the first paint lays the text out
+  window.Quote().Draw(dc, true, false);
+  for (auto _ : state) {
+    window.Quote().Draw(dc, true, false);
+    window.Freq().Draw(dc, true, false);
+    benchmark::DoNotOptimize(dc.calls);
+  }
+  state.counters["lines"] = window.Quote().Layout().lineCount;
+  SetSettings(nullptr);
+  SetPlatform(nullptr);
+}
+BENCHMARK(PaintPuzzleAndPanel)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

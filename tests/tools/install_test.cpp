@@ -1,0 +1,125 @@
+// cmake --install into a scratch prefix: the layout, the launcher, the desktop entry, the tool.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "support/testing.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Installs the build once into a scratch prefix shared by the tests of this file.
+class InstallTest : public ::testing::Test {
+ protected:
+  // The install rewrites the build's manifest, which lists a real install for uninstalling, so
+  // the manifest is put back as it was once this install's copy has been taken.
+  static void SetUpTestSuite() {
+    prefix_ = new TempFolder();
+    const fs::path build = fs::path(QUILLO_BIN_DIR).parent_path();
+    const fs::path manifest = build / "install_manifest.txt";
+    const std::optional<std::string> previous = ReadFile(manifest);
+    installStatus_ = Run("cmake --install '" + build.string() + "' --prefix '" +
+                         prefix_->Path().string() + "'");
+    manifest_ = ReadFile(manifest).value_or("");
+    if (previous)
+      WriteFile(manifest, *previous);
+    else
+      fs::remove(manifest);
+  }
+  static void TearDownTestSuite() {
+    delete prefix_;
+    prefix_ = nullptr;
+  }
+
+  // Runs a shell command with its output in files of the prefix; returns its exit status.
+  static int Run(const std::string& command) {
+    const std::string full = command + " >'" + prefix_->File("out.txt") + "' 2>'" +
+                             prefix_->File("err.txt") + "'";
+    const int status = std::system(full.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  static std::string Out() { return ReadFile(prefix_->File("out.txt")).value_or(""); }
+  static std::string Err() { return ReadFile(prefix_->File("err.txt")).value_or(""); }
+  static fs::path Installed(const std::string& relative) { return prefix_->Path() / relative; }
+  static fs::path ProgramFolder() { return Installed("lib/quillo"); }
+
+  static TempFolder* prefix_;
+  static int installStatus_;
+  static std::string manifest_;  // what this install listed
+};
+
+TempFolder* InstallTest::prefix_ = nullptr;
+int InstallTest::installStatus_ = -1;
+std::string InstallTest::manifest_;
+
+bool IsExecutable(const fs::path& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IXUSR) != 0;
+}
+
+TEST_F(InstallTest, EverythingLandsInItsPlace) {
+  ASSERT_EQ(installStatus_, 0) << Err();
+  for (const char* file : {"quillo-tool", "quillo.cqt", "wordlist.wl", "ahooga.wav", "clap.wav",
+                           "tada.wav", "uhoh.wav", "help/index.html", "help/topic1000.html"}) {
+    EXPECT_TRUE(fs::is_regular_file(ProgramFolder() / file)) << file;
+  }
+  EXPECT_TRUE(IsExecutable(ProgramFolder() / "quillo-tool"));
+  EXPECT_TRUE(IsExecutable(Installed("bin/quillo")));
+  for (const char* size : {"48x48", "128x128"}) {
+    const fs::path icon =
+        Installed(std::string("share/icons/hicolor/") + size + "/apps/quillo.png");
+    EXPECT_EQ(ReadFile(icon).value_or("").substr(0, 4), "\x89PNG") << size;
+  }
+
+  const std::string entry = ReadFile(Installed("share/applications/quillo.desktop")).value_or("");
+  EXPECT_NE(entry.find("[Desktop Entry]\n"), std::string::npos);
+  EXPECT_NE(entry.find("\nExec=" + Installed("bin/quillo").string() + " %f\n"), std::string::npos)
+      << entry;
+  EXPECT_NE(entry.find("\nPath=" + ProgramFolder().string() + "\n"), std::string::npos) << entry;
+  EXPECT_NE(entry.find("\nIcon=quillo\n"), std::string::npos);
+  EXPECT_NE(entry.find("\nCategories=Game;LogicGame;\n"), std::string::npos);
+
+  // The manifest lists what uninstalling removes, the desktop entry included.
+  EXPECT_NE(manifest_.find(Installed("share/applications/quillo.desktop").string()),
+            std::string::npos);
+  EXPECT_NE(manifest_.find((ProgramFolder() / "help/index.html").string()), std::string::npos);
+}
+
+TEST_F(InstallTest, InstalledToolReadsTheInstalledCollection) {
+  ASSERT_EQ(installStatus_, 0) << Err();
+  const fs::path tool = ProgramFolder() / "quillo-tool";
+  ASSERT_EQ(Run("'" + tool.string() + "' info '" + (ProgramFolder() / "quillo.cqt").string() + "'"),
+            0)
+      << Err();
+  EXPECT_NE(Out().find("The Quillo! collection"), std::string::npos) << Out();
+  ASSERT_EQ(Run("'" + tool.string() + "' wordlist dump '" +
+                (ProgramFolder() / "wordlist.wl").string() + "' | head -n 1"),
+            0)
+      << Err();
+  EXPECT_FALSE(Out().empty());
+}
+
+TEST_F(InstallTest, LauncherStartsTheGameInItsFolderWithAbsoluteArguments) {
+  ASSERT_EQ(installStatus_, 0) << Err();
+  // A stand-in for the game that reports where it runs and what it was given.
+  const fs::path game = ProgramFolder() / "quillo";
+  fs::remove(game);
+  WriteFile(game, "#!/bin/sh\npwd\nfor a do echo \"$a\"; done\n");
+  fs::permissions(game, fs::perms::owner_all);
+  TempFolder elsewhere;
+  ASSERT_EQ(Run("cd '" + elsewhere.Path().string() + "' && '" +
+                Installed("bin/quillo").string() + "' mine.qot /abs/other.qot ''"),
+            0)
+      << Err();
+  const std::string here = fs::canonical(elsewhere.Path()).string();
+  EXPECT_EQ(Out(), fs::canonical(ProgramFolder()).string() + "\n" + here + "/mine.qot\n" +
+                       "/abs/other.qot\n\n");
+}
+
+}  // namespace
