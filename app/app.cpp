@@ -16,12 +16,16 @@
 #include "display/quotewindow.h"
 #include "framework/platform.h"
 #include "resources/resources.h"
+#include "sources/entered.h"
+#include "sources/favorites.h"
 #include "sources/memory.h"
+#include "sources/savedgame.h"
+#include "wordlist/dictionary.h"
+#include "wordlist/wordlistdlg.h"
 
 namespace {
 
-// The congratulations dialog while Save Favorite has no work behind it: its button is greyed
-// instead of doing nothing. The change that brings favourites passes the work and drops this.
+// The congratulations dialog; its Save Favorite button is greyed when no work stands behind it.
 class WinDialog : public YouWonDialog {
  public:
   WinDialog(TWindow* parent, std::function<void()> saveFavorite)
@@ -70,6 +74,7 @@ App::~App() {
   client_.reset();
   frame_.reset();
   TheMemory().Close();
+  FreeWordList();
 }
 
 void App::InitMainWindow() {
@@ -178,7 +183,9 @@ int App::DialogFontHeight() { return TheFont().AuxiliaryHeight(); }
 bool App::IsMilitaryStyle() { return CurrentCaseStyle() == kCaseMilitary; }
 
 // Save Favorite gets its work with the favourites file; until then the button is greyed.
-int App::ShowYouWonDialog() { return WinDialog(&client_->Quote(), {}).Execute(); }
+int App::ShowYouWonDialog() {
+  return WinDialog(&client_->Quote(), [this] { SaveFavorite(*this, frame_.get()); }).Execute();
+}
 
 // Only a puzzle read from a compressed quote file has a place in the record. The record's
 // current puzzle stays that of the last quotation read, so marking it after a typed-in puzzle
@@ -188,36 +195,42 @@ void App::MarkPuzzleSolved() {
   if (fromQuoteFile && state.currentPuzzle >= 0) TheMemory().MarkSolved();
 }
 
-// The Possible Words dialog arrives with the word-list change; it is opened from here, and it
-// charges its own penalty through ChargeWordList. Until then a word-list request shows nothing.
+// The Possible Words dialog charges its own penalty through ChargeWordList.
 void App::OpenWordList(const std::string& word, bool alphabetical, const char* placementKey) {
-  (void)word;
-  (void)alphabetical;
-  (void)placementKey;
+  ShowPossibleWords(MainWindow(), *this, word, alphabetical, placementKey, DialogFontHeight(),
+                    WordListPath(), [this] { Redraw(); });
 }
 
 TWindow* App::MessageOwner() { return client_->Quote().HasPeer() ? &client_->Quote() : nullptr; }
 
-// --- Hook points for later work ---
+// --- The saved game, typed-in puzzles and the tutorial ---
 
-// The saved game ("Continue the unfinished game\nyou saved earlier?") arrives with the saved-game
-// change: it returns Resumed with the saved state in place, Damaged for a file it cannot use, or
-// NotResumed. Until then there is no saved game to offer.
-App::SavedGameOffer App::OfferSavedGame() { return SavedGameOffer::NotResumed; }
-
-// Writes the saved game when the player answers Yes to the save question. Arrives with the
-// saved-game change; until then the answer Yes saves nothing.
-void App::SaveGame() {}
-
-// The entry dialog of a typed-in puzzle (ciphertext or plaintext); true when the player
-// confirmed a text, which is then in quoteText and displayText. Arrives with the entered-puzzle
-// change, whose menu commands are greyed until then; false makes NewGame fall back to a
-// quotation from the quote file.
-bool App::EnterPuzzleText(bool plaintext) {
-  (void)plaintext;
-  return false;
+App::SavedGameOffer App::OfferSavedGame() {
+  switch (ResumeSavedGame(*this, frame_.get())) {
+    case kSavedGameResumed:
+      PuzzleTextChanged();
+      // A resumed ciphertext puzzle has no hints, as a new one has none.
+      AllowHints(state.puzzleKind != kCipherEntered);
+      return SavedGameOffer::Resumed;
+    case kSavedGameBroken:
+      return SavedGameOffer::Damaged;
+    default:
+      return SavedGameOffer::NotResumed;
+  }
 }
 
-// Yes to the first-paint tutorial offer (the panel has already written Tutorial = 1). The
-// tutorial itself arrives with the help change, which calls its View the Tutorial command here.
-void App::ViewTutorial() { tutorialRequested_ = true; }
+void App::SaveGame() { ::SaveGame(*this, frame_.get()); }
+
+bool App::EnterPuzzleText(bool plaintext) {
+  return EnterPuzzle(*this, plaintext, frame_.get(), DialogFontHeight());
+}
+
+// Help > View the Tutorial, and Yes to the first-paint offer: puzzle 0 of the shipped collection
+// with the fixed key, beside its help page. No new-game question is asked.
+void App::ViewTutorial() {
+  tutorialRequested_ = true;
+  loader_.SetQuoteFile((ProgramFolder() + "quillo.cqt").c_str());
+  state.currentPuzzle = -1;
+  Platform().ShowHelp(frame_.get(), HelpPath(), 1000);
+  NewGame(kTutorialPuzzle, 0, false);
+}

@@ -67,6 +67,8 @@ class App : public GameHooks, public Game, private PuzzleLoaderHost {
   bool ShutdownRequested() const { return shutdownRequested_; }
   // The tutorial offer was answered Yes (View the Tutorial is not wired yet).
   bool TutorialRequested() const { return tutorialRequested_; }
+  // Help > View the Tutorial.
+  void ViewTutorial();
 
   // Option flags read once at start-up.
   bool WordListAlphabetical() const { return wordListAlphabetical_; }
@@ -106,6 +108,12 @@ class App : public GameHooks, public Game, private PuzzleLoaderHost {
   // Commands (commands.cpp).
   void NewGameCommand();
   void HintCommand(void (Game::*help)());
+  // Commands of the puzzle sources, help and accessories (morecommands.cpp).
+  void EnterPuzzleCommand(int kind);
+  void CorrectPuzzleCommand();
+  void PasteCommand(int kind);
+  void OpenFavoritesCommand();
+  void GoToPuzzleCommand();
 
   // Options (options.cpp).
   void ReadOptionFlags();
@@ -130,7 +138,6 @@ class App : public GameHooks, public Game, private PuzzleLoaderHost {
   SavedGameOffer OfferSavedGame();
   void SaveGame();
   bool EnterPuzzleText(bool plaintext);
-  void ViewTutorial();
 
   std::string workingFolder_;
   PuzzleLoader loader_;

@@ -1,7 +1,16 @@
 // The command table: which member does the work of each menu command, accelerator and hint button.
 #include "app/app.h"
 #include "display/quillowindow.h"
+#include "dialogs/aboutdlg.h"
+#include "dialogs/online.h"
+#include "dialogs/sounddlg.h"
+#include "framework/platform.h"
 #include "resources/commands.h"
+#include "app/programpath.h"
+#include "sources/compresscmd.h"
+#include "sources/entered.h"
+#include "sources/favorites.h"
+#include "sources/report.h"
 
 const std::map<int, App::Handler>& App::CommandTable() {
   static const std::map<int, Handler> table = {
@@ -13,6 +22,21 @@ const std::map<int, App::Handler>& App::CommandTable() {
       {kCmdPrintColor, [](App& app) { app.ToggleSetting("PrintColor", 0, kCmdPrintColor); }},
       {kCmdPrintBig, [](App& app) { app.ToggleSetting("PrintBig", 0, kCmdPrintBig); }},
       {kCmdExit, [](App& app) { app.Exit(); }},
+      {kCmdGoToPuzzle, [](App& app) { app.GoToPuzzleCommand(); }},
+      {kCmdSaveFavorite, [](App& app) { SaveFavorite(app, app.MainWindow()); }},
+      {kCmdEnterEncrypted, [](App& app) { app.EnterPuzzleCommand(kCipherEntered); }},
+      {kCmdEnterPlaintext, [](App& app) { app.EnterPuzzleCommand(kPlainEntered); }},
+      {kCmdCorrectPuzzle, [](App& app) { app.CorrectPuzzleCommand(); }},
+      {kCmdOpenFavorites, [](App& app) { app.OpenFavoritesCommand(); }},
+      {kCmdPuzzleSource,
+       [](App& app) { ShowPuzzleSource(PuzzleSourceOf(app), app.MainWindow()); }},
+      {kCmdCompressFile,
+       [](App& app) { CompressPuzzleFile(app.MainWindow(), app.DialogFontHeight()); }},
+      // Edit
+      {kCmdCopyPuzzle, [](App& app) { CopyToClipboard(app, true); }},
+      {kCmdCopyPlaintext, [](App& app) { CopyToClipboard(app, false); }},
+      {kCmdPasteEncrypted, [](App& app) { app.PasteCommand(kCipherEntered); }},
+      {kCmdPastePlaintext, [](App& app) { app.PasteCommand(kPlainEntered); }},
       // Hint
       {kCmdConfirm, [](App& app) { app.HintCommand(&Game::Confirm); }},
       {kCmdUndoError, [](App& app) { app.HintCommand(&Game::UndoError); }},
@@ -44,18 +68,22 @@ const std::map<int, App::Handler>& App::CommandTable() {
       {kCmdChangeColors, [](App& app) { app.Client().ChangeColors(); }},
       {kCmdChangeFont, [](App& app) { app.Client().ChangeFont(); }},
       {kCmdChangeTimes, [](App& app) { app.ChangeTimes(); }},
+      {kCmdChangeSounds,
+       [](App& app) { SoundDialog(app.MainWindow(), ProgramFolder()).Execute(); }},
+      // Help
+      {kCmdHelp, [](App& app) { Platform().ShowHelp(app.MainWindow(), HelpPath(), 0); }},
+      {kCmdAbout, [](App& app) { AboutDlg(app.MainWindow()).Execute(); }},
+      {kCmdTutorial, [](App& app) { app.ViewTutorial(); }},
+      {kCmdCheckForUpdates, [](App& app) { ShowCheckForUpdates(app.MainWindow()); }},
+      {kCmdDecryptUpdate, [](App& app) { ShowDecryptUpdate(app.MainWindow()); }},
+      {kCmdWebSite, [](App& app) { ShowWebSite(app.MainWindow()); }},
   };
   return table;
 }
 
 const std::vector<int>& CommandsAwaitingWork() {
   static const std::vector<int> commands = {
-      kCmdGoToPuzzle,      kCmdSaveFavorite,   kCmdEnterEncrypted,  kCmdEnterPlaintext,
-      kCmdCorrectPuzzle,   kCmdOpenFavorites,  kCmdPuzzleSource,    kCmdPrintPuzzle,
-      kCmdPrintMargin,     kCmdPrinterSetup,   kCmdCompressFile,    kCmdCopyPuzzle,
-      kCmdCopyPlaintext,   kCmdPasteEncrypted, kCmdPastePlaintext,  kCmdChangeSounds,
-      kCmdHelp,            kCmdAbout,          kCmdTutorial,        kCmdCheckForUpdates,
-      kCmdDecryptUpdate,   kCmdWebSite,
+      kCmdPrintPuzzle, kCmdPrintMargin, kCmdPrinterSetup,
   };
   return commands;
 }

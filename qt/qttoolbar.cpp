@@ -2,6 +2,7 @@
 #include "qt/qttoolbar.h"
 
 #include <QAction>
+#include <QLayout>
 #include <QMainWindow>
 #include <QPixmap>
 #include <QToolBar>
@@ -44,10 +45,13 @@ void QtToolBar::Set(const std::vector<TToolItem>& items) {
     if (item.gap <= 0) iconSize = iconSize.expandedTo(ImageOfBitmap(HintBitmap(item.bitmap), BitmapPalette()).size());
   }
   if (!iconSize.isEmpty()) bar_->setIconSize(iconSize);
+  // Six pictures and two gaps must fit the default 560-pixel frame: no extra spacing.
+  bar_->setContentsMargins(0, 0, 0, 0);
+  if (bar_->layout()) bar_->layout()->setSpacing(1);
   for (const TToolItem& item : items) {
     if (item.gap > 0) {
       auto* gap = new QWidget(bar_);
-      gap->setFixedSize(item.gap * 2, item.gap * 2);
+      gap->setFixedSize(item.gap, item.gap);
       bar_->addWidget(gap);
     } else {
       bar_->addWidget(MakeButton(item));

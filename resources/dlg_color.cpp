@@ -11,6 +11,7 @@ const TDialogTemplate& ColorTemplate() {
       {
           {TControlKind::GroupBox, 10, "Change Colors", {6, 4, 210, 96}},
           {TControlKind::DropDownList, 11, "", {14, 18, 120, 90}},
+          {TControlKind::Frame, -1, "", {129, 16, 203, 32}},  // outlines a sample as pale as the dialog
           {TControlKind::OwnerDrawStatic, 6, "", {130, 17, 202, 31}},
           {TControlKind::Static, 3, "", {14, 38, 202, 68}},
           {TControlKind::Button, 4, "Change Color", {14, 74, 100, 88}},

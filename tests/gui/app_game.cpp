@@ -102,14 +102,14 @@ class AppGameTest : public QObject {
  private slots:
   void startsOnTheCommandLineFileAndOffersTheTutorial() {
     GameRun run("");
+    QCOMPARE(Settings().ReadString("quillo", "QuoteFile", ""), std::string("quotes.qot"));
+    QCOMPARE(std::string(run.app().text.quoteText), std::string(kQuotation));
     auto offer = AnswerNextMessageBox(QMessageBox::Yes);
     QVERIFY(run.Shown());
     QTRY_VERIFY(offer->seen);
     QCOMPARE(offer->title, QStringLiteral("Welcome to Quillo!"));
-    QCOMPARE(Settings().ReadString("quillo", "QuoteFile", ""), std::string("quotes.qot"));
     QCOMPARE(Settings().ReadInt("quillo", "Tutorial", 0), 1);
     QVERIFY(run.app().TutorialRequested());
-    QCOMPARE(std::string(run.app().text.quoteText), std::string(kQuotation));
     QCOMPARE(run.Frame()->windowTitle(), QStringLiteral("Quillo!"));
   }
 

@@ -191,7 +191,7 @@ class FrameTest : public QObject {
     QVERIFY(confirm && solve);
     QVERIFY(!confirm->icon().isNull());
     QCOMPARE(confirm->iconSize(), QSize(HintBitmap(1).width, HintBitmap(1).height));
-    QCOMPARE(bar->widgetForAction(actions[1])->width(), 20);
+    QCOMPARE(bar->widgetForAction(actions[1])->width(), 10);
     // A picture number the resources do not have shows its label instead.
     QVERIFY(solve->icon().isNull());
     QCOMPARE(solve->text(), QStringLiteral("Solve"));

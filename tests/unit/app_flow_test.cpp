@@ -74,11 +74,12 @@ TEST_F(AppFlowTest, OnlyPuzzlesFromTheCompressedFileReachTheRecord) {
   EXPECT_FALSE(TheMemory().IsSolved(second));
 }
 
-TEST_F(AppFlowTest, TheWinDialogGreysSaveFavoriteUntilFavouritesArrive) {
+// Save Favorite is greyed exactly while its command has no work behind it.
+TEST_F(AppFlowTest, TheWinIsAnnouncedOnceAndNoLeavesTheSolvedPuzzle) {
   App& game = Start();
   game.panel.panelShown = 1;
   fake.ScriptDialog(2, [](FakeDialog& dialog) {
-    EXPECT_FALSE(dialog.IsEnabled(105));
+    EXPECT_EQ(dialog.IsEnabled(105), App::HandlesCommand(kCmdSaveFavorite));
     EXPECT_TRUE(dialog.IsEnabled(101));
     dialog.Click(102);
   });
@@ -89,6 +90,10 @@ TEST_F(AppFlowTest, TheWinDialogGreysSaveFavoriteUntilFavouritesArrive) {
   EXPECT_EQ(fake.Dialogs().back().templateId, 2);
   EXPECT_STREQ(game.text.quoteText, kQuotation);  // No leaves the solved puzzle
   EXPECT_EQ(game.AskSaveGame(), IDNO);              // a solved game needs no saving
+  game.RepaintAll();
+  fake.PaintPending();
+  fake.Tick(game.Client().Quote(), 2);  // later paints judge again but announce nothing
+  EXPECT_EQ(fake.Dialogs().size(), 1u);
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ TEST_F(PanelTest, TheMapOfAQuotationPuzzle) {
   EXPECT_EQ(dc.Cell(6, 5, Cell())->fg, colors.Get(kColorPlaintext));
   EXPECT_EQ(dc.Cell(4, 19, Cell())->fg, colors.Get(kColorTimes));
   EXPECT_EQ(dc.Cell(0, 20, Cell())->fg, colors.Get(kColorTimes));
-  EXPECT_EQ(dc.Cell(3, 20, Cell())->bk, colors.Get(kColorBackground));
+  EXPECT_EQ(dc.Cell(4, 20, Cell())->bk, colors.Get(kColorBackground));
 }
 
 TEST_F(PanelTest, CipherPuzzlesOptionsAndTheAlphabeticalOrder) {

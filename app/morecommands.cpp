@@ -1,0 +1,30 @@
+// The commands that bring puzzles from other sources: typed in, pasted, favourites, by number.
+#include "app/app.h"
+#include "sources/entered.h"
+#include "sources/favorites.h"
+
+void App::EnterPuzzleCommand(int kind) {
+  if (ConfirmNewGame()) NewGame(kind, -1, false);
+}
+
+void App::CorrectPuzzleCommand() {
+  if (CorrectPuzzle(*this, MainWindow(), DialogFontHeight())) StartGame();
+}
+
+// A pasted puzzle replaces the game without the new-game question.
+void App::PasteCommand(int kind) {
+  if (PasteFromClipboard(*this, MainWindow())) NewGame(kind, 0, true);
+}
+
+void App::OpenFavoritesCommand() {
+  if (!CheckFavoritesFile(MainWindow()) || !ConfirmNewGame()) return;
+  loader_.SetQuoteFile(kFavoritesFileName);
+  state.currentPuzzle = -1;
+  NewGame(kQuotePuzzle, -1, false);
+}
+
+void App::GoToPuzzleCommand() {
+  if (!ConfirmNewGame()) return;
+  const int index = AskPuzzleNumber(*this, MainWindow(), DialogFontHeight());
+  if (index >= 0) NewGame(kQuotePuzzle, index, false);
+}
