@@ -71,6 +71,7 @@ App::App(const char* commandLineQuoteFile)
 // The panes' peers go before the frame's; the solved-puzzle record is written while message
 // boxes can still report a failure.
 App::~App() {
+  printer_.reset();
   client_.reset();
   frame_.reset();
   TheMemory().Close();

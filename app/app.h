@@ -9,6 +9,7 @@
 
 #include "app/controlbar.h"
 #include "engine/game.h"
+#include "framework/platform.h"
 #include "sources/casestyle.h"
 #include "sources/puzzleloader.h"
 
@@ -73,6 +74,9 @@ class App : public GameHooks, public Game, private PuzzleLoaderHost {
   // Option flags read once at start-up.
   bool WordListAlphabetical() const { return wordListAlphabetical_; }
   double PrintMarginInches() const { return printMargin_; }
+  double& PrintMargin() { return printMargin_; }
+  // The printer, made at the first Print Puzzle or Printer Setup and kept for the run.
+  std::unique_ptr<TPrinter>& Printer() { return printer_; }
 
   // --- GameHooks ---
   void Redraw() override;
@@ -148,6 +152,7 @@ class App : public GameHooks, public Game, private PuzzleLoaderHost {
   unsigned newGameSerial_ = 0;  // counts NewGame calls, to notice one started inside a load
   bool wordListAlphabetical_ = true;
   double printMargin_ = 0.5;
+  std::unique_ptr<TPrinter> printer_;
   bool frameWasZoomed_ = false;  // the frame was maximised when Pause Game hid it
   bool shutdownRequested_ = false;
   bool tutorialRequested_ = false;

@@ -4,6 +4,8 @@
 #include "dialogs/aboutdlg.h"
 #include "dialogs/online.h"
 #include "dialogs/sounddlg.h"
+#include "display/font.h"
+#include "display/printout.h"
 #include "framework/platform.h"
 #include "resources/commands.h"
 #include "app/programpath.h"
@@ -22,6 +24,15 @@ const std::map<int, App::Handler>& App::CommandTable() {
       {kCmdPrintColor, [](App& app) { app.ToggleSetting("PrintColor", 0, kCmdPrintColor); }},
       {kCmdPrintBig, [](App& app) { app.ToggleSetting("PrintBig", 0, kCmdPrintBig); }},
       {kCmdExit, [](App& app) { app.Exit(); }},
+      {kCmdPrintPuzzle,
+       [](App& app) {
+         PrintPuzzle(app.MainWindow(), app.Client(), app, app.PrintMarginInches(), app.Printer());
+       }},
+      {kCmdPrinterSetup, [](App& app) { PrinterSetup(app.MainWindow(), app.Printer()); }},
+      {kCmdPrintMargin,
+       [](App& app) {
+         AskPrintMargin(app.MainWindow(), TheFont().AuxiliaryHeight(), app.PrintMargin());
+       }},
       {kCmdGoToPuzzle, [](App& app) { app.GoToPuzzleCommand(); }},
       {kCmdSaveFavorite, [](App& app) { SaveFavorite(app, app.MainWindow()); }},
       {kCmdEnterEncrypted, [](App& app) { app.EnterPuzzleCommand(kCipherEntered); }},
@@ -82,9 +93,7 @@ const std::map<int, App::Handler>& App::CommandTable() {
 }
 
 const std::vector<int>& CommandsAwaitingWork() {
-  static const std::vector<int> commands = {
-      kCmdPrintPuzzle, kCmdPrintMargin, kCmdPrinterSetup,
-  };
+  static const std::vector<int> commands = {};
   return commands;
 }
 
