@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPrinter>
 #include <QScreen>
 #include <QWidget>
@@ -43,6 +44,36 @@ QFont SystemFixedFont(int pixelSize) {
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
   return font;
+}
+
+// The band of a text line that letters, digits and brackets cover: from the top of the tallest
+// to the bottom of the deepest. Linux fixed faces reserve far more line height than the glyphs
+// need (about 1.17 em against 1.0 for the usual Windows console face), and the side panel's 26
+// rows must fit the default window. Rarer marks (` | { } _) may overhang it by a pixel.
+// Cached per font and device resolution.
+struct TextBand {
+  int ascent;  // baseline below the band's top
+  int height;
+};
+
+TextBand BandOf(const QFont& font, const QFontMetrics& metrics, int dpi) {
+  static QHash<QString, TextBand> cache;
+  const QString key = font.key() + QLatin1Char('@') + QString::number(dpi);
+  if (auto found = cache.constFind(key); found != cache.constEnd()) return *found;
+  int top = 0;
+  int bottom = 0;
+  static const QString measured =
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789()[]");
+  for (const QChar c : measured) {
+    const QRect box = metrics.boundingRect(c);
+    top = std::min(top, box.top());
+    bottom = std::max(bottom, box.bottom() + 1);
+  }
+  const int ascent = std::clamp(-top, 1, std::max(metrics.ascent(), 1));
+  const int descent = std::clamp(bottom, 0, std::max(metrics.descent(), 0));
+  const TextBand band{ascent, ascent + descent};
+  if (cache.size() < 256) cache.insert(key, band);
+  return band;
 }
 
 void CopyStyle(const QFont& from, QFont& to) {
@@ -92,23 +123,26 @@ void QtDC::SelectFont(const TLogFont* font) {
   if (painter_) painter_->setFont(font_);
 }
 
+int QtDC::Dpi() const { return device_ ? device_->logicalDpiY() : 0; }
+
 TTextMetrics QtDC::GetTextMetrics() {
   QFontMetrics metrics = Metrics();
-  return {metrics.height(), metrics.averageCharWidth()};
+  return {BandOf(font_, metrics, Dpi()).height, metrics.averageCharWidth()};
 }
 
 TSize QtDC::GetTextExtent(std::string_view text) {
   QFontMetrics metrics = Metrics();
-  return {metrics.horizontalAdvance(ToQt(text)), metrics.height()};
+  return {metrics.horizontalAdvance(ToQt(text)), BandOf(font_, metrics, Dpi()).height};
 }
 
 void QtDC::TextOut(int x, int y, std::string_view text) {
   if (!painter_ || text.empty()) return;
   const QString qtext = ToQt(text);
   QFontMetrics metrics = Metrics();
-  painter_->fillRect(QRect(x, y, metrics.horizontalAdvance(qtext), metrics.height()), ToQColor(bkColor_));
+  const TextBand band = BandOf(font_, metrics, Dpi());
+  painter_->fillRect(QRect(x, y, metrics.horizontalAdvance(qtext), band.height), ToQColor(bkColor_));
   painter_->setPen(ToQColor(textColor_));
-  painter_->drawText(x, y + metrics.ascent(), qtext);
+  painter_->drawText(x, y + band.ascent, qtext);
 }
 
 void QtDC::FillRect(const TRect& rect, TColor color) {

@@ -19,7 +19,8 @@ QFont MakeFont(const TLogFont* font);
 // Draws through painter on device; the painter must stay active while the context lives. A null
 // painter gives a measuring context: fonts, metrics, extents and device capabilities work and
 // drawing calls do nothing. Text and fills are drawn without antialiasing of edges; text is
-// opaque (its cell filled with the background colour first). Defaults: black text on white,
+// opaque (its cell filled with the background colour first). A text line is as tall as the band
+// the printable ASCII glyphs of the font cover, not the font's full line height. Defaults: black text on white,
 // the system fixed font, a black one-pixel pen.
 class QtDC : public TDC {
  public:
@@ -49,6 +50,7 @@ class QtDC : public TDC {
 
  private:
   QFontMetrics Metrics() const;
+  int Dpi() const;  // the device's vertical resolution, 0 for a measuring context
   void ApplyTransform();
   void ApplyClip();
 

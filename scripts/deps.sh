@@ -5,7 +5,8 @@ PACKAGES=(
   build-essential cmake make pkg-config
   googletest libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
-  fonts-dejavu-core
+  fonts-dejavu-core poppler-utils
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
