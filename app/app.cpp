@@ -114,6 +114,9 @@ void App::StartFirstGame() {
   switch (OfferSavedGame()) {
     case SavedGameOffer::Resumed:
       state.resumed = 1;
+      // The panes drew nothing while the question was up, and a window system that keeps
+      // window contents sends no paint when the box goes: ask for the first paint here.
+      RepaintAll();
       return;
     case SavedGameOffer::Damaged:
       Platform().MessageBox(frame_.get(),

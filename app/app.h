@@ -66,7 +66,7 @@ class App : public GameHooks, public Game, private PuzzleLoaderHost {
   // For tests: sees every command before it runs; answering true keeps it from running.
   void SetCommandFilter(std::function<bool(int id)> filter) { commandFilter_ = std::move(filter); }
   bool ShutdownRequested() const { return shutdownRequested_; }
-  // The tutorial offer was answered Yes (View the Tutorial is not wired yet).
+  // The tutorial offer was answered Yes.
   bool TutorialRequested() const { return tutorialRequested_; }
   // Help > View the Tutorial.
   void ViewTutorial();

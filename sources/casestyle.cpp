@@ -5,10 +5,10 @@
 
 #include "classlib/inifile.h"
 #include "framework/platform.h"
+#include "sources/quotelimits.h"
 
 namespace {
 
-constexpr int kMaxQuoteLength = 999;     // a quotation buffer holds 1000 bytes
 constexpr int kMilitaryStopLength = 998;  // a block's blank may still follow, up to 999
 
 bool known = false;

@@ -1,0 +1,118 @@
+// GUI tests of the whole game's word list: Alt or Ctrl+click on a puzzle word, preview, entry.
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <cctype>
+
+#include "display/wordpreview.h"
+#include "game_run.h"
+#include "qt/qtdialog.h"
+#include "resources/dlg_wordlist.h"
+
+namespace {
+// What the Possible Words dialog showed, and the preview while its one word was selected.
+struct WordListSeen {
+  QString caption;
+  QStringList words;
+  char previewOnL = 0;  // the preview's letter on the ciphertext of 'l', lower case
+};
+
+// Selects the first word with a click, records, then ends with a double click or Cancel.
+void AnswerWordList(WordListSeen& seen, int cipherL, bool doubleClick) {
+  WhenDialogOpens([&seen, cipherL, doubleClick](QDialog* dialog) {
+    seen.caption = dialog->windowTitle();
+    auto* peer = dynamic_cast<QtDialogPeer*>(dialog);
+    auto* list = peer ? qobject_cast<QListWidget*>(peer->Control(kWordListBox)) : nullptr;
+    if (!list || list->count() == 0) return dialog->reject();
+    for (int i = 0; i < list->count(); ++i) seen.words << list->item(i)->text();
+    const QPoint first = list->visualItemRect(list->item(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, first);
+    if (TheWordPreview().active) {
+      seen.previewOnL = static_cast<char>(std::tolower(TheWordPreview().letters[cipherL]));
+    }
+    if (doubleClick) {
+      QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, first);
+    } else {
+      QTest::mouseClick(qobject_cast<QPushButton*>(peer->Control(IDCANCEL)), Qt::LeftButton);
+    }
+  });
+}
+
+// The ciphertext cell of the first line's character at position, past the two margin cells.
+QPoint OnLetter(GameRun& run, int position) {
+  return CellCentre(2 + run.app().Client().Quote().Layout().lines[0].indent + position, 2);
+}
+}  // namespace
+
+class AppWordListTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // With H, E and O known, "Hello" fits one word; Cancel leaves the game as it was, a double
+  // click enters the missing L. Each list costs its penalty.
+  void altAndCtrlClickListTheWordPreviewAndEnter() {
+    GameRun run;
+    QVERIFY(run.Shown());
+    for (char plain : std::string("heo")) run.Guess(plain);
+    const std::string guesses = run.Guesses();
+    const int cipherL = run.app().state.key['l' - 'a'];
+    const int clock = run.app().panel.elapsedSeconds;
+
+    WordListSeen cancelled;
+    AnswerWordList(cancelled, cipherL, false);
+    QTest::mouseClick(run.Puzzle(), Qt::LeftButton, Qt::AltModifier, OnLetter(run, 0));
+    QCOMPARE(cancelled.caption, QStringLiteral("Possible Words"));
+    QCOMPARE(cancelled.words, QStringList{"hello"});
+    QCOMPARE(cancelled.previewOnL, 'l');
+    QVERIFY(!TheWordPreview().active);
+    QCOMPARE(run.Guesses(), guesses);
+    QCOMPARE(run.app().panel.wordListCount, 1);
+    QVERIFY(run.app().panel.elapsedSeconds >= clock + 300);
+
+    WordListSeen entered;
+    AnswerWordList(entered, cipherL, true);
+    QTest::mouseClick(run.Puzzle(), Qt::LeftButton, Qt::ControlModifier, OnLetter(run, 0));
+    QCOMPARE(entered.words, QStringList{"hello"});
+    QVERIFY(!TheWordPreview().active);
+    QCOMPARE(run.app().state.guess[cipherL], 'L');
+    QCOMPARE(run.app().panel.wordListCount, 2);
+    QVERIFY(NoModalLeft());
+  }
+
+  // "?o?l?" with H, E, O and L taken: by frequency the list keeps the dictionary's order, most
+  // frequent first, at the higher penalty; alphabetically the same words are sorted. The check
+  // mark follows the choice.
+  void theListOrderFollowsTheOption() {
+    GameRun run;
+    QVERIFY(run.Shown());
+    for (char plain : std::string("heol")) run.Guess(plain);
+    const QPoint onWorld = OnLetter(run, 7);
+
+    QAction* byFrequencyItem = run.Choose("In order by frequency", "Word list");
+    QVERIFY(byFrequencyItem && byFrequencyItem->isChecked());
+    int clock = run.app().panel.elapsedSeconds;
+    WordListSeen byFrequency;
+    AnswerWordList(byFrequency, 0, false);
+    QTest::mouseClick(run.Puzzle(), Qt::LeftButton, Qt::ControlModifier, onWorld);
+    QCOMPARE(byFrequency.words.mid(0, 3), (QStringList{"would", "could", "world"}));
+    QVERIFY(run.app().panel.elapsedSeconds >= clock + 480);
+
+    QAction* alphabeticalItem = run.Choose("Alphabetical", "Word list");
+    QVERIFY(alphabeticalItem && alphabeticalItem->isChecked() && !byFrequencyItem->isChecked());
+    clock = run.app().panel.elapsedSeconds;
+    WordListSeen sorted;
+    AnswerWordList(sorted, 0, false);
+    QTest::mouseClick(run.Puzzle(), Qt::LeftButton, Qt::ControlModifier, onWorld);
+    QVERIFY(run.app().panel.elapsedSeconds >= clock + 300 && run.app().panel.elapsedSeconds < clock + 480);
+    QStringList expected = byFrequency.words;
+    expected.sort();
+    QCOMPARE(sorted.words, expected);
+    QVERIFY(sorted.words != byFrequency.words);
+    QVERIFY(NoModalLeft());
+  }
+};
+
+QUILLO_GUI_TEST(AppWordListTest);
+
+#include "tst_app_wordlist.moc"
