@@ -147,7 +147,7 @@ std::string DialogRecord::Text(int id) const {
 
 std::ostream& operator<<(std::ostream& out, const DialogRecord& record) {
   out << "dialog " << record.templateId << " \"" << record.caption << "\" result " << record.result
-      << (record.scripted ? " (scripted)" : "") << " {";
+      << " {";
   for (const FakeControl& control : record.controls) {
     if (!control.text.empty()) out << ' ' << control.id << "=\"" << control.text << '"';
   }
@@ -261,7 +261,7 @@ void FakeDialog::CloseBox() {
 }
 
 RecordingDC FakeDialog::Draw(int id) {
-  RecordingDC dc(platform_.screenCaps);
+  RecordingDC dc;
   TRect rect = peer_.ItemRect(id);
   dialog_.DrawItem(id, dc, {0, 0, rect.Width(), rect.Height()});
   return dc;

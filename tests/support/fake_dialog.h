@@ -101,7 +101,6 @@ struct DialogRecord {
   std::string caption;                // as it was at the end (the template's unless set)
   std::vector<FakeControl> controls;  // every control's state at the end
   int result = 0;                     // the value End was given
-  bool scripted = false;              // run by a queued script rather than by default
 
   // The control's text at the end; "" (and a test failure) for an unknown id.
   std::string Text(int id) const;
@@ -117,22 +116,15 @@ class FakeDialog {
   FakeDialog(FakePlatform& platform, TDialog& dialog, FakeDialogPeer& peer)
       : platform_(platform), dialog_(dialog), peer_(peer) {}
 
-  TDialog& Dialog() { return dialog_; }
   FakeDialogPeer& Peer() { return peer_; }
-  int TemplateId() const { return peer_.templateId; }
-  std::string Caption() const { return peer_.caption; }
   std::string Text(int id) const { return peer_.GetItemText(id); }
   bool IsEnabled(int id) const { return peer_.IsItemEnabled(id); }
   bool IsChecked(int id) const { return peer_.IsChecked(id); }
   bool IsModified(int id) const { return peer_.IsModified(id); }
   int EditLimit(int id) const { return peer_.Control(id).editLimit; }
   std::vector<std::string> ListItems(int id) const;
-  int Selected(int id) const { return peer_.ListSelected(id); }
   TRect Rect() const { return peer_.windowRect; }
-  TRect ItemRect(int id) const { return peer_.ItemRect(id); }
-  const FakeControl& Control(int id) const { return peer_.Control(id); }
   bool Ended() const { return peer_.ended; }
-  int Result() const { return peer_.result; }
 
   // Replaces an edit field's text as if typed (cut to the edit limit), sets its modified flag
   // and notifies EditChange.

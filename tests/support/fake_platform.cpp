@@ -26,8 +26,7 @@ void FakePlatform::VerifyAnswersUsed() {
   }
   for (const QueuedScript& s : scripts_) {
     ADD_FAILURE() << "a dialog script was queued for a dialog that never ran"
-                  << (s.templateId ? " (template " + std::to_string(*s.templateId) + ")" : "")
-                  << (s.caption ? " (\"" + *s.caption + "\")" : "");
+                  << (s.templateId ? " (template " + std::to_string(*s.templateId) + ")" : "");
   }
   if (!openFileAnswers_.empty()) ADD_FAILURE() << "an open-file answer was never used";
   if (!fontAnswers_.empty()) ADD_FAILURE() << "a font-chooser answer was never used";
@@ -72,8 +71,6 @@ void FakePlatform::Resize(TWindow& window, int width, int height) {
   Peer(window).ResizeClient({width, height});
 }
 
-void FakePlatform::SetIconic(TWindow& window, bool iconic) { Peer(window).iconic = iconic; }
-
 bool FakePlatform::Tick(TWindow& window, int id) {
   if (!Peer(window).HasTimer(id)) return false;
   window.Timer(id);
@@ -116,29 +113,10 @@ void FakePlatform::Click(TWindow& window, TPoint point, unsigned modifiers, bool
   keysDown = before;
 }
 
-void FakePlatform::TypeText(TWindow& window, std::string_view text) {
-  for (char ch : text) window.Char(static_cast<unsigned char>(ch));
-}
-
-bool FakePlatform::MenuCommand(TWindow& frame, int id) {
-  FakeWindowPeer& peer = Peer(frame);
-  if (!peer.FindMenuItem(id) || !peer.IsEnabled(id) || !peer.IsTopMenuEnabled(peer.TopMenuOf(id))) {
-    return false;
-  }
-  frame.Command(id);
-  return true;
-}
-
 void FakePlatform::ScrollTo(TWindow& window, int position) {
   FakeWindowPeer& peer = Peer(window);
   peer.vScrollPosition = std::clamp(position, 0, peer.vScrollRange);
   window.VScroll(peer.vScrollPosition);
-}
-
-bool FakePlatform::CloseBox(TWindow& window) {
-  if (!window.CanClose()) return false;
-  if (FakeWindowPeer* peer = FindPeer(window)) peer->visible = false;
-  return true;
 }
 
 // ================= Message boxes =================
@@ -207,15 +185,11 @@ std::vector<std::string> FakePlatform::MessageTexts() const {
 // ================= Dialogs =================
 
 void FakePlatform::ScriptDialog(DialogScript script) {
-  scripts_.push_back({std::nullopt, std::nullopt, std::move(script)});
+  scripts_.push_back({std::nullopt, std::move(script)});
 }
 
 void FakePlatform::ScriptDialog(int templateId, DialogScript script) {
-  scripts_.push_back({templateId, std::nullopt, std::move(script)});
-}
-
-void FakePlatform::ScriptDialog(std::string caption, DialogScript script) {
-  scripts_.push_back({std::nullopt, std::move(caption), std::move(script)});
+  scripts_.push_back({templateId, std::move(script)});
 }
 
 DialogRecord FakePlatform::LastDialog() const {
@@ -241,7 +215,7 @@ int FakePlatform::RunDialog(TDialog& dialog) {
   }
   FakeDialogPeer peer(dialog.Template(), DefaultDialogRect(dialog.Template()));
   std::size_t index = dialogs_.size();
-  dialogs_.push_back(DialogRecord{dialog.Template().id, peer.caption, {}, 0, false});
+  dialogs_.push_back(DialogRecord{dialog.Template().id, peer.caption, {}, 0});
   // Detach even when the game throws out of a handler, so the dialog never holds a dead peer.
   struct Detach {
     TDialog& dialog;
@@ -251,7 +225,7 @@ int FakePlatform::RunDialog(TDialog& dialog) {
   dialog.SetupWindow();
   transcript_.push_back("dialog " + peer.caption);
   FakeDialog driver(*this, dialog, peer);
-  if (!peer.ended) dialogs_[index].scripted = RunScript(driver);
+  if (!peer.ended) RunScript(driver);
   if (!peer.ended) dialog.End(IDCANCEL);
   DialogRecord& record = dialogs_[index];  // nested dialogs may have grown the list
   record.caption = peer.caption;
@@ -260,24 +234,22 @@ int FakePlatform::RunDialog(TDialog& dialog) {
   return peer.result;
 }
 
-// Runs the matching queued script, or the default for an unscripted dialog; true if scripted.
-// Leaves the dialog running only on a fault the test has already been failed for.
-bool FakePlatform::RunScript(FakeDialog& driver) {
+// Runs the matching queued script, or the default for an unscripted dialog. Leaves the dialog
+// running only on a fault the test has already been failed for.
+void FakePlatform::RunScript(FakeDialog& driver) {
   FakeDialogPeer& peer = driver.Peer();
   if (scripts_.empty()) {
     if (!DefaultEnd(driver)) {
       ADD_FAILURE() << "unscripted dialog " << peer.templateId << " \"" << peer.caption << '"';
     }
-    return false;
+    return;
   }
   const QueuedScript& next = scripts_.front();
-  if ((next.templateId && *next.templateId != peer.templateId) ||
-      (next.caption && *next.caption != peer.caption)) {
+  if (next.templateId && *next.templateId != peer.templateId) {
     ADD_FAILURE() << "dialog " << peer.templateId << " \"" << peer.caption
-                  << "\" does not match the next queued script, meant for "
-                  << (next.templateId ? "template " + std::to_string(*next.templateId)
-                                      : "caption \"" + next.caption.value_or("") + '"');
-    return false;
+                  << "\" does not match the next queued script, meant for template "
+                  << *next.templateId;
+    return;
   }
   DialogScript script = std::move(scripts_.front().script);
   scripts_.pop_front();
@@ -286,7 +258,6 @@ bool FakePlatform::RunScript(FakeDialog& driver) {
     ADD_FAILURE() << "the script left dialog " << peer.templateId << " \"" << peer.caption
                   << "\" open";
   }
-  return true;
 }
 
 // A message-style dialog needs no script: its one button is pressed. Others cannot be guessed.

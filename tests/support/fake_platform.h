@@ -5,10 +5,10 @@
 //   window.Create();                        // the window gets a FakeWindowPeer: fake.Peer(window)
 //   fake.AnswerNext(IDYES);                 // the next question box answers Yes
 //   fake.ScriptDialog(4092, [](FakeDialog& d) { d.Type(4090, "12"); d.Click(IDOK); });
-//   ... drive the game: fake.Type(window, 'a'), fake.Command(frame, id), fake.Tick(panel, 1) ...
+//   ... drive the game: fake.Click(window, point), fake.Command(frame, id), fake.Tick(panel, 1) ...
 //   EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"text", "Error", MB_OK | MB_ICONSTOP}));
 //   EXPECT_EQ(fake.LastDialog().Text(4091), "The game is over!");  // MyHintDialog messages
-//   RecordingDC dc = fake.Paint(window);    // then dc.Cell(...), dc.TextAt(...), dc.Texts()
+//   RecordingDC dc = fake.Paint(window);    // then dc.Cell(...), dc.Row(...), dc.DrewText(...)
 //
 // There is no event loop: only the helpers below (and UpdateNow, Move, Show on the peers) call
 // into the game. An Invalidate only marks the window; fake.Paint or fake.PaintPending paints.
@@ -59,12 +59,6 @@ struct SoundRecord {
 };
 std::ostream& operator<<(std::ostream& out, const SoundRecord& record);
 
-struct HelpRecord {
-  TWindow* parent = nullptr;
-  std::string path;
-  int topic = 0;
-};
-
 struct FontChoice {
   TChooseResult result = TChooseResult::Cancelled;
   TLogFont font;       // copied into the caller's record on Ok
@@ -72,8 +66,7 @@ struct FontChoice {
 };
 
 struct ColorChoice {
-  std::optional<TColor> color;               // nullopt: the player cancelled
-  std::optional<std::vector<TColor>> custom;  // when set, replaces the caller's 16 custom slots
+  std::optional<TColor> color;  // nullopt: the player cancelled
 };
 
 class FakePlatform : public TPlatform {
@@ -90,11 +83,9 @@ class FakePlatform : public TPlatform {
   // ================= Windows (test helpers call the game's handlers) =================
   // The window's fake peer; fails the test and throws std::logic_error if it has none.
   FakeWindowPeer& Peer(TWindow& window);
-  FakeWindowPeer* FindPeer(const TWindow& window) const;
   // Sets the client size and the window rectangle's size, then calls window.Size (a frame's
   // client window is then resized the same way, as the back end lays it out).
   void Resize(TWindow& window, int width, int height);
-  void SetIconic(TWindow& window, bool iconic = true);
   // A manual timer: calls window.Timer(id) only if that timer is set; true if it was.
   bool Tick(TWindow& window, int id);
   // Paints the window into a new recorder and returns it (also kept as the peer's lastPaint).
@@ -108,24 +99,12 @@ class FakePlatform : public TPlatform {
   void RightClick(TWindow& window, TPoint point, unsigned modifiers = 0) {
     Click(window, point, modifiers, true);
   }
-  void Type(TWindow& window, int ch) { window.Char(ch); }
-  // Types each character of text in turn.
-  void TypeText(TWindow& window, std::string_view text);
   // Delivers a command id to the frame (as a tool button or accelerator would), unconditionally.
   void Command(TWindow& frame, int id) { frame.Command(id); }
-  // Chooses the item from the frame's menu: delivered only if the menu has it, it is enabled and
-  // its top-level menu is not greyed; returns whether it was delivered.
-  bool MenuCommand(TWindow& frame, int id);
   // Moves the vertical scroll bar: sets the position (clamped to the range) and calls VScroll.
   void ScrollTo(TWindow& window, int position);
-  // The close box: asks CanClose; if it agrees the window is hidden. Returns CanClose's answer.
-  bool CloseBox(TWindow& window);
   // The window that last asked for the focus, or null.
   TWindow* Focus() const { return focus_; }
-  // Every live peer, in creation order.
-  std::vector<FakeWindowPeer*> Peers() const { return peers_; }
-  // Device capabilities of the screen (paints and measuring contexts).
-  FakeDeviceCaps screenCaps;
 
   // ================= Message boxes =================
   // Queues the answer to the next question box (any button set but MB_OK). With expectedText
@@ -137,21 +116,16 @@ class FakePlatform : public TPlatform {
   MessageBoxRecord LastMessage() const;
   std::vector<std::string> MessageTexts() const;
   void ClearMessages() { messages_.clear(); }
-  std::size_t PendingAnswers() const { return answers_.size(); }
 
   // ================= Dialogs =================
-  // Queues a script for the next dialog run; optionally only for a template id or a caption (as
-  // set by the dialog's SetupWindow). The script runs after SetupWindow and must end the dialog.
+  // Queues a script for the next dialog run; optionally only for a template id. The script runs after SetupWindow and must end the dialog.
   // With nothing queued, a message-style dialog (no edit, list or radio controls and exactly one
   // button) is ended by clicking its button; any other dialog fails the test (IDCANCEL).
   void ScriptDialog(DialogScript script);
   void ScriptDialog(int templateId, DialogScript script);
-  void ScriptDialog(std::string caption, DialogScript script);
   const std::vector<DialogRecord>& Dialogs() const { return dialogs_; }
   // The last dialog started; an empty record (and a test failure) when none ran.
   DialogRecord LastDialog() const;
-  void ClearDialogs() { dialogs_.clear(); }
-  std::size_t PendingScripts() const { return scripts_.size(); }
   // The next `count` dialogs cannot be created: RunDialog throws std::runtime_error, as
   // TDialog::Execute promises for that case, without running or recording them.
   void FailNextDialogs(int count = 1) { failingDialogs_ = count; }
@@ -175,24 +149,20 @@ class FakePlatform : public TPlatform {
 
   const std::vector<SoundRecord>& Sounds() const { return sounds_; }
   std::vector<std::string> Waves() const;  // paths of the waves played, in order
-  void ClearSounds() { sounds_.clear(); }
 
   // Open-file dialog: requests recorded; answers queued (default: cancelled, no error).
   void AnswerOpenFile(std::string path) { openFileAnswers_.push_back({true, std::move(path), 0}); }
   void AnswerOpenFile(TOpenFileResult result) { openFileAnswers_.push_back(std::move(result)); }
   const std::vector<TOpenFileRequest>& OpenFileRequests() const { return openFileRequests_; }
 
-  // Font and colour choosers: replies queued (default: cancelled). Requests record the record
-  // or colour the game started the chooser with.
+  // Font and colour choosers: replies queued (default: cancelled). Colour requests record the
+  // colour the game started the chooser with.
   void AnswerChooseFont(FontChoice choice) { fontAnswers_.push_back(std::move(choice)); }
-  const std::vector<TLogFont>& ChooseFontRequests() const { return fontRequests_; }
   void AnswerChooseColor(ColorChoice choice) { colorAnswers_.push_back(std::move(choice)); }
   const std::vector<TColor>& ChooseColorRequests() const { return colorRequests_; }
 
   // The printer every CreatePrinter hands out (a view of this one object).
   FakePrinter& Printer() { return printer_; }
-
-  const std::vector<HelpRecord>& HelpRequests() const { return help_; }
 
   // System queries.
   std::map<int, TColor> sysColors;  // default: button face (240,240,240), window white, text black
@@ -234,13 +204,13 @@ class FakePlatform : public TPlatform {
   };
   struct QueuedScript {
     std::optional<int> templateId;
-    std::optional<std::string> caption;
     DialogScript script;
   };
 
   void Forget(FakeWindowPeer* peer);
+  FakeWindowPeer* FindPeer(const TWindow& window) const;
   void SetFocus(FakeWindowPeer* peer) { focus_ = &peer->Window(); }
-  bool RunScript(FakeDialog& driver);
+  void RunScript(FakeDialog& driver);
   bool DefaultEnd(FakeDialog& driver);
 
   std::vector<FakeWindowPeer*> peers_;
@@ -259,10 +229,8 @@ class FakePlatform : public TPlatform {
   std::deque<TOpenFileResult> openFileAnswers_;
   std::vector<TOpenFileRequest> openFileRequests_;
   std::deque<FontChoice> fontAnswers_;
-  std::vector<TLogFont> fontRequests_;
   std::deque<ColorChoice> colorAnswers_;
   std::vector<TColor> colorRequests_;
   FakePrinter printer_;
-  std::vector<HelpRecord> help_;
   int quitCount_ = 0;
 };

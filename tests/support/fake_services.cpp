@@ -64,7 +64,6 @@ TOpenFileResult FakePlatform::OpenFile(TWindow* /*parent*/, const TOpenFileReque
 }
 
 TChooseResult FakePlatform::ChooseFont(TWindow* /*parent*/, TLogFont& font, std::string& error) {
-  fontRequests_.push_back(font);
   transcript_.push_back("choose-font");
   if (fontAnswers_.empty()) return TChooseResult::Cancelled;
   FontChoice choice = std::move(fontAnswers_.front());
@@ -74,17 +73,12 @@ TChooseResult FakePlatform::ChooseFont(TWindow* /*parent*/, TLogFont& font, std:
   return choice.result;
 }
 
-bool FakePlatform::ChooseColor(TWindow* /*parent*/, TColor& color, TColor custom[16]) {
+bool FakePlatform::ChooseColor(TWindow* /*parent*/, TColor& color, TColor /*custom*/[16]) {
   colorRequests_.push_back(color);
   transcript_.push_back("choose-color");
   if (colorAnswers_.empty()) return false;
   ColorChoice choice = std::move(colorAnswers_.front());
   colorAnswers_.pop_front();
-  if (choice.custom) {
-    for (std::size_t i = 0; i < 16; ++i) {
-      if (i < choice.custom->size()) custom[i] = (*choice.custom)[i];
-    }
-  }
   if (!choice.color) return false;
   color = *choice.color;
   return true;
@@ -137,8 +131,7 @@ std::unique_ptr<TPrinter> FakePlatform::CreatePrinter() {
 
 // ---- Help and system queries ----
 
-void FakePlatform::ShowHelp(TWindow* parent, const std::string& helpPath, int topic) {
-  help_.push_back({parent, helpPath, topic});
+void FakePlatform::ShowHelp(TWindow* /*parent*/, const std::string& helpPath, int topic) {
   transcript_.push_back("help " + helpPath + " " + std::to_string(topic));
 }
 

@@ -8,16 +8,6 @@
 namespace {
 constexpr TSize kFrameSize{560, 481};
 
-const TMenuItem* FindIn(const std::vector<TMenuItem>& items, int id) {
-  for (const TMenuItem& item : items) {
-    if (!item.children.empty()) {
-      if (const TMenuItem* found = FindIn(item.children, id)) return found;
-    } else if (!item.separator && item.id == id) {
-      return &item;
-    }
-  }
-  return nullptr;
-}
 }  // namespace
 
 FakeWindowPeer::FakeWindowPeer(FakePlatform& platform, TWindow& window)
@@ -52,7 +42,6 @@ void FakeWindowPeer::ResizeClient(TSize size) {
 }
 
 void FakeWindowPeer::Show(TShow how) {
-  lastShow = how;
   if (how == TShow::Hide) {
     visible = false;
     return;
@@ -70,28 +59,25 @@ void FakeWindowPeer::Show(TShow how) {
   }
 }
 
-void FakeWindowPeer::Invalidate(bool erase) {
+void FakeWindowPeer::Invalidate(bool /*erase*/) {
   ++invalidateCount;
-  lastInvalidateErased = erase;
   paintPending = true;
 }
 
 void FakeWindowPeer::UpdateNow() {
-  ++updateNowCount;
   if (paintPending) PaintNow();
 }
 
 RecordingDC FakeWindowPeer::PaintNow() {
   paintPending = false;
-  ++paintCount;
-  RecordingDC dc(platform_ ? platform_->screenCaps : FakeDeviceCaps::Screen());
+  RecordingDC dc;
   window_.Paint(dc);
   lastPaint = dc;
   return dc;
 }
 
 std::unique_ptr<TDC> FakeWindowPeer::MeasuringDC() {
-  return std::make_unique<RecordingDC>(platform_ ? platform_->screenCaps : FakeDeviceCaps::Screen());
+  return std::make_unique<RecordingDC>();
 }
 
 void FakeWindowPeer::SetVScroll(int range, int position) {
@@ -126,22 +112,4 @@ bool FakeWindowPeer::IsEnabled(int id) const {
 bool FakeWindowPeer::IsTopMenuEnabled(int index) const {
   auto found = topMenuEnabled.find(index);
   return found == topMenuEnabled.end() || found->second;
-}
-
-const TMenuItem* FakeWindowPeer::FindMenuItem(int id) const { return FindIn(menu, id); }
-
-int FakeWindowPeer::TopMenuOf(int id) const {
-  for (std::size_t i = 0; i < menu.size(); ++i) {
-    if (menu[i].children.empty() ? (!menu[i].separator && menu[i].id == id)
-                                 : FindIn(menu[i].children, id) != nullptr) {
-      return static_cast<int>(i);
-    }
-  }
-  return -1;
-}
-
-void FakeWindowPeer::ResetCounts() {
-  invalidateCount = 0;
-  updateNowCount = 0;
-  paintCount = 0;
 }

@@ -58,12 +58,7 @@ class FakeWindowPeer : public TWindowPeer {
   bool IsEnabled(int id) const;          // true unless disabled
   bool IsTopMenuEnabled(int index) const;
   bool HasTimer(int id) const { return timers.count(id) != 0; }
-  // The menu item with this command id, or null.
-  const TMenuItem* FindMenuItem(int id) const;
-  // Index of the top-level popup that holds the command, or -1.
-  int TopMenuOf(int id) const;
-  // Zeroes the invalidation, UpdateNow and paint counters.
-  void ResetCounts();
+  void ResetCounts() { invalidateCount = 0; }
 
   // Paints now into a new recorder (also kept as lastPaint); clears the pending invalidation
   // before calling the window's Paint, so an Invalidate during the paint stays pending.
@@ -78,13 +73,9 @@ class FakeWindowPeer : public TWindowPeer {
   bool visible = false;
   bool iconic = false;
   bool zoomed = false;
-  std::optional<TShow> lastShow;
 
   int invalidateCount = 0;
-  bool lastInvalidateErased = false;
   bool paintPending = false;  // invalidated since the last paint
-  int updateNowCount = 0;
-  int paintCount = 0;
   std::optional<RecordingDC> lastPaint;  // the most recent paint's drawing (UpdateNow or Paint)
   std::optional<TColor> background;
 

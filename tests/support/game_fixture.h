@@ -29,18 +29,14 @@ class RecordingHooks : public GameHooks {
   struct WordListRequest {
     std::string word;
     bool alphabetical = false;
-    std::string placementKey;
   };
 
   std::vector<std::string> calls;
   std::vector<WordListRequest> wordLists;
   bool timerRunning = false;
   bool minimised = false;
-  bool frameVisible = true;
   bool military = false;
   int youWonAnswer = kYouWonNo;
-  int fontHeight = -15;
-  TWindow* mainWindow = nullptr;
   // Runs inside ShowMainFrame, after the call is recorded (to act while a message is up).
   std::function<void(bool show)> onShowMainFrame;
 
@@ -64,11 +60,10 @@ class RecordingHooks : public GameHooks {
   bool IsMainWindowMinimised() override { return minimised; }
   void ShowMainFrame(bool show) override {
     calls.push_back(show ? "ShowMainFrame" : "HideMainFrame");
-    frameVisible = show;
     if (onShowMainFrame) onShowMainFrame(show);
   }
-  TWindow* MainWindow() override { return mainWindow; }
-  int DialogFontHeight() override { return fontHeight; }
+  TWindow* MainWindow() override { return nullptr; }
+  int DialogFontHeight() override { return -15; }
   bool IsMilitaryStyle() override { return military; }
   int ShowYouWonDialog() override {
     calls.push_back("ShowYouWonDialog");
@@ -80,10 +75,9 @@ class RecordingHooks : public GameHooks {
                     (textReady ? " ready" : " ask"));
   }
   void Shutdown() override { calls.push_back("Shutdown"); }
-  void OpenWordList(const std::string& word, bool alphabetical,
-                    const char* placementKey) override {
+  void OpenWordList(const std::string& word, bool alphabetical, const char*) override {
     calls.push_back("OpenWordList");
-    wordLists.push_back({word, alphabetical, placementKey});
+    wordLists.push_back({word, alphabetical});
   }
 };
 
@@ -113,9 +107,6 @@ class GameFixture : public testing::Test {
     game.KeyTyped(CipherOf(plain));
     game.KeyTyped(guess);
   }
-  // Shift+letter on the ciphertext letter of plain.
-  void Erase(char plain) { game.KeyTyped(CipherOf(plain) - 'a' + 'A'); }
-
   // What a paint of the puzzle does with the game.
   void Paint() {
     game.JudgePuzzle();
@@ -151,8 +142,6 @@ class GameFixture : public testing::Test {
     transcriptMark_ = fake.Transcript().size();
     dialogMark_ = fake.Dialogs().size();
   }
-  // A message dialog with this placement key has been closed (and so remembered its place).
-  bool Placed(const char* section) { return store.ReadInt(section, "Corner", -1) != -1; }
 
   std::string Guesses() const { return std::string(game.state.guess, kLetterCount); }
   std::string Unused() const { return std::string(game.panel.unused, kLetterCount); }

@@ -5,15 +5,14 @@
 #include <cmath>
 #include <cstdlib>
 
-FakeDeviceCaps FakeDeviceCaps::Printer(int dpi, double widthInches, double heightInches,
-                                       double marginInches) {
+FakeDeviceCaps FakeDeviceCaps::Printer() {
   FakeDeviceCaps caps;
-  caps.logPixelsX = caps.logPixelsY = dpi;
-  caps.physicalWidth = static_cast<int>(std::lround(widthInches * dpi));
-  caps.physicalHeight = static_cast<int>(std::lround(heightInches * dpi));
-  caps.physicalOffsetX = caps.physicalOffsetY = static_cast<int>(std::lround(marginInches * dpi));
-  caps.horzRes = caps.physicalWidth - 2 * caps.physicalOffsetX;
-  caps.vertRes = caps.physicalHeight - 2 * caps.physicalOffsetY;
+  caps.logPixelsX = caps.logPixelsY = 600;
+  caps.physicalWidth = 5100;
+  caps.physicalHeight = 6600;
+  caps.physicalOffsetX = caps.physicalOffsetY = 150;
+  caps.horzRes = 4800;
+  caps.vertRes = 6300;
   return caps;
 }
 
@@ -29,19 +28,6 @@ int FakeDeviceCaps::Get(TDeviceCap cap) const {
     case TDeviceCap::PhysicalOffsetY: return physicalOffsetY;
   }
   return 0;
-}
-
-void FakeDeviceCaps::Set(TDeviceCap cap, int value) {
-  switch (cap) {
-    case TDeviceCap::LogPixelsX: logPixelsX = value; break;
-    case TDeviceCap::LogPixelsY: logPixelsY = value; break;
-    case TDeviceCap::HorzRes: horzRes = value; break;
-    case TDeviceCap::VertRes: vertRes = value; break;
-    case TDeviceCap::PhysicalWidth: physicalWidth = value; break;
-    case TDeviceCap::PhysicalHeight: physicalHeight = value; break;
-    case TDeviceCap::PhysicalOffsetX: physicalOffsetX = value; break;
-    case TDeviceCap::PhysicalOffsetY: physicalOffsetY = value; break;
-  }
 }
 
 // ---- Font metrics ----
@@ -88,10 +74,6 @@ DrawOp& RecordingDC::Record(DrawKind kind) {
   op.fg = fg_;
   op.bk = bk_;
   op.font = font_;
-  op.origin = origin_;
-  op.windowExt = windowExt_;
-  op.viewportExt = viewportExt_;
-  op.clip = clip_;
   return op;
 }
 
@@ -120,13 +102,11 @@ void RecordingDC::TextOut(int x, int y, std::string_view text) {
   op.text = std::string(text);
   TSize extent = FakeTextExtent(Font(), text);
   op.rect = TRect::FromSize(x, y, extent.cx, extent.cy);
-  op.deviceRect = MapRect(op.rect);
 }
 
 void RecordingDC::FillRect(const TRect& rect, TColor color) {
   DrawOp& op = Record(DrawKind::Fill);
   op.rect = rect;
-  op.deviceRect = MapRect(rect);
   op.color = color;
 }
 
@@ -140,8 +120,6 @@ void RecordingDC::LineTo(int x, int y) {
   op.from = position_;
   op.at = {x, y};
   op.color = MakeColor(0, 0, 0);
-  TPoint a = ToDevice(op.from), b = ToDevice(op.at);
-  op.deviceRect = {a.x, a.y, b.x, b.y};
   position_ = op.at;
 }
 
@@ -157,17 +135,10 @@ void RecordingDC::SetIsotropic(TSize windowExt, TSize viewportExt) {
 }
 
 void RecordingDC::SetClipRect(const TRect& rect) {
-  clip_ = MapRect(rect);
-  DrawOp& op = Record(DrawKind::ClipRect);
-  op.rect = rect;
-  op.deviceRect = *clip_;
+  Record(DrawKind::ClipRect).rect = rect;
 }
 
 void RecordingDC::OffsetClip(int dx, int dy) {
-  if (clip_) {
-    TPoint zero = ToDevice({0, 0}), moved = ToDevice({dx, dy});
-    clip_ = clip_->Offset(moved.x - zero.x, moved.y - zero.y);
-  }
   Record(DrawKind::OffsetClip).at = {dx, dy};
 }
 
@@ -182,10 +153,6 @@ TPoint RecordingDC::ToDevice(TPoint logical) const {
   return {static_cast<int>(std::lround(x * scale)), static_cast<int>(std::lround(y * scale))};
 }
 
-TRect RecordingDC::MapRect(const TRect& rect) const {
-  TPoint a = ToDevice({rect.left, rect.top}), b = ToDevice({rect.right, rect.bottom});
-  return {a.x, a.y, b.x, b.y};
-}
 
 // ---- Queries ----
 
@@ -202,25 +169,14 @@ TRect CharRect(const DrawOp& op, int index) {
   return TRect::FromSize(left, op.at.y, FakeCharWidth(font, op.text[index]), FakeFontHeight(font));
 }
 
-// The same cell in device pixels: the op's device rectangle split in proportion.
-TRect DeviceCharRect(const DrawOp& op, int index) {
-  TRect logical = CharRect(op, index);
-  double sx = op.rect.Width() ? static_cast<double>(op.deviceRect.Width()) / op.rect.Width() : 1;
-  double sy = op.rect.Height() ? static_cast<double>(op.deviceRect.Height()) / op.rect.Height() : 1;
-  auto x = [&](int v) { return op.deviceRect.left + static_cast<int>(std::lround((v - op.rect.left) * sx)); };
-  auto y = [&](int v) { return op.deviceRect.top + static_cast<int>(std::lround((v - op.rect.top) * sy)); };
-  return {x(logical.left), y(logical.top), x(logical.right), y(logical.bottom)};
-}
-
 // The last drawn character whose cell satisfies `hit`, searching backwards.
 template <typename Hit>
-std::optional<DrawnChar> LastChar(const std::vector<DrawOp>& ops, Coords coords, Hit hit) {
+std::optional<DrawnChar> LastChar(const std::vector<DrawOp>& ops, Hit hit) {
   for (auto op = ops.rbegin(); op != ops.rend(); ++op) {
     if (op->kind != DrawKind::Text) continue;
     for (int i = static_cast<int>(op->text.size()) - 1; i >= 0; --i) {
-      TRect logical = CharRect(*op, i);
-      if (hit(coords == Coords::Logical ? logical : DeviceCharRect(*op, i))) {
-        return DrawnChar{op->text[i], op->fg, op->bk, logical, &*op, i};
+      if (hit(CharRect(*op, i))) {
+        return DrawnChar{op->text[i], op->fg, op->bk};
       }
     }
   }
@@ -236,36 +192,15 @@ std::vector<DrawOp> RecordingDC::OpsOf(DrawKind kind) const {
   return found;
 }
 
-std::vector<std::string> RecordingDC::Texts() const {
-  std::vector<std::string> texts;
-  for (const DrawOp& op : ops_) {
-    if (op.kind == DrawKind::Text) texts.push_back(op.text);
-  }
-  return texts;
-}
-
 bool RecordingDC::DrewText(std::string_view part) const {
   return std::any_of(ops_.begin(), ops_.end(), [&](const DrawOp& op) {
     return op.kind == DrawKind::Text && op.text.find(part) != std::string::npos;
   });
 }
 
-const DrawOp* RecordingDC::TextAt(int x, int y, Coords coords) const {
-  for (auto op = ops_.rbegin(); op != ops_.rend(); ++op) {
-    if (op->kind != DrawKind::Text) continue;
-    TPoint corner = coords == Coords::Logical ? op->at : TPoint{op->deviceRect.left, op->deviceRect.top};
-    if (corner == TPoint{x, y}) return &*op;
-  }
-  return nullptr;
-}
-
-std::optional<DrawnChar> RecordingDC::CharAt(int x, int y, Coords coords) const {
-  return LastChar(ops_, coords, [&](const TRect& r) { return r.Contains({x, y}); });
-}
-
 std::optional<DrawnChar> RecordingDC::Cell(int col, int row, TSize cell, TPoint origin) const {
   TRect target = TRect::FromSize(origin.x + col * cell.cx, origin.y + row * cell.cy, cell.cx, cell.cy);
-  return LastChar(ops_, Coords::Logical, [&](const TRect& r) { return Overlaps(r, target); });
+  return LastChar(ops_, [&](const TRect& r) { return Overlaps(r, target); });
 }
 
 std::string RecordingDC::Row(int row, int columns, TSize cell, TPoint origin, char missing) const {
@@ -275,13 +210,4 @@ std::string RecordingDC::Row(int row, int columns, TSize cell, TPoint origin, ch
     text += found ? found->ch : missing;
   }
   return text;
-}
-
-std::optional<TColor> RecordingDC::BackgroundAt(int x, int y, Coords coords) const {
-  for (auto op = ops_.rbegin(); op != ops_.rend(); ++op) {
-    if (op->kind != DrawKind::Text && op->kind != DrawKind::Fill) continue;
-    const TRect& r = coords == Coords::Logical ? op->rect : op->deviceRect;
-    if (r.Contains({x, y})) return op->kind == DrawKind::Fill ? op->color : op->bk;
-  }
-  return std::nullopt;
 }

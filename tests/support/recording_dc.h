@@ -21,13 +21,10 @@ struct FakeDeviceCaps {
   int physicalOffsetY = 0;
 
   static FakeDeviceCaps Screen() { return {}; }
-  // A portrait page: paper of widthInches x heightInches at dpi, with an unprintable margin of
-  // marginInches on every side. Default: 8.5 x 11 inch paper at 600 dpi, 0.25 inch margins.
-  static FakeDeviceCaps Printer(int dpi = 600, double widthInches = 8.5, double heightInches = 11.0,
-                                double marginInches = 0.25);
+  // A portrait page: 8.5 x 11 inch paper at 600 dpi with an unprintable 0.25 inch margin.
+  static FakeDeviceCaps Printer();
 
   int Get(TDeviceCap cap) const;
-  void Set(TDeviceCap cap, int value);
 };
 
 // The fake's font metrics, shared by the recording context and the fake dialogs' item fonts.
@@ -59,16 +56,11 @@ struct DrawOp {
   TPoint at;
   TPoint from;
   std::string text;
-  TRect rect;        // logical units, as the game passed or (Text) measured them
-  TRect deviceRect;  // rect (Text, Fill, ClipRect) or from..at (LineTo) mapped to device pixels
+  TRect rect;  // logical units, as the game passed or (Text) measured them
   TColor color = 0;
   TColor fg = 0;  // text colour in effect
   TColor bk = 0;  // background colour in effect
   std::optional<TLogFont> font;  // font in effect; nullopt is the stock fixed font
-  TPoint origin;                 // window origin in effect
-  TSize windowExt;               // isotropic mapping in effect; 0 x 0 when none
-  TSize viewportExt;
-  std::optional<TRect> clip;  // clip rectangle in effect, device pixels; nullopt when none
 };
 
 // One character of drawn text: what a cell on the screen shows.
@@ -76,18 +68,11 @@ struct DrawnChar {
   char ch = 0;
   TColor fg = 0;
   TColor bk = 0;
-  TRect rect;                   // the character's cell, logical units
-  const DrawOp* op = nullptr;   // the TextOut it came from (valid while the recorder lives)
-  int index = 0;                // position of ch in op->text
 };
-
-// Whether a query's point is in the game's logical units (as passed to TextOut, FillRect, ...)
-// or in device pixels (after the window origin, the isotropic mapping).
-enum class Coords { Logical, Device };
 
 // Records drawing; measures with the fake font metrics. Initial state: text black, background
 // white, stock fixed font, origin (0, 0), no mapping, no clip. Queries look at the whole record;
-// where several operations cover a point, the last one drawn wins, as on a real screen. Clipping
+// where several operations cover a cell, the last one drawn wins, as on a real screen. Clipping
 // is recorded but does not hide anything from the queries.
 class RecordingDC : public TDC {
  public:
@@ -116,40 +101,25 @@ class RecordingDC : public TDC {
   void OffsetClip(int dx, int dy) override;
   int GetDeviceCaps(TDeviceCap cap) override { return caps_.Get(cap); }
 
-  // Set-up for tests.
-  void SetDeviceCaps(const FakeDeviceCaps& caps) { caps_ = caps; }
-  const FakeDeviceCaps& DeviceCaps() const { return caps_; }
-  void Clear() { ops_.clear(); }
-
   // Everything, in order.
   const std::vector<DrawOp>& Ops() const { return ops_; }
   std::vector<DrawOp> OpsOf(DrawKind kind) const;
   std::vector<DrawOp> TextOps() const { return OpsOf(DrawKind::Text); }
-  std::vector<DrawOp> Lines() const { return OpsOf(DrawKind::LineTo); }  // from -> at
   std::vector<DrawOp> Fills() const { return OpsOf(DrawKind::Fill); }
-  // The texts of all TextOut calls in order.
-  std::vector<std::string> Texts() const;
   // True when some single TextOut drew text containing `part`.
   bool DrewText(std::string_view part) const;
 
-  // The last TextOut whose top-left is exactly (x, y); null when none.
-  const DrawOp* TextAt(int x, int y, Coords coords = Coords::Logical) const;
-  // The last drawn character whose cell contains the point.
-  std::optional<DrawnChar> CharAt(int x, int y, Coords coords = Coords::Logical) const;
   // The last drawn character overlapping the cell (col, row) of a grid of cells `cell` in size
   // whose cell (0, 0) has its top-left at `origin` (logical units).
   std::optional<DrawnChar> Cell(int col, int row, TSize cell, TPoint origin = {}) const;
   // The characters of cells 0..columns-1 of one grid row; `missing` where nothing was drawn.
   std::string Row(int row, int columns, TSize cell, TPoint origin = {}, char missing = ' ') const;
-  // The colour last painted under the point by a fill or an opaque text cell.
-  std::optional<TColor> BackgroundAt(int x, int y, Coords coords = Coords::Logical) const;
 
   // Maps a logical point to device pixels with the current origin and mapping.
   TPoint ToDevice(TPoint logical) const;
 
  private:
   DrawOp& Record(DrawKind kind);
-  TRect MapRect(const TRect& rect) const;
   const TLogFont* Font() const { return font_ ? &*font_ : nullptr; }
 
   FakeDeviceCaps caps_;
@@ -161,5 +131,4 @@ class RecordingDC : public TDC {
   TPoint position_;  // current MoveTo/LineTo position
   TSize windowExt_;
   TSize viewportExt_;
-  std::optional<TRect> clip_;  // device pixels
 };

@@ -1,37 +1,24 @@
-// The game's dialogs against the fake: remembered placement, message and input dialogs, the win dialog.
+// The game's dialogs on the fake: remembered placement, input and win dialogs, About, Online.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
 #include <cstring>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "classlib/inifile.h"
+#include "dialogs/aboutdlg.h"
 #include "dialogs/floatdlg.h"
 #include "dialogs/hintdialog.h"
+#include "dialogs/online.h"
 #include "dialogs/youwon.h"
-#include "support/fake_platform.h"
+#include "resources/dlg_about.h"
 #include "resources/resources.h"
+#include "support/fake_platform.h"
 
 namespace {
 
 constexpr TRect kFrameRect{100, 100, 660, 581};
-
-// A store without a file that lists what each flush wrote.
-class RecordingStore : public MemoryIniFile {
- public:
-  void WriteRaw(const char* section, const char* key, const char* value) override {
-    written.push_back(std::string(section) + "/" + key + "=" + value);
-  }
-  std::vector<std::string> SortedWrites() const {
-    std::vector<std::string> sorted = written;
-    std::sort(sorted.begin(), sorted.end());
-    return sorted;
-  }
-  std::vector<std::string> written;
-};
 
 class GameDialogTest : public testing::Test {
  protected:
@@ -63,22 +50,26 @@ class GameDialogTest : public testing::Test {
         .Execute();
     return opened;
   }
+  // Opens the About box (the fake closes it with its one button) and returns what it showed.
+  DialogRecord ShowAbout(TVersionValues values) {
+    EXPECT_EQ(AboutDlg(&frame, TProjectRCVersion(std::move(values))).Execute(), IDOK);
+    return fake.LastDialog();
+  }
   TSize MessageSize() const {
     TRect rect = fake.DefaultDialogRect(HintTemplate());
     return {rect.Width(), rect.Height()};
   }
 
   FakePlatform fake;
-  RecordingStore store;
+  MemoryIniFile store;
   TFrameWindow frame;
 };
 
 TEST_F(GameDialogTest, OpensAtMainWindowCornerAndRemembersOnClose) {
   TSize size = MessageSize();
-  // Nothing saved: the top-left corner of the main window, and that place is flushed at once.
+  // Nothing saved: the top-left corner of the main window, and that place is saved.
   EXPECT_EQ(ShowMessage(&frame, "Error"), TRect::FromSize(100, 100, size.cx, size.cy));
-  EXPECT_EQ(store.SortedWrites(),
-            (std::vector<std::string>{"Error/Corner=0", "Error/DX=0", "Error/DY=0"}));
+  EXPECT_EQ(SavedPlacement("Error"), (std::vector<int>{0, 0, 0}));
 
   // Dragged near the bottom-right corner, it comes back at the same offset from that corner
   // after the main window has moved and grown.
@@ -96,17 +87,8 @@ TEST_F(GameDialogTest, OpensAtMainWindowCornerAndRemembersOnClose) {
   fake.workArea = {50, 40, 1900, 1000};
   SavePlacement("GameOver", 0, 10, 20);
   EXPECT_EQ(ShowMessage(nullptr, "GameOver"), TRect::FromSize(60, 60, size.cx, size.cy));
-}
 
-TEST_F(GameDialogTest, CentreHalfwayBetweenCornersKeepsTheEarlierCorner) {
-  TSize size = MessageSize();
-  // Centre at (380, 100): 280 pixels from both top corners.
-  TRect halfway = TRect::FromSize(380 - size.cx / 2, 100 - size.cy / 2, size.cx, size.cy);
-  ShowMessage(&frame, "HintDialog", &halfway);
-  EXPECT_EQ(SavedPlacement("HintDialog"),
-            (std::vector<int>{0, halfway.left - 100, halfway.top - 100}));
-
-  // Whole-pixel distances: sqrt(2) and 1 both count as 1, so the top-left corner still wins.
+  // Whole-pixel distances: sqrt(2) and 1 both count as 1, so the earlier corner wins a tie.
   EXPECT_EQ(floatplace::NearestCorner({0, 0, 2, 2}, {0, 0, 1, 100}), 0);
   EXPECT_EQ(floatplace::NearestCorner({0, -2, 2, 2}, {0, 0, 1, 100}), 1);
 }
@@ -132,63 +114,10 @@ TEST_F(GameDialogTest, PlacementIsClampedToTheWorkAreaAndTheClampedPlaceIsSaved)
   EXPECT_EQ(ShowMessage(&frame, "Error"), TRect::FromSize(1920 - size.cx, 0, size.cx, size.cy));
 }
 
-// The message dialog's rectangles at the end, for comparing sizes.
-struct MessageLayout {
-  TRect dialog;
-  TRect text;
-  TRect ok;
-  std::optional<TLogFont> font;
-};
-
-TEST_F(GameDialogTest, MessageDialogGrowsOnlyForLargeFonts) {
-  auto show = [&](int fontHeight) {
-    MessageLayout layout;
-    fake.ScriptDialog(4093, [&](FakeDialog& d) {
-      layout = {d.Rect(), d.ItemRect(kMessageTextId), d.ItemRect(IDOK), d.Control(kMessageTextId).font};
-      EXPECT_EQ(d.Caption(), "Sorry!");
-      EXPECT_EQ(d.Text(kMessageTextId), "The game is over!");
-      d.Click(IDOK);
-    });
-    MyHintDialog(&frame, "Sorry!", "The game is over!", fontHeight, store, "GameOver").Execute();
-    return layout;
-  };
-  MessageLayout plain = show(0);
-  for (int height : {13, -13}) {
-    MessageLayout same = show(height);
-    EXPECT_EQ(same.dialog, plain.dialog) << height;
-    EXPECT_EQ(same.text, plain.text) << height;
-    EXPECT_FALSE(same.font.has_value()) << height;
-  }
-
-  // Height 23 (the fake's Arial: 11 pixels a character): 44 characters wide, the button moves
-  // half the growth right, the dialog grows by twice that half.
-  MessageLayout wide = show(-23);
-  ASSERT_TRUE(wide.font.has_value());
-  EXPECT_STREQ(wide.font->faceName, "Arial");
-  EXPECT_EQ(wide.font->height, -23);
-  EXPECT_EQ(wide.font->weight, 400);
-  int dx = 44 * 11 - plain.text.Width();
-  ASSERT_GT(dx, 0);
-  EXPECT_EQ(wide.text, (TRect{plain.text.left, plain.text.top, plain.text.right + dx, plain.text.bottom}));
-  EXPECT_EQ(wide.ok, plain.ok.Offset(dx / 2, 0));
-  EXPECT_EQ(wide.dialog.Width(), plain.dialog.Width() + 2 * (dx / 2));
-  EXPECT_EQ(wide.dialog.Height(), plain.dialog.Height());
-
-  // A font taller than the text area grows it downwards too, and the button with it.
-  MessageLayout tall = show(-60);
-  int dy = 60 - plain.text.Height();
-  ASSERT_GT(dy, 0);
-  EXPECT_EQ(tall.text.Height(), 60);
-  EXPECT_EQ(tall.ok.top, plain.ok.top + dy);
-  EXPECT_EQ(tall.dialog.Height(), plain.dialog.Height() + dy);
-}
-
 TEST_F(GameDialogTest, InputDialogCopiesTheTextOnOkOnly) {
   char buffer[5] = "12";
   // OK copies what fits: four characters and the terminator.
   fake.ScriptDialog(4092, [](FakeDialog& d) {
-    EXPECT_EQ(d.Caption(), "Select A Specific Puzzle");
-    EXPECT_EQ(d.Text(kInputPromptId), "Enter the puzzle number:");
     EXPECT_EQ(d.Text(kInputEditId), "12");
     EXPECT_EQ(d.EditLimit(kInputEditId), 4);
     d.Peer().SetItemText(kInputEditId, "abcdefgh");
@@ -200,19 +129,15 @@ TEST_F(GameDialogTest, InputDialogCopiesTheTextOnOkOnly) {
             IDOK);
   EXPECT_STREQ(buffer, "abcd");
 
-  // Cancel and the close box leave the buffer alone.
-  fake.ScriptDialog(4092, [](FakeDialog& d) { d.Type(kInputEditId, "99"); d.Click(IDCANCEL); });
+  // The close box leaves the buffer alone.
   fake.ScriptDialog(4092, [](FakeDialog& d) { d.Type(kInputEditId, "98"); d.CloseBox(); });
-  for (int run = 0; run < 2; ++run) {
-    EXPECT_EQ(MyInputDialog(&frame, "Printer Margins", "Enter printer margin in inches:", buffer,
-                            sizeof buffer, 0, store, "MiscInput")
-                  .Execute(),
-              IDCANCEL);
-    EXPECT_STREQ(buffer, "abcd");
-  }
-  EXPECT_EQ(SavedPlacement("MiscInput"), (std::vector<int>{0, 0, 0}));
+  EXPECT_EQ(MyInputDialog(&frame, "Printer Margins", "Enter printer margin in inches:", buffer,
+                          sizeof buffer, 0, store, "MiscInput")
+                .Execute(),
+            IDCANCEL);
+  EXPECT_STREQ(buffer, "abcd");
 
-  // A refused text keeps the dialog open; a buffer without a terminator is read only up to its size.
+  // A refused text keeps the dialog open; a buffer without its terminator is read up to its size.
   char unterminated[4] = {'w', 'x', 'y', 'z'};
   fake.ScriptDialog(4092, [](FakeDialog& d) {
     EXPECT_EQ(d.Text(kInputEditId), "wxyz");
@@ -223,7 +148,7 @@ TEST_F(GameDialogTest, InputDialogCopiesTheTextOnOkOnly) {
     d.Click(IDOK);
   });
   InputValidator digitsOnly = [](const std::string& text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
   };
   MyInputDialog(&frame, "Select A Specific Puzzle", "Enter the puzzle number:", unterminated,
                 sizeof unterminated, 0, store, "MiscInput", digitsOnly)
@@ -231,48 +156,10 @@ TEST_F(GameDialogTest, InputDialogCopiesTheTextOnOkOnly) {
   EXPECT_STREQ(unterminated, "7");
 }
 
-TEST_F(GameDialogTest, InputDialogGrowsOnlyForLargeFonts) {
-  struct Layout {
-    TRect dialog, prompt, edit, ok, cancel;
-  };
-  auto show = [&](int fontHeight) {
-    Layout layout;
-    fake.ScriptDialog(4092, [&](FakeDialog& d) {
-      layout = {d.Rect(), d.ItemRect(kInputPromptId), d.ItemRect(kInputEditId), d.ItemRect(IDOK),
-                d.ItemRect(IDCANCEL)};
-      EXPECT_EQ(d.Control(kInputEditId).font.has_value(), fontHeight > 13);
-      d.Click(IDCANCEL);
-    });
-    char buffer[1000] = "";
-    MyInputDialog(&frame, "Plaintext Puzzle", "Enter quote or phrase:", buffer, sizeof buffer,
-                  fontHeight, store, "EnterPuzzle")
-        .Execute();
-    return layout;
-  };
-  Layout plain = show(0);
-  Layout same = show(13);
-  EXPECT_EQ(same.dialog, plain.dialog);
-  EXPECT_EQ(same.edit, plain.edit);
-
-  // One line of the 23-pixel font in prompt and edit; what lies below moves down by the growth.
-  Layout big = show(23);
-  int promptGrowth = std::max(0, 23 - plain.prompt.Height());
-  int editGrowth = std::max(0, 23 - plain.edit.Height());
-  ASSERT_GT(promptGrowth + editGrowth, 0);
-  EXPECT_EQ(big.prompt.Height(), plain.prompt.Height() + promptGrowth);
-  EXPECT_EQ(big.edit.top, plain.edit.top + promptGrowth);
-  EXPECT_EQ(big.edit.Height(), plain.edit.Height() + editGrowth);
-  EXPECT_EQ(big.ok, plain.ok.Offset(0, promptGrowth + editGrowth));
-  EXPECT_EQ(big.cancel, plain.cancel.Offset(0, promptGrowth + editGrowth));
-  EXPECT_EQ(big.dialog.Width(), plain.dialog.Width());
-  EXPECT_EQ(big.dialog.Height(), plain.dialog.Height() + promptGrowth + editGrowth);
-}
-
 TEST_F(GameDialogTest, YouWonDialogAnswersAndKeepsOpenForFavorites) {
   store.WriteInt("quillo", "YouWonMode", 2);
   int favorites = 0;
   fake.ScriptDialog(2, [&](FakeDialog& d) {
-    EXPECT_EQ(d.Caption(), "Congratulations!");
     d.Click(kYouWonSaveFavorite);
     EXPECT_FALSE(d.Ended());
     d.Click(kYouWonExit);
@@ -287,9 +174,57 @@ TEST_F(GameDialogTest, YouWonDialogAnswersAndKeepsOpenForFavorites) {
   // The close box counts as No; Save Favorite without a callback does nothing.
   fake.ScriptDialog(2, [](FakeDialog& d) { d.Click(kYouWonSaveFavorite); d.CloseBox(); });
   EXPECT_EQ(YouWonDialog(&frame, store, "YouWonDialog").Execute(), kYouWonNo);
-  fake.ScriptDialog(2, [](FakeDialog& d) { d.Click(kYouWonYes); });
-  EXPECT_EQ(YouWonDialog(&frame, store, "YouWonDialog").Execute(), kYouWonYes);
-  EXPECT_EQ(fake.Waves().size(), 3u);
+}
+
+TVersionValues Values(const char* distribution) {
+  TVersionValues values;
+  values.fileVersion = "2.4.1";
+  values.legalCopyright = "Quillo! - a cryptogram game for Linux";
+  values.distributionType = distribution;
+  values.fixedVersion = TVersionValues::Numbers{2, 4, 1, 17};
+  return values;
+}
+
+TEST_F(GameDialogTest, AboutVersionLineWithAndWithoutShift) {
+  DialogRecord plain = ShowAbout(Values("Linux package"));
+  EXPECT_EQ(plain.Text(kAboutVersionId), "Version 2.4.1 Linux package");
+  // A distribution type beginning with R adds nothing.
+  EXPECT_EQ(ShowAbout(Values("Release")).Text(kAboutVersionId), "Version 2.4.1");
+  EXPECT_EQ(ShowAbout(Values("retail")).Text(kAboutVersionId), "Version 2.4.1 retail");
+
+  fake.keysDown[TKey::Shift] = true;
+  EXPECT_EQ(ShowAbout(Values("Linux package")).Text(kAboutVersionId),
+            "Version 2.4 (Maint 1, Build 17) Linux package");
+  // Shift without the numbers falls back to the version string.
+  TVersionValues noNumbers = Values("Beta");
+  noNumbers.fixedVersion.reset();
+  EXPECT_EQ(ShowAbout(noNumbers).Text(kAboutVersionId), "Version 2.4.1 Beta");
+}
+
+TEST_F(GameDialogTest, AboutMissingValuesKeepTheTemplateTexts) {
+  DialogRecord none = ShowAbout(TVersionValues{});
+  EXPECT_EQ(none.Text(kAboutVersionId), "Version");
+  EXPECT_EQ(none.Text(kAboutLegalId), "A cryptogram game");
+
+  TVersionValues noDistribution = Values("x");
+  noDistribution.distributionType.reset();
+  noDistribution.legalCopyright.reset();
+  EXPECT_EQ(ShowAbout(noDistribution).Text(kAboutVersionId), "Version");
+
+  // An overlong value is cut to the statics' 255 characters.
+  TVersionValues longLine = Values("x");
+  longLine.legalCopyright = std::string(300, 'q');
+  EXPECT_EQ(ShowAbout(longLine).Text(kAboutLegalId), std::string(255, 'q'));
+}
+
+TEST_F(GameDialogTest, OnlineCommandsEachShowOneOfflineNotice) {
+  ShowCheckForUpdates(&frame);
+  ShowDecryptUpdate(&frame);
+  ShowWebSite(&frame);
+  ASSERT_EQ(fake.Transcript().size(), 3u);  // no dialogs, sounds or help pages besides
+  for (const MessageBoxRecord& box : fake.Messages()) {
+    EXPECT_NE(box.text.find("package tools"), std::string::npos) << box.text;
+  }
 }
 
 }  // namespace

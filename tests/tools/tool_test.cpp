@@ -1,0 +1,194 @@
+// quillo-tool: compress, list and info, wordlist build and dump, and the shipped data they read.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+#include "sources/quotefile.h"
+#include "support/testing.h"
+#include "wordlist/dictionary.h"
+
+namespace {
+
+const char* const kTutorial =
+    "Early to bed and early to rise, makes a man healthy, wealthy, and wise.\tBenjamin Franklin";
+
+// Runs the built tool in a scratch folder of its own.
+class ToolTest : public ::testing::Test {
+ protected:
+  std::string Path(const std::string& name) const { return folder_.File(name); }
+  void WriteText(const std::string& name, const std::string& text) const { WriteFile(Path(name), text); }
+  static std::string ReadText(const std::string& path) { return ReadFile(path).value_or(""); }
+
+  // Runs quillo-tool with the arguments; out_ and err_ take what it printed.
+  int Run(const std::string& arguments) {
+    const std::string command = std::string("'") + QUILLO_TOOL + "' " + arguments + " >'" +
+                                Path("stdout") + "' 2>'" + Path("stderr") + "'";
+    const int status = std::system(command.c_str());
+    out_ = ReadFile(Path("stdout")).value_or("");
+    err_ = ReadFile(Path("stderr")).value_or("");
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  TempFolder folder_;
+  std::string out_;
+  std::string err_;
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+
+TEST_F(ToolTest, QuotesCompressThenListGivesBackTheQuotations) {
+  WriteFile(Path("in.qot"),
+            "Well begun is half done.\tAristotle\r\n"
+            "\n"
+            "\x93Quoted\x94 and \x91single\x92.\tSomeone\n"
+            "A line|break and a trailing blank \n"
+            "   \n"
+            "Last line without an end\tX");
+  const std::string args = "'" + Path("in.qot") + "' '" + Path("out.cqt") + "'";
+  ASSERT_EQ(Run("compress " + args + " --description 'Small set'"), 0) << err_;
+  ASSERT_EQ(Run("list '" + Path("out.cqt") + "'"), 0) << err_;
+  const std::vector<std::string> expected = {
+      "Well begun is half done.\tAristotle", "\"Quoted\" and 'single'.\tSomeone",
+      "A line|break and a trailing blank ", "   ", "Last line without an end\tX"};
+  EXPECT_EQ(Lines(out_), expected);
+
+  // list reads plain files as the game does.
+  ASSERT_EQ(Run("list '" + Path("in.qot") + "'"), 0) << err_;
+  EXPECT_EQ(Lines(out_), expected);
+
+  ASSERT_EQ(Run("info '" + Path("out.cqt") + "'"), 0) << err_;
+  EXPECT_NE(out_.find("Description: Small set\nQuotations: 5\n"), std::string::npos) << out_;
+}
+
+TEST_F(ToolTest, QuotesRefusesBadLinesAndWritesNothing) {
+  WriteFile(Path("bad.qot"), "Fine.\tA\n\nDel \x7F here.\tB\n" + std::string(1000, 'x') + "\n");
+  EXPECT_NE(Run("compress '" + Path("bad.qot") + "' '" + Path("out.cqt") + "'"), 0);
+  EXPECT_NE(err_.find("bad.qot:3:"), std::string::npos) << err_;
+  EXPECT_NE(err_.find("bad.qot:4:"), std::string::npos) << err_;
+  EXPECT_FALSE(std::filesystem::exists(Path("out.cqt.tmp")));
+
+  WriteFile(Path("binary.qot"), std::string("text\n\x01\x02", 7));
+  EXPECT_NE(Run("compress '" + Path("binary.qot") + "' '" + Path("out.cqt") + "'"), 0);
+  EXPECT_NE(err_.find("not a text file"), std::string::npos) << err_;
+  EXPECT_NE(Run("info '" + FixturePath("quotes/bad-magic.cqt") + "'"), 0);
+  EXPECT_NE(err_.find("damaged"), std::string::npos) << err_;
+  EXPECT_NE(Run("list '" + FixturePath("quotes/truncated.cqt") + "'"), 0);
+  EXPECT_NE(err_.find("quotation 2"), std::string::npos) << err_;
+  EXPECT_FALSE(std::filesystem::exists(Path("out.cqt")));
+  EXPECT_NE(Run("compress a b --colour red"), 0);
+}
+
+TEST(ShippedData, QuoteCollectionIsWellFormed) {
+  CompressedQuoteFile file(std::string(QUILLO_BIN_DIR) + "/quillo.cqt");
+  ASSERT_EQ(file.Status(), QuoteFileStatus::Ok);
+  ASSERT_GE(file.Count(), 2000u);
+  EXPECT_FALSE(file.Description().empty());
+  std::set<std::string> seen;
+  char quote[kQuoteBufferSize];
+  for (std::uint32_t i = 0; i < file.Count(); ++i) {
+    ASSERT_EQ(file.ReadQuote(i, quote), QuoteFileStatus::Ok) << i;
+    const std::string text = quote;
+    if (i == 0) { EXPECT_EQ(text, kTutorial); }
+    const std::size_t tab = text.find('\t');
+    ASSERT_NE(tab, std::string::npos) << text;
+    EXPECT_EQ(text.find('\t', tab + 1), std::string::npos) << text;
+    EXPECT_LT(tab + 1, text.size()) << "no attribution: " << text;
+    EXPECT_TRUE(seen.insert(text.substr(0, tab)).second) << "duplicate: " << text;
+  }
+}
+
+TEST_F(ToolTest, WordlistBuildThenDumpKeepsSourceOrderWithinEachLength) {
+  WriteText("words.txt",
+            "the\t65535\nof\t60000\nand\t59000\ncan't\t3000\nzyzzyva\t0\nan\t200\r\n"
+            "a\t50000\ndad\t12");
+  ASSERT_EQ(Run("wordlist build '" + Path("words.txt") + "' '" + Path("w.wl") + "'"), 0) << err_;
+  EXPECT_FALSE(std::filesystem::exists(Path("w.wl.tmp")));
+  ASSERT_EQ(Run("wordlist dump '" + Path("w.wl") + "'"), 0) << err_;
+  EXPECT_EQ(out_,
+            "1\t50000\ta\n"
+            "2\t60000\tof\n2\t200\tan\n"
+            "3\t65535\tthe\n3\t59000\tand\n3\t12\tdad\n"
+            "5\t3000\tcan't\n"
+            "7\t0\tzyzzyva\n");
+
+  // The header: -1, the format version, the word count.
+  EXPECT_EQ(ReadText(Path("w.wl")).substr(0, 12),
+            std::string("\xff\xff\xff\xff\x01\0\0\0\x08\0\0\0", 12));
+}
+
+TEST_F(ToolTest, WordlistBadLinesAreRefusedWithTheirNumberAndNothingWritten) {
+  const std::string cases[][2] = {
+      {"ok\t1\nThe\t5\n", ":2:"},
+      {"ok\t1\nfine\t2\nbad\t65536\n", ":3:"},
+      {"no-hyphens\t1\n", ":1:"},
+      {"ok\t1\n\n", ":2:"},
+      {"abcdefghijklmnopqrstuvwxyz\t1\n", ":1:"},
+      {"\t1\n", ":1:"},
+  };
+  WriteText("old.wl", "previous");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c[0]);
+    WriteText("words.txt", c[0]);
+    EXPECT_NE(Run("wordlist build '" + Path("words.txt") + "' '" + Path("new.wl") + "'"), 0);
+    EXPECT_NE(err_.find("words.txt" + c[1]), std::string::npos) << err_;
+    EXPECT_FALSE(std::filesystem::exists(Path("new.wl")));
+    EXPECT_NE(Run("wordlist build '" + Path("words.txt") + "' '" + Path("old.wl") + "'"), 0);
+    EXPECT_EQ(ReadText(Path("old.wl")), "previous");
+  }
+  EXPECT_NE(Run("wordlist build '" + Path("absent.txt") + "' '" + Path("new.wl") + "'"), 0);
+  EXPECT_NE(err_.find("absent.txt"), std::string::npos);
+}
+
+TEST_F(ToolTest, WordlistDumpReportsTheLoadersFault) {
+  WriteText("bad.wl", std::string("\xff\xff\xff\xff\0\0\0\0\0\0\0\0\x03\0\0\0\x7f\x96\x98\0"
+                                  "\x02\0\0\0\x01\0dog\0", 30));
+  EXPECT_NE(Run("wordlist dump '" + Path("bad.wl") + "'"), 0);
+  EXPECT_NE(err_.find("bad.wl: Premature EOF"), std::string::npos) << err_;
+  EXPECT_NE(Run("wordlist dump '" + Path("absent.wl") + "'"), 0);
+  EXPECT_NE(err_.find(std::strerror(ENOENT)), std::string::npos) << err_;
+}
+
+TEST(ShippedData, WordlistIsLargeWellFormedAndByFallingFrequency) {
+  WordDictionary dict;
+  ASSERT_FALSE(ReadWordList(QUILLO_BIN_DIR "/wordlist.wl", dict).has_value());
+  std::size_t total = 0;
+  for (int length = 1; length <= kMaxWordLength; ++length) {
+    const std::optional<WordSlot> slot = dict.Slot(length);
+    if (!slot) continue;
+    total += slot->size();
+    for (std::size_t i = 0; i < slot->size(); ++i) {
+      const char* text = slot->Text(i);
+      ASSERT_EQ(std::strlen(text), static_cast<std::size_t>(length)) << text;
+      ASSERT_EQ(std::strspn(text, "abcdefghijklmnopqrstuvwxyz'"), std::strlen(text)) << text;
+      if (i > 0) {
+        ASSERT_LE(slot->Frequency(i), slot->Frequency(i - 1)) << text;
+      }
+    }
+  }
+  EXPECT_GE(total, 100000u);
+  // The everyday words a cryptogram leans on are there and not held back as rare.
+  for (const char* common : {"a", "i", "the", "don't", "world's", "quotation"}) {
+    bool found = false;
+    const std::optional<WordSlot> slot = dict.Slot(static_cast<int>(std::strlen(common)));
+    for (std::size_t i = 0; i < slot->size(); ++i) {
+      if (std::strcmp(slot->Text(i), common) == 0) found = slot->Frequency(i) > 0;
+    }
+    EXPECT_TRUE(found) << common;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,301 @@
+// Colours, the puzzle font and printing: settings read and written, the dialogs, the printed page.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "display/colordlg.h"
+#include "display/printout.h"
+#include "support/display_fixture.h"
+
+namespace {
+
+constexpr TColor kRed = MakeColor(255, 0, 0);
+constexpr TColor kGreen = MakeColor(0, 255, 0);
+
+class SettingsTest : public DisplayFixture {
+ protected:
+  std::string SavedFile() { return ReadFile(folder.File("quillo.ini")).value_or("<missing>"); }
+  void StartColorDialog() {
+    StartPuzzle("Hello, World");
+    TheColors().Load();
+  }
+  void Print() { PrintPuzzle(&frame, window, game, 0.5, printer); }
+  std::unique_ptr<TPrinter> printer;
+};
+
+TEST_F(SettingsTest, ColorsLoadResolveAndSurviveBrokenValues) {
+  Color colors;
+  colors.Load();  // no settings: the defaults
+  EXPECT_EQ(colors.Stored(kColorBackground), kFollowSystem);
+  EXPECT_EQ(colors.Get(kColorBackground), MakeColor(235, 235, 235));
+  fake.sysColors[kSysColorButtonFace] = MakeColor(10, 200, 128);
+  EXPECT_EQ(colors.Get(kColorBackground), MakeColor(15, 195, 123));
+
+  store.WriteString("quillo", "colors", "255 65280");
+  store.WriteString("quillo", "custom_colors", "1 2 x 4");
+  colors.Load();
+  EXPECT_EQ(colors.Get(1), kGreen);
+  for (int i = 2; i < kColorElementCount; ++i) EXPECT_EQ(colors.Stored(i), 0u) << i;
+  EXPECT_EQ(colors.CustomColors()[3], 0u);  // everything after the first bad number is black
+
+  // A system colour reference, an oversized number and a bad index.
+  store.WriteString("quillo", "colors", "2147483653 99999999999 0 0 0 0");
+  colors.Load();
+  EXPECT_EQ(colors.Get(0), MakeColor(255, 255, 255));  // system colour 5, the window
+  EXPECT_EQ(colors.Stored(1), 0xFFFFFFFFu);
+  EXPECT_EQ(colors.Get(-1), 0u);
+  EXPECT_EQ(colors.Get(6), 0u);
+}
+
+TEST_F(SettingsTest, ColorsSavedOnlyWhenChangedWithTheFollowSystemValueKept) {
+  Color colors;
+  colors.Load();
+  colors.Save();
+  EXPECT_FALSE(std::filesystem::exists(folder.File("quillo.ini")));
+  colors.Set(kColorBackground, kRed);
+  colors.Set(kColorHeadings, 0x8000000Fu);  // saved as the button face it stands for
+  colors.Reset(kColorBackground);
+  colors.Save();
+  EXPECT_NE(SavedFile().find("colors=4294967295 15790320 128 240 15728640 0\n"), std::string::npos)
+      << SavedFile();
+}
+
+TEST_F(SettingsTest, ColorDialogChangesShowAtOnceAndOkKeepsThem) {
+  StartColorDialog();
+  fake.AnswerChooseColor({kRed});
+  fake.ScriptDialog(11, [&](FakeDialog& d) {
+    EXPECT_EQ(d.Draw(kColorSampleId).Fills().at(0).color, MakeColor(235, 235, 235));
+    d.Click(kColorChangeId);
+    EXPECT_EQ(fake.Peer(quote()).background, kRed);  // the panes follow at once
+    EXPECT_EQ(d.Draw(kColorSampleId).Fills().at(0).color, kRed);
+    d.Select(kColorListId, 3);
+    d.Click(IDOK);
+  });
+  window.ChangeColors();
+  EXPECT_EQ(fake.ChooseColorRequests(), (std::vector<TColor>{MakeColor(235, 235, 235)}));
+  EXPECT_EQ(TheColors().Stored(kColorBackground), kRed);
+  EXPECT_EQ(fake.Peer(freq()).background, kRed);
+}
+
+TEST_F(SettingsTest, ColorDialogCancelPutsEverythingBack) {
+  StartColorDialog();
+  TheColors().Set(kColorTimes, kGreen);
+  Color before;
+  before.Copy(TheColors());
+  fake.AnswerChooseColor({kRed});
+  fake.ScriptDialog(11, [&](FakeDialog& d) {
+    d.Select(kColorListId, 3);
+    d.Click(kColorChangeId);
+    d.Select(kColorListId, 2);
+    d.Click(kColorDefaultId);
+    EXPECT_EQ(TheColors().Stored(kColorTimes), 128u);
+    d.Click(IDCANCEL);
+  });
+  window.ChangeColors();
+  for (int i = 0; i < kColorElementCount; ++i) EXPECT_EQ(TheColors().Stored(i), before.Stored(i)) << i;
+  EXPECT_EQ(fake.Peer(quote()).background, MakeColor(235, 235, 235));
+  // A dialog that cannot be made is reported.
+  fake.FailNextDialogs();
+  window.ChangeColors();
+  EXPECT_EQ(fake.LastMessage().caption, "ERROR");
+}
+
+TEST(FontSettingTest, RecordsRoundTripWithSpacesInTheFaceAndHighCharacterSets) {
+  TLogFont record;
+  ASSERT_TRUE(ParseFontSetting("-20 0 0 0 700 1 0 0 238 3 2 1 49 Courier New Bold", record));
+  EXPECT_EQ(FormatFontSetting(record), "-20 0 0 0 700 1 0 0 238 3 2 1 49 Courier New Bold");
+  // Byte fields keep their low byte; white space before the face is skipped; long faces are cut.
+  ASSERT_TRUE(ParseFontSetting("12 0 0 0 400 0 0 0 494 0 0 0 1   Mono Face That Is Far Too Long For A Record", record));
+  EXPECT_EQ(record.charSet, 238);
+  EXPECT_STREQ(record.faceName, "Mono Face That Is Far Too Long ");
+  const TLogFont kept = record;
+  for (const char* broken : {"", "-15 0 0 0 400 0 0 0 0 3 2 1 49", "-15 0 0 0 400 0 0 0 0 3 2 1 x Face",
+                             "-15 0 0 0 400 0 0 0 0 3 2 1 49 \n"}) {
+    EXPECT_FALSE(ParseFontSetting(broken, record)) << broken;
+  }
+  EXPECT_STREQ(record.faceName, kept.faceName);
+}
+
+TEST_F(SettingsTest, FontLoadSelectAuxiliaryHeightAndSave) {
+  Font font;
+  font.Load();  // the default
+  EXPECT_STREQ(font.Record().faceName, "Lucida Console");
+  EXPECT_EQ(font.AuxiliaryHeight(), -15);
+  RecordingDC dc;
+  font.Save();
+  EXPECT_EQ(store.ReadString("quillo", "Font", "absent"), "absent");
+
+  store.WriteString("quillo", "Font", "-40 0 0 0 400 0 0 0 0 3 2 1 49 Big");
+  font.Load();
+  EXPECT_EQ(font.AuxiliaryHeight(), -23);
+
+  // An unreadable value leaves the stock fixed font.
+  store.WriteString("quillo", "Font", "");
+  font.Load();
+  font.Select(dc);
+  EXPECT_FALSE(font.HasFont());
+  EXPECT_FALSE(dc.OpsOf(DrawKind::SelectFont).back().font.has_value());
+}
+
+TEST_F(SettingsTest, FontChoosingLaysTheDisplayOutAgainAndRefusesProportionalFonts) {
+  StartPuzzle("Hello, World");
+  TLogFont big;
+  ParseFontSetting("-30 0 0 0 400 0 0 0 0 3 2 1 49 Big Mono", big);
+  fake.AnswerChooseFont({TChooseResult::Ok, big, ""});
+  window.ChangeFont();
+  EXPECT_EQ(fake.Peer(freq()).windowRect, (TRect{320, 0, 560, 481}));
+  fake.PaintPending();
+  EXPECT_EQ(Cells().lineColumns, 17);
+  TheFont().Save();
+  EXPECT_EQ(store.ReadString("quillo", "Font", ""), "-30 0 0 0 400 0 0 0 0 3 2 1 49 Big Mono");
+
+  TLogFont proportional = big;
+  proportional.pitchAndFamily = 2 | kFamilySwiss;
+  fake.AnswerChooseFont({TChooseResult::Ok, proportional, ""});
+  window.ChangeFont();
+  EXPECT_EQ(fake.LastMessage(),
+            (MessageBoxRecord{"The selected font is not a fixed-width font.\nUsing default font instead.",
+                              "Error", MB_OK}));
+  EXPECT_EQ(Cells().cellWidth, 8);  // the stock fixed font
+  TheFont().Save();
+  EXPECT_EQ(store.ReadString("quillo", "Font", "absent"), "");
+
+  fake.AnswerChooseFont({TChooseResult::Failed, {}, "The font list is not available."});
+  fake.AnswerChooseFont({TChooseResult::Cancelled, {}, ""});
+  EXPECT_FALSE(TheFont().Choose(&window));
+  EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"The font list is not available.", "ERROR", MB_OK | MB_ICONSTOP}));
+  EXPECT_FALSE(TheFont().Choose(&window));
+  EXPECT_FALSE(TheFont().Changed());
+}
+
+constexpr int kInputTemplate = 4092;
+constexpr int kEditId = 4090;
+const MessageBoxRecord kNoPrinter{"Cannot access printer.", "Error", MB_OK | MB_ICONSTOP};
+
+// Where the picture's edges land on the paper, in inches from each paper edge.
+struct Placement {
+  double left, top, right, bottom;
+};
+
+PageInput InputFor(int width, int height, const FakeDeviceCaps& caps, double margin = 0.5,
+                   bool big = false) {
+  return {width, height, 96, 96, caps.logPixelsX, caps.logPixelsY, caps.horzRes, caps.vertRes,
+          caps.physicalWidth, caps.physicalHeight, caps.physicalOffsetX, caps.physicalOffsetY,
+          margin, big};
+}
+
+Placement PlacementOf(const PageGeometry& g, const PageInput& in, const FakeDeviceCaps& caps) {
+  RecordingDC dc(caps);
+  dc.SetIsotropic(g.windowExt, g.viewportExt);
+  dc.SetWindowOrg(g.windowOrigin);
+  const TPoint a = dc.ToDevice({0, 0}), b = dc.ToDevice({in.width, in.height});
+  const double dpi = caps.logPixelsX;
+  return {(a.x + caps.physicalOffsetX) / dpi, (a.y + caps.physicalOffsetY) / dpi,
+          (caps.physicalWidth - caps.physicalOffsetX - b.x) / dpi,
+          (caps.physicalHeight - caps.physicalOffsetY - b.y) / dpi};
+}
+
+void ExpectPlacement(const Placement& p, double left, double top, double right, double bottom) {
+  EXPECT_NEAR(p.left, left, 0.01);
+  EXPECT_NEAR(p.top, top, 0.02);
+  EXPECT_NEAR(p.right, right, 0.01);
+  EXPECT_NEAR(p.bottom, bottom, 0.02);
+}
+
+TEST(PageGeometryTest, ScalesAWindowTooWideForTheMargins) {
+  const FakeDeviceCaps letter = FakeDeviceCaps::Printer();
+  const PageInput in = InputFor(800, 600, letter);
+  const auto g = ComputePageGeometry(in);
+  ASSERT_TRUE(g);
+  EXPECT_TRUE(g->wide);
+  EXPECT_FLOAT_EQ(g->winW, 7.5f);
+  EXPECT_FLOAT_EQ(g->winH, 5.625f);
+  EXPECT_EQ(g->logical, (TRect{-26, -20, 826, 620}));
+  EXPECT_EQ(g->windowExt, (TSize{852, 640}));
+  EXPECT_EQ(g->viewportExt, (TSize{4800, 6300}));
+  EXPECT_EQ(g->windowOrigin, (TPoint{-26, -260}));
+  ExpectPlacement(PlacementOf(*g, in, letter), 0.5, 2.69, 0.5, 2.69);
+}
+
+TEST(PageGeometryTest, NaturalSizeWhenItFitsAndMaximumSizeOtherwise) {
+  const FakeDeviceCaps letter = FakeDeviceCaps::Printer();
+  const PageInput natural = InputFor(400, 300, letter);
+  const auto g = ComputePageGeometry(natural);
+  ASSERT_TRUE(g);
+  const double w = 400.0 / 96, h = 300.0 / 96;
+  ExpectPlacement(PlacementOf(*g, natural, letter), (8.5 - w) / 2, (11 - h) / 2, (8.5 - w) / 2,
+                  (11 - h) / 2);
+
+  const PageInput big = InputFor(400, 300, letter, 0.5, true);
+  const auto scaled = ComputePageGeometry(big);
+  ASSERT_TRUE(scaled);
+  ExpectPlacement(PlacementOf(*scaled, big, letter), 0.5, 2.69, 0.5, 2.69);
+
+  // A tall window fills the height instead, centred across the paper.
+  const PageInput tall = InputFor(300, 900, letter, 0.5, true);
+  const auto high = ComputePageGeometry(tall);
+  ASSERT_TRUE(high);
+  const double side = (8.5 - 10.0 / 3) / 2;
+  ExpectPlacement(PlacementOf(*high, tall, letter), side, 0.5, side, 0.5);
+}
+
+TEST(PageGeometryTest, HostileInputGivesNoPage) {
+  const FakeDeviceCaps letter = FakeDeviceCaps::Printer();
+  EXPECT_FALSE(ComputePageGeometry(InputFor(0, 600, letter)));
+  FakeDeviceCaps noResolution = letter;
+  noResolution.logPixelsX = 0;
+  EXPECT_FALSE(ComputePageGeometry(InputFor(800, 600, noResolution)));
+  // A margin read unchecked from the settings can leave no area at all.
+  EXPECT_FALSE(ComputePageGeometry(InputFor(800, 600, letter, 9.0)));
+}
+
+TEST_F(SettingsTest, PrinterIsMadeOnceAndFailuresAreReported) {
+  StartPuzzle("Hello, world");
+  fake.Printer().available = false;
+  Print();
+  EXPECT_EQ(fake.LastMessage(), kNoPrinter);
+  EXPECT_TRUE(fake.Printer().jobs.empty());
+
+  fake.Printer().available = true;
+  PrinterSetup(&frame, printer);
+  fake.Printer().printResult = TPrintResult::Failed;
+  Print();
+  EXPECT_EQ(fake.LastMessage(),
+            (MessageBoxRecord{"Unknown printing error", "Error", MB_OK | MB_ICONSTOP}));
+  fake.Printer().printResult = TPrintResult::Cancelled;
+  Print();
+  EXPECT_EQ(fake.Messages().size(), 2u);  // a cancelled job is no error
+  EXPECT_EQ(fake.Printer().createCount, 1);
+  EXPECT_EQ(fake.Printer().setupCount, 1);
+}
+
+TEST_F(SettingsTest, MarginDialogAcceptsOnlyANumberUpToThreeInches) {
+  double margin = 0.5;
+  for (const char* typed : {"3.5", "abc", "1.25 "}) {
+    fake.ScriptDialog(kInputTemplate, [typed](FakeDialog& d) {
+      d.Type(kEditId, typed);
+      d.Click(IDOK);
+    });
+  }
+  EXPECT_TRUE(AskPrintMargin(&frame, 15, margin));
+  EXPECT_EQ(fake.Messages().size(), 2u);
+  EXPECT_EQ(fake.LastMessage(),
+            (MessageBoxRecord{"Error: the printer margin must be between\n0.0 and 3.0 inches.  "
+                              "Please try again.",
+                              "Error", MB_OK}));
+  EXPECT_DOUBLE_EQ(margin, 1.25);
+  EXPECT_EQ(store.ReadString("quillo", "PrintMargin", ""), "1.25 ");
+
+  fake.ScriptDialog(kInputTemplate, [](FakeDialog& d) {
+    EXPECT_EQ(d.Text(kEditId), "1.25");
+    d.Type(kEditId, "2");
+    d.Click(IDCANCEL);
+  });
+  EXPECT_FALSE(AskPrintMargin(&frame, 15, margin));
+  EXPECT_DOUBLE_EQ(margin, 1.25);
+  EXPECT_EQ(store.ReadString("quillo", "PrintMargin", ""), "1.25 ");
+}
+
+}  // namespace

@@ -1,0 +1,355 @@
+// The puzzle's display: line breaking and hit testing, scrolling, painting and judging, the side panel.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "display/quotelayout.h"
+#include "support/display_fixture.h"
+
+namespace {
+
+struct Line {
+  int start, length, indent;
+  bool operator==(const Line&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const Line& l) {
+  return out << "{" << l.start << "," << l.length << "," << l.indent << "}";
+}
+
+std::vector<Line> Break(const char* text, int columns) {
+  QuoteLayout layout;
+  BreakLines(text, columns, layout);
+  std::vector<Line> lines;
+  for (int i = 0; i < layout.lineCount; ++i) {
+    lines.push_back({layout.lines[i].start, layout.lines[i].length, layout.lines[i].indent});
+  }
+  return lines;
+}
+
+TEST(QuoteLayoutTest, BreaksAtSpacesAndForcedBreaksAndRightAlignsAFittingAttribution) {
+  // "||" and the blanks after it give no empty line; the attribution fits in 20 cells.
+  EXPECT_EQ(Break("The quick brown fox jumps|over||  the lazy dog.\tAnonymous", 20),
+            (std::vector<Line>{{0, 19, 0}, {20, 5, 0}, {26, 4, 0}, {34, 13, 0}, {48, 9, 11}}));
+  // An attribution too long for the line is broken like the text, without its TAB.
+  EXPECT_EQ(Break("Short quote.\tA very long attribution name here", 12),
+            (std::vector<Line>{{0, 12, 0}, {13, 11, 0}, {25, 11, 0}, {37, 9, 0}}));
+  // A word longer than the line is cut at exactly the line's width.
+  EXPECT_EQ(Break("Supercalifragilistic word", 8),
+            (std::vector<Line>{{0, 8, 0}, {8, 8, 0}, {16, 4, 0}, {21, 4, 0}}));
+}
+
+TEST(QuoteLayoutTest, EmptyTextsAndALineWithNoRoom) {
+  EXPECT_TRUE(Break("", 40).empty());
+  EXPECT_TRUE(Break("  || |", 40).empty());
+  // No room at all: every one of the 30 entries takes an empty line, and the loop ends there.
+  const std::vector<Line> lines = Break("abc def", 0);
+  ASSERT_EQ(lines.size(), 30u);
+  for (const Line& line : lines) EXPECT_EQ(line, (Line{0, 0, 0}));
+  // Text past the 30th line is dropped.
+  std::string many;
+  for (int i = 0; i < 40; ++i) many += "w|";
+  EXPECT_EQ(Break(many.c_str(), 10).size(), 30u);
+}
+
+// The display on the fake; rows of the puzzle and of the panel read back as text.
+class DisplayTest : public DisplayFixture {
+ protected:
+  // Columns 0..15 of a row of the puzzle.
+  static std::string QuoteRow(const RecordingDC& dc, int row) { return dc.Row(row, 16, Cell()); }
+  // Columns 0..15 of a panel row; the unused-letter rows sit half a cell (3 pixels) right.
+  static std::string PanelRow(const RecordingDC& dc, int row) {
+    return dc.Row(row, 16, Cell(), {row == 1 || row == 2 ? 3 : 0, 0});
+  }
+  // The point in the middle of a panel cell, with the half-cell shift of rows 1 and 2.
+  static TPoint PanelAt(int column, int row) {
+    TPoint p = At(column, row);
+    if (row == 1 || row == 2) p.x += 3;
+    return p;
+  }
+  std::string Cipher(char plain) const { return std::string(1, game.Encipher(plain)); }
+};
+
+TEST_F(DisplayTest, CellsOfThePuzzleGiveTheirCiphertextLetter) {
+  StartPuzzle("Hello, World");  // enciphered "Lhmmu, Puqmg", one line from column 2
+  ASSERT_STREQ(game.text.puzzleText, "Lhmmu, Puqmg");
+  ASSERT_EQ(Cells().lineColumns, 60);
+  auto hitAt = [&](int column, int row) {
+    LetterHit hit;
+    if (!quote().PointToLetter(1, {column, row}, hit)) return std::string("none");
+    return std::string(1, static_cast<char>('A' + hit.letter)) + "@" + std::to_string(hit.textPos);
+  };
+  EXPECT_EQ(hitAt(2, 2), "L@0");
+  EXPECT_EQ(hitAt(2, 1), "L@0");    // the guess row answers for the letter below it
+  EXPECT_EQ(hitAt(13, 2), "G@11");
+  EXPECT_EQ(hitAt(2, 0), "none");   // blank rows
+  EXPECT_EQ(hitAt(2, 5), "none");   // no second line
+  EXPECT_EQ(hitAt(1, 2), "none");   // margins
+  EXPECT_EQ(hitAt(7, 2), "none");   // the comma
+  EXPECT_EQ(hitAt(14, 2), "none");  // past the line's end
+
+  // A click on the puzzle selects; one on the panel's unused letter H (half a cell right) pairs.
+  fake.Click(quote(), At(2, 2));
+  EXPECT_EQ(game.state.selectedCipher, 'L' - 'A');
+  fake.Click(freq(), {8 * kCellW + kCellW / 2 + 3, kCellH + 2});
+  EXPECT_EQ(game.state.guess['L' - 'A'], 'H');
+  EXPECT_EQ(fake.Focus(), &window);  // keys typed after a panel click still reach the game
+
+  // Alt (or Ctrl) with a click asks for the word under it; the panel has no words.
+  fake.Click(quote(), At(10, 1), kModAlt);
+  EXPECT_EQ(hooks.calls.back(), "OpenWordList puqmg");
+  fake.Click(freq(), At(4, 5), kModControl);
+  EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"Must point to a word to get a word list.", "Error", MB_OK}));
+}
+
+TEST_F(DisplayTest, ScrollsByRowsWithTheBarShownExactlyWhileNeeded) {
+  // Eleven lines take 33 rows; 32 rows of 15 pixels fit in 481.
+  StartPuzzle("a|b|c|d|e|f|g|h|i|j|k");
+  FakeWindowPeer& peer = fake.Peer(quote());
+  EXPECT_EQ(quote().Layout().lineCount, 11);
+  EXPECT_EQ(peer.vScrollRange, 2);
+  fake.ScrollTo(quote(), 2);
+  RecordingDC dc = PaintQuote();
+  ASSERT_FALSE(dc.OpsOf(DrawKind::WindowOrg).empty());
+  EXPECT_EQ(dc.OpsOf(DrawKind::WindowOrg).front().at, (TPoint{0, 2 * kCellH}));  // two rows up
+  LetterHit hit;
+  EXPECT_TRUE(quote().PointToLetter(1, quote().PointToCell(At(2, 0)), hit));  // row 2: "a"
+  EXPECT_EQ(hit.textPos, 0);
+
+  fake.Resize(frame, 560, 600);
+  fake.PaintPending();
+  EXPECT_EQ(peer.vScrollRange, 0);
+  EXPECT_EQ(quote().ScrollPosition(), 0);
+
+  // A new puzzle starts at the top with no bar; an empty one lays out no line.
+  StartPuzzle("");
+  fake.PaintPending();
+  EXPECT_EQ(quote().Layout().lineCount, 0);
+  EXPECT_EQ(peer.vScrollRange, 0);
+  EXPECT_TRUE(PaintQuote().TextOps().empty());
+}
+
+TEST_F(DisplayTest, ResizingRemembersTheFrameSizeExceptOnTheFirstLayoutOfAPuzzle) {
+  StartPuzzle("Hello, World");
+  EXPECT_EQ(store.ReadInt("quillo", "WindowSizeX", -1), -1);
+  fake.Resize(frame, 600, 400);
+  fake.PaintPending();
+  EXPECT_EQ(store.ReadInt("quillo", "WindowSizeX", -1), 600);
+  EXPECT_EQ(store.ReadString("quillo", "WindowMaximized", ""), "false");
+  fake.Peer(frame).Show(TShow::Maximized);
+  fake.PaintPending();
+  EXPECT_EQ(store.ReadString("quillo", "WindowMaximized", ""), "true");
+  EXPECT_EQ(store.ReadInt("quillo", "WindowSizeX", -1), 1920);
+}
+
+TEST_F(DisplayTest, QuoteWindowPositionPlacesThePanes) {
+  store.WriteString("quillo", "QuoteWindowPosition", "right");
+  Open();
+  EXPECT_EQ(fake.Peer(quote()).windowRect, (TRect{112, 0, 560, 481}));
+  store.WriteString("quillo", "QuoteWindowPosition", "xyz");
+  window.ComputeLayout();
+  EXPECT_EQ(fake.Peer(quote()).windowRect, (TRect{0, 0, 448, 481}));
+  // Narrower than the panel: the puzzle pane shrinks to nothing.
+  fake.Resize(frame, 100, 200);
+  EXPECT_EQ(fake.Peer(quote()).windowRect.Width(), 0);
+}
+
+constexpr TColor kRed = MakeColor(255, 0, 0);
+constexpr TColor kDerivedFace = MakeColor(235, 235, 235);  // the fake's button face, 5 toward the middle
+
+TEST_F(DisplayTest, GuessRowsFollowTheCaseOfTheCiphertextAndJudgeThePuzzle) {
+  StartPuzzle("Hello, World");  // seed 7: H->L, E->H, L->M, O->U, W->P, R->Q, D->G
+  RecordingDC dc = PaintQuote();
+  EXPECT_EQ(QuoteRow(dc, 1), "       ,        ");
+  EXPECT_EQ(QuoteRow(dc, 2), "  Lhmmu, Puqmg  ");
+  for (char p : std::string("helowr")) Guess(p, p);
+  dc = PaintQuote();
+  EXPECT_EQ(QuoteRow(dc, 1), "  Hello, Worl   ");
+  EXPECT_EQ(game.state.gameOver, 0);  // one letter still without a guess
+  EXPECT_TRUE(RunWinCheck());
+  EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 0);
+
+  Guess('d', 'd');
+  dc = PaintQuote();
+  EXPECT_EQ(QuoteRow(dc, 1), "  Hello, World  ");
+  EXPECT_EQ(game.state.gameOver, 1);
+  // The win check runs after the paint, and only once however often the puzzle is painted.
+  EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 0);
+  EXPECT_TRUE(RunWinCheck());
+  PaintQuote();
+  RunWinCheck();
+  EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 1);
+}
+
+TEST_F(DisplayTest, ColoursOfTheRowsTheHighlightBandAndTheSelectedLetter) {
+  StartPuzzle("Hello, World");
+  EXPECT_EQ(HighlightFor(MakeColor(255, 255, 255)), MakeColor(240, 240, 240));
+  EXPECT_EQ(HighlightFor(MakeColor(0, 0, 0)), MakeColor(45, 45, 45));
+
+  Guess('e', 'e');
+  game.KeyTyped(CipherOf('l'));  // select ciphertext m
+  SetHighlightSolution(true);
+  RecordingDC dc = PaintQuote();
+  const TColor band = HighlightFor(kDerivedFace);
+  for (int column : {1, 2, 3, 14}) {  // the band covers one cell either side of the guess row
+    EXPECT_EQ(dc.Cell(column, 1, Cell())->bk, band) << column;
+    EXPECT_EQ(dc.Cell(column, 2, Cell())->bk, kDerivedFace) << column;
+  }
+  TheColors().Set(kColorSelected, kRed);
+  dc = PaintQuote();
+  for (int column : {4, 5, 12}) EXPECT_EQ(dc.Cell(column, 2, Cell())->fg, kRed) << column;
+  EXPECT_EQ(dc.Cell(3, 2, Cell())->fg, TheColors().Get(kColorCiphertext));
+}
+
+TEST_F(DisplayTest, WithoutColoursOnlyTheSelectedLetterTakesItsColour) {
+  StartPuzzle("Hello, World");
+  TheColors().Set(kColorSelected, kRed);
+  SetHighlightSolution(true);
+  game.KeyTyped(CipherOf('o'));  // u
+  RecordingDC page;
+  quote().Draw(page, false, true);
+  for (const DrawOp& op : page.TextOps()) {
+    EXPECT_EQ(op.bk, MakeColor(255, 255, 255)) << op.text;
+    EXPECT_EQ(op.fg, op.text == "u" ? kRed : MakeColor(0, 0, 0)) << op.text;
+  }
+}
+
+TEST_F(DisplayTest, PrintingDrawsFromTheTopWhateverTheScroll) {
+  StartPuzzle("a|b|c|d|e|f|g|h|i|j|k|l");
+  fake.ScrollTo(quote(), 3);
+  RecordingDC page;
+  quote().Draw(page, true, true);
+  EXPECT_TRUE(page.OpsOf(DrawKind::WindowOrg).empty());
+  EXPECT_EQ(page.Cell(2, 2, Cell())->ch, game.text.puzzleText[0]);
+  EXPECT_EQ(page.Cell(2, 35, Cell())->ch, game.text.puzzleText[22]);
+}
+
+TEST_F(DisplayTest, PreviewLettersFillOnlyTheCellsWithoutAGuess) {
+  StartPuzzle("Hello, World");
+  Guess('e', 'e');
+  std::array<char, kLetterCount> table{};
+  table['L' - 'A'] = 'h';  // the candidate word's letters, lower case
+  table['H' - 'A'] = 'x';  // the player's own e stays
+  table['M' - 'A'] = ' ';
+  TheWordPreview().Show(table);
+  RecordingDC dc = PaintQuote();
+  EXPECT_EQ(QuoteRow(dc, 1), "  He   ,        ");
+  TheWordPreview().Hide();
+  EXPECT_EQ(QuoteRow(PaintQuote(), 1), "   e   ,        ");
+  EXPECT_EQ(std::string(game.text.plainText), " e   ,      ");
+}
+
+constexpr const char* kTutorialText =
+    "Would you like to view the tutorial introduction?\nIt will take about 10 minutes, and will "
+    "show you\nhow to use this game.\n\nClick Yes to view the tutorial.\nClick No to view the "
+    "tutorial next time you run Quillo!.\nClick Cancel if you don't want to see this message "
+    "again.\n\n(You can view the tutorial at any later time by\nchoosing \"View the Tutorial\" "
+    "from the Help menu.)";
+
+TEST_F(DisplayTest, TheMapOfAQuotationPuzzle) {
+  StartPuzzle("abbcc");  // counts A=1, B=2, C=2: by frequency B, C, A
+  Guess('b', 'b');
+  RecordingDC dc = PaintPanel();
+  EXPECT_EQ(PanelRow(dc, 0), " Unused Letters ");
+  EXPECT_EQ(PanelRow(dc, 1), " A CDEFGHIJKLM  ");
+  EXPECT_EQ(PanelRow(dc, 2), " NOPQRSTUVWXYZ  ");
+  EXPECT_EQ(dc.Row(4, 16, Cell(), {3, 0}), "  Frequencies   ");
+  EXPECT_EQ(PanelRow(dc, 5).substr(0, 8), "  2 " + Cipher('B') + "=B ");
+  EXPECT_EQ(PanelRow(dc, 6).substr(0, 8), "  2 " + Cipher('C') + "   ");
+  EXPECT_EQ(PanelRow(dc, 7).substr(0, 8), "  1 " + Cipher('A') + "   ");
+  EXPECT_EQ(PanelRow(dc, 19), " ** 00:00:00 ** ");
+  EXPECT_EQ(PanelRow(dc, 25).substr(0, 10), "  0 Big hi");
+}
+
+TEST_F(DisplayTest, CipherPuzzlesOptionsAndTheAlphabeticalOrder) {
+  StartPuzzle("QXQ", kCipherEntered);
+  RecordingDC dc = PaintPanel();
+  EXPECT_TRUE(dc.DrewText("Erased"));
+  EXPECT_TRUE(dc.DrewText("Word list"));
+  EXPECT_FALSE(dc.DrewText("Confirm"));
+  EXPECT_EQ(PanelRow(dc, 22), "                ");
+  // Alphabetical order lists the ciphertext letters A..Z (here the identity key) with their counts.
+  SetFrequencyOrder(false);
+  dc = PaintPanel();
+  EXPECT_EQ(PanelRow(dc, 5).substr(0, 5), "  0 A");
+  EXPECT_EQ(PanelRow(dc, 8).substr(8, 5), "  2 Q");
+  EXPECT_EQ(PanelRow(dc, 15).substr(8, 5), "  1 X");
+
+  store.WriteInt("quillo", "ShowLetterFrequencies", 0);
+  store.WriteInt("quillo", "ShowTimeAndScores", 0);
+  dc = PaintPanel();
+  for (int row = 3; row < 26; ++row) EXPECT_EQ(PanelRow(dc, row), std::string(16, ' ')) << row;
+  LetterHit hit;
+  EXPECT_FALSE(freq().PointToLetter(1, {4, 5}, hit));
+}
+
+TEST_F(DisplayTest, ClicksOnUnusedLettersAndTheFrequencyTable) {
+  StartPuzzle("abbcc");
+  fake.Click(freq(), PanelAt(5, 1));  // E
+  EXPECT_EQ(game.state.selectedPlain, 'E' - 'A');
+  TheColors().Set(kColorSelected, MakeColor(255, 0, 0));
+  EXPECT_EQ(PaintPanel().Cell(5, 1, Cell(), {3, 0})->fg, MakeColor(255, 0, 0));
+  fake.Click(freq(), At(4, 6));  // the ciphertext letter of C: pairs it with E
+  EXPECT_EQ(game.GuessFor(game.Encipher('C')), 'E');
+  EXPECT_EQ(game.state.selectedPlain, -1);
+
+  // A used letter's cell selects nothing; neither do the count cells nor a right click there.
+  fake.Click(freq(), PanelAt(5, 1));
+  fake.RightClick(freq(), PanelAt(6, 1));
+  fake.Click(freq(), At(1, 6));
+  EXPECT_EQ(game.state.selectedPlain, -1);
+  EXPECT_EQ(game.state.selectedCipher, -1);
+
+  // The guess and "=" cells answer for the entry's ciphertext letter, in both blocks.
+  LetterHit hit;
+  ASSERT_TRUE(freq().PointToLetter(0, {6, 6}, hit));
+  EXPECT_EQ(hit.letter, Game::LetterIndex(game.Encipher('C')));
+  ASSERT_TRUE(freq().PointToLetter(1, {12, 5}, hit));
+  EXPECT_EQ(hit.letter, Game::LetterIndex(game.Encipher(game.panel.letterByFreq[13])));
+  EXPECT_FALSE(freq().PointToLetter(1, {4, 18}, hit));
+
+  // A right click on the entry erases its guess.
+  fake.RightClick(freq(), At(5, 6));
+  EXPECT_EQ(game.GuessFor(game.Encipher('C')), ' ');
+}
+
+TEST_F(DisplayTest, TheClockTicksAndShowsItsMaximum) {
+  StartPuzzle("abc");
+  EXPECT_TRUE(fake.Peer(freq()).HasTimer(kClockTimerId));
+  EXPECT_TRUE(fake.Tick(freq(), kClockTimerId));
+  EXPECT_TRUE(fake.Peer(freq()).lastPaint->DrewText("00:00:01"));
+  game.panel.elapsedSeconds = kMaxClockSeconds;
+  EXPECT_TRUE(PaintPanel().DrewText("99:59:59"));
+  EXPECT_EQ(FormatClock(-5), "00:00:00");
+}
+
+// The first paint of a fresh panel posts the offer; it runs when the posted timer fires.
+// Yes starts the tutorial and is remembered, No leaves it for next time, Cancel is remembered.
+class TutorialOfferTest : public DisplayTest, public testing::WithParamInterface<std::pair<int, int>> {};
+
+TEST_P(TutorialOfferTest, AnswerToTheFirstPaintOffer) {
+  const auto [answer, remembered] = GetParam();
+  int starts = 0;
+  window.SetTutorialStarter([&] { ++starts; });
+  fake.AnswerNext(answer, kTutorialText);
+  Open();
+  std::strncpy(game.text.displayText, "abc", kQuoteBufferSize - 1);
+  game.StartGame();
+  fake.PaintPending();
+  EXPECT_TRUE(fake.Messages().empty());  // nothing modal inside the paint
+  EXPECT_TRUE(fake.Tick(freq(), FreqWindow::kFirstPaintTimerId));
+  EXPECT_TRUE(fake.Peer(freq()).HasTimer(kClockTimerId));
+  EXPECT_EQ(fake.LastMessage().flags, MB_YESNOCANCEL | MB_ICONQUESTION);
+  EXPECT_EQ(starts, answer == IDYES ? 1 : 0);
+  EXPECT_EQ(store.ReadInt("quillo", "Tutorial", -1), remembered);
+  PaintPanel();  // later paints ask nothing
+  EXPECT_FALSE(fake.Tick(freq(), FreqWindow::kFirstPaintTimerId));
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, TutorialOfferTest,
+                         testing::Values(std::pair{IDYES, 1}, std::pair{IDNO, -1},
+                                         std::pair{IDCANCEL, 1}));
+
+}  // namespace

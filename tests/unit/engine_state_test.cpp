@@ -1,0 +1,213 @@
+// The cipher key and mapping, judging, the clock, its penalties and the Change Time Penalties dialog.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialogs/timedialog.h"
+#include "engine/penalties.h"
+#include "engine/random.h"
+#include "support/game_fixture.h"
+
+namespace {
+
+class EngineTest : public GameFixture {
+ protected:
+  std::string KeyLetters() const {
+    std::string letters;
+    for (int p = 0; p < kLetterCount; ++p) letters += static_cast<char>('A' + game.state.key[p]);
+    return letters;
+  }
+  void GenerateFor(int kind, std::uint32_t seed) {
+    game.state.puzzleKind = kind;
+    SeedRandom(seed);
+    game.GenerateKey();
+    for (int p = 0; p < kLetterCount; ++p) EXPECT_EQ(game.state.inverseKey[game.state.key[p]], p);
+  }
+  // Absent keys are told apart from written ones by a default no field can hold.
+  int Stored(const char* key) { return store.ReadInt("quillo", key, -99999); }
+};
+
+TEST_F(EngineTest, KeysFollowTheKindAndTheSeedAndClearGuessesAndLocks) {
+  GenerateFor(kQuotePuzzle, 2024);
+  EXPECT_EQ(KeyLetters(), "QOMLCTRBNHUASFWZVKXPDIYJGE");
+  for (int p = 0; p < kLetterCount; ++p) EXPECT_NE(game.state.key[p], p);
+  // A puzzle pick between seeding and the key changes the key.
+  SeedRandom(2024);
+  Random15();
+  Random15();
+  game.GenerateKey();
+  EXPECT_EQ(KeyLetters(), "YJNUBDWAVOGHCXMTRIFQZKESPL");
+
+  game.state.guess[3] = 'Q';
+  game.state.locked[3] = 1;
+  GenerateFor(kTutorialPuzzle, 99);
+  EXPECT_EQ(KeyLetters(), "MNOPQRSTUVWXYZABCDEFGHIJKL");
+  EXPECT_EQ(Guesses(), std::string(26, ' '));
+  EXPECT_EQ(game.state.locked[3], 0);
+  GenerateFor(kCipherEntered, 99);
+  EXPECT_EQ(KeyLetters(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+}
+
+TEST_F(EngineTest, MappingKeepsCaseAndTheLettersUsedTableRefusesIndicesOutOfRange) {
+  GenerateFor(kTutorialPuzzle, 0);
+  EXPECT_EQ(game.Encipher('q'), 'c');
+  EXPECT_EQ(game.Encipher('Q' + 0x100), 'C');  // only the low 8 bits count
+  EXPECT_EQ(game.Encipher('-'), '-');
+  EXPECT_EQ(game.Decipher('\xE9'), '\xE9');
+  EXPECT_EQ(Game::LetterIndex('['), -1);
+  EXPECT_EQ(Game::LetterIndex('@'), -1);
+  game.state.guess[2] = 'Q';
+  EXPECT_EQ(game.GuessFor('c'), 'Q');
+  EXPECT_EQ(game.GuessFor(','), ',');
+
+  const std::string before = Unused();
+  EXPECT_FALSE(game.IsLetterUsed(-1));
+  game.MarkLetterUsed(26);
+  game.MarkLetterUnused(100);
+  EXPECT_EQ(Unused(), before);
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"box IsLetterUsed: Letter out of range",
+                                               "box MarkLetterUsed: Letter out of range",
+                                               "box MarkLetterUnused: Letter out of range"}));
+}
+
+TEST_F(EngineTest, StartGameEnciphersCountsInBothOrdersAndResets) {
+  game.panel.confirmCount = 3;
+  game.panel.elapsedSeconds = 500;
+  game.state.selectedCipher = 4;
+  std::strcpy(game.text.displayText, "Hello,\tWorld|");
+  game.state.puzzleKind = kTutorialPuzzle;  // cipher letter = plain + 12
+  game.StartGame();
+  EXPECT_EQ(std::string(game.text.puzzleText), "Tqxxa,\tIadxp|");
+  EXPECT_EQ(game.panel.confirmCount, 0);
+  EXPECT_EQ(game.state.selectedCipher, -1);
+  // Before the panel's first paint the clock is left alone.
+  EXPECT_EQ(hooks.calls, (std::vector<std::string>{"PuzzleTextChanged"}));
+  EXPECT_EQ(game.panel.elapsedSeconds, 500);
+  hooks.calls.clear();
+  game.panel.panelShown = 1;
+  game.StartGame();
+  EXPECT_EQ(game.panel.elapsedSeconds, 0);
+  EXPECT_EQ(hooks.calls, (std::vector<std::string>{"PuzzleTextChanged", "RedrawTime",
+                                                    "StartClockTimer", "RepaintAll"}));
+
+  // Ties keep the exchange sort's order; position i of the alphabetical order is ciphertext 'A' + i.
+  game.CountFrequencies("aBc bC");
+  EXPECT_EQ(std::string(game.panel.letterByFreq, 4), "BCAD");
+  EXPECT_EQ(std::string(game.panel.letterAlpha, 3), "OPQ");
+  EXPECT_EQ(game.panel.countAlpha[13], 2);  // N stands for B
+}
+
+TEST_F(EngineTest, JudgingBuildsTheGuessRowInTheCiphertextCaseAndSoundnessChecksRestoredKeys) {
+  StartPuzzle("Go, go!", kTutorialPuzzle);  // "Sa, sa!"
+  game.state.guess['S' - 'A'] = 'G';
+  game.JudgePuzzle();
+  EXPECT_EQ(std::string(game.text.plainText), "G , g !");
+  EXPECT_EQ(game.state.gameOver, 0);
+  game.state.guess['A' - 'A'] = 'O';
+  game.JudgePuzzle();
+  EXPECT_EQ(std::string(game.text.plainText), "Go, go!");
+  EXPECT_EQ(game.state.gameOver, 1);
+
+  EXPECT_TRUE(game.StateIsSound());
+  game.state.guess[2] = 'e';  // a lower-case guess
+  EXPECT_FALSE(game.StateIsSound());
+  GenerateFor(kQuotePuzzle, 5);
+  game.state.inverseKey[0] = game.state.inverseKey[1];
+  EXPECT_FALSE(game.StateIsSound());
+}
+
+TEST_F(EngineTest, TheClockTicksUnlessMinimisedAndSaturatesAt99_59_59) {
+  StartPuzzle("EEEE TTT AA S", kQuotePuzzle, 7);
+  game.TimerTick();
+  hooks.minimised = true;
+  game.TimerTick();
+  EXPECT_EQ(game.panel.elapsedSeconds, 1);
+  hooks.minimised = false;
+  game.panel.elapsedSeconds = 77;
+  game.state.resumed = 1;  // a resumed game keeps its saved time
+  game.StartClock();
+  EXPECT_EQ(game.panel.elapsedSeconds, 77);
+
+  game.panel.elapsedSeconds = kMaxClockSeconds - 10;
+  game.BigHint();
+  game.TimerTick();
+  EXPECT_EQ(game.panel.elapsedSeconds, kMaxClockSeconds);
+  // A negative penalty taking the total below zero also shows the maximum.
+  game.panel.elapsedSeconds = 10;
+  SetSetting("ConfirmPenalty", -20);
+  game.Confirm();
+  EXPECT_EQ(game.panel.elapsedSeconds, kMaxClockSeconds);
+  game.AddSeconds(2147483647);
+  EXPECT_EQ(game.panel.elapsedSeconds, kMaxClockSeconds);
+}
+
+TEST_F(EngineTest, PauseHidesTheBoardAndStopsTheClockWhileTheMessageIsUp) {
+  StartPuzzle("EEEE TTT AA S", kQuotePuzzle, 7);
+  bool pausedWhileUp = false;
+  // The frame comes back while the message is still up, before the pause ends.
+  hooks.onShowMainFrame = [&](bool show) {
+    if (!show) return;
+    pausedWhileUp = game.IsPaused();
+    game.TimerTick();
+  };
+  game.PauseGame();
+  EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"This game is paused; click OK to continue playing.",
+                                                  "Quillo!", MB_OK | MB_ICONEXCLAMATION}));
+  EXPECT_EQ(hooks.calls, (std::vector<std::string>{"HideMainFrame", "ShowMainFrame"}));
+  EXPECT_TRUE(pausedWhileUp);
+  EXPECT_EQ(game.panel.elapsedSeconds, 0);
+  EXPECT_TRUE(hooks.timerRunning);
+}
+
+TEST_F(EngineTest, PenaltiesComeFromTheSettingsAndTheirTextReadsLikeTheOldNumberReader) {
+  std::vector<int> seconds;
+  for (int i = 0; i < kPenaltyCount; ++i) seconds.push_back(GetPenalty(i));
+  EXPECT_EQ(seconds, (std::vector<int>{15, 30, 30, 60, 300, 480}));
+  SetSetting("WordListFreqPenalty", 7);
+  game.ChargeWordList(true);
+  game.ChargeWordList(false);
+  EXPECT_EQ(game.panel.elapsedSeconds, 307);
+
+  int value = -1;
+  for (auto [text, expected] : {std::pair{"  42", 42}, {"45xyz", 45}, {"+0", 0},
+                                {"99999999999999999999", 2147483647}}) {
+    EXPECT_TRUE(ParsePenaltyText(text, value)) << text;
+    EXPECT_EQ(value, expected) << text;
+  }
+  // Only the first 20 characters are read.
+  for (std::string bad : {std::string(20, ' ') + "5", std::string("abc"), std::string("- 5")}) {
+    EXPECT_FALSE(ParsePenaltyText(bad, value)) << bad;
+  }
+}
+
+// An illegal field keeps the dialog open; the fields before it are stored already.
+TEST_F(EngineTest, TimeDialogShowsThePenaltiesAndStopsAtAnIllegalField) {
+  StartPuzzle("EEEE TTT AA S", kQuotePuzzle, 7);
+  SetSetting("UndoPenalty", 12);
+  fake.ScriptDialog(4, [&](FakeDialog& d) {
+    std::vector<std::string> shown;
+    for (int id : {101, 102, 103, 104, 112, 114}) shown.push_back(d.Text(id));
+    EXPECT_EQ(shown, (std::vector<std::string>{"15", "12", "30", "60", "300", "480"}));
+    d.Type(101, "-5");
+    d.Type(103, "45xyz");
+    d.Type(104, "letters");
+    d.Type(114, "9");
+    d.Click(IDOK);
+    EXPECT_FALSE(d.Ended());
+    EXPECT_EQ(fake.LastMessage(),
+              (MessageBoxRecord{"One or more values for the times are illegal.\nPlease correct them "
+                                "and click OK,\nor click Cancel to forget it.",
+                                "Error", MB_OK | MB_ICONEXCLAMATION}));
+    EXPECT_EQ(Stored("LittleHintPenalty"), 45);
+    EXPECT_EQ(Stored("WordListFreqPenalty"), -99999);  // after the illegal field: not read
+    d.Type(104, " 0");
+    d.Click(IDOK);
+  });
+  game.ChangeTimes();
+  EXPECT_EQ(Stored("UndoPenalty"), 12);  // unchanged fields are not rewritten
+  EXPECT_EQ(Stored("BigHintPenalty"), 0);
+  EXPECT_EQ(GetPenalty(kConfirmPenalty), -5);
+}
+
+}  // namespace

@@ -1,0 +1,210 @@
+// Puzzle Source reports, Compress Puzzle File and the letter case styles.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "classlib/inifile.h"
+#include "sources/casestyle.h"
+#include "sources/compresscmd.h"
+#include "sources/quotefile.h"
+#include "sources/report.h"
+#include "support/fake_platform.h"
+#include "support/testing.h"
+
+namespace {
+
+// One fixture for the three: a settings store, a working folder, a clean case style.
+class SourcesTest : public ::testing::Test {
+ protected:
+  SourcesTest() {
+    SetSettings(&store);
+    ForgetCaseStyle();
+  }
+  ~SourcesTest() override {
+    ForgetCaseStyle();
+    SetSettings(nullptr);
+  }
+
+  void WriteCollection(const std::string& path, std::size_t count, const std::string& description) {
+    std::vector<std::string> quotes(count, "A quotation.");
+    std::string error;
+    ASSERT_TRUE(WriteCompressedQuoteFile(path, quotes, description, error)) << error;
+  }
+
+  std::string Line(const PuzzleSource& source, std::size_t size = 1000) {
+    std::vector<char> buffer(size + 1, '#');
+    PuzzleSourceLine(source, buffer.data(), size);
+    EXPECT_EQ(buffer[size], '#');  // nothing past the buffer
+    return buffer.data();
+  }
+
+  // The player describes the collection in the input dialog and presses the button.
+  void Describe(const std::string& text, int button = IDOK) {
+    fake.ScriptDialog(4092, [text, button](FakeDialog& d) {
+      d.Type(4090, text);
+      d.Click(button);
+    });
+  }
+
+  std::string Styled(const std::string& quote) {
+    char in[1000] = {};
+    char out[1000];
+    quote.copy(in, 999);
+    ApplyCaseStyle(in, out);
+    return out;
+  }
+
+  FakePlatform fake;
+  TempFolder folder{true};
+  MemoryIniFile store;
+  Memory memory;
+};
+
+TEST_F(SourcesTest, ReportNumbersCarryThousandsCommas) {
+  EXPECT_EQ(GroupedNumber(999), "999");
+  EXPECT_EQ(GroupedNumber(1000), "1,000");
+  EXPECT_EQ(GroupedNumber(1234567), "1,234,567");
+  EXPECT_EQ(QuoteFileTitle("C:\\Games\\quillo.cqt"), "quillo");
+}
+
+TEST_F(SourcesTest, ReportCountsSolvedPuzzles) {
+  WriteCollection("my.quotes.cqt", 1500, "Quotations for testing");
+  memory.OpenMemory(1500, "my.quotes.cqm");
+  const PuzzleSource source{0, "my.quotes.cqt", 3};
+  EXPECT_EQ(PuzzleSourceReport(source, memory),
+            "Puzzle file: my (compressed quote file).\n\nQuotations for testing\n\n"
+            "0 puzzles out of 1,500 have been completed.");
+  memory.SetBit(3);
+  EXPECT_EQ(PuzzleSourceReport(source, memory),
+            "Puzzle file: my (compressed quote file).\n\nQuotations for testing\n\n"
+            "1 puzzle out of 1,500 have been completed.");
+  memory.SetBit(1499);
+  ShowPuzzleSource(source, nullptr, memory);
+  EXPECT_EQ(fake.LastMessage(),
+            (MessageBoxRecord{"Puzzle file: my (compressed quote file).\n\nQuotations for testing\n\n"
+                              "2 puzzles out of 1,500 have been completed.",
+                              "Puzzle Source", MB_OK | MB_ICONINFORMATION}));
+
+  // Without the file, the count comes from the record.
+  std::filesystem::remove("my.quotes.cqt");
+  EXPECT_EQ(PuzzleSourceReport(source, memory),
+            "Puzzle file: my (compressed quote file).\n\n2 puzzles out of 1,500 have been completed.");
+
+  // A long description: the report keeps its 999 characters.
+  WriteCollection("my.quotes.cqt", 1500, std::string(990, 'd'));
+  const std::string report = PuzzleSourceReport(source, memory);
+  EXPECT_EQ(report.size(), 999u);
+  EXPECT_EQ(report.substr(report.size() - 3), "ddd");
+}
+
+TEST_F(SourcesTest, ReportLineForThePrintedPage) {
+  EXPECT_EQ(Line({0, "/games/quillo.cqt", 41}), "Puzzle #42 from file quillo");
+  EXPECT_EQ(Line({3, "quillo.cqt", 1233}), "Puzzle #1,234 from file quillo");
+  EXPECT_EQ(Line({0, "list.qot", -1}), "A puzzle from file list");
+  EXPECT_EQ(Line({1, "list.qot", 5}), "This is a puzzle you entered in ciphertext.");
+  EXPECT_EQ(Line({9, "list.qot", 5}), "");
+  EXPECT_EQ(PuzzleSourceReport({0, "/x/favorite.qot", -1}, memory),
+            "Puzzle file: favorite (ordinary quote file).");
+  EXPECT_EQ(Line({0, "quillo.cqt", 41}, 10), "Puzzle #4");
+}
+
+TEST_F(SourcesTest, CompressWritesBesideThePlainFile) {
+  const std::string plain = folder.File("list.qot");
+  const std::string compressed = folder.File("list.cqt");
+  WriteFile(plain, "One.\r\n\nTwo.\tSomebody\n");
+  fake.AnswerOpenFile(plain);
+  Describe("Two short ones");
+  EXPECT_TRUE(CompressPuzzleFile(nullptr, -15));
+  EXPECT_EQ(fake.LastMessage(),
+            (MessageBoxRecord{"The compressed puzzle file was written:\n" + compressed,
+                              "Compress Puzzle File", MB_OK | MB_ICONINFORMATION}));
+
+  CompressedQuoteFile file(compressed);
+  ASSERT_EQ(file.Status(), QuoteFileStatus::Ok);
+  EXPECT_EQ(file.Description(), "Two short ones");
+  char quote[kQuoteBufferSize];
+  ASSERT_EQ(file.ReadQuote(1, quote), QuoteFileStatus::Ok);
+  EXPECT_STREQ(quote, "Two.\tSomebody");
+
+  EXPECT_EQ(CompressedFileNameFor("/a/b.c/list"), "/a/b.c/list.cqt");
+  EXPECT_EQ(CompressedFileNameFor("/a/x.y.txt"), "/a/x.y.cqt");
+}
+
+TEST_F(SourcesTest, CompressWritesNothingOnARefusalOrACancel) {
+  const std::string plain = folder.File("bad.qot");
+  WriteFile(plain, "Fine.\nAlso fine.\nNot \x7F fine.\n");
+  fake.AnswerOpenFile(plain);
+  EXPECT_FALSE(CompressPuzzleFile(nullptr, -15));
+  EXPECT_EQ(fake.LastMessage(),
+            (MessageBoxRecord{"Line 3: character 5 (0x7F) cannot be written in a quote file.\n"
+                              "Nothing was written.",
+                              "Error", MB_OK | MB_ICONSTOP}));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("bad.cqt")));
+
+  fake.AnswerOpenFile(folder.File("missing.qot"));
+  EXPECT_FALSE(CompressPuzzleFile(nullptr, -15));
+  EXPECT_EQ(fake.LastMessage().caption, "Error");
+
+  WriteFile(plain, "Fine.\n");
+  fake.AnswerOpenFile(plain);
+  Describe("never", IDCANCEL);
+  fake.ClearMessages();
+  EXPECT_FALSE(CompressPuzzleFile(nullptr, -15));
+  EXPECT_FALSE(CompressPuzzleFile(nullptr, -15));  // the file dialog cancelled
+  EXPECT_TRUE(fake.Messages().empty());
+  EXPECT_FALSE(std::filesystem::exists(folder.File("bad.cqt")));
+}
+
+TEST_F(SourcesTest, CaseOnlyTheFirstLetterOfTheSettingCounts) {
+  store.WriteString("quillo", "Case", "lowercase");
+  EXPECT_EQ(CurrentCaseStyle(), kCaseLower);
+  EXPECT_EQ(Styled("Hello, World 42|\tAnon"), "hello, world 42|\tanon");
+
+  ForgetCaseStyle();
+  store.WriteString("quillo", "Case", "d");
+  EXPECT_EQ(Styled("Hello, World 42|\tAnon"), "Hello, World 42|\tAnon");
+  EXPECT_TRUE(fake.Messages().empty());
+}
+
+TEST_F(SourcesTest, CaseInvalidSettingIsReportedOnceAndRewritten) {
+  store.WriteString("quillo", "Case", "x");
+  EXPECT_EQ(CurrentCaseStyle(), kCaseDefault);
+  EXPECT_EQ(CurrentCaseStyle(), kCaseDefault);  // asked twice, reported once
+  ASSERT_EQ(fake.Messages().size(), 1u);
+  EXPECT_EQ(fake.LastMessage(),
+            (MessageBoxRecord{"Invalid \"Case\" option in quillo.ini:\nchanging it to Default",
+                              "Error", MB_OK}));
+  EXPECT_EQ(store.ReadString("quillo", "Case", ""), "Default");
+
+  // The menu writes its own value and the style changes at once.
+  SetCaseStyle(kCaseMilitary);
+  EXPECT_EQ(store.ReadString("quillo", "Case", ""), "Military");
+  EXPECT_EQ(CurrentCaseStyle(), kCaseMilitary);
+}
+
+TEST_F(SourcesTest, CaseMilitaryWritesBlocksOfFive) {
+  SetCaseStyle(kCaseMilitary);
+  EXPECT_EQ(Styled("It's 10 o'clock!\tAnon"), "ITS10 OCLOC K\tANON");
+  EXPECT_EQ(Styled("...|!"), "");
+}
+
+TEST_F(SourcesTest, CaseOutputNeverPassesTheBuffer) {
+  // "A", TAB and 830 letters fill 997 characters; the next letter needs its blank first, so
+  // military writing ends at 999 characters, the most the buffer holds.
+  SetCaseStyle(kCaseMilitary);
+  const std::string military = Styled("a\t" + std::string(997, 'b'));
+  EXPECT_EQ(military.size(), 999u);
+  EXPECT_EQ(military.substr(990), "B BBBBB B");
+
+  // A quotation buffer without its zero: 999 characters are taken.
+  SetCaseStyle(kCaseUpper);
+  char in[1000];
+  char out[1000];
+  std::string(1000, 'q').copy(in, 1000);
+  ApplyCaseStyle(in, out);
+  EXPECT_EQ(std::string(out), std::string(999, 'Q'));
+}
+
+}  // namespace
