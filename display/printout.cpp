@@ -196,17 +196,6 @@ bool EnsurePrinter(TWindow* owner, std::unique_ptr<TPrinter>& printer) {
   return false;
 }
 
-// The whole text is one number (blanks may follow) within the allowed range.
-bool ReadMargin(const char* text, double& margin) {
-  char* end = nullptr;
-  const double value = std::strtod(text, &end);
-  if (end == text) return false;
-  while (*end == ' ' || *end == '\t') ++end;
-  if (*end != '\0' || !(value >= 0.0 && value <= kMaxMargin)) return false;
-  margin = value;
-  return true;
-}
-
 }  // namespace
 
 void PrintPuzzle(TWindow* owner, QuilloWindow& window, const Game& game, double margin,
@@ -220,6 +209,16 @@ void PrintPuzzle(TWindow* owner, QuilloWindow& window, const Game& game, double 
 
 void PrinterSetup(TWindow* owner, std::unique_ptr<TPrinter>& printer) {
   if (EnsurePrinter(owner, printer)) printer->Setup(owner);
+}
+
+bool ReadMargin(const char* text, double& margin) {
+  char* end = nullptr;
+  const double value = std::strtod(text, &end);
+  if (end == text) return false;
+  while (*end == ' ' || *end == '\t') ++end;
+  if (*end != '\0' || !(value >= 0.0 && value <= kMaxMargin)) return false;
+  margin = value;
+  return true;
 }
 
 bool AskPrintMargin(TWindow* owner, int fontHeight, double& margin) {

@@ -66,3 +66,6 @@ void PrinterSetup(TWindow* owner, std::unique_ptr<TPrinter>& printer);
 // Set printer margin: asks until the text reads wholly as a number 0.0..3.0, then writes
 // PrintMargin as typed and sets margin. False (nothing changed) on Cancel.
 bool AskPrintMargin(TWindow* owner, int fontHeight, double& margin);
+// The margin text of that question: true, with margin set, when the whole text (blanks may
+// follow) reads as a number from 0.0 to 3.0.
+bool ReadMargin(const char* text, double& margin);

@@ -1,13 +1,15 @@
 // Favourites and Go To Specific Puzzle.
 #include "sources/favorites.h"
 
-#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstring>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <string_view>
 
+#include "classlib/safefile.h"
 #include "engine/game.h"
 #include "framework/platform.h"
 #include "sources/entered.h"
@@ -16,11 +18,6 @@ namespace {
 
 constexpr unsigned kRefusal = MB_OK | MB_ICONEXCLAMATION;
 constexpr int kNumberBufferSize = 128;
-
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 bool IsFavoritesFileName(const char* fileName) {
   std::string_view name(fileName);
@@ -45,21 +42,25 @@ std::string FavoriteLine(const Game& game) {
   return std::string(text.quoteText, strnlen(text.quoteText, kQuoteBufferSize));
 }
 
-// Appends line and a line end; a last line without its line end is ended first. Only a regular
-// file (or none) is opened: a FIFO in its place would hang the game.
+// Appends line and a line end in one write call, so that a kill leaves the file with the whole
+// line or without it; a last line without its line end is ended in the same write. A missing
+// file is made with its first line whole: created first and written later, a kill in between
+// would leave an empty favourites file that Open Favorites File takes for a real one. Only a
+// regular file (or none) is opened: a FIFO in its place would hang the game.
 bool AppendFavorite(const std::string& line) {
   std::error_code ignored;
   const auto status = std::filesystem::status(kFavoritesFileName, ignored);
-  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return false;
-  File file(std::fopen(kFavoritesFileName, "a+b"));
-  if (!file) return false;
-  std::string bytes = line + "\n";
-  if (std::fseek(file.get(), -1, SEEK_END) == 0 && std::fgetc(file.get()) != '\n') {
-    bytes.insert(0, "\n");
-  }
-  std::fseek(file.get(), 0, SEEK_END);
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-  return std::fclose(file.release()) == 0 && written;
+  const std::string bytes = line + "\n";
+  if (!std::filesystem::exists(status)) return ReplaceFileContents(kFavoritesFileName, bytes);
+  if (!std::filesystem::is_regular_file(status)) return false;
+  const int fd = ::open(kFavoritesFileName, O_RDWR | O_APPEND | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  char last = '\n';
+  const off_t size = ::lseek(fd, 0, SEEK_END);
+  if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1) last = '\n';
+  const std::string whole = last == '\n' ? bytes : "\n" + bytes;
+  const bool written = ::write(fd, whole.data(), whole.size()) == static_cast<ssize_t>(whole.size());
+  return ::close(fd) == 0 && written;
 }
 
 bool IsAllDigits(const char* text) {
@@ -109,6 +110,12 @@ bool SaveFavorite(const Game& game, TWindow* owner) {
   return true;
 }
 
+int ReadPuzzleNumber(const char* text, int count) {
+  if (!IsAllDigits(text)) return kNotAPuzzleNumber;
+  const long long n = NumberOf(text);
+  return n >= 1 && n <= count ? static_cast<int>(n - 1) : kPuzzleNumberOutOfRange;
+}
+
 int AskPuzzleNumber(const Game& game, TWindow* owner, int fontHeight) {
   const int count = game.state.puzzleCount;
   if (count <= 0) {
@@ -123,15 +130,15 @@ int AskPuzzleNumber(const Game& game, TWindow* owner, int fontHeight) {
                        sizeof buffer, fontHeight, "MiscInput") != IDOK) {
       return -1;
     }
-    if (!IsAllDigits(buffer)) {
+    const int index = ReadPuzzleNumber(buffer, count);
+    if (index >= 0) return index;
+    if (index == kNotAPuzzleNumber) {
       if (Platform().MessageBox(owner, "Illegal number, try again.", "Error",
                                 MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK) {
         return -1;
       }
       continue;
     }
-    const long long n = NumberOf(buffer);
-    if (n >= 1 && n <= count) return static_cast<int>(n - 1);
     if (Platform().MessageBox(owner, "You must enter a number from 1 to " + std::to_string(count),
                               "Error", MB_OKCANCEL) != IDOK) {
       return -1;

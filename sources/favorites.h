@@ -16,8 +16,9 @@ bool CheckFavoritesFile(TWindow* owner);
 // (any case, any folder), or is neither solved nor (entered ciphertext) fully guessed. Appends
 // one line, never truncating: for entered ciphertext the player's decipherment (plainText cut to
 // the puzzle's length), otherwise quoteText as loaded; a file whose last line lacks its line end
-// gets one first, so no saved quotation is ever joined to another. Tells the player the outcome;
-// true when the line was written.
+// gets one first, so no saved quotation is ever joined to another. The line goes in with one
+// write, and a missing file is created holding it, so a killed game leaves the file with the
+// whole line or as it was. Tells the player the outcome; true when the line was written.
 bool SaveFavorite(const Game& game, TWindow* owner);
 
 // Go To Specific Puzzle's question, after the caller's new-game confirmation. Refused for a
@@ -28,3 +29,9 @@ bool SaveFavorite(const Game& game, TWindow* owner);
 // number from 1 to <count>" and asks again with an empty text; Cancel there ends. Returns the
 // chosen 0-based puzzle index, or -1.
 int AskPuzzleNumber(const Game& game, TWindow* owner, int fontHeight);
+
+// The typed text of Go To Specific Puzzle against the puzzle count: the 0-based index, or one of
+// these when the text is not all digits or its number lies outside 1..count.
+inline constexpr int kNotAPuzzleNumber = -1;
+inline constexpr int kPuzzleNumberOutOfRange = -2;
+int ReadPuzzleNumber(const char* text, int count);
