@@ -114,19 +114,21 @@ void App::StartFirstGame() {
   switch (OfferSavedGame()) {
     case SavedGameOffer::Resumed:
       state.resumed = 1;
-      // The panes drew nothing while the question was up, and a window system that keeps
-      // window contents sends no paint when the box goes: ask for the first paint here.
-      RepaintAll();
-      return;
+      break;
     case SavedGameOffer::Damaged:
       Platform().MessageBox(frame_.get(),
                             "Cannot resume the saved game:\nSomething is wrong with it.  Sorry.",
                             "Error", MB_OK | MB_ICONSTOP);
+      NewGame(kQuotePuzzle, -1, false);
       break;
     case SavedGameOffer::NotResumed:
+      NewGame(kQuotePuzzle, -1, false);
       break;
   }
-  NewGame(kQuotePuzzle, -1, false);
+  // The panes draw nothing while a question is up, and a window system that keeps window
+  // contents sends no paint when the box goes (a new game skips its repaint before the first
+  // paint): ask for the first paint here, which also starts the clock.
+  RepaintAll();
 }
 
 // --- Frame events ---

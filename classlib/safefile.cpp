@@ -2,12 +2,14 @@
 #include "classlib/safefile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -58,6 +60,28 @@ std::string TemporarySibling(const std::string& target) {
   return target + suffix;
 }
 
+// A game killed between creating its temporary sibling and the rename leaves that sibling
+// behind. Siblings of target whose writing process is gone are removed; those of a living
+// process (another copy of the game writing now) are left alone.
+void RemoveStaleSiblings(const std::string& target) {
+  namespace fs = std::filesystem;
+  const fs::path path(target);
+  const std::string prefix = path.filename().string() + ".tmp-";
+  std::error_code error;
+  fs::directory_iterator entries(path.has_parent_path() ? path.parent_path() : fs::path("."), error);
+  for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
+    const std::string name = entries->path().filename().string();
+    if (name.compare(0, prefix.size(), prefix) != 0) continue;
+    char* end = nullptr;
+    const long pid = std::strtol(name.c_str() + prefix.size(), &end, 10);
+    if (pid <= 0 || *end != '-' || pid == static_cast<long>(::getpid())) continue;
+    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
+      std::error_code ignored;
+      fs::remove(entries->path(), ignored);
+    }
+  }
+}
+
 }  // namespace
 
 LoadedFile LoadSmallFile(const std::string& path, std::size_t maxBytes) {
@@ -106,5 +130,6 @@ bool ReplaceFileContents(const std::string& path, std::string_view content) {
   ok = (::close(fd.release()) == 0) && ok;
   if (ok) ok = ::rename(temporary.c_str(), target.c_str()) == 0;
   if (!ok) ::unlink(temporary.c_str());
+  if (ok) RemoveStaleSiblings(target);
   return ok;
 }

@@ -22,5 +22,6 @@ LoadedFile LoadSmallFile(const std::string& path, std::size_t maxBytes);
 // Replaces the file at path (following a symbolic link to its target) with content: the bytes go
 // to a new file in the same folder, which is synced and then renamed over the old one, so the
 // file is always either the old or the new whole. An existing file keeps its permission bits.
-// Returns false, leaving the old file as it was, when any step fails.
+// Returns false, leaving the old file as it was, when any step fails. After a replacement,
+// temporary siblings left by a killed earlier writer are removed.
 bool ReplaceFileContents(const std::string& path, std::string_view content);
