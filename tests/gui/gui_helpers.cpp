@@ -15,90 +15,58 @@ std::vector<GuiTestFactory>& GuiTests() {
 }
 
 namespace {
-// Polls for modal dialogs while actions wait, handing each new dialog to the oldest action.
-class ModalAnswerer : public QObject {
- public:
-  static ModalAnswerer& Instance() {
-    static auto* answerer = new ModalAnswerer(qApp);
-    return *answerer;
-  }
-
-  void Add(std::function<void(QDialog*)> action, int timeoutMs) {
-    waiting_.push_back({std::move(action), timeoutMs});
-    if (!timer_.isActive()) {
-      clock_.start();
-      timer_.start();
-    }
-  }
-
- private:
-  struct Waiting {
-    std::function<void(QDialog*)> action;
-    int timeoutMs;
-  };
-
-  explicit ModalAnswerer(QObject* parent) : QObject(parent) {
-    timer_.setInterval(15);
-    connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
-  }
-
-  bool Handled(QDialog* dialog) const {
-    for (const QPointer<QDialog>& done : handled_) {
-      if (done == dialog) return true;
-    }
-    return false;
-  }
-
-  void Poll() {
-    if (waiting_.empty()) {
-      timer_.stop();
-      return;
-    }
-    if (clock_.elapsed() > waiting_.front().timeoutMs) {
-      waiting_.pop_front();
-      clock_.restart();
-      return;
-    }
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog || !dialog->isVisible() || Handled(dialog)) return;
-    handled_.push_back(dialog);
-    std::function<void(QDialog*)> action = std::move(waiting_.front().action);
-    waiting_.pop_front();
-    clock_.restart();
-    action(dialog);
-  }
-
-  QTimer timer_;
-  QElapsedTimer clock_;
-  std::deque<Waiting> waiting_;
-  std::vector<QPointer<QDialog>> handled_;
+struct Waiting {
+  std::function<void(QDialog*)> action;
+  int timeoutMs;
 };
+std::deque<Waiting> waiting;
+std::vector<QPointer<QDialog>> handled;  // a dialog is answered once, however long it stays open
+QElapsedTimer sinceLast;
+
+// Hands the newest unanswered modal dialog to the oldest waiting action; a wait that times out
+// gives way to the next.
+void Poll(QTimer* timer) {
+  if (waiting.empty()) return timer->stop();
+  if (sinceLast.elapsed() > waiting.front().timeoutMs) {
+    waiting.pop_front();
+    sinceLast.restart();
+    return;
+  }
+  auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+  if (!dialog || !dialog->isVisible() || std::find(handled.begin(), handled.end(), dialog) != handled.end()) return;
+  handled.push_back(dialog);
+  const std::function<void(QDialog*)> action = std::move(waiting.front().action);
+  waiting.pop_front();
+  sinceLast.restart();
+  action(dialog);
+}
 }  // namespace
 
 void WhenDialogOpens(std::function<void(QDialog*)> action, int timeoutMs) {
-  ModalAnswerer::Instance().Add(std::move(action), timeoutMs);
+  static QTimer* timer = [] {
+    auto* made = new QTimer(qApp);
+    made->setInterval(15);
+    QObject::connect(made, &QTimer::timeout, [made] { Poll(made); });
+    return made;
+  }();
+  waiting.push_back({std::move(action), timeoutMs});
+  if (!timer->isActive()) {
+    sinceLast.start();
+    timer->start();
+  }
 }
 
 std::shared_ptr<SeenMessageBox> AnswerNextMessageBox(QMessageBox::StandardButton button) {
   auto seen = std::make_shared<SeenMessageBox>();
   WhenDialogOpens([seen, button](QDialog* dialog) {
     auto* box = qobject_cast<QMessageBox*>(dialog);
-    if (!box) {
-      dialog->reject();
-      return;
-    }
-    seen->seen = true;
-    seen->title = box->windowTitle();
-    seen->text = box->text();
-    seen->icon = box->icon();
+    if (!box) return dialog->reject();
+    *seen = {true, box->windowTitle(), box->text(), box->icon(), {}, QMessageBox::NoButton, false};
     for (QAbstractButton* shown : box->buttons()) seen->buttons.push_back(box->standardButton(shown));
     if (QPushButton* preferred = box->defaultButton()) seen->defaultButton = box->standardButton(preferred);
-    if (QAbstractButton* answer = box->button(button)) {
-      answer->click();
-    } else {
-      seen->answerMissing = true;
-      box->reject();
-    }
+    if (QAbstractButton* answer = box->button(button)) return answer->click();
+    seen->answerMissing = true;
+    box->reject();
   });
   return seen;
 }

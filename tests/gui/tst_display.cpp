@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDialog>
-#include <QImage>
 #include <QScrollBar>
 
 #include <memory>
@@ -16,16 +15,14 @@ constexpr const char* kQuotation =
     "The quick brown fox jumps over the lazy dog, and then naps in the warm afternoon sun "
     "while the hens look on.\tA farmyard saying";
 
-bool IsDark(QRgb pixel) { return qGray(pixel) < 128; }
-
 // Dark pixels inside one cell of a canvas image.
 int DarkPixelsInCell(const QImage& image, int column, int row) {
   const CellMetrics& cells = Cells();
+  const QImage cell =
+      image.copy(column * cells.cellWidth, row * cells.cellHeight, cells.cellWidth, cells.cellHeight);
   int dark = 0;
-  for (int y = row * cells.cellHeight; y < (row + 1) * cells.cellHeight; ++y) {
-    for (int x = column * cells.cellWidth; x < (column + 1) * cells.cellWidth; ++x) {
-      if (x < image.width() && y < image.height()) dark += IsDark(image.pixel(x, y)) ? 1 : 0;
-    }
+  for (int y = 0; y < cell.height(); ++y) {
+    for (int x = 0; x < cell.width(); ++x) dark += qGray(cell.pixel(x, y)) < 128;
   }
   return dark;
 }
@@ -54,28 +51,23 @@ class DisplayTest : public QObject {
   void paintsTheCellsInThePanes() {
     QVERIFY(Cells().cellWidth > 4 && Cells().cellHeight > 8);
     QCOMPARE(Window().Freq().ClientRect().Width(), Cells().panelWidth);
-    QTRY_VERIFY(Window().Quote().Layout().lineCount >= 2);
-    const QImage quote = Grab(Window().Quote());
-    const QuoteLine& first = Window().Quote().Layout().lines[0];
-    QVERIFY(DarkPixelsInCell(quote, first.indent + 2, 2) > 0);  // the first ciphertext letter
-    QCOMPARE(DarkPixelsInCell(quote, first.indent + 2, 1), 0);  // no guess above it yet
-    QCOMPARE(DarkPixelsInCell(quote, 0, 2), 0);                 // the margin
-    // The attribution sits right-aligned on its own line.
     const QuoteLayout& layout = Window().Quote().Layout();
-    const QuoteLine& last = layout.lines[layout.lineCount - 1];
+    QTRY_VERIFY(layout.lineCount >= 2);
+    const QImage quote = Grab(Window().Quote());
+    const int first = layout.lines[0].indent + 2;
+    // The first ciphertext letter, no guess above it yet, nothing in the margin.
+    QVERIFY(DarkPixelsInCell(quote, first, 2) > 0);
+    QCOMPARE(DarkPixelsInCell(quote, first, 1) + DarkPixelsInCell(quote, 0, 2), 0);
+    const QuoteLine& last = layout.lines[layout.lineCount - 1];  // the attribution, right-aligned
     QCOMPARE(last.indent + last.length, Cells().lineColumns);
-    // The background is the scheme's.
-    const TColor background = TheColors().Get(kColorBackground);
-    QCOMPARE(quote.pixel(1, 1), qRgb(RedOf(background), GreenOf(background), BlueOf(background)));
-    const QImage panel = Grab(Window().Freq());
-    QVERIFY(DarkPixelsInCell(panel, 1, 0) > 0);  // "Unused Letters"
+    QCOMPARE(quote.pixel(1, 1), ToQColor(TheColors().Get(kColorBackground)).rgb());  // the scheme's
+    QVERIFY(DarkPixelsInCell(Grab(Window().Freq()), 1, 0) > 0);  // "Unused Letters"
   }
 
   void clickingACipherLetterThenAnUnusedLetterAssignsAGuess() {
     const QuoteLine& first = Window().Quote().Layout().lines[0];
     const int cipher = Game::LetterIndex(TheGame().text.puzzleText[first.start]);
-    QTest::mouseClick(Canvas(Window().Quote()), Qt::LeftButton, Qt::NoModifier,
-                      CellCentre(first.indent + 2, 2));
+    QTest::mouseClick(Canvas(Window().Quote()), Qt::LeftButton, Qt::NoModifier, CellCentre(first.indent + 2, 2));
     QCOMPARE(TheGame().state.selectedCipher, cipher);
     // "T" is unused letter 19: the second row, column 7, half a cell to the right.
     QTest::mouseClick(Canvas(Window().Freq()), Qt::LeftButton, Qt::NoModifier, CellCentre(7, 2, 50));
@@ -83,23 +75,19 @@ class DisplayTest : public QObject {
     QTRY_VERIFY(DarkPixelsInCell(Grab(Window().Quote()), first.indent + 2, 1) > 0);
     // The panel gave the keyboard back: typing still plays.
     const char h = static_cast<char>('a' + TheGame().state.key['h' - 'a']);
-    QTest::keyClick(QApplication::focusWidget(), h);
-    QTest::keyClick(QApplication::focusWidget(), 'h');
+    for (char typed : {h, 'h'}) QTest::keyClick(QApplication::focusWidget(), typed);
     QCOMPARE(TheGame().state.guess[h - 'a'], 'H');
   }
 
   void theScrollBarShowsExactlyWhileTheTextIsTaller() {
     auto* bar = WidgetOf(&Window().Quote())->findChild<QScrollBar*>();
-    QVERIFY(bar);
-    QVERIFY(bar->isHidden());
+    QVERIFY(bar && bar->isHidden());
     MoveFrame(140);
-    QTRY_VERIFY(Window().Quote().ScrollRange() > 0);
-    QTRY_VERIFY(bar->isVisible());
+    QTRY_VERIFY(Window().Quote().ScrollRange() > 0 && bar->isVisible());
     bar->setValue(bar->maximum());
     QTRY_COMPARE(Window().Quote().ScrollPosition(), bar->maximum());
     MoveFrame(420);
-    QTRY_COMPARE(Window().Quote().ScrollRange(), 0);
-    QTRY_VERIFY(bar->isHidden());
+    QTRY_VERIFY(Window().Quote().ScrollRange() == 0 && bar->isHidden());
   }
 
   void theColourDialogListsTheElementsAndCancelKeepsTheScheme() {
@@ -109,8 +97,7 @@ class DisplayTest : public QObject {
       if (auto* list = dialog->findChild<QComboBox*>()) items = list->count();
       dialog->reject();
     });
-    QVERIFY(run_->Choose("Change Colors"));
-    QCOMPARE(items, kColorElementCount);
+    QVERIFY(run_->Choose("Change Colors") && items == kColorElementCount);
     QCOMPARE(TheColors().Stored(kColorCiphertext), before);
     QVERIFY(NoModalLeft());
   }
@@ -125,8 +112,7 @@ class DisplayTest : public QObject {
       dialog->setCurrentFont(mono);
       dialog->accept();
     });
-    QVERIFY(run_->Choose("Change Font"));
-    QVERIFY(Cells().cellWidth > narrow);
+    QVERIFY(run_->Choose("Change Font") && Cells().cellWidth > narrow);
     QTRY_COMPARE(Window().Freq().ClientRect().Width(), Cells().panelWidth);
     QTRY_VERIFY(Window().Quote().Layout().lineCount > 3);
     QVERIFY(NoModalLeft());

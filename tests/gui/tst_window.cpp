@@ -13,7 +13,6 @@
 
 namespace {
 constexpr TColor kPanel = MakeColor(250, 240, 200);
-constexpr TColor kCell = MakeColor(255, 255, 255);
 
 class RecordingWindow : public TWindow {
  public:
@@ -26,25 +25,24 @@ class RecordingWindow : public TWindow {
     font.SetFace("Lucida Console");
     dc.SelectFont(&font);
     dc.SetTextColor(MakeColor(0, 0, 0));
-    dc.SetBkColor(kCell);
+    dc.SetBkColor(MakeColor(255, 255, 255));
     dc.TextOut(10, 10, "QUILLO");
     textExtent = dc.GetTextExtent("QUILLO");
   }
   void Char(int ch) override { chars.push_back(ch); }
-  void LButtonDown(TPoint p, unsigned modifiers) override { clicks.push_back({'L', p, modifiers}); }
-  void RButtonDown(TPoint p, unsigned modifiers) override { clicks.push_back({'R', p, modifiers}); }
+  void LButtonDown(TPoint p, unsigned modifiers) override { Click('L', p, modifiers); }
+  void RButtonDown(TPoint p, unsigned modifiers) override { Click('R', p, modifiers); }
   void Size(TSize size) override { sizes.push_back(size); }
   void VScroll(int position) override { scrolls.push_back(position); }
 
-  struct Click {
-    char button;
-    TPoint point;
-    unsigned modifiers;
-  };
+  // "<button> <x>,<y> <modifiers>; " for each press.
+  void Click(char button, TPoint p, unsigned modifiers) {
+    clicks += QStringLiteral("%1 %2,%3 %4; ").arg(button).arg(p.x).arg(p.y).arg(modifiers);
+  }
   int paints = 0;
   TSize textExtent;
   std::vector<int> chars;
-  std::vector<Click> clicks;
+  QString clicks;
   std::vector<TSize> sizes;
   std::vector<int> scrolls;
 };
@@ -64,8 +62,7 @@ class ChildWindowTest : public QObject {
   void initTestCase() {
     window_.Create();
     widget_ = WidgetOf(&window_);
-    QVERIFY(widget_);
-    canvas_ = widget_->focusProxy();
+    canvas_ = widget_ ? widget_->focusProxy() : nullptr;
     QVERIFY(canvas_);
     window_.Peer().SetBackground(kPanel);
     window_.Peer().Move(TRect::FromSize(0, 0, 240, 80));
@@ -77,24 +74,19 @@ class ChildWindowTest : public QObject {
     QImage image(240, 80, QImage::Format_RGB32);
     image.fill(Qt::black);
     canvas_->render(&image);
-    QVERIFY(window_.paints > 0);
     const TSize extent = window_.textExtent;
-    QVERIFY(extent.cx > 40 && extent.cy >= 12);
-    int dark = 0;
-    int cell = 0;
+    QVERIFY(window_.paints > 0 && extent.cx > 40 && extent.cy >= 12);
+    int dark = 0, cell = 0;  // the text's cell is filled with its background colour
     for (int y = 10; y < 10 + extent.cy; ++y) {
       for (int x = 10; x < 10 + extent.cx; ++x) {
-        const QRgb pixel = image.pixel(x, y);
-        dark += IsDark(pixel) ? 1 : 0;
-        cell += pixel == qRgb(255, 255, 255) ? 1 : 0;
+        dark += IsDark(image.pixel(x, y));
+        cell += image.pixel(x, y) == qRgb(255, 255, 255);
       }
     }
-    QVERIFY2(dark > 30, qPrintable(QStringLiteral("dark pixels: %1").arg(dark)));
-    QVERIFY(cell > dark);  // the text's cell is filled with the background colour
-    const QRgb panel = qRgb(RedOf(kPanel), GreenOf(kPanel), BlueOf(kPanel));
-    QCOMPARE(image.pixel(5, 5), panel);
-    QCOMPARE(image.pixel(230, 70), panel);
-    QCOMPARE(image.pixel(10 + extent.cx + 2, 12), panel);
+    QVERIFY2(dark > 30 && cell > dark, qPrintable(QStringLiteral("dark %1, cell %2").arg(dark).arg(cell)));
+    for (QPoint p : {QPoint(5, 5), QPoint(230, 70), QPoint(10 + extent.cx + 2, 12)}) {
+      QCOMPARE(image.pixel(p), ToQColor(kPanel).rgb());
+    }
   }
 
   void mappingAndClippingOnAnImage() {
@@ -112,18 +104,15 @@ class ChildWindowTest : public QObject {
       dc.OffsetClip(0, 10);
       dc.FillRect({0, 0, 100, 100}, MakeColor(0, 255, 0));
     }
-    QCOMPARE(image.pixel(0, 0), qRgb(255, 0, 0));
-    QCOMPARE(image.pixel(19, 19), qRgb(255, 0, 0));
-    QCOMPARE(image.pixel(20, 20), qRgb(255, 255, 255));
-    QCOMPARE(image.pixel(40, 0), qRgb(0, 0, 255));
-    QCOMPARE(image.pixel(49, 9), qRgb(0, 0, 255));
-    QCOMPARE(image.pixel(50, 9), qRgb(255, 255, 255));
-    QCOMPARE(image.pixel(45, 25), qRgb(0, 255, 0));   // the clip moved down by ten units
-    QCOMPARE(image.pixel(45, 15), qRgb(255, 255, 255));
-    QtDC measuring(&image, nullptr);
+    // Red from the origin to its far corner; blue inside the clip only; green in the clip moved
+    // down by ten units.
+    const std::tuple<int, int, QRgb> pixels[] = {
+        {0, 0, 0xFF0000}, {19, 19, 0xFF0000}, {20, 20, 0xFFFFFF}, {40, 0, 0x0000FF},
+        {49, 9, 0x0000FF}, {50, 9, 0xFFFFFF}, {45, 25, 0x00FF00}, {45, 15, 0xFFFFFF}};
+    for (auto [x, y, rgb] : pixels) QCOMPARE(image.pixel(x, y) & 0xFFFFFF, rgb);
+    QtDC measuring(&image, nullptr);  // measures, draws nothing
     measuring.TextOut(0, 0, "nothing drawn without a painter");
-    QVERIFY(measuring.GetTextMetrics().height > 0);
-    QCOMPARE(measuring.GetDeviceCaps(TDeviceCap::HorzRes), 100);
+    QVERIFY(measuring.GetTextMetrics().height > 0 && measuring.GetDeviceCaps(TDeviceCap::HorzRes) == 100);
   }
 
   void fixedPitchRecordsAlwaysGetAFixedFont() {
@@ -132,9 +121,7 @@ class ChildWindowTest : public QObject {
     missing.pitchAndFamily = kFixedPitch | kFamilyModern;
     missing.SetFace("No Such Face At All");
     QFont font = MakeFont(&missing);
-    QVERIFY(QFontInfo(font).fixedPitch());
-    QCOMPARE(font.pixelSize(), 15);
-    QVERIFY(QFontInfo(MakeFont(nullptr)).fixedPitch());
+    QVERIFY(QFontInfo(font).fixedPitch() && font.pixelSize() == 15 && QFontInfo(MakeFont(nullptr)).fixedPitch());
 
     TLogFont proportional;
     proportional.height = 0;
@@ -142,20 +129,16 @@ class ChildWindowTest : public QObject {
     proportional.weight = 700;
     proportional.SetFace("DejaVu Sans");
     font = MakeFont(&proportional);
-    QCOMPARE(font.pixelSize(), 15);
-    QVERIFY(font.bold());
-    QVERIFY(!QFontInfo(font).fixedPitch());
+    QVERIFY(font.pixelSize() == 15 && font.bold() && !QFontInfo(font).fixedPitch());
   }
 
   void keysArriveAsCharacters() {
     window_.chars.clear();
     QTest::keyClick(canvas_, Qt::Key_A);
     QTest::keyClick(canvas_, 'A', Qt::ShiftModifier);  // Shift+A types "A"
-    QTest::keyClick(canvas_, Qt::Key_Backspace);
-    QTest::keyClick(canvas_, Qt::Key_Escape);
-    QTest::keyClick(canvas_, Qt::Key_Return);
-    QTest::keyClick(canvas_, Qt::Key_Space);
-    QTest::keyClick(canvas_, Qt::Key_Tab);
+    for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space, Qt::Key_Tab}) {
+      QTest::keyClick(canvas_, key);
+    }
     QTest::sendKeyEvent(QTest::Click, canvas_, Qt::Key_Eacute, QString::fromLatin1("\xE9"), Qt::NoModifier);
     QTest::keyClick(canvas_, Qt::Key_A, Qt::AltModifier);  // menus' business, not typing
     QTest::keyClick(canvas_, Qt::Key_F5);
@@ -167,25 +150,15 @@ class ChildWindowTest : public QObject {
     QTest::mouseClick(canvas_, Qt::LeftButton, Qt::NoModifier, QPoint(5, 6));
     QTest::mouseClick(canvas_, Qt::LeftButton, Qt::ShiftModifier | Qt::AltModifier, QPoint(7, 8));
     QTest::mouseClick(canvas_, Qt::RightButton, Qt::ControlModifier, QPoint(9, 10));
-    QCOMPARE(window_.clicks.size(), size_t{3});
-    QCOMPARE(window_.clicks[0].button, 'L');
-    QCOMPARE(window_.clicks[0].point, (TPoint{5, 6}));
-    QCOMPARE(window_.clicks[0].modifiers, 0u);
-    QCOMPARE(window_.clicks[1].modifiers, unsigned{kModShift | kModAlt});
-    QCOMPARE(window_.clicks[2].button, 'R');
-    QCOMPARE(window_.clicks[2].point, (TPoint{9, 10}));
-    QCOMPARE(window_.clicks[2].modifiers, unsigned{kModControl});
+    QCOMPARE(window_.clicks,
+             QStringLiteral("L 5,6 0; L 7,8 %1; R 9,10 %2; ").arg(kModShift | kModAlt).arg(kModControl));
 
     // A click leaves the keyboard focus where the game put it.
-    class Pane : public TWindow {
-     public:
-      explicit Pane(TWindow* parent) : TWindow(parent) {}
-    } pane(&window_);
+    TWindow pane(&window_);
     pane.Create();
     pane.Peer().Move(TRect::FromSize(100, 0, 50, 50));
     // A child lives in its parent's client area; its window rectangle is on the screen.
-    QCOMPARE(WidgetOf(&pane)->parentWidget(), canvas_);
-    QCOMPARE(pane.ClientRect(), (TRect{0, 0, 50, 50}));
+    QVERIFY(WidgetOf(&pane)->parentWidget() == canvas_ && pane.ClientRect() == (TRect{0, 0, 50, 50}));
     const QPoint origin = canvas_->mapToGlobal(QPoint(100, 0));
     QCOMPARE(pane.Peer().WindowRect(), TRect::FromSize(origin.x(), origin.y(), 50, 50));
     window_.Peer().SetFocus();
@@ -202,21 +175,16 @@ class ChildWindowTest : public QObject {
     QCOMPARE(window_.ClientRect(), (TRect{0, 0, 240, 80}));
     window_.Peer().SetVScroll(5, 2);
     auto* bar = widget_->findChild<QScrollBar*>();
-    QVERIFY(bar && bar->isVisible());
-    const int barWidth = bar->width();
-    QVERIFY(barWidth > 0);
-    QCOMPARE(window_.ClientRect(), (TRect{0, 0, 240 - barWidth, 80}));
-    QCOMPARE(window_.sizes.back(), (TSize{240 - barWidth, 80}));
-    QCOMPARE(bar->value(), 2);
+    QVERIFY(bar && bar->isVisible() && bar->width() > 0 && bar->value() == 2);
+    // The bar takes its width from the client area, and the game hears of the new size.
+    const auto client = [&] { return std::tuple(window_.ClientRect(), window_.sizes.back()); };
+    QCOMPARE(client(), std::tuple(TRect{0, 0, 240 - bar->width(), 80}, TSize{240 - bar->width(), 80}));
     QVERIFY(window_.scrolls.empty());  // the game's own setting is not reported back
-
     bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(window_.scrolls, std::vector<int>{3});
-
     window_.Peer().SetVScroll(0, 0);
     QVERIFY(!bar->isVisible());
-    QCOMPARE(window_.ClientRect(), (TRect{0, 0, 240, 80}));
-    QCOMPARE(window_.sizes.back(), (TSize{240, 80}));
+    QCOMPARE(client(), std::tuple(TRect{0, 0, 240, 80}, TSize{240, 80}));
   }
 };
 

@@ -1,11 +1,5 @@
 // DisplayFixture: a frame holding a QuilloWindow on the fake platform, with a game drawn through it.
-//
-//   class MyTest : public DisplayFixture {};
-//   TEST_F(MyTest, Something) {
-//     StartPuzzle("Hello, world");                 // seeded key, laid out, panel shown
-//     RecordingDC dc = PaintQuote();               // settle pending paints, then paint the puzzle
-//     EXPECT_EQ(dc.Row(2, 20, Cell()), ...);       // the first ciphertext row
-//   }
+
 #pragma once
 
 #include <gtest/gtest.h>

@@ -6,46 +6,32 @@
 #include <algorithm>
 #include <cctype>
 #include <iterator>
-#include <utility>
 
 #include "fake_platform.h"
 
 namespace {
-// The fake's dialog units: two pixels each way (an 8 x 16 dialog font).
-TRect ToPixels(const TRect& units) {
-  return {units.left * 2, units.top * 2, units.right * 2, units.bottom * 2};
-}
-
 bool Inside(const TRect& inner, const TRect& outer) {
   return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
          inner.bottom <= outer.bottom;
 }
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+    return std::tolower(x) < std::tolower(y);
   });
 }
 }  // namespace
 
+// The fake's dialog units are two pixels each way (an 8 x 16 dialog font).
 FakeDialogPeer::FakeDialogPeer(const TDialogTemplate& dialogTemplate, TRect rect)
     : templateId(dialogTemplate.id), caption(dialogTemplate.caption), windowRect(rect) {
-  for (const TControlDesc& desc : dialogTemplate.controls) {
-    FakeControl control;
-    control.kind = desc.kind;
-    control.id = desc.id;
-    control.text = desc.text;
-    control.rect = ToPixels(desc.rect);
-    controls.push_back(std::move(control));
+  for (const TControlDesc& d : dialogTemplate.controls) {
+    AddControl(d.kind, d.id, d.text, {d.rect.left * 2, d.rect.top * 2, d.rect.right * 2, d.rect.bottom * 2});
   }
 }
 
 bool FakeDialogPeer::HasControl(int id) const {
   return std::any_of(controls.begin(), controls.end(), [id](const FakeControl& c) { return c.id == id; });
-}
-
-FakeControl& FakeDialogPeer::Control(int id) {
-  return const_cast<FakeControl&>(std::as_const(*this).Control(id));
 }
 
 const FakeControl& FakeDialogPeer::Control(int id) const {
@@ -57,18 +43,20 @@ const FakeControl& FakeDialogPeer::Control(int id) const {
   return scratch_;
 }
 
+const FakeListItem* FakeDialogPeer::Item(int id, int index) const {
+  const std::vector<FakeListItem>& items = Control(id).items;
+  return index >= 0 && index < static_cast<int>(items.size()) ? &items[index] : nullptr;
+}
+
 void FakeDialogPeer::SetItemText(int id, const std::string& text) {
-  FakeControl& control = Control(id);
-  control.text = text;
-  control.modified = false;
+  Control(id).text = text;
+  Control(id).modified = false;
 }
 
 std::string FakeDialogPeer::GetItemText(int id) const {
   const FakeControl& control = Control(id);
-  if (control.kind == TControlKind::DropDownList) {
-    return control.selected >= 0 ? control.items[control.selected].text : std::string();
-  }
-  return control.text;
+  if (control.kind != TControlKind::DropDownList) return control.text;
+  return ListText(id, control.selected);
 }
 
 int FakeDialogPeer::ListAdd(int id, const std::string& text, long data) {
@@ -76,47 +64,20 @@ int FakeDialogPeer::ListAdd(int id, const std::string& text, long data) {
   auto at = control.items.end();
   if (control.kind == TControlKind::SortedListBox) {
     at = std::upper_bound(control.items.begin(), control.items.end(), text,
-                          [](const std::string& t, const FakeListItem& item) { return LessIgnoringCase(t, item.text); });
+                          [](const std::string& t, const FakeListItem& i) { return LessIgnoringCase(t, i.text); });
   }
-  int index = static_cast<int>(at - control.items.begin());
+  const int index = static_cast<int>(at - control.items.begin());
   control.items.insert(at, FakeListItem{text, data});
   if (control.selected >= index) ++control.selected;
   return index;
 }
 
-void FakeDialogPeer::ListClear(int id) {
-  FakeControl& control = Control(id);
-  control.items.clear();
-  control.selected = -1;
-}
-
-int FakeDialogPeer::ListCount(int id) const { return static_cast<int>(Control(id).items.size()); }
-
-void FakeDialogPeer::ListSelect(int id, int index) {
-  FakeControl& control = Control(id);
-  bool inRange = index >= 0 && index < static_cast<int>(control.items.size());
-  control.selected = inRange ? index : -1;
-}
-
-std::string FakeDialogPeer::ListText(int id, int index) const {
-  const FakeControl& control = Control(id);
-  if (index < 0 || index >= static_cast<int>(control.items.size())) return {};
-  return control.items[index].text;
-}
-
-long FakeDialogPeer::ListData(int id, int index) const {
-  const FakeControl& control = Control(id);
-  if (index < 0 || index >= static_cast<int>(control.items.size())) return -1;
-  return control.items[index].data;
-}
-
 void FakeDialogPeer::AddControl(TControlKind kind, int id, const std::string& text, const TRect& rect) {
-  FakeControl control;
+  FakeControl& control = controls.emplace_back();
   control.kind = kind;
   control.id = id;
   control.text = text;
   control.rect = rect;
-  controls.push_back(std::move(control));
 }
 
 TTextMetrics FakeDialogPeer::ItemFontMetrics(int id) {
@@ -130,13 +91,9 @@ void FakeDialogPeer::End(int value) {
   result = value;
 }
 
-// ---- DialogRecord ----
-
 const FakeControl* DialogRecord::Find(int id) const {
-  for (const FakeControl& control : controls) {
-    if (control.id == id) return &control;
-  }
-  return nullptr;
+  auto found = std::find_if(controls.begin(), controls.end(), [id](const FakeControl& c) { return c.id == id; });
+  return found == controls.end() ? nullptr : &*found;
 }
 
 std::string DialogRecord::Text(int id) const {
@@ -145,32 +102,14 @@ std::string DialogRecord::Text(int id) const {
   return {};
 }
 
-std::ostream& operator<<(std::ostream& out, const DialogRecord& record) {
-  out << "dialog " << record.templateId << " \"" << record.caption << "\" result " << record.result
-      << " {";
-  for (const FakeControl& control : record.controls) {
-    if (!control.text.empty()) out << ' ' << control.id << "=\"" << control.text << '"';
-  }
-  return out << " }";
-}
-
-// ---- FakeDialog ----
-
-bool FakeDialog::CanAct(int id, const char* action) const {
-  if (peer_.ended) {
-    ADD_FAILURE() << action << " control " << id << " of dialog \"" << peer_.caption
-                  << "\" after it ended";
-    return false;
-  }
-  if (!peer_.HasControl(id)) {
-    ADD_FAILURE() << action << ": dialog \"" << peer_.caption << "\" has no control " << id;
-    return false;
-  }
-  if (!peer_.Control(id).enabled) {
-    ADD_FAILURE() << action << " disabled control " << id << " of dialog \"" << peer_.caption << '"';
-    return false;
-  }
-  return true;
+bool FakeDialog::CanAct(int id, const char* action, bool needsList) const {
+  const char* fault = peer_.ended                                ? "ended dialog's"
+                      : !peer_.HasControl(id)                     ? "missing"
+                      : !peer_.Control(id).enabled                ? "disabled"
+                      : needsList && !peer_.Control(id).IsList() ? "non-list"
+                                                                 : nullptr;
+  if (fault) ADD_FAILURE() << action << ' ' << fault << " control " << id << " of dialog \"" << peer_.caption << '"';
+  return !fault;
 }
 
 std::vector<std::string> FakeDialog::ListItems(int id) const {
@@ -186,16 +125,11 @@ void FakeDialog::Type(int id, const std::string& text) {
     ADD_FAILURE() << "typing into control " << id << ", which is not an edit field";
     return;
   }
-  control.text = text;
-  if (control.editLimit >= 0 && static_cast<int>(text.size()) > control.editLimit) {
-    control.text.resize(control.editLimit);
-  }
+  control.text = control.editLimit >= 0 ? text.substr(0, control.editLimit) : text;
   control.modified = true;
   dialog_.Command(id, TNotify::EditChange);
 }
 
-// Radios form a group with the others inside the same group box; radios in no group box form
-// groups of consecutive such radios in template order.
 void FakeDialog::ClickRadio(int id) {
   std::vector<FakeControl>& controls = peer_.controls;
   auto boxOf = [&](const FakeControl& radio) -> const FakeControl* {
@@ -219,36 +153,23 @@ void FakeDialog::ClickRadio(int id) {
   clicked->checked = true;
 }
 
-
 void FakeDialog::Click(int id) {
   if (!CanAct(id, "clicking")) return;
   FakeControl& control = peer_.Control(id);
-  if (control.IsRadio()) {
-    ClickRadio(id);
-  } else if (control.kind == TControlKind::Check) {
-    control.checked = !control.checked;
-  }
+  if (control.IsRadio()) ClickRadio(id);
+  if (control.kind == TControlKind::Check) control.checked = !control.checked;
   dialog_.Command(id, TNotify::Clicked);
 }
 
-bool FakeDialog::IsList(int id) const {
-  if (peer_.Control(id).IsList()) return true;
-  ADD_FAILURE() << "control " << id << " of dialog \"" << peer_.caption << "\" is not a list";
-  return false;
-}
-
 void FakeDialog::Select(int listId, int index) {
-  if (!CanAct(listId, "selecting in") || !IsList(listId)) return;
+  if (!CanAct(listId, "selecting in", true)) return;
   peer_.ListSelect(listId, index);
   dialog_.Command(listId, TNotify::SelChange);
 }
 
 void FakeDialog::DoubleClick(int listId, int index) {
-  if (!CanAct(listId, "double-clicking in") || !IsList(listId)) return;
-  if (peer_.ListSelected(listId) != index) {
-    peer_.ListSelect(listId, index);
-    dialog_.Command(listId, TNotify::SelChange);
-  }
+  if (!CanAct(listId, "double-clicking in", true)) return;
+  if (peer_.ListSelected(listId) != index) Select(listId, index);
   if (!peer_.ended) dialog_.Command(listId, TNotify::DoubleClick);
 }
 
@@ -262,7 +183,7 @@ void FakeDialog::CloseBox() {
 
 RecordingDC FakeDialog::Draw(int id) {
   RecordingDC dc;
-  TRect rect = peer_.ItemRect(id);
+  const TRect rect = peer_.ItemRect(id);
   dialog_.DrawItem(id, dc, {0, 0, rect.Width(), rect.Height()});
   return dc;
 }

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <optional>
-#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/dialog.h"
@@ -35,22 +35,19 @@ struct FakeControl {
   bool IsRadio() const { return kind == TControlKind::Radio; }
   bool IsEdit() const { return kind == TControlKind::Edit || kind == TControlKind::CenteredEdit; }
   bool IsList() const {
-    return kind == TControlKind::ListBox || kind == TControlKind::SortedListBox ||
-           kind == TControlKind::DropDownList;
+    return kind == TControlKind::ListBox || kind == TControlKind::SortedListBox || kind == TControlKind::DropDownList;
   }
   bool IsButton() const { return kind == TControlKind::Button || kind == TControlKind::DefaultButton; }
 };
 
-// The in-memory peer. Asking for a control id the dialog does not have fails the current test
-// (a template and its dialog class disagree) and then behaves as an empty control.
-// As on the window system the game was written for: SetItemText does not notify, is not held
-// to the edit limit, and clears the modified flag; a sorted list box inserts in case-insensitive
-// order; list indices out of range give "" and data -1 (and select nothing).
+// The in-memory peer. An unknown control id fails the test (template and dialog class disagree)
+// and acts as an empty control. As on the window system the game was written for, SetItemText
+// does not notify, ignores the edit limit and clears the modified flag; a sorted list inserts in
+// case-insensitive order; list indices out of range give "" and data -1 and select nothing.
 class FakeDialogPeer : public TDialogPeer {
  public:
   FakeDialogPeer(const TDialogTemplate& dialogTemplate, TRect windowRect);
 
-  // ---- TDialogPeer ----
   void SetCaption(const std::string& text) override { caption = text; }
   void SetItemText(int id, const std::string& text) override;
   std::string GetItemText(int id) const override;
@@ -62,12 +59,12 @@ class FakeDialogPeer : public TDialogPeer {
   bool IsModified(int id) const override { return Control(id).modified; }
   void ClearModified(int id) override { Control(id).modified = false; }
   int ListAdd(int id, const std::string& text, long data) override;
-  void ListClear(int id) override;
-  int ListCount(int id) const override;
+  void ListClear(int id) override { Control(id).items.clear(); Control(id).selected = -1; }
+  int ListCount(int id) const override { return static_cast<int>(Control(id).items.size()); }
   int ListSelected(int id) const override { return Control(id).selected; }
-  void ListSelect(int id, int index) override;
-  std::string ListText(int id, int index) const override;
-  long ListData(int id, int index) const override;
+  void ListSelect(int id, int index) override { Control(id).selected = Item(id, index) ? index : -1; }
+  std::string ListText(int id, int index) const override { return Item(id, index) ? Item(id, index)->text : ""; }
+  long ListData(int id, int index) const override { return Item(id, index) ? Item(id, index)->data : -1; }
   void AddControl(TControlKind kind, int id, const std::string& text, const TRect& rect) override;
   void SetItemFont(int id, const TLogFont& font) override { Control(id).font = font; }
   TTextMetrics ItemFontMetrics(int id) override;
@@ -78,10 +75,9 @@ class FakeDialogPeer : public TDialogPeer {
   void MoveWindow(const TRect& rect) override { windowRect = rect; }
   void End(int value) override;
 
-  // ---- For the fake and tests ----
   bool HasControl(int id) const;
   // Fails the test for an unknown id and returns a scratch control.
-  FakeControl& Control(int id);
+  FakeControl& Control(int id) { return const_cast<FakeControl&>(std::as_const(*this).Control(id)); }
   const FakeControl& Control(int id) const;
 
   int templateId = 0;
@@ -92,25 +88,23 @@ class FakeDialogPeer : public TDialogPeer {
   int result = 0;
 
  private:
+  const FakeListItem* Item(int id, int index) const;  // null when out of range
   mutable FakeControl scratch_;  // what an unknown id reads and writes
 };
 
 // What a dialog looked like when it ended; FakePlatform::Dialogs() lists them in start order.
 struct DialogRecord {
   int templateId = 0;
-  std::string caption;                // as it was at the end (the template's unless set)
+  std::string caption;                // as it was at the end
   std::vector<FakeControl> controls;  // every control's state at the end
   int result = 0;                     // the value End was given
 
-  // The control's text at the end; "" (and a test failure) for an unknown id.
-  std::string Text(int id) const;
+  std::string Text(int id) const;  // "" and a test failure for an unknown id
   const FakeControl* Find(int id) const;
 };
-std::ostream& operator<<(std::ostream& out, const DialogRecord& record);
 
-// The driver a dialog script gets: acts as the player would on the running dialog. Acting on
-// a dialog that has ended, on a missing or disabled control, or on a control of the wrong kind
-// (typing into a non-edit, selecting in a non-list) fails the test and does nothing.
+// The driver a dialog script gets: acts as the player would. Acting on an ended dialog, on a
+// missing or disabled control, or on a control of the wrong kind fails the test and does nothing.
 class FakeDialog {
  public:
   FakeDialog(FakePlatform& platform, TDialog& dialog, FakeDialogPeer& peer)
@@ -120,34 +114,28 @@ class FakeDialog {
   std::string Text(int id) const { return peer_.GetItemText(id); }
   bool IsEnabled(int id) const { return peer_.IsItemEnabled(id); }
   bool IsChecked(int id) const { return peer_.IsChecked(id); }
-  bool IsModified(int id) const { return peer_.IsModified(id); }
   int EditLimit(int id) const { return peer_.Control(id).editLimit; }
   std::vector<std::string> ListItems(int id) const;
   TRect Rect() const { return peer_.windowRect; }
   bool Ended() const { return peer_.ended; }
 
-  // Replaces an edit field's text as if typed (cut to the edit limit), sets its modified flag
-  // and notifies EditChange.
+  // Replaces an edit field's text as if typed (cut to the edit limit), marks it modified and
+  // notifies EditChange.
   void Type(int id, const std::string& text);
-  // A button press. A radio button is checked and the other radios of its group unchecked (its
-  // group: the radios inside the same group box, else the run of consecutive radios); a check
-  // box toggles. Then the dialog gets Command(id, Clicked).
+  // A press: a radio is checked and the others of its group cleared (the radios inside the same
+  // group box, else the run of consecutive radios); a check box toggles. Then Command(Clicked).
   void Click(int id);
-  // Selects a list item (index -1 for none) and notifies SelChange.
+  // Selects a list item (-1 for none) and notifies SelChange.
   void Select(int listId, int index);
   // Selects the item (notifying SelChange if the selection changes), then notifies DoubleClick.
   void DoubleClick(int listId, int index);
-  // The player drags the dialog to a new outer rectangle.
-  void Drag(const TRect& rect) { peer_.windowRect = rect; }
-  // The window's close box: ends the dialog with IDCANCEL (CloseWindow runs through End).
-  void CloseBox();
-  // Calls the dialog's DrawItem for an owner-drawn control, with the control's own rectangle
-  // (0, 0, width, height), and returns the drawing.
+  void Drag(const TRect& rect) { peer_.windowRect = rect; }  // the player moves the dialog
+  void CloseBox();  // the close box: ends the dialog with IDCANCEL
+  // Calls DrawItem for an owner-drawn control with its own rectangle (0, 0, width, height).
   RecordingDC Draw(int id);
 
  private:
-  bool CanAct(int id, const char* action) const;
-  bool IsList(int id) const;
+  bool CanAct(int id, const char* action, bool needsList = false) const;
   void ClickRadio(int id);
 
   FakePlatform& platform_;

@@ -21,16 +21,16 @@ FakePlatform::~FakePlatform() {
 
 void FakePlatform::VerifyAnswersUsed() {
   for (const QueuedAnswer& a : answers_) {
-    ADD_FAILURE() << "answer " << a.answer << " was queued for a message box that never came"
-                  << (a.expectedText.empty() ? "" : ": \"" + a.expectedText + "\"");
+    ADD_FAILURE() << "answer " << a.answer << " was queued for a message box that never came: \""
+                  << a.expectedText << '"';
   }
   for (const QueuedScript& s : scripts_) {
-    ADD_FAILURE() << "a dialog script was queued for a dialog that never ran"
-                  << (s.templateId ? " (template " + std::to_string(*s.templateId) + ")" : "");
+    ADD_FAILURE() << "a dialog script was queued for a dialog that never ran (template "
+                  << s.templateId.value_or(-1) << ")";
   }
-  if (!openFileAnswers_.empty()) ADD_FAILURE() << "an open-file answer was never used";
-  if (!fontAnswers_.empty()) ADD_FAILURE() << "a font-chooser answer was never used";
-  if (!colorAnswers_.empty()) ADD_FAILURE() << "a colour-chooser answer was never used";
+  if (!openFileAnswers_.empty() || !fontAnswers_.empty() || !colorAnswers_.empty()) {
+    ADD_FAILURE() << "an open-file, font or colour answer was never used";
+  }
   answers_.clear();
   scripts_.clear();
   openFileAnswers_.clear();
@@ -38,7 +38,7 @@ void FakePlatform::VerifyAnswersUsed() {
   colorAnswers_.clear();
 }
 
-// ================= Windows =================
+// ---- Windows ----
 
 std::unique_ptr<TWindowPeer> FakePlatform::CreatePeer(TWindow& window) {
   auto peer = std::make_unique<FakeWindowPeer>(*this, window);
@@ -47,7 +47,7 @@ std::unique_ptr<TWindowPeer> FakePlatform::CreatePeer(TWindow& window) {
 }
 
 void FakePlatform::Forget(FakeWindowPeer* peer) {
-  peers_.erase(std::remove(peers_.begin(), peers_.end(), peer), peers_.end());
+  std::erase(peers_, peer);
   if (focus_ == &peer->Window()) focus_ = nullptr;
   for (FakeWindowPeer* other : peers_) {
     if (other->client == &peer->Window()) other->client = nullptr;
@@ -55,10 +55,8 @@ void FakePlatform::Forget(FakeWindowPeer* peer) {
 }
 
 FakeWindowPeer* FakePlatform::FindPeer(const TWindow& window) const {
-  for (FakeWindowPeer* peer : peers_) {
-    if (&peer->Window() == &window) return peer;
-  }
-  return nullptr;
+  auto found = std::find_if(peers_.begin(), peers_.end(), [&](auto* p) { return &p->Window() == &window; });
+  return found == peers_.end() ? nullptr : *found;
 }
 
 FakeWindowPeer& FakePlatform::Peer(TWindow& window) {
@@ -67,22 +65,15 @@ FakeWindowPeer& FakePlatform::Peer(TWindow& window) {
   throw std::logic_error("window without a fake peer");
 }
 
-void FakePlatform::Resize(TWindow& window, int width, int height) {
-  Peer(window).ResizeClient({width, height});
-}
-
 bool FakePlatform::Tick(TWindow& window, int id) {
   if (!Peer(window).HasTimer(id)) return false;
   window.Timer(id);
   return true;
 }
 
-RecordingDC FakePlatform::Paint(TWindow& window) { return Peer(window).PaintNow(); }
-
 int FakePlatform::PaintPending() {
-  constexpr int kMaxRounds = 10;
   int paints = 0;
-  for (int round = 0; round < kMaxRounds; ++round) {
+  for (int round = 0; round < 10; ++round) {
     std::vector<TWindow*> pending;
     for (FakeWindowPeer* peer : peers_) {
       if (peer->paintPending) pending.push_back(&peer->Window());
@@ -96,15 +87,15 @@ int FakePlatform::PaintPending() {
       }
     }
   }
-  ADD_FAILURE() << "windows still invalidate themselves after " << kMaxRounds << " rounds of painting";
+  ADD_FAILURE() << "windows still invalidate themselves after 10 rounds of painting";
   return paints;
 }
 
 void FakePlatform::Click(TWindow& window, TPoint point, unsigned modifiers, bool right) {
-  std::map<TKey, bool> before = keysDown;
-  if (modifiers & kModShift) keysDown[TKey::Shift] = true;
-  if (modifiers & kModControl) keysDown[TKey::Control] = true;
-  if (modifiers & kModAlt) keysDown[TKey::Alt] = true;
+  const std::map<TKey, bool> before = keysDown;
+  keysDown[TKey::Shift] |= (modifiers & kModShift) != 0;
+  keysDown[TKey::Control] |= (modifiers & kModControl) != 0;
+  keysDown[TKey::Alt] |= (modifiers & kModAlt) != 0;
   if (right) {
     window.RButtonDown(point, modifiers);
   } else {
@@ -119,7 +110,7 @@ void FakePlatform::ScrollTo(TWindow& window, int position) {
   window.VScroll(peer.vScrollPosition);
 }
 
-// ================= Message boxes =================
+// ---- Message boxes ----
 
 namespace {
 bool IsButtonOf(unsigned flags, int answer) {
@@ -138,30 +129,24 @@ std::ostream& operator<<(std::ostream& out, const MessageBoxRecord& record) {
              << record.flags << std::dec << " answered " << record.answer;
 }
 
-void FakePlatform::AnswerNext(int answer, std::string expectedText) {
-  answers_.push_back({answer, std::move(expectedText)});
-}
-
 int FakePlatform::MessageBox(TWindow* owner, const std::string& text, const std::string& caption,
                              unsigned flags) {
   MessageBoxRecord record{text, caption, flags, owner, IDOK};
   transcript_.push_back("box " + caption + ": " + text);
-  if ((flags & MB_TYPEMASK) != MB_OK) {
-    if (answers_.empty()) {
-      ADD_FAILURE() << "unscripted question box \"" << caption << "\": \"" << text << '"';
+  if ((flags & MB_TYPEMASK) != MB_OK && answers_.empty()) {
+    ADD_FAILURE() << "unscripted question box \"" << caption << "\": \"" << text << '"';
+    record.answer = IDCANCEL;
+  } else if ((flags & MB_TYPEMASK) != MB_OK) {
+    const QueuedAnswer queued = answers_.front();
+    answers_.pop_front();
+    record.answer = queued.answer;
+    if (!queued.expectedText.empty() && queued.expectedText != text) {
+      ADD_FAILURE() << "answer " << queued.answer << " was meant for \"" << queued.expectedText
+                    << "\" but the box says \"" << text << '"';
+    }
+    if (!IsButtonOf(flags, queued.answer)) {
+      ADD_FAILURE() << "answer " << queued.answer << " is not a button of box \"" << text << '"';
       record.answer = IDCANCEL;
-    } else {
-      QueuedAnswer queued = answers_.front();
-      answers_.pop_front();
-      record.answer = queued.answer;
-      if (!queued.expectedText.empty() && queued.expectedText != text) {
-        ADD_FAILURE() << "answer " << queued.answer << " was meant for \"" << queued.expectedText
-                      << "\" but the box says \"" << text << '"';
-      }
-      if (!IsButtonOf(flags, queued.answer)) {
-        ADD_FAILURE() << "answer " << queued.answer << " is not a button of box \"" << text << '"';
-        record.answer = IDCANCEL;
-      }
     }
   }
   messages_.push_back(record);
@@ -169,11 +154,9 @@ int FakePlatform::MessageBox(TWindow* owner, const std::string& text, const std:
 }
 
 MessageBoxRecord FakePlatform::LastMessage() const {
-  if (messages_.empty()) {
-    ADD_FAILURE() << "no message box was shown";
-    return {};
-  }
-  return messages_.back();
+  if (!messages_.empty()) return messages_.back();
+  ADD_FAILURE() << "no message box was shown";
+  return {};
 }
 
 std::vector<std::string> FakePlatform::MessageTexts() const {
@@ -182,29 +165,18 @@ std::vector<std::string> FakePlatform::MessageTexts() const {
   return texts;
 }
 
-// ================= Dialogs =================
-
-void FakePlatform::ScriptDialog(DialogScript script) {
-  scripts_.push_back({std::nullopt, std::move(script)});
-}
-
-void FakePlatform::ScriptDialog(int templateId, DialogScript script) {
-  scripts_.push_back({templateId, std::move(script)});
-}
+// ---- Dialogs ----
 
 DialogRecord FakePlatform::LastDialog() const {
-  if (dialogs_.empty()) {
-    ADD_FAILURE() << "no dialog was run";
-    return {};
-  }
-  return dialogs_.back();
+  if (!dialogs_.empty()) return dialogs_.back();
+  ADD_FAILURE() << "no dialog was run";
+  return {};
 }
 
 TRect FakePlatform::DefaultDialogRect(const TDialogTemplate& dialogTemplate) const {
-  int width = dialogTemplate.size.cx * 2, height = dialogTemplate.size.cy * 2;
-  int left = workArea.left + (workArea.Width() - width) / 2;
-  int top = workArea.top + (workArea.Height() - height) / 2;
-  return TRect::FromSize(left, top, width, height);
+  const int width = dialogTemplate.size.cx * 2, height = dialogTemplate.size.cy * 2;
+  return TRect::FromSize(workArea.left + (workArea.Width() - width) / 2,
+                         workArea.top + (workArea.Height() - height) / 2, width, height);
 }
 
 int FakePlatform::RunDialog(TDialog& dialog) {
@@ -214,7 +186,7 @@ int FakePlatform::RunDialog(TDialog& dialog) {
     throw std::runtime_error("the fake was told to fail this dialog");
   }
   FakeDialogPeer peer(dialog.Template(), DefaultDialogRect(dialog.Template()));
-  std::size_t index = dialogs_.size();
+  const std::size_t index = dialogs_.size();
   dialogs_.push_back(DialogRecord{dialog.Template().id, peer.caption, {}, 0});
   // Detach even when the game throws out of a handler, so the dialog never holds a dead peer.
   struct Detach {
@@ -227,49 +199,37 @@ int FakePlatform::RunDialog(TDialog& dialog) {
   FakeDialog driver(*this, dialog, peer);
   if (!peer.ended) RunScript(driver);
   if (!peer.ended) dialog.End(IDCANCEL);
-  DialogRecord& record = dialogs_[index];  // nested dialogs may have grown the list
-  record.caption = peer.caption;
-  record.controls = peer.controls;
-  record.result = peer.result;
+  // Indexed: nested dialogs may have grown the list.
+  dialogs_[index] = DialogRecord{peer.templateId, peer.caption, peer.controls, peer.result};
   return peer.result;
 }
 
 // Runs the matching queued script, or the default for an unscripted dialog. Leaves the dialog
 // running only on a fault the test has already been failed for.
 void FakePlatform::RunScript(FakeDialog& driver) {
-  FakeDialogPeer& peer = driver.Peer();
+  const FakeDialogPeer& peer = driver.Peer();
+  const std::string name = std::to_string(peer.templateId) + " \"" + peer.caption + '"';
   if (scripts_.empty()) {
-    if (!DefaultEnd(driver)) {
-      ADD_FAILURE() << "unscripted dialog " << peer.templateId << " \"" << peer.caption << '"';
-    }
+    if (!DefaultEnd(driver)) ADD_FAILURE() << "unscripted dialog " << name;
     return;
   }
-  const QueuedScript& next = scripts_.front();
-  if (next.templateId && *next.templateId != peer.templateId) {
-    ADD_FAILURE() << "dialog " << peer.templateId << " \"" << peer.caption
-                  << "\" does not match the next queued script, meant for template "
-                  << *next.templateId;
+  if (scripts_.front().templateId.value_or(peer.templateId) != peer.templateId) {
+    ADD_FAILURE() << "dialog " << name << " does not match the next queued script, meant for template "
+                  << *scripts_.front().templateId;
     return;
   }
   DialogScript script = std::move(scripts_.front().script);
   scripts_.pop_front();
   script(driver);
-  if (!peer.ended) {
-    ADD_FAILURE() << "the script left dialog " << peer.templateId << " \"" << peer.caption
-                  << "\" open";
-  }
+  if (!peer.ended) ADD_FAILURE() << "the script left dialog " << name << " open";
 }
 
 // A message-style dialog needs no script: its one button is pressed. Others cannot be guessed.
 bool FakePlatform::DefaultEnd(FakeDialog& driver) {
-  const std::vector<FakeControl>& controls = driver.Peer().controls;
   int buttons = 0, buttonId = 0;
-  for (const FakeControl& c : controls) {
+  for (const FakeControl& c : driver.Peer().controls) {
     if (c.IsEdit() || c.IsList() || c.IsRadio()) return false;
-    if (c.IsButton()) {
-      ++buttons;
-      buttonId = c.id;
-    }
+    if (c.IsButton()) ++buttons, buttonId = c.id;
   }
   if (buttons != 1) return false;
   driver.Click(buttonId);

@@ -1,21 +1,16 @@
 // FakePlatform: the in-memory TPlatform most game tests run against, with scripted answers.
 //
-// How to use:
 //   FakePlatform fake;                      // installed for the test's lifetime: declare it first
-//   window.Create();                        // the window gets a FakeWindowPeer: fake.Peer(window)
 //   fake.AnswerNext(IDYES);                 // the next question box answers Yes
 //   fake.ScriptDialog(4092, [](FakeDialog& d) { d.Type(4090, "12"); d.Click(IDOK); });
-//   ... drive the game: fake.Click(window, point), fake.Command(frame, id), fake.Tick(panel, 1) ...
+//   fake.Click(window, point); fake.Command(frame, id); fake.Tick(panel, 1);
 //   EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"text", "Error", MB_OK | MB_ICONSTOP}));
-//   EXPECT_EQ(fake.LastDialog().Text(4091), "The game is over!");  // MyHintDialog messages
 //   RecordingDC dc = fake.Paint(window);    // then dc.Cell(...), dc.Row(...), dc.DrewText(...)
 //
-// There is no event loop: only the helpers below (and UpdateNow, Move, Show on the peers) call
-// into the game. An Invalidate only marks the window; fake.Paint or fake.PaintPending paints.
-//
-// Failing the current test (ADD_FAILURE) is how the fake reports a script that does not fit:
-// a question box or dialog nobody scripted, a dialog a script left open, a disabled control
-// clicked, answers or scripts never used by the time the fake goes away (see VerifyAnswersUsed).
+// There is no event loop: only these helpers (and UpdateNow, Move, Show on the peers) call into
+// the game; an Invalidate only marks the window. A script that does not fit fails the current
+// test: an unscripted question box or dialog, a dialog left open, a disabled control clicked,
+// answers or scripts still queued when the fake goes away.
 #pragma once
 
 #include <deque>
@@ -25,7 +20,6 @@
 #include <optional>
 #include <ostream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "fake_dialog.h"
@@ -34,8 +28,7 @@
 #include "framework/platform.h"
 #include "recording_dc.h"
 
-// One message box as shown. Equality compares text, caption and flags only, so tests can write
-//   EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"Cannot access printer.", "Error", MB_OK | MB_ICONSTOP}));
+// One message box as shown. Equality compares text, caption and flags only.
 struct MessageBoxRecord {
   std::string text;
   std::string caption;
@@ -52,133 +45,108 @@ std::ostream& operator<<(std::ostream& out, const MessageBoxRecord& record);
 enum class SoundKind { Wave, Tone, Beep };
 struct SoundRecord {
   SoundKind kind = SoundKind::Beep;
-  std::string path;  // Wave
-  int frequencyHz = 0;  // Tone
+  std::string path;      // Wave
+  int frequencyHz = 0;   // Tone
   int milliseconds = 0;  // Tone
   bool operator==(const SoundRecord&) const = default;
 };
-std::ostream& operator<<(std::ostream& out, const SoundRecord& record);
 
 struct FontChoice {
   TChooseResult result = TChooseResult::Cancelled;
-  TLogFont font;       // copied into the caller's record on Ok
-  std::string error;   // given back on Failed
+  TLogFont font;      // copied into the caller's record on Ok
+  std::string error;  // given back on Failed
 };
 
-struct ColorChoice {
-  std::optional<TColor> color;  // nullopt: the player cancelled
-};
+struct ColorChoice { std::optional<TColor> color; };  // nullopt: the player cancelled
 
 class FakePlatform : public TPlatform {
  public:
   using DialogScript = std::function<void(FakeDialog&)>;
 
-  // Installs itself with SetPlatform; the destructor checks that every queued answer and
-  // script was used (failing the test otherwise) and uninstalls.
+  // Installs itself; the destructor fails the test for answers and scripts never used.
   FakePlatform();
   ~FakePlatform() override;
   FakePlatform(const FakePlatform&) = delete;
   FakePlatform& operator=(const FakePlatform&) = delete;
 
-  // ================= Windows (test helpers call the game's handlers) =================
+  // ---- Windows ----
   // The window's fake peer; fails the test and throws std::logic_error if it has none.
   FakeWindowPeer& Peer(TWindow& window);
-  // Sets the client size and the window rectangle's size, then calls window.Size (a frame's
-  // client window is then resized the same way, as the back end lays it out).
-  void Resize(TWindow& window, int width, int height);
+  // Sets the client size and calls window.Size (a frame's client window follows).
+  void Resize(TWindow& window, int width, int height) { Peer(window).ResizeClient({width, height}); }
   // A manual timer: calls window.Timer(id) only if that timer is set; true if it was.
   bool Tick(TWindow& window, int id);
-  // Paints the window into a new recorder and returns it (also kept as the peer's lastPaint).
-  // The background erase is not recorded: only the game's own drawing is.
-  RecordingDC Paint(TWindow& window);
-  // Paints every window with a pending invalidation, in creation order, repeating while paints
-  // invalidate again (at most 10 rounds, then fails the test); returns the number of paints.
+  // Paints the window into a new recorder (the background erase is not recorded).
+  RecordingDC Paint(TWindow& window) { return Peer(window).PaintNow(); }
+  // Paints every invalidated window, in creation order, while paints invalidate again (at most
+  // 10 rounds, then fails the test); returns the number of paints.
   int PaintPending();
-  // A mouse click; the modifier keys (kModShift, ...) also read as held (IsKeyDown) meanwhile.
+  // A mouse click; the modifier keys also read as held (IsKeyDown) meanwhile.
   void Click(TWindow& window, TPoint point, unsigned modifiers = 0, bool right = false);
-  void RightClick(TWindow& window, TPoint point, unsigned modifiers = 0) {
-    Click(window, point, modifiers, true);
-  }
-  // Delivers a command id to the frame (as a tool button or accelerator would), unconditionally.
+  void RightClick(TWindow& window, TPoint point, unsigned modifiers = 0) { Click(window, point, modifiers, true); }
+  // A command id delivered to the frame, as a tool button or accelerator would.
   void Command(TWindow& frame, int id) { frame.Command(id); }
-  // Moves the vertical scroll bar: sets the position (clamped to the range) and calls VScroll.
+  // Moves the vertical scroll bar (clamped to its range) and calls VScroll.
   void ScrollTo(TWindow& window, int position);
-  // The window that last asked for the focus, or null.
-  TWindow* Focus() const { return focus_; }
+  TWindow* Focus() const { return focus_; }  // the window that last asked for the focus
 
-  // ================= Message boxes =================
-  // Queues the answer to the next question box (any button set but MB_OK). With expectedText
-  // set, the box's text must equal it. Answers are used in order; an answer that is not one of
-  // the box's buttons fails the test. MB_OK boxes return IDOK and take no answer.
-  void AnswerNext(int answer, std::string expectedText = {});
+  // ---- Message boxes ----
+  // Queues the answer to the next question box (any button set but MB_OK), which must be one
+  // of its buttons and, with expectedText set, say exactly that. MB_OK boxes return IDOK.
+  void AnswerNext(int answer, std::string expectedText = {}) { answers_.push_back({answer, std::move(expectedText)}); }
   const std::vector<MessageBoxRecord>& Messages() const { return messages_; }
-  // The last box; an empty record (and a test failure) when none was shown.
-  MessageBoxRecord LastMessage() const;
+  MessageBoxRecord LastMessage() const;  // an empty record and a test failure when none
   std::vector<std::string> MessageTexts() const;
   void ClearMessages() { messages_.clear(); }
 
-  // ================= Dialogs =================
-  // Queues a script for the next dialog run; optionally only for a template id. The script runs after SetupWindow and must end the dialog.
-  // With nothing queued, a message-style dialog (no edit, list or radio controls and exactly one
-  // button) is ended by clicking its button; any other dialog fails the test (IDCANCEL).
-  void ScriptDialog(DialogScript script);
-  void ScriptDialog(int templateId, DialogScript script);
+  // ---- Dialogs ----
+  // Queues a script for the next dialog run (optionally only for a template id); it runs after
+  // SetupWindow and must end the dialog. Unscripted, a dialog with exactly one button and no
+  // edit, list or radio is ended by that button; any other fails the test (IDCANCEL).
+  void ScriptDialog(DialogScript script) { scripts_.push_back({std::nullopt, std::move(script)}); }
+  void ScriptDialog(int templateId, DialogScript script) { scripts_.push_back({templateId, std::move(script)}); }
   const std::vector<DialogRecord>& Dialogs() const { return dialogs_; }
-  // The last dialog started; an empty record (and a test failure) when none ran.
-  DialogRecord LastDialog() const;
-  // The next `count` dialogs cannot be created: RunDialog throws std::runtime_error, as
-  // TDialog::Execute promises for that case, without running or recording them.
+  DialogRecord LastDialog() const;  // an empty record and a test failure when none ran
+  // The next `count` dialogs cannot be created: RunDialog throws std::runtime_error.
   void FailNextDialogs(int count = 1) { failingDialogs_ = count; }
   // Where dialogs open before the game moves them: centred on the work area.
   TRect DefaultDialogRect(const TDialogTemplate& dialogTemplate) const;
 
-  // Everything the player was shown or heard, in order: "box <caption>: <text>",
-  // "dialog <caption>" (as set up), "wave <path>", "tone <Hz> <ms>", "beep",
-  // "open-file <title>", "choose-font", "choose-color", "help <path> <topic>", and
-  // "dialog failed <template caption>" for a dialog FailNextDialogs refused.
+  // Everything shown or heard, in order: "box <caption>: <text>", "dialog <caption>", "wave
+  // <path>", "tone <Hz> <ms>", "beep", "open-file <title>", "choose-font", "choose-color",
+  // "help <path> <topic>", "dialog failed <caption>".
   const std::vector<std::string>& Transcript() const { return transcript_; }
-
   // Fails the test for each queued answer, script or chooser reply not used yet, and drops them.
   void VerifyAnswersUsed();
 
-  // ================= Services =================
-  // Clipboard: nullopt while unavailable.
+  // ---- Services ----
   void SetClipboard(std::string text) { clipboard_ = std::move(text); }
   const std::string& Clipboard() const { return clipboard_; }
   void SetClipboardAvailable(bool available) { clipboardAvailable_ = available; }
-
   const std::vector<SoundRecord>& Sounds() const { return sounds_; }
   std::vector<std::string> Waves() const;  // paths of the waves played, in order
-
-  // Open-file dialog: requests recorded; answers queued (default: cancelled, no error).
+  // Open-file and chooser replies are queued (default: cancelled).
   void AnswerOpenFile(std::string path) { openFileAnswers_.push_back({true, std::move(path), 0}); }
   void AnswerOpenFile(TOpenFileResult result) { openFileAnswers_.push_back(std::move(result)); }
   const std::vector<TOpenFileRequest>& OpenFileRequests() const { return openFileRequests_; }
-
-  // Font and colour choosers: replies queued (default: cancelled). Colour requests record the
-  // colour the game started the chooser with.
   void AnswerChooseFont(FontChoice choice) { fontAnswers_.push_back(std::move(choice)); }
   void AnswerChooseColor(ColorChoice choice) { colorAnswers_.push_back(std::move(choice)); }
+  // The colours the game started the colour chooser with.
   const std::vector<TColor>& ChooseColorRequests() const { return colorRequests_; }
+  FakePrinter& Printer() { return printer_; }  // every CreatePrinter is a view of this one
 
-  // The printer every CreatePrinter hands out (a view of this one object).
-  FakePrinter& Printer() { return printer_; }
-
-  // System queries.
   std::map<int, TColor> sysColors;  // default: button face (240,240,240), window white, text black
   TRect workArea{0, 0, 1920, 1040};
   std::vector<TRect> monitors{{0, 0, 1920, 1080}};
   std::map<TKey, bool> keysDown;  // IsKeyDown: false unless set here
   TSize screenPixelsPerInch{96, 96};
-
   bool QuitCalled() const { return quitCount_ > 0; }
   int QuitCount() const { return quitCount_; }
 
-  // ================= TPlatform =================
+  // ---- TPlatform ----
   std::unique_ptr<TWindowPeer> CreatePeer(TWindow& window) override;
   int RunDialog(TDialog& dialog) override;
-  int MessageBox(TWindow* owner, const std::string& text, const std::string& caption,
-                 unsigned flags) override;
+  int MessageBox(TWindow* owner, const std::string& text, const std::string& caption, unsigned flags) override;
   std::optional<std::string> ClipboardText() override;
   bool SetClipboardText(const std::string& text) override;
   void PlayWave(const std::string& path) override;
@@ -192,20 +160,14 @@ class FakePlatform : public TPlatform {
   TColor SysColor(int index) override;
   TRect WorkArea() override { return workArea; }
   std::vector<TRect> Monitors() override { return monitors; }
-  bool IsKeyDown(TKey key) override;
+  bool IsKeyDown(TKey key) override { return keysDown[key]; }
   TSize ScreenPixelsPerInch() override { return screenPixelsPerInch; }
   void Quit() override { ++quitCount_; }
 
  private:
   friend class FakeWindowPeer;
-  struct QueuedAnswer {
-    int answer;
-    std::string expectedText;
-  };
-  struct QueuedScript {
-    std::optional<int> templateId;
-    DialogScript script;
-  };
+  struct QueuedAnswer { int answer; std::string expectedText; };
+  struct QueuedScript { std::optional<int> templateId; DialogScript script; };
 
   void Forget(FakeWindowPeer* peer);
   FakeWindowPeer* FindPeer(const TWindow& window) const;
@@ -215,14 +177,12 @@ class FakePlatform : public TPlatform {
 
   std::vector<FakeWindowPeer*> peers_;
   TWindow* focus_ = nullptr;
-
   std::vector<MessageBoxRecord> messages_;
   std::deque<QueuedAnswer> answers_;
   std::vector<DialogRecord> dialogs_;
   std::deque<QueuedScript> scripts_;
   int failingDialogs_ = 0;
   std::vector<std::string> transcript_;
-
   std::string clipboard_;
   bool clipboardAvailable_ = true;
   std::vector<SoundRecord> sounds_;

@@ -34,9 +34,6 @@ class FakePrinter {
   int setupCount = 0;
   std::vector<PrintJob> jobs;
 
-  // The page of the last job that printed; fails the test when none did.
-  const RecordingDC& LastPage() const;
-
   // The TPrinter handed to the game.
   std::unique_ptr<TPrinter> MakeView();
 };

@@ -1,32 +1,26 @@
 // FakePlatform's services: clipboard, sounds, common dialogs, printer, help and system queries.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "fake_platform.h"
 
-// ---- Clipboard ----
+namespace {
+// Takes the next queued reply, or nullopt when none is queued.
+template <typename T>
+std::optional<T> Next(std::deque<T>& queue) {
+  if (queue.empty()) return std::nullopt;
+  T next = std::move(queue.front());
+  queue.pop_front();
+  return next;
+}
+}  // namespace
 
 std::optional<std::string> FakePlatform::ClipboardText() {
-  if (!clipboardAvailable_) return std::nullopt;
-  return clipboard_;
+  return clipboardAvailable_ ? std::optional<std::string>(clipboard_) : std::nullopt;
 }
 
 bool FakePlatform::SetClipboardText(const std::string& text) {
-  if (!clipboardAvailable_) return false;
-  clipboard_ = text;
-  return true;
-}
-
-// ---- Sounds ----
-
-std::ostream& operator<<(std::ostream& out, const SoundRecord& record) {
-  switch (record.kind) {
-    case SoundKind::Wave: return out << "wave " << record.path;
-    case SoundKind::Tone: return out << "tone " << record.frequencyHz << " Hz " << record.milliseconds << " ms";
-    case SoundKind::Beep: return out << "beep";
-  }
-  return out;
+  if (clipboardAvailable_) clipboard_ = text;
+  return clipboardAvailable_;
 }
 
 void FakePlatform::PlayWave(const std::string& path) {
@@ -52,58 +46,43 @@ std::vector<std::string> FakePlatform::Waves() const {
   return paths;
 }
 
-// ---- Common dialogs ----
-
-TOpenFileResult FakePlatform::OpenFile(TWindow* /*parent*/, const TOpenFileRequest& request) {
+TOpenFileResult FakePlatform::OpenFile(TWindow*, const TOpenFileRequest& request) {
   openFileRequests_.push_back(request);
   transcript_.push_back("open-file " + request.title);
-  if (openFileAnswers_.empty()) return {};
-  TOpenFileResult result = std::move(openFileAnswers_.front());
-  openFileAnswers_.pop_front();
-  return result;
+  return Next(openFileAnswers_).value_or(TOpenFileResult{});
 }
 
-TChooseResult FakePlatform::ChooseFont(TWindow* /*parent*/, TLogFont& font, std::string& error) {
+TChooseResult FakePlatform::ChooseFont(TWindow*, TLogFont& font, std::string& error) {
   transcript_.push_back("choose-font");
-  if (fontAnswers_.empty()) return TChooseResult::Cancelled;
-  FontChoice choice = std::move(fontAnswers_.front());
-  fontAnswers_.pop_front();
+  const FontChoice choice = Next(fontAnswers_).value_or(FontChoice{});
   if (choice.result == TChooseResult::Ok) font = choice.font;
   if (choice.result == TChooseResult::Failed) error = choice.error;
   return choice.result;
 }
 
-bool FakePlatform::ChooseColor(TWindow* /*parent*/, TColor& color, TColor /*custom*/[16]) {
+bool FakePlatform::ChooseColor(TWindow*, TColor& color, TColor[16]) {
   colorRequests_.push_back(color);
   transcript_.push_back("choose-color");
-  if (colorAnswers_.empty()) return false;
-  ColorChoice choice = std::move(colorAnswers_.front());
-  colorAnswers_.pop_front();
-  if (!choice.color) return false;
-  color = *choice.color;
-  return true;
+  const std::optional<TColor> chosen = Next(colorAnswers_).value_or(ColorChoice{}).color;
+  if (chosen) color = *chosen;
+  return chosen.has_value();
 }
-
-// ---- Printer ----
 
 namespace {
 // The game's TPrinter: a view of the test's one FakePrinter.
 class FakePrinterView : public TPrinter {
  public:
   explicit FakePrinterView(FakePrinter& printer) : printer_(printer) {}
-
-  bool Setup(TWindow* /*parent*/) override {
+  bool Setup(TWindow*) override {
     ++printer_.setupCount;
     return printer_.setupAnswer;
   }
-
   TPrintResult Print(TWindow* parent, TPrintout& printout) override {
     PrintJob job{printout.Title(), parent, printer_.printResult, RecordingDC(printer_.caps)};
     if (job.result == TPrintResult::Printed) printout.PrintPage(job.page);
     printer_.jobs.push_back(std::move(job));
     return printer_.printResult;
   }
-
   std::string DeviceName() const override { return printer_.deviceName; }
   std::string Port() const override { return printer_.port; }
 
@@ -114,33 +93,17 @@ class FakePrinterView : public TPrinter {
 
 std::unique_ptr<TPrinter> FakePrinter::MakeView() { return std::make_unique<FakePrinterView>(*this); }
 
-const RecordingDC& FakePrinter::LastPage() const {
-  for (auto job = jobs.rbegin(); job != jobs.rend(); ++job) {
-    if (job->result == TPrintResult::Printed) return job->page;
-  }
-  ADD_FAILURE() << "nothing was printed";
-  static const RecordingDC kEmpty;
-  return kEmpty;
-}
-
 std::unique_ptr<TPrinter> FakePlatform::CreatePrinter() {
   if (!printer_.available) return nullptr;
   ++printer_.createCount;
   return printer_.MakeView();
 }
 
-// ---- Help and system queries ----
-
-void FakePlatform::ShowHelp(TWindow* /*parent*/, const std::string& helpPath, int topic) {
+void FakePlatform::ShowHelp(TWindow*, const std::string& helpPath, int topic) {
   transcript_.push_back("help " + helpPath + " " + std::to_string(topic));
 }
 
 TColor FakePlatform::SysColor(int index) {
   auto found = sysColors.find(index);
   return found == sysColors.end() ? MakeColor(0, 0, 0) : found->second;
-}
-
-bool FakePlatform::IsKeyDown(TKey key) {
-  auto found = keysDown.find(key);
-  return found != keysDown.end() && found->second;
 }

@@ -1,23 +1,16 @@
 // FakeWindowPeer: window state in memory, delivering size, move and paint back to the game.
 #include "fake_window.h"
 
-#include <gtest/gtest.h>
+#include <algorithm>
 
 #include "fake_platform.h"
 
-namespace {
-constexpr TSize kFrameSize{560, 481};
-
-}  // namespace
-
-FakeWindowPeer::FakeWindowPeer(FakePlatform& platform, TWindow& window)
-    : platform_(&platform), window_(window) {
+FakeWindowPeer::FakeWindowPeer(FakePlatform& platform, TWindow& window) : platform_(&platform), window_(window) {
   if (window.IsFrame()) {
-    clientSize = kFrameSize;
-    windowRect = TRect::FromSize(0, 0, kFrameSize.cx, kFrameSize.cy);
-  } else {
-    visible = true;  // children show with their parent
+    clientSize = {560, 481};
+    windowRect = TRect::FromSize(0, 0, 560, 481);
   }
+  visible = !window.IsFrame();  // children show with their parent
   normalRect = windowRect;
 }
 
@@ -26,11 +19,10 @@ FakeWindowPeer::~FakeWindowPeer() {
 }
 
 void FakeWindowPeer::Move(const TRect& rect) {
-  TRect old = windowRect;
+  const TRect old = windowRect;
   windowRect = rect;
   if (rect.left != old.left || rect.top != old.top) window_.Moved();
-  TSize size{rect.Width(), rect.Height()};
-  if (!(size == clientSize)) ResizeClient(size);
+  if (!(TSize{rect.Width(), rect.Height()} == clientSize)) ResizeClient({rect.Width(), rect.Height()});
 }
 
 void FakeWindowPeer::ResizeClient(TSize size) {
@@ -42,11 +34,8 @@ void FakeWindowPeer::ResizeClient(TSize size) {
 }
 
 void FakeWindowPeer::Show(TShow how) {
-  if (how == TShow::Hide) {
-    visible = false;
-    return;
-  }
-  visible = true;
+  visible = how != TShow::Hide;
+  if (!visible) return;
   iconic = false;
   if (!window_.IsFrame()) return;
   if (how == TShow::Maximized && !zoomed) {
@@ -59,15 +48,6 @@ void FakeWindowPeer::Show(TShow how) {
   }
 }
 
-void FakeWindowPeer::Invalidate(bool /*erase*/) {
-  ++invalidateCount;
-  paintPending = true;
-}
-
-void FakeWindowPeer::UpdateNow() {
-  if (paintPending) PaintNow();
-}
-
 RecordingDC FakeWindowPeer::PaintNow() {
   paintPending = false;
   RecordingDC dc;
@@ -76,40 +56,11 @@ RecordingDC FakeWindowPeer::PaintNow() {
   return dc;
 }
 
-std::unique_ptr<TDC> FakeWindowPeer::MeasuringDC() {
-  return std::make_unique<RecordingDC>();
-}
-
 void FakeWindowPeer::SetVScroll(int range, int position) {
-  vScrollRange = range < 0 ? 0 : range;
-  vScrollPosition = position < 0 ? 0 : (position > vScrollRange ? vScrollRange : position);
+  vScrollRange = std::max(range, 0);
+  vScrollPosition = std::clamp(position, 0, vScrollRange);
 }
 
 void FakeWindowPeer::SetFocus() {
   if (platform_) platform_->SetFocus(this);
-}
-
-void FakeWindowPeer::SetMenu(const std::vector<TMenuItem>& items) {
-  menu = items;
-  hasMenu = true;
-}
-
-void FakeWindowPeer::PlaceToolBar(TEdge where, bool isVertical) {
-  edge = where;
-  vertical = isVertical;
-}
-
-bool FakeWindowPeer::IsChecked(int id) const {
-  auto found = checked.find(id);
-  return found != checked.end() && found->second;
-}
-
-bool FakeWindowPeer::IsEnabled(int id) const {
-  auto found = enabled.find(id);
-  return found == enabled.end() || found->second;
-}
-
-bool FakeWindowPeer::IsTopMenuEnabled(int index) const {
-  auto found = topMenuEnabled.find(index);
-  return found == topMenuEnabled.end() || found->second;
 }

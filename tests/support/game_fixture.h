@@ -1,12 +1,5 @@
 // GameFixture: a Game on the fake platform with a recording GameHooks and a settings file of its own.
-//
-//   class MyTest : public GameFixture {};
-//   TEST_F(MyTest, Something) {
-//     StartPuzzle("Hello, world", kQuotePuzzle, 7);  // seeded key, panel shown, clock running
-//     TypeLetters('h', 'h');                           // select cipher of h, then plaintext h
-//     Paint();                                          // judge and check for a win, as a paint does
-//     EXPECT_EQ(Shown(), ...);                         // what the player saw and heard
-//   }
+
 #pragma once
 
 #include <gtest/gtest.h>
@@ -49,14 +42,8 @@ class RecordingHooks : public GameHooks {
   void RepaintAll() override { calls.push_back("RepaintAll"); }
   void RedrawTime() override { calls.push_back("RedrawTime"); }
   void PuzzleTextChanged() override { calls.push_back("PuzzleTextChanged"); }
-  void StartClockTimer() override {
-    calls.push_back("StartClockTimer");
-    timerRunning = true;
-  }
-  void StopClockTimer() override {
-    calls.push_back("StopClockTimer");
-    timerRunning = false;
-  }
+  void StartClockTimer() override { calls.push_back("StartClockTimer"); timerRunning = true; }
+  void StopClockTimer() override { calls.push_back("StopClockTimer"); timerRunning = false; }
   bool IsMainWindowMinimised() override { return minimised; }
   void ShowMainFrame(bool show) override {
     calls.push_back(show ? "ShowMainFrame" : "HideMainFrame");

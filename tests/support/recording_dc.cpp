@@ -5,17 +5,6 @@
 #include <cmath>
 #include <cstdlib>
 
-FakeDeviceCaps FakeDeviceCaps::Printer() {
-  FakeDeviceCaps caps;
-  caps.logPixelsX = caps.logPixelsY = 600;
-  caps.physicalWidth = 5100;
-  caps.physicalHeight = 6600;
-  caps.physicalOffsetX = caps.physicalOffsetY = 150;
-  caps.horzRes = 4800;
-  caps.vertRes = 6300;
-  return caps;
-}
-
 int FakeDeviceCaps::Get(TDeviceCap cap) const {
   switch (cap) {
     case TDeviceCap::LogPixelsX: return logPixelsX;
@@ -30,26 +19,12 @@ int FakeDeviceCaps::Get(TDeviceCap cap) const {
   return 0;
 }
 
-// ---- Font metrics ----
-
-namespace {
-constexpr std::uint8_t kVariablePitch = 2;
-
-bool IsProportional(const TLogFont* font) {
-  return font && (font->pitchAndFamily & 3) == kVariablePitch;
-}
-}  // namespace
-
-int FakeFontHeight(const TLogFont* font) {
-  if (!font) return 16;
-  int h = std::abs(font->height);
-  return h == 0 ? 16 : h;
-}
+int FakeFontHeight(const TLogFont* font) { return font && font->height ? std::abs(font->height) : 16; }
 
 int FakeCharWidth(const TLogFont* font, char ch) {
   if (!font) return 8;
-  int h = FakeFontHeight(font);
-  if (IsProportional(font)) {
+  const int h = FakeFontHeight(font);
+  if ((font->pitchAndFamily & 3) == 2) {  // variable pitch
     if (std::string_view(".,:;'!|il").find(ch) != std::string_view::npos) return std::max(1, h / 4);
     if (ch == 'M' || ch == 'W') return h * 3 / 4;
   }
@@ -66,41 +41,16 @@ TSize FakeTextExtent(const TLogFont* font, std::string_view text) {
   return TSize{width, FakeFontHeight(font)};
 }
 
-// ---- Recording ----
-
-DrawOp& RecordingDC::Record(DrawKind kind) {
-  DrawOp& op = ops_.emplace_back();
-  op.kind = kind;
-  op.fg = fg_;
-  op.bk = bk_;
-  op.font = font_;
-  return op;
-}
-
 void RecordingDC::SelectFont(const TLogFont* font) {
-  if (font) font_ = *font; else font_.reset();
+  font_ = font ? std::optional<TLogFont>(*font) : std::nullopt;
   Record(DrawKind::SelectFont);
-}
-
-TTextMetrics RecordingDC::GetTextMetrics() { return FakeTextMetrics(Font()); }
-
-TSize RecordingDC::GetTextExtent(std::string_view text) { return FakeTextExtent(Font(), text); }
-
-void RecordingDC::SetTextColor(TColor color) {
-  fg_ = color;
-  Record(DrawKind::TextColor).color = color;
-}
-
-void RecordingDC::SetBkColor(TColor color) {
-  bk_ = color;
-  Record(DrawKind::BkColor).color = color;
 }
 
 void RecordingDC::TextOut(int x, int y, std::string_view text) {
   DrawOp& op = Record(DrawKind::Text);
   op.at = {x, y};
   op.text = std::string(text);
-  TSize extent = FakeTextExtent(Font(), text);
+  const TSize extent = FakeTextExtent(Font(), text);
   op.rect = TRect::FromSize(x, y, extent.cx, extent.cy);
 }
 
@@ -110,22 +60,11 @@ void RecordingDC::FillRect(const TRect& rect, TColor color) {
   op.color = color;
 }
 
-void RecordingDC::MoveTo(int x, int y) {
-  position_ = {x, y};
-  Record(DrawKind::MoveTo).at = position_;
-}
-
 void RecordingDC::LineTo(int x, int y) {
   DrawOp& op = Record(DrawKind::LineTo);
   op.from = position_;
-  op.at = {x, y};
+  op.at = position_ = {x, y};
   op.color = MakeColor(0, 0, 0);
-  position_ = op.at;
-}
-
-void RecordingDC::SetWindowOrg(TPoint origin) {
-  origin_ = origin;
-  Record(DrawKind::WindowOrg).at = origin;
 }
 
 void RecordingDC::SetIsotropic(TSize windowExt, TSize viewportExt) {
@@ -134,55 +73,15 @@ void RecordingDC::SetIsotropic(TSize windowExt, TSize viewportExt) {
   Record(DrawKind::Isotropic);
 }
 
-void RecordingDC::SetClipRect(const TRect& rect) {
-  Record(DrawKind::ClipRect).rect = rect;
-}
-
-void RecordingDC::OffsetClip(int dx, int dy) {
-  Record(DrawKind::OffsetClip).at = {dx, dy};
-}
-
-// Isotropic mapping keeps one scale on both axes: the smaller of the two ratios, so that the
-// whole window extent fits the viewport.
+// Isotropic mapping keeps one scale on both axes: the smaller ratio, so the whole window extent
+// fits the viewport.
 TPoint RecordingDC::ToDevice(TPoint logical) const {
-  int x = logical.x - origin_.x;
-  int y = logical.y - origin_.y;
+  const int x = logical.x - origin_.x, y = logical.y - origin_.y;
   if (windowExt_.cx == 0 || windowExt_.cy == 0) return {x, y};
-  double scale = std::min(static_cast<double>(viewportExt_.cx) / windowExt_.cx,
-                          static_cast<double>(viewportExt_.cy) / windowExt_.cy);
+  const double scale = std::min(static_cast<double>(viewportExt_.cx) / windowExt_.cx,
+                                static_cast<double>(viewportExt_.cy) / windowExt_.cy);
   return {static_cast<int>(std::lround(x * scale)), static_cast<int>(std::lround(y * scale))};
 }
-
-
-// ---- Queries ----
-
-namespace {
-bool Overlaps(const TRect& a, const TRect& b) {
-  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-// The cell of character i of a text operation, in logical units.
-TRect CharRect(const DrawOp& op, int index) {
-  const TLogFont* font = op.font ? &*op.font : nullptr;
-  int left = op.at.x;
-  for (int i = 0; i < index; ++i) left += FakeCharWidth(font, op.text[i]);
-  return TRect::FromSize(left, op.at.y, FakeCharWidth(font, op.text[index]), FakeFontHeight(font));
-}
-
-// The last drawn character whose cell satisfies `hit`, searching backwards.
-template <typename Hit>
-std::optional<DrawnChar> LastChar(const std::vector<DrawOp>& ops, Hit hit) {
-  for (auto op = ops.rbegin(); op != ops.rend(); ++op) {
-    if (op->kind != DrawKind::Text) continue;
-    for (int i = static_cast<int>(op->text.size()) - 1; i >= 0; --i) {
-      if (hit(CharRect(*op, i))) {
-        return DrawnChar{op->text[i], op->fg, op->bk};
-      }
-    }
-  }
-  return std::nullopt;
-}
-}  // namespace
 
 std::vector<DrawOp> RecordingDC::OpsOf(DrawKind kind) const {
   std::vector<DrawOp> found;
@@ -198,15 +97,29 @@ bool RecordingDC::DrewText(std::string_view part) const {
   });
 }
 
+// Searches backwards for the last drawn character whose cell overlaps the target cell.
 std::optional<DrawnChar> RecordingDC::Cell(int col, int row, TSize cell, TPoint origin) const {
-  TRect target = TRect::FromSize(origin.x + col * cell.cx, origin.y + row * cell.cy, cell.cx, cell.cy);
-  return LastChar(ops_, [&](const TRect& r) { return Overlaps(r, target); });
+  const TRect target = TRect::FromSize(origin.x + col * cell.cx, origin.y + row * cell.cy, cell.cx, cell.cy);
+  for (auto op = ops_.rbegin(); op != ops_.rend(); ++op) {
+    if (op->kind != DrawKind::Text) continue;
+    const TLogFont* font = op->font ? &*op->font : nullptr;
+    int right = op->at.x + FakeTextExtent(font, op->text).cx;
+    for (int i = static_cast<int>(op->text.size()) - 1; i >= 0; --i) {
+      const int left = right - FakeCharWidth(font, op->text[i]);
+      if (left < target.right && target.left < right && op->at.y < target.bottom &&
+          target.top < op->at.y + FakeFontHeight(font)) {
+        return DrawnChar{op->text[i], op->fg, op->bk};
+      }
+      right = left;
+    }
+  }
+  return std::nullopt;
 }
 
 std::string RecordingDC::Row(int row, int columns, TSize cell, TPoint origin, char missing) const {
   std::string text;
   for (int col = 0; col < columns; ++col) {
-    std::optional<DrawnChar> found = Cell(col, row, cell, origin);
+    const std::optional<DrawnChar> found = Cell(col, row, cell, origin);
     text += found ? found->ch : missing;
   }
   return text;

@@ -9,7 +9,7 @@
 #include "framework/dc.h"
 #include "framework_printers.h"
 
-// Device capabilities of a fake screen or printer page. Defaults are a 96 dpi full-HD screen.
+// Device capabilities of a fake screen (the defaults: 96 dpi full HD) or printer page.
 struct FakeDeviceCaps {
   int logPixelsX = 96;
   int logPixelsY = 96;
@@ -21,16 +21,13 @@ struct FakeDeviceCaps {
   int physicalOffsetY = 0;
 
   static FakeDeviceCaps Screen() { return {}; }
-  // A portrait page: 8.5 x 11 inch paper at 600 dpi with an unprintable 0.25 inch margin.
-  static FakeDeviceCaps Printer();
-
+  // 8.5 x 11 inch paper at 600 dpi with an unprintable 0.25 inch margin.
+  static FakeDeviceCaps Printer() { return {600, 600, 4800, 6300, 5100, 6600, 150, 150}; }
   int Get(TDeviceCap cap) const;
 };
 
-// The fake's font metrics, shared by the recording context and the fake dialogs' item fonts.
-// A record with |height| h (0 means 16) has character height h and every character h / 2 wide;
-// a variable-pitch record (pitchAndFamily & 3 == 2) is proportional: ".,:;'!|il" are h / 4 wide,
-// "MW" 3h / 4. Null (the stock fixed font) is 8 x 16.
+// The fake's font metrics: a font of |height| h (0 means 16) is h high and h / 2 wide; variable
+// pitch (pitchAndFamily & 3 == 2) makes ".,:;'!|il" h / 4 and "MW" 3h / 4 wide. Null is 8 x 16.
 int FakeFontHeight(const TLogFont* font);
 int FakeCharWidth(const TLogFont* font, char ch);
 TTextMetrics FakeTextMetrics(const TLogFont* font);
@@ -38,29 +35,29 @@ TSize FakeTextExtent(const TLogFont* font, std::string_view text);
 
 enum class DrawKind {
   SelectFont,  // font: the new font (nullopt: stock fixed font)
-  TextColor,   // color: the new text colour
-  BkColor,     // color: the new background colour
-  Text,        // at: top-left, text, rect: its extent, fg/bk: colours it was drawn in
+  TextColor,   // color
+  BkColor,     // color
+  Text,        // at: top-left, text, rect: its extent
   Fill,        // rect, color
   MoveTo,      // at
-  LineTo,      // from -> at, color: the pen (always black: the contract has no pen colour)
+  LineTo,      // from -> at, color: always black (the contract has no pen colour)
   WindowOrg,   // at: the new origin
-  Isotropic,   // windowExt, viewportExt
-  ClipRect,    // rect: the new clip rectangle (logical)
+  Isotropic,
+  ClipRect,    // rect (logical)
   OffsetClip,  // at: (dx, dy)
 };
 
-// One recorded operation, with the context's state at that moment.
+// One recorded operation, with the context's colours and font at that moment.
 struct DrawOp {
   DrawKind kind = DrawKind::Text;
   TPoint at;
   TPoint from;
   std::string text;
-  TRect rect;  // logical units, as the game passed or (Text) measured them
+  TRect rect;  // logical units
   TColor color = 0;
-  TColor fg = 0;  // text colour in effect
-  TColor bk = 0;  // background colour in effect
-  std::optional<TLogFont> font;  // font in effect; nullopt is the stock fixed font
+  TColor fg = 0;
+  TColor bk = 0;
+  std::optional<TLogFont> font;  // nullopt is the stock fixed font
 };
 
 // One character of drawn text: what a cell on the screen shows.
@@ -70,56 +67,47 @@ struct DrawnChar {
   TColor bk = 0;
 };
 
-// Records drawing; measures with the fake font metrics. Initial state: text black, background
-// white, stock fixed font, origin (0, 0), no mapping, no clip. Queries look at the whole record;
-// where several operations cover a cell, the last one drawn wins, as on a real screen. Clipping
-// is recorded but does not hide anything from the queries.
+// Records drawing and measures with the fake font metrics. Starts with black text on white, the
+// stock font, origin (0, 0), no mapping. Where several operations cover a cell the last one drawn
+// wins, as on a screen; clipping is recorded but hides nothing from the queries.
 class RecordingDC : public TDC {
  public:
   explicit RecordingDC(FakeDeviceCaps caps = FakeDeviceCaps::Screen()) : caps_(caps) {}
-  RecordingDC(const RecordingDC&) = default;
-  RecordingDC(RecordingDC&&) = default;
-  RecordingDC& operator=(const RecordingDC&) = default;
-  RecordingDC& operator=(RecordingDC&&) = default;
 
-  // TDC.
   void SelectFont(const TLogFont* font) override;
-  TTextMetrics GetTextMetrics() override;
-  TSize GetTextExtent(std::string_view text) override;
-  void SetTextColor(TColor color) override;
+  TTextMetrics GetTextMetrics() override { return FakeTextMetrics(Font()); }
+  TSize GetTextExtent(std::string_view text) override { return FakeTextExtent(Font(), text); }
+  void SetTextColor(TColor color) override { Record(DrawKind::TextColor).color = fg_ = color; }
   TColor GetTextColor() const override { return fg_; }
-  void SetBkColor(TColor color) override;
+  void SetBkColor(TColor color) override { Record(DrawKind::BkColor).color = bk_ = color; }
   TColor GetBkColor() const override { return bk_; }
   void TextOut(int x, int y, std::string_view text) override;
   void FillRect(const TRect& rect, TColor color) override;
-  void MoveTo(int x, int y) override;
+  void MoveTo(int x, int y) override { Record(DrawKind::MoveTo).at = position_ = {x, y}; }
   void LineTo(int x, int y) override;
-  void SetWindowOrg(TPoint origin) override;
+  void SetWindowOrg(TPoint origin) override { Record(DrawKind::WindowOrg).at = origin_ = origin; }
   TPoint GetWindowOrg() const override { return origin_; }
   void SetIsotropic(TSize windowExt, TSize viewportExt) override;
-  void SetClipRect(const TRect& rect) override;
-  void OffsetClip(int dx, int dy) override;
+  void SetClipRect(const TRect& rect) override { Record(DrawKind::ClipRect).rect = rect; }
+  void OffsetClip(int dx, int dy) override { Record(DrawKind::OffsetClip).at = {dx, dy}; }
   int GetDeviceCaps(TDeviceCap cap) override { return caps_.Get(cap); }
 
-  // Everything, in order.
-  const std::vector<DrawOp>& Ops() const { return ops_; }
+  const std::vector<DrawOp>& Ops() const { return ops_; }  // everything, in order
   std::vector<DrawOp> OpsOf(DrawKind kind) const;
   std::vector<DrawOp> TextOps() const { return OpsOf(DrawKind::Text); }
   std::vector<DrawOp> Fills() const { return OpsOf(DrawKind::Fill); }
-  // True when some single TextOut drew text containing `part`.
-  bool DrewText(std::string_view part) const;
+  bool DrewText(std::string_view part) const;  // some single TextOut drew text containing part
 
-  // The last drawn character overlapping the cell (col, row) of a grid of cells `cell` in size
-  // whose cell (0, 0) has its top-left at `origin` (logical units).
+  // The last drawn character overlapping cell (col, row) of a grid of `cell`-sized cells whose
+  // cell (0, 0) is at `origin` (logical units).
   std::optional<DrawnChar> Cell(int col, int row, TSize cell, TPoint origin = {}) const;
   // The characters of cells 0..columns-1 of one grid row; `missing` where nothing was drawn.
   std::string Row(int row, int columns, TSize cell, TPoint origin = {}, char missing = ' ') const;
-
-  // Maps a logical point to device pixels with the current origin and mapping.
+  // A logical point in device pixels, with the current origin and mapping.
   TPoint ToDevice(TPoint logical) const;
 
  private:
-  DrawOp& Record(DrawKind kind);
+  DrawOp& Record(DrawKind kind) { return ops_.emplace_back(DrawOp{kind, {}, {}, {}, {}, 0, fg_, bk_, font_}); }
   const TLogFont* Font() const { return font_ ? &*font_ : nullptr; }
 
   FakeDeviceCaps caps_;

@@ -27,21 +27,15 @@ class InstallTest : public ::testing::Test {
     installStatus_ = Run("cmake --install '" + build.string() + "' --prefix '" +
                          prefix_->Path().string() + "'");
     manifest_ = ReadFile(manifest).value_or("");
-    if (previous)
-      WriteFile(manifest, *previous);
-    else
-      fs::remove(manifest);
+    if (previous) WriteFile(manifest, *previous);
+    if (!previous) fs::remove(manifest);
   }
-  static void TearDownTestSuite() {
-    delete prefix_;
-    prefix_ = nullptr;
-  }
+  static void TearDownTestSuite() { delete prefix_; }
 
   // Runs a shell command with its output in files of the prefix; returns its exit status.
   static int Run(const std::string& command) {
-    const std::string full = command + " >'" + prefix_->File("out.txt") + "' 2>'" +
-                             prefix_->File("err.txt") + "'";
-    const int status = std::system(full.c_str());
+    const int status = std::system((command + " >'" + prefix_->File("out.txt") + "' 2>'" +
+                                    prefix_->File("err.txt") + "'").c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
   static std::string Out() { return ReadFile(prefix_->File("out.txt")).value_or(""); }
@@ -73,20 +67,16 @@ TEST_F(InstallTest, EverythingLandsInItsPlace) {
   EXPECT_TRUE(IsExecutable(Installed("bin/quillo")));
 
   const std::string entry = ReadFile(Installed("share/applications/quillo.desktop")).value_or("");
-  EXPECT_NE(entry.find("\nExec=" + Installed("bin/quillo").string() + " %f\n"), std::string::npos)
-      << entry;
+  EXPECT_NE(entry.find("\nExec=" + Installed("bin/quillo").string() + " %f\n"), std::string::npos) << entry;
   EXPECT_NE(entry.find("\nPath=" + ProgramFolder().string() + "\n"), std::string::npos) << entry;
 
   // The manifest lists what uninstalling removes, the desktop entry included.
-  EXPECT_NE(manifest_.find(Installed("share/applications/quillo.desktop").string()),
-            std::string::npos);
+  EXPECT_NE(manifest_.find(Installed("share/applications/quillo.desktop").string()), std::string::npos);
   EXPECT_NE(manifest_.find((ProgramFolder() / "help/index.html").string()), std::string::npos);
 
   // The installed tool reads the installed collection.
-  const fs::path tool = ProgramFolder() / "quillo-tool";
-  ASSERT_EQ(Run("'" + tool.string() + "' info '" + (ProgramFolder() / "quillo.cqt").string() + "'"),
-            0)
-      << Err();
+  ASSERT_EQ(Run("'" + (ProgramFolder() / "quillo-tool").string() + "' info '" +
+                (ProgramFolder() / "quillo.cqt").string() + "'"), 0) << Err();
   EXPECT_NE(Out().find("The Quillo! collection"), std::string::npos) << Out();
 }
 
@@ -98,13 +88,10 @@ TEST_F(InstallTest, LauncherStartsTheGameInItsFolderWithAbsoluteArguments) {
   WriteFile(game, "#!/bin/sh\npwd\nfor a do echo \"$a\"; done\n");
   fs::permissions(game, fs::perms::owner_all);
   TempFolder elsewhere;
-  ASSERT_EQ(Run("cd '" + elsewhere.Path().string() + "' && '" +
-                Installed("bin/quillo").string() + "' mine.qot /abs/other.qot ''"),
-            0)
-      << Err();
-  const std::string here = fs::canonical(elsewhere.Path()).string();
-  EXPECT_EQ(Out(), fs::canonical(ProgramFolder()).string() + "\n" + here + "/mine.qot\n" +
-                       "/abs/other.qot\n\n");
+  ASSERT_EQ(Run("cd '" + elsewhere.Path().string() + "' && '" + Installed("bin/quillo").string() +
+                "' mine.qot /abs/other.qot ''"), 0) << Err();
+  EXPECT_EQ(Out(), fs::canonical(ProgramFolder()).string() + "\n" + fs::canonical(elsewhere.Path()).string() +
+                       "/mine.qot\n/abs/other.qot\n\n");
 }
 
 }  // namespace

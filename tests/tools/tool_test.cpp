@@ -24,16 +24,17 @@ const char* const kTutorial =
 class ToolTest : public ::testing::Test {
  protected:
   std::string Path(const std::string& name) const { return folder_.File(name); }
+  // A file of the scratch folder as a quoted shell argument.
+  std::string Arg(const std::string& name) const { return " '" + Path(name) + "'"; }
   void WriteText(const std::string& name, const std::string& text) const { WriteFile(Path(name), text); }
-  static std::string ReadText(const std::string& path) { return ReadFile(path).value_or(""); }
+  std::string ReadText(const std::string& name) const { return ReadFile(Path(name)).value_or(""); }
 
   // Runs quillo-tool with the arguments; out_ and err_ take what it printed.
   int Run(const std::string& arguments) {
-    const std::string command = std::string("'") + QUILLO_TOOL + "' " + arguments + " >'" +
-                                Path("stdout") + "' 2>'" + Path("stderr") + "'";
-    const int status = std::system(command.c_str());
-    out_ = ReadFile(Path("stdout")).value_or("");
-    err_ = ReadFile(Path("stderr")).value_or("");
+    const int status = std::system((std::string("'") + QUILLO_TOOL + "' " + arguments + " >" + Arg("stdout") +
+                                    " 2>" + Arg("stderr")).c_str());
+    out_ = ReadText("stdout");
+    err_ = ReadText("stderr");
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
@@ -51,38 +52,35 @@ std::vector<std::string> Lines(const std::string& text) {
 
 
 TEST_F(ToolTest, QuotesCompressThenListGivesBackTheQuotations) {
-  WriteFile(Path("in.qot"),
+  WriteText("in.qot",
             "Well begun is half done.\tAristotle\r\n"
             "\n"
             "\x93Quoted\x94 and \x91single\x92.\tSomeone\n"
             "A line|break and a trailing blank \n"
             "   \n"
             "Last line without an end\tX");
-  const std::string args = "'" + Path("in.qot") + "' '" + Path("out.cqt") + "'";
-  ASSERT_EQ(Run("compress " + args + " --description 'Small set'"), 0) << err_;
-  ASSERT_EQ(Run("list '" + Path("out.cqt") + "'"), 0) << err_;
+  ASSERT_EQ(Run("compress" + Arg("in.qot") + Arg("out.cqt") + " --description 'Small set'"), 0) << err_;
+  ASSERT_EQ(Run("list" + Arg("out.cqt")), 0) << err_;
   const std::vector<std::string> expected = {
       "Well begun is half done.\tAristotle", "\"Quoted\" and 'single'.\tSomeone",
       "A line|break and a trailing blank ", "   ", "Last line without an end\tX"};
   EXPECT_EQ(Lines(out_), expected);
 
-  // list reads plain files as the game does.
-  ASSERT_EQ(Run("list '" + Path("in.qot") + "'"), 0) << err_;
+  ASSERT_EQ(Run("list" + Arg("in.qot")), 0) << err_;  // plain files read as the game reads them
   EXPECT_EQ(Lines(out_), expected);
-
-  ASSERT_EQ(Run("info '" + Path("out.cqt") + "'"), 0) << err_;
+  ASSERT_EQ(Run("info" + Arg("out.cqt")), 0) << err_;
   EXPECT_NE(out_.find("Description: Small set\nQuotations: 5\n"), std::string::npos) << out_;
 }
 
 TEST_F(ToolTest, QuotesRefusesBadLinesAndWritesNothing) {
-  WriteFile(Path("bad.qot"), "Fine.\tA\n\nDel \x7F here.\tB\n" + std::string(1000, 'x') + "\n");
-  EXPECT_NE(Run("compress '" + Path("bad.qot") + "' '" + Path("out.cqt") + "'"), 0);
+  WriteText("bad.qot", "Fine.\tA\n\nDel \x7F here.\tB\n" + std::string(1000, 'x') + "\n");
+  EXPECT_NE(Run("compress" + Arg("bad.qot") + Arg("out.cqt")), 0);
   EXPECT_NE(err_.find("bad.qot:3:"), std::string::npos) << err_;
   EXPECT_NE(err_.find("bad.qot:4:"), std::string::npos) << err_;
   EXPECT_FALSE(std::filesystem::exists(Path("out.cqt.tmp")));
 
-  WriteFile(Path("binary.qot"), std::string("text\n\x01\x02", 7));
-  EXPECT_NE(Run("compress '" + Path("binary.qot") + "' '" + Path("out.cqt") + "'"), 0);
+  WriteText("binary.qot", std::string("text\n\x01\x02", 7));
+  EXPECT_NE(Run("compress" + Arg("binary.qot") + Arg("out.cqt")), 0);
   EXPECT_NE(err_.find("not a text file"), std::string::npos) << err_;
   EXPECT_NE(Run("info '" + FixturePath("quotes/bad-magic.cqt") + "'"), 0);
   EXPECT_NE(err_.find("damaged"), std::string::npos) << err_;
@@ -115,9 +113,9 @@ TEST_F(ToolTest, WordlistBuildThenDumpKeepsSourceOrderWithinEachLength) {
   WriteText("words.txt",
             "the\t65535\nof\t60000\nand\t59000\ncan't\t3000\nzyzzyva\t0\nan\t200\r\n"
             "a\t50000\ndad\t12");
-  ASSERT_EQ(Run("wordlist build '" + Path("words.txt") + "' '" + Path("w.wl") + "'"), 0) << err_;
+  ASSERT_EQ(Run("wordlist build" + Arg("words.txt") + Arg("w.wl")), 0) << err_;
   EXPECT_FALSE(std::filesystem::exists(Path("w.wl.tmp")));
-  ASSERT_EQ(Run("wordlist dump '" + Path("w.wl") + "'"), 0) << err_;
+  ASSERT_EQ(Run("wordlist dump" + Arg("w.wl")), 0) << err_;
   EXPECT_EQ(out_,
             "1\t50000\ta\n"
             "2\t60000\tof\n2\t200\tan\n"
@@ -126,39 +124,35 @@ TEST_F(ToolTest, WordlistBuildThenDumpKeepsSourceOrderWithinEachLength) {
             "7\t0\tzyzzyva\n");
 
   // The header: -1, the format version, the word count.
-  EXPECT_EQ(ReadText(Path("w.wl")).substr(0, 12),
+  EXPECT_EQ(ReadText("w.wl").substr(0, 12),
             std::string("\xff\xff\xff\xff\x01\0\0\0\x08\0\0\0", 12));
 }
 
 TEST_F(ToolTest, WordlistBadLinesAreRefusedWithTheirNumberAndNothingWritten) {
   const std::string cases[][2] = {
-      {"ok\t1\nThe\t5\n", ":2:"},
-      {"ok\t1\nfine\t2\nbad\t65536\n", ":3:"},
-      {"no-hyphens\t1\n", ":1:"},
-      {"ok\t1\n\n", ":2:"},
-      {"abcdefghijklmnopqrstuvwxyz\t1\n", ":1:"},
-      {"\t1\n", ":1:"},
+      {"ok\t1\nThe\t5\n", ":2:"}, {"ok\t1\nfine\t2\nbad\t65536\n", ":3:"}, {"no-hyphens\t1\n", ":1:"},
+      {"ok\t1\n\n", ":2:"}, {"abcdefghijklmnopqrstuvwxyz\t1\n", ":1:"}, {"\t1\n", ":1:"},
   };
   WriteText("old.wl", "previous");
   for (const auto& c : cases) {
     SCOPED_TRACE(c[0]);
     WriteText("words.txt", c[0]);
-    EXPECT_NE(Run("wordlist build '" + Path("words.txt") + "' '" + Path("new.wl") + "'"), 0);
+    EXPECT_NE(Run("wordlist build" + Arg("words.txt") + Arg("new.wl")), 0);
     EXPECT_NE(err_.find("words.txt" + c[1]), std::string::npos) << err_;
     EXPECT_FALSE(std::filesystem::exists(Path("new.wl")));
-    EXPECT_NE(Run("wordlist build '" + Path("words.txt") + "' '" + Path("old.wl") + "'"), 0);
-    EXPECT_EQ(ReadText(Path("old.wl")), "previous");
+    EXPECT_NE(Run("wordlist build" + Arg("words.txt") + Arg("old.wl")), 0);
+    EXPECT_EQ(ReadText("old.wl"), "previous");
   }
-  EXPECT_NE(Run("wordlist build '" + Path("absent.txt") + "' '" + Path("new.wl") + "'"), 0);
+  EXPECT_NE(Run("wordlist build" + Arg("absent.txt") + Arg("new.wl")), 0);
   EXPECT_NE(err_.find("absent.txt"), std::string::npos);
 }
 
 TEST_F(ToolTest, WordlistDumpReportsTheLoadersFault) {
   WriteText("bad.wl", std::string("\xff\xff\xff\xff\0\0\0\0\0\0\0\0\x03\0\0\0\x7f\x96\x98\0"
                                   "\x02\0\0\0\x01\0dog\0", 30));
-  EXPECT_NE(Run("wordlist dump '" + Path("bad.wl") + "'"), 0);
+  EXPECT_NE(Run("wordlist dump" + Arg("bad.wl")), 0);
   EXPECT_NE(err_.find("bad.wl: Premature EOF"), std::string::npos) << err_;
-  EXPECT_NE(Run("wordlist dump '" + Path("absent.wl") + "'"), 0);
+  EXPECT_NE(Run("wordlist dump" + Arg("absent.wl")), 0);
   EXPECT_NE(err_.find(std::strerror(ENOENT)), std::string::npos) << err_;
 }
 
@@ -174,9 +168,7 @@ TEST(ShippedData, WordlistIsLargeWellFormedAndByFallingFrequency) {
       const char* text = slot->Text(i);
       ASSERT_EQ(std::strlen(text), static_cast<std::size_t>(length)) << text;
       ASSERT_EQ(std::strspn(text, "abcdefghijklmnopqrstuvwxyz'"), std::strlen(text)) << text;
-      if (i > 0) {
-        ASSERT_LE(slot->Frequency(i), slot->Frequency(i - 1)) << text;
-      }
+      ASSERT_LE(slot->Frequency(i), slot->Frequency(i > 0 ? i - 1 : 0)) << text;
     }
   }
   EXPECT_GE(total, 100000u);

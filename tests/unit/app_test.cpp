@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -30,6 +29,9 @@
 
 namespace {
 
+namespace fs = std::filesystem;
+const char* const kLoseQuestion = "Do you really want to start a new game\nand lose this one?";
+
 // The real start-up on the fake platform. The program "lives" in <folder>/bin/; the game runs in
 // <folder>, whose one-line "quotes.qot" makes every new game the same quotation.
 class AppTest : public testing::Test {
@@ -47,10 +49,14 @@ class AppTest : public testing::Test {
     TheColors().Load();
   }
 
-  // Writes the settings file the run starts from, e.g. "HintButtons=0\nWindowX=5\n".
-  void WriteSettings(const std::string& lines) { WriteFile(folder.File("quillo.ini"), "[quillo]\n" + lines); }
-
+  // Writes the settings file the next run starts from, e.g. "HintButtons=0\nWindowX=5\n". A session
+  // still open is closed first, and before each start, as closing writes its own settings.
+  void WriteSettings(const std::string& lines) {
+    session.reset();
+    WriteFile(folder.File("quillo.ini"), "[quillo]\n" + lines);
+  }
   App& Start(std::vector<std::string> args = {"quotes.qot"}) {
+    session.reset();
     session = QuilloSession::Start(folder.File("bin/quillo"), args);
     return session->TheApp();
   }
@@ -59,7 +65,6 @@ class AppTest : public testing::Test {
   std::string Setting(const char* key) { return Settings().ReadString("quillo", key, "<absent>"); }
   void Choose(int id) { fake.Command(app().Frame(), id); }
   bool Marked(int id) { return FramePeer().IsChecked(id); }
-  FakeWindowPeer& Pane(TWindow& pane) { return fake.Peer(pane); }
   // Puts the right plaintext letter on the ciphertext letter of plain, as the player types it.
   void Guess(char plain) {
     app().Client().Char('a' + app().state.key[plain - 'a']);
@@ -76,75 +81,59 @@ class AppTest : public testing::Test {
   std::unique_ptr<QuilloSession> session;
 };
 
-TEST_F(AppTest, CommandLineFileIsStoredAndBuildsTheWholeFrame) {
+TEST_F(AppTest, StartUpFromTheCommandLineTheSettingOrTheFileDialog) {
+  // Without a file anywhere, Open Puzzle File runs and start-up ends there.
+  const std::string standard = folder.File("bin/quillo.cqt");
+  EXPECT_STREQ(Start({}).state.quoteFileName, standard.c_str());  // the name is restored
+  ASSERT_EQ(fake.OpenFileRequests().size(), 1u);
+  EXPECT_EQ(fake.OpenFileRequests()[0].initialFolder, folder.File("bin/"));
+  EXPECT_EQ(fake.OpenFileRequests()[0].initialName, standard);
+  EXPECT_STREQ(app().text.quoteText, "");
+  EXPECT_FALSE(fake.QuitCalled());
+
   App& game = Start({"quotes.qot"});
   EXPECT_STREQ(game.state.quoteFileName, "quotes.qot");
   EXPECT_EQ(Setting("QuoteFile"), "quotes.qot");
   EXPECT_STREQ(game.text.quoteText, kQuotation);
   EXPECT_TRUE(fake.Messages().empty());
+  EXPECT_EQ(FramePeer().client, &game.Client());
+  EXPECT_TRUE(FramePeer().toolBarVisible);
+  for (int id : CommandsAwaitingWork()) EXPECT_FALSE(FramePeer().IsEnabled(id)) << id;
+  EXPECT_TRUE(FramePeer().IsEnabled(kCmdOpenPuzzleFile));
+  EXPECT_TRUE(FramePeer().IsTopMenuEnabled(2));
 
-  FakeWindowPeer& frame = FramePeer();
-  EXPECT_EQ(frame.client, &game.Client());
-  EXPECT_TRUE(frame.toolBarVisible);
-  for (int id : CommandsAwaitingWork()) EXPECT_FALSE(frame.IsEnabled(id)) << id;
-  EXPECT_TRUE(frame.IsEnabled(kCmdOpenPuzzleFile));
-  EXPECT_TRUE(frame.IsTopMenuEnabled(2));
-}
-
-TEST_F(AppTest, ArgumentIsCutTo255Characters) {
+  // An argument is cut to 255 characters (no such file: the player cancels the dialog).
   const std::string longName(300, 'q');
-  fake.AnswerOpenFile(TOpenFileResult{});  // no such file: the player cancels the dialog
-  App& game = Start({longName});
-  EXPECT_EQ(std::string(game.state.quoteFileName), longName.substr(0, 255));
+  fake.AnswerOpenFile(TOpenFileResult{});
+  EXPECT_EQ(std::string(Start({longName}).state.quoteFileName), longName.substr(0, 255));
   EXPECT_EQ(Setting("QuoteFile"), longName.substr(0, 255));
-}
 
-TEST_F(AppTest, WithoutFileAnywhereOpenPuzzleFileRunsAndStartUpEndsThere) {
-  App& game = Start({});
-  const std::string standard = folder.File("bin/quillo.cqt");
-  EXPECT_STREQ(game.state.quoteFileName, standard.c_str());  // the name is restored
-  ASSERT_EQ(fake.OpenFileRequests().size(), 1u);
-  const TOpenFileRequest& request = fake.OpenFileRequests()[0];
-  EXPECT_EQ(request.initialFolder, folder.File("bin/"));
-  EXPECT_EQ(request.initialName, standard);
-  EXPECT_STREQ(game.text.quoteText, "");  // no game was started
-  EXPECT_FALSE(fake.QuitCalled());
-}
-
-TEST_F(AppTest, SettingNamesTheFileAndTheSuffixesAreTriedInOrder) {
-  std::filesystem::copy_file(FixturePath("quotes/two.cqt"), folder.File("quotes.cqt"));
+  // The setting names the file; the suffixes are tried in order, .cqt before .qot.
+  fs::copy_file(FixturePath("quotes/two.cqt"), folder.File("quotes.cqt"));
   WriteSettings("QuoteFile=quotes\n");
-  App& game = Start({});
-  EXPECT_STREQ(game.state.quoteFileName, "quotes.cqt");  // before quotes.qot
-  EXPECT_EQ(game.state.puzzleCount, 2);
-  EXPECT_GE(game.state.currentPuzzle, 0);
-}
+  EXPECT_STREQ(Start({}).state.quoteFileName, "quotes.cqt");
+  EXPECT_EQ(app().state.puzzleCount, 2);
+  EXPECT_GE(app().state.currentPuzzle, 0);
 
-TEST_F(AppTest, OpenFileErrorQuitsWithoutTheSaveQuestion) {
+  // An error of the file dialog quits without the save question.
   fake.AnswerOpenFile(TOpenFileResult{false, "", 12290});
-  App& game = Start({"missing"});
+  EXPECT_TRUE(Start({"missing"}).ShutdownRequested());
   EXPECT_EQ(fake.LastMessage(),
             (MessageBoxRecord{"Open puzzle file dialog error code #12290", "Error", MB_OK}));
   EXPECT_EQ(fake.QuitCount(), 1);
-  EXPECT_TRUE(game.ShutdownRequested());
 }
 
 TEST(QuoteFileSearch, TriesEachSuffixOnceAndSkipsNamesThatDoNotFit) {
   std::vector<std::string> tried;
-  const auto none = [&](const char* path) {
-    tried.push_back(path);
-    return false;
-  };
+  const auto none = [&](const char* path) { return tried.push_back(path), false; };
   char name[16] = "abc.txt";
   EXPECT_FALSE(FindReadableQuoteFile(name, sizeof name, none));
-  EXPECT_EQ(tried, (std::vector<std::string>{"abc.txt", "abc.txt.cqt", "abc.txt.qot"}));
-  tried.clear();
   char full[16] = "twelve-chars";  // 12 + 4 characters leave no room for the terminator
   EXPECT_FALSE(FindReadableQuoteFile(full, sizeof full, none));
-  EXPECT_EQ(tried, std::vector<std::string>{"twelve-chars"});
+  EXPECT_EQ(tried, (std::vector<std::string>{"abc.txt", "abc.txt.cqt", "abc.txt.qot", "twelve-chars"}));
 
   TempFolder here;
-  std::filesystem::create_directory(here.File("dir.cqt"));
+  fs::create_directory(here.File("dir.cqt"));
   WriteFile(here.File("dir.qot"), "x\n");
   char found[256];
   std::snprintf(found, sizeof found, "%s", here.File("dir").c_str());
@@ -153,13 +142,11 @@ TEST(QuoteFileSearch, TriesEachSuffixOnceAndSkipsNamesThatDoNotFit) {
 }
 
 TEST_F(AppTest, SavedPlacementStaysOnTheScreen) {
-  const TRect frame = FrameAfterStart(
-      "WindowX=2147483647\nWindowY=-2147483648\nWindowSizeX=2147483647\nWindowSizeY=7\n");
-  EXPECT_EQ(frame, (TRect{192, 0, 1920, 100}));
+  EXPECT_EQ(FrameAfterStart("WindowX=2147483647\nWindowY=-2147483648\nWindowSizeX=2147483647\nWindowSizeY=7\n"),
+            (TRect{192, 0, 1920, 100}));
   // Small sizes are raised, a lone coordinate is ignored, a frame on a vanished monitor comes
   // onto the first, one larger than its monitor shrinks to nine tenths.
-  EXPECT_EQ(FrameAfterStart("WindowSizeX=50\nWindowSizeY=101\nWindowX=300\n"),
-            TRect::FromSize(0, 0, 100, 101));
+  EXPECT_EQ(FrameAfterStart("WindowSizeX=50\nWindowSizeY=101\nWindowX=300\n"), TRect::FromSize(0, 0, 100, 101));
   fake.monitors = {{0, 0, 1920, 1080}};
   EXPECT_EQ(FrameAfterStart("WindowX=2500\nWindowY=200\nWindowSizeX=600\nWindowSizeY=400\n"),
             TRect::FromSize(1320, 200, 600, 400));
@@ -174,150 +161,121 @@ TEST_F(AppTest, SavedPlacementStaysOnTheScreen) {
   EXPECT_EQ(Setting("WindowY"), "80");
 }
 
-constexpr TRect kLeftScreen{0, 0, 1920, 1080};
-constexpr TRect kRightScreen{1920, 0, 3200, 1024};
-
 TEST(FitToMonitor, KeepsMovesShrinksAndChoosesTheLargestOverlap) {
-  const std::vector<TRect> both{kLeftScreen, kRightScreen};
-  EXPECT_EQ(FitToMonitor({2000, 10, 2560, 491}, both), (TRect{2000, 10, 2560, 491}));
-  // On a monitor that is gone: onto the first, at its nearest edges.
-  EXPECT_EQ(FitToMonitor({4000, 1200, 4560, 1681}, both), (TRect{1360, 599, 1920, 1080}));
-  // Larger than its monitor: nine tenths of it around the old centre, with odd shrinkages:
-  // dx = 1152 - 1301 = -149 takes 74 off each side, dy = 921 - 1300 = -379 takes 189.
-  EXPECT_EQ(FitToMonitor({1900, -100, 3201, 1200}, {kRightScreen}),
-            (TRect{1974, 89, 3127, 1011}));
-  // 100 pixels wide on the left screen, 460 on the right one: the right one wins.
-  EXPECT_EQ(FitToMonitor({1820, 0, 2380, 481}, {kLeftScreen, kRightScreen}),
-            (TRect{1920, 0, 2480, 481}));
-  // Straddling two equal monitors by exactly half: the earlier in the list.
-  const TRect a{0, 0, 1000, 800};
-  const TRect b{1000, 0, 2000, 800};
-  EXPECT_EQ(FitToMonitor({800, 0, 1200, 300}, {a, b}), (TRect{600, 0, 1000, 300}));
-  EXPECT_EQ(FitToMonitor({800, 0, 1200, 300}, {b, a}), (TRect{1000, 0, 1400, 300}));
-  // Only the first ten monitors count.
-  std::vector<TRect> many(10, TRect{0, 0, 800, 600});
+  const TRect left{0, 0, 1920, 1080}, right{1920, 0, 3200, 1024};
+  const TRect a{0, 0, 1000, 800}, b{1000, 0, 2000, 800};
+  std::vector<TRect> many(10, TRect{0, 0, 800, 600});  // only the first ten monitors count
   many.push_back({5000, 0, 6000, 800});
-  EXPECT_EQ(FitToMonitor({5100, 0, 5500, 300}, many), (TRect{400, 0, 800, 300}));
-}
+  const struct {
+    TRect frame;
+    std::vector<TRect> monitors;
+    TRect expected;
+  } cases[] = {
+      {{2000, 10, 2560, 491}, {left, right}, {2000, 10, 2560, 491}},
+      {{4000, 1200, 4560, 1681}, {left, right}, {1360, 599, 1920, 1080}},  // gone: onto the first
+      // Nine tenths around the old centre: dx = -149 takes 74 off each side, dy = -379 takes 189.
+      {{1900, -100, 3201, 1200}, {right}, {1974, 89, 3127, 1011}},
+      {{1820, 0, 2380, 481}, {left, right}, {1920, 0, 2480, 481}},  // 100 pixels left, 460 right
+      {{800, 0, 1200, 300}, {a, b}, {600, 0, 1000, 300}},  // an exact tie: the earlier monitor
+      {{800, 0, 1200, 300}, {b, a}, {1000, 0, 1400, 300}},
+      {{5100, 0, 5500, 300}, many, {400, 0, 800, 300}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FitToMonitor(c.frame, c.monitors), c.expected) << c.frame.left;
 
-TEST(FitToMonitor, AsksThePlatformAndFallsBackToTheWorkArea) {
-  FakePlatform fake;
-  fake.monitors = {kLeftScreen, kRightScreen};
+  FakePlatform fake;  // without a list the platform is asked, then its work area stands in
+  fake.monitors = {left, right};
   EXPECT_EQ(FitToMonitor(TRect{3000, 0, 3400, 300}), (TRect{2800, 0, 3200, 300}));
   fake.monitors.clear();
   fake.workArea = {0, 0, 1280, 984};
   EXPECT_EQ(FitToMonitor(TRect{3000, 0, 3400, 300}), (TRect{880, 0, 1280, 300}));
 }
 
-namespace fs = std::filesystem;
-
 class WorkFolderTest : public ::testing::Test {
  protected:
   WorkFolderTest() {
     fs::create_directories(programFolder);
-    fs::create_directories(root.File("home"));
+    fs::create_directories(root.File("home/.config"));
     env.home = root.File("home");
     env.canWrite = [this](const std::string& folder) { return !readOnly.contains(folder); };
-    readOnly.insert(programFolder);
+  }
+  // The folder current after starting from `from`.
+  fs::path StartedIn(const fs::path& from, const char* program = nullptr) {
+    fs::current_path(from);
+    SetWorkingFolder(program ? program : programPath.c_str(), env);
+    return fs::current_path();
   }
 
   TempFolder root{true};  // each test's own moves are undone afterwards
   const std::string programFolder = root.File("opt/quillo");
   const std::string programPath = programFolder + "/quillo";
-  std::set<std::string> readOnly;
+  std::set<std::string> readOnly{programFolder};
   WorkFolderEnvironment env;
 };
 
 TEST_F(WorkFolderTest, OnlyAReadOnlyProgramFolderMovesToDocuments) {
-  fs::current_path(programFolder);
-  SetWorkingFolder(programPath.c_str(), env);
-  EXPECT_EQ(fs::current_path(), fs::path(root.File("home/Documents/quillo")));
-
-  // Installed in the root folder itself: the folder has no name to borrow.
-  fs::current_path("/");
-  readOnly.insert("/");
-  SetWorkingFolder("/quillo", env);
-  EXPECT_EQ(fs::current_path(), fs::path(root.File("home/Documents/Default")));
-
-  // A writable program folder stays current, and so does a folder it was not started from.
-  fs::current_path(programFolder);
+  EXPECT_EQ(StartedIn(programFolder), root.File("home/Documents/quillo"));
+  readOnly.insert("/");  // installed in the root folder itself: no name to borrow
+  EXPECT_EQ(StartedIn("/", "/quillo"), root.File("home/Documents/Default"));
+  EXPECT_EQ(StartedIn(root.Path()), root.Path());  // not started from the program folder
   readOnly.erase(programFolder);
-  SetWorkingFolder(programPath.c_str(), env);
-  EXPECT_EQ(fs::current_path(), fs::path(programFolder));
+  EXPECT_EQ(StartedIn(programFolder), programFolder);
   readOnly.insert(programFolder);
-  fs::current_path(root.Path());
-  SetWorkingFolder(programPath.c_str(), env);
-  EXPECT_EQ(fs::current_path(), fs::path(root.Path()));
-
   // A Documents folder that cannot be made leaves the program folder current.
   fs::remove_all(root.File("home/Documents"));
   WriteFile(root.File("home/Documents"), "a file in the way");
-  fs::current_path(programFolder);
-  SetWorkingFolder(programPath.c_str(), env);
-  EXPECT_EQ(fs::current_path(), fs::path(programFolder));
+  EXPECT_EQ(StartedIn(programFolder), programFolder);
 }
 
 TEST_F(WorkFolderTest, DocumentsFolderComesFromUserDirs) {
   EXPECT_EQ(DocumentsFolder(WorkFolderEnvironment{}), "/tmp");
-  fs::create_directories(root.File("home/.config"));
   WriteFile(root.File("home/.config/user-dirs.dirs"),
-             "# written by xdg-user-dirs-update\n"
-             "XDG_DESKTOP_DIR=\"$HOME/Desktop\"\n"
-             "XDG_DOCUMENTS_DIR=\"$HOME/My \\\"Papers\\\"/\"\r\n");
+            "# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\n"
+            "XDG_DOCUMENTS_DIR=\"$HOME/My \\\"Papers\\\"/\"\r\n");
   EXPECT_EQ(DocumentsFolder(env), root.File("home/My \"Papers\""));
-
   env.configHome = root.File("config");
   fs::create_directories(env.configHome);
-  WriteFile(root.File("config/user-dirs.dirs"), "XDG_DOCUMENTS_DIR=\"" + (root.File("papers")) + "\"\n");
-  fs::current_path(programFolder);
-  SetWorkingFolder(programPath.c_str(), env);
-  EXPECT_EQ(fs::current_path(), fs::path(root.File("papers/quillo")));
-
+  WriteFile(root.File("config/user-dirs.dirs"), "XDG_DOCUMENTS_DIR=\"" + root.File("papers") + "\"\n");
+  EXPECT_EQ(StartedIn(programFolder), root.File("papers/quillo"));
   // Neither relative nor unfinished values count; ~/Documents stands in.
   WriteFile(root.File("config/user-dirs.dirs"), "XDG_DOCUMENTS_DIR=papers\nXDG_DOCUMENTS_DIR=\"/open\n");
   EXPECT_EQ(DocumentsFolder(env), root.File("home/Documents"));
 }
 
-TEST_F(AppTest, OpenPuzzleFileAsksWhileTouchedThenPlaysTheChosenFile) {
+TEST_F(AppTest, OpenPuzzleFileAndAFailedLoadAskOnlyWhileTouched) {
   WriteFile(folder.File("other.qot"), "Other words\n");
   App& game = Start();
   Guess('h');
-  fake.AnswerNext(IDNO, "Do you really want to start a new game\nand lose this one?");
+  fake.AnswerNext(IDNO, kLoseQuestion);
   Choose(kCmdOpenPuzzleFile);
   EXPECT_TRUE(fake.OpenFileRequests().empty());
-
   game.Client().Char('a' + game.state.key['e' - 'a']);  // a selection to be cleared
   fake.AnswerNext(IDYES);
   fake.AnswerOpenFile(folder.File("other.qot"));
   Choose(kCmdOpenPuzzleFile);
-  EXPECT_EQ(fake.OpenFileRequests().size(), 1u);
   EXPECT_EQ(Setting("QuoteFile"), folder.File("other.qot"));
   EXPECT_STREQ(game.text.quoteText, "Other words");
   EXPECT_EQ(game.state.selectedCipher, -1);
-
   fake.AnswerOpenFile(TOpenFileResult{});  // a plain cancel changes nothing
   Choose(kCmdOpenPuzzleFile);
   EXPECT_STREQ(game.text.quoteText, "Other words");
   EXPECT_FALSE(fake.QuitCalled());
-}
 
-TEST_F(AppTest, AFailedLoadEndsInTheFileDialogWithoutTheQuestion) {
-  WriteFile(folder.File("other.qot"), "Other words\n");
-  App& game = Start();
-  Guess('h');
-  fake.AnswerNext(IDYES);  // New Game on a touched game asks once
-  std::filesystem::remove(folder.File("quotes.qot"));
-  fake.AnswerOpenFile(folder.File("other.qot"));
+  // New Game on a file gone meanwhile: its message, then the file dialog without a second question.
+  Guess('o');
+  fake.ClearMessages();
+  fake.AnswerNext(IDYES);
+  WriteFile(folder.File("third.qot"), "Third words\n");
+  fs::remove(folder.File("other.qot"));
+  fake.AnswerOpenFile(folder.File("third.qot"));
   Choose(kCmdNewGame);
   EXPECT_EQ(fake.MessageTexts(),
-            (std::vector<std::string>{"Do you really want to start a new game\nand lose this one?",
-                                      "Can't open file.\nPlease select a different file."}));
-  EXPECT_STREQ(game.text.quoteText, "Other words");
-  EXPECT_EQ(Setting("QuoteFile"), folder.File("other.qot"));
+            (std::vector<std::string>{kLoseQuestion, "Can't open file.\nPlease select a different file."}));
+  EXPECT_STREQ(game.text.quoteText, "Third words");
+  EXPECT_EQ(Setting("QuoteFile"), folder.File("third.qot"));
 }
 
 TEST_F(AppTest, OnlyPuzzlesFromTheCompressedFileReachTheRecord) {
-  std::filesystem::copy_file(FixturePath("quotes/two.cqt"), folder.File("two.cqt"));
+  fs::copy_file(FixturePath("quotes/two.cqt"), folder.File("two.cqt"));
   App& game = Start({"two.cqt"});
   const int first = game.state.currentPuzzle;
   game.MarkPuzzleSolved();
@@ -325,18 +283,17 @@ TEST_F(AppTest, OnlyPuzzlesFromTheCompressedFileReachTheRecord) {
   game.NewGame(kQuotePuzzle, -1, false);
   const int second = game.state.currentPuzzle;
   ASSERT_EQ(second, 1 - first);  // the unsolved one
-
   std::snprintf(game.text.displayText, kQuoteBufferSize, "%s", "Typed in");
   game.NewGame(kPlainEntered, 0, true);
   game.MarkPuzzleSolved();
   EXPECT_FALSE(TheMemory().IsSolved(second));
 }
 
-// Save Favorite is greyed exactly while its command has no work behind it.
 TEST_F(AppTest, TheWinIsAnnouncedOnceAndNoLeavesTheSolvedPuzzle) {
   App& game = Start();
   game.panel.panelShown = 1;
   fake.ScriptDialog(2, [](FakeDialog& dialog) {
+    // Save Favorite is greyed exactly while its command has no work behind it.
     EXPECT_EQ(dialog.IsEnabled(105), App::HandlesCommand(kCmdSaveFavorite));
     dialog.Click(102);
   });
@@ -344,9 +301,8 @@ TEST_F(AppTest, TheWinIsAnnouncedOnceAndNoLeavesTheSolvedPuzzle) {
   fake.PaintPending();
   EXPECT_TRUE(fake.Tick(game.Client().Quote(), 2));
   EXPECT_EQ(game.state.gameOver, 1);
-  EXPECT_EQ(fake.Dialogs().back().templateId, 2);
-  EXPECT_STREQ(game.text.quoteText, kQuotation);  // No leaves the solved puzzle
-  EXPECT_EQ(game.AskSaveGame(), IDNO);              // a solved game needs no saving
+  EXPECT_STREQ(game.text.quoteText, kQuotation);
+  EXPECT_EQ(game.AskSaveGame(), IDNO);  // a solved game needs no saving
   game.RepaintAll();
   fake.PaintPending();
   fake.Tick(game.Client().Quote(), 2);  // later paints judge again but announce nothing
@@ -360,7 +316,7 @@ void CollectIds(const std::vector<TMenuItem>& items, std::set<int>& ids) {
   }
 }
 
-TEST_F(AppTest, EveryMenuCommandIsWiredOrGreyedNeverBoth) {
+TEST(AppMenu, EveryMenuCommandIsWiredOrGreyedNeverBoth) {
   std::set<int> ids;
   CollectIds(MenuBar(), ids);
   const std::set<int> awaiting(CommandsAwaitingWork().begin(), CommandsAwaitingWork().end());
@@ -389,32 +345,28 @@ TEST_F(AppTest, MarksAtStartUpFollowTheSettings) {
   EXPECT_STREQ(game.text.displayText, "HELLO WORLD");
 }
 
-TEST_F(AppTest, LettersRestyleTheTextAndKeepKeyAndGuesses) {
+TEST_F(AppTest, OptionCommandsStoreTheirSettingAndTakeEffectAtOnce) {
   App& game = Start();
   const char cipherH = static_cast<char>('a' + game.state.key['h' - 'a']);
-  game.KeyTyped(cipherH);
-  game.KeyTyped('h');
+  Guess('h');
+  // Letters restyle the text and keep key and guesses.
   Choose(kCmdCaseMilitary);
   EXPECT_EQ(Setting("Case"), "Military");
   EXPECT_STREQ(game.text.displayText, "HELLO WORLD");
-  EXPECT_EQ(game.text.puzzleText[0], cipherH - 'a' + 'A');  // the same key
+  EXPECT_EQ(game.text.puzzleText[0], cipherH - 'a' + 'A');
   EXPECT_EQ(game.state.guess[cipherH - 'a'], 'H');
   Choose(kCmdCaseLower);
   EXPECT_EQ(Setting("Case"), "Lower");
   EXPECT_STREQ(game.text.displayText, "hello, world");
-}
 
-TEST_F(AppTest, QuoteWindowSideHighlightAndOrders) {
-  App& game = Start();
   fake.Resize(game.Frame(), 600, 400);
+  FakeWindowPeer& panel = fake.Peer(game.Client().Freq());
   Choose(kCmdQuoteRight);
   EXPECT_EQ(Setting("QuoteWindowPosition"), "Right");
-  EXPECT_EQ(Pane(game.Client().Freq()).windowRect.left, 0);
+  EXPECT_EQ(panel.windowRect.left, 0);
   Choose(kCmdQuoteLeft);
   EXPECT_EQ(Setting("QuoteWindowPosition"), "Left");
-  EXPECT_GT(Pane(game.Client().Freq()).windowRect.left, 0);
-
-  FakeWindowPeer& panel = Pane(game.Client().Freq());
+  EXPECT_GT(panel.windowRect.left, 0);
   panel.ResetCounts();
   Choose(kCmdFrequencyByCount);  // already so: nothing at all
   EXPECT_EQ(Setting("FrequencyOrder"), "<absent>");
@@ -442,37 +394,32 @@ TEST_F(AppTest, HintButtonEdgesShowTheBarFirstAndMoveIt) {
   EXPECT_EQ(Setting("HintButtons"), "0");
 }
 
-TEST_F(AppTest, EnteredCiphertextGreysTheHintMenuAndAQuoteFileGameRestoresIt) {
+TEST_F(AppTest, EnteredCiphertextGreysTheHintsAndAQuoteFileGameRestoresThem) {
   App& game = Start();
   std::snprintf(game.text.displayText, kQuoteBufferSize, "%s", "Xyz abc");
   game.NewGame(kCipherEntered, 0, true);
   EXPECT_FALSE(FramePeer().IsTopMenuEnabled(2));
-
   // The bar cannot be shown meanwhile, and the greyed commands do not run.
   Choose(kCmdShowHintButtons);
-  EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"No hints are possible with a puzzle\nthat you "
-                                                  "entered as ciphertext.",
-                                                  "Sorry!", MB_OK | MB_ICONINFORMATION}));
+  EXPECT_EQ(fake.LastMessage(),
+            (MessageBoxRecord{"No hints are possible with a puzzle\nthat you entered as ciphertext.",
+                              "Sorry!", MB_OK | MB_ICONINFORMATION}));
   EXPECT_FALSE(FramePeer().toolBarVisible);
   for (int id : {kCmdConfirm, kCmdUndoError, kCmdLittleHint, kCmdBigHint, kCmdSolvePuzzle}) Choose(id);
   EXPECT_EQ(game.panel.confirmCount + game.panel.undoCount + game.panel.littleHintCount +
                 game.panel.bigHintCount, 0);
   EXPECT_EQ(game.state.guess[0], ' ');
-
   game.NewGame(kQuotePuzzle, -1, false);
   EXPECT_TRUE(FramePeer().IsTopMenuEnabled(2));
   EXPECT_TRUE(FramePeer().toolBarVisible);
   EXPECT_TRUE(Marked(kCmdShowHintButtons));
   Choose(kCmdConfirm);
   EXPECT_EQ(game.panel.confirmCount, 1);
-}
 
-TEST_F(AppTest, HintButtonsRemembersTheBarAsItWasBeforeHintsWereDisallowed) {
-  App& game = Start();
+  // HintButtons remembers the bar as it was before hints were disallowed.
   game.AllowHints(false);
   game.Shutdown();
   EXPECT_EQ(Setting("HintButtons"), "1");
-
   FramePeer().hasMenu = false;
   game.AllowHints(true);
   game.AllowHints(false);

@@ -115,6 +115,11 @@ TEST_F(GameDialogTest, PlacementIsClampedToTheWorkAreaAndTheClampedPlaceIsSaved)
 }
 
 TEST_F(GameDialogTest, InputDialogCopiesTheTextOnOkOnly) {
+  const auto run = [&](char* buffer, int size, InputValidator valid = nullptr) {
+    return MyInputDialog(&frame, "Select A Specific Puzzle", "Enter the puzzle number:", buffer, size, 0,
+                         store, "MiscInput", std::move(valid))
+        .Execute();
+  };
   char buffer[5] = "12";
   // OK copies what fits: four characters and the terminator.
   fake.ScriptDialog(4092, [](FakeDialog& d) {
@@ -123,18 +128,12 @@ TEST_F(GameDialogTest, InputDialogCopiesTheTextOnOkOnly) {
     d.Peer().SetItemText(kInputEditId, "abcdefgh");
     d.Click(IDOK);
   });
-  EXPECT_EQ(MyInputDialog(&frame, "Select A Specific Puzzle", "Enter the puzzle number:", buffer,
-                          sizeof buffer, 0, store, "MiscInput")
-                .Execute(),
-            IDOK);
+  EXPECT_EQ(run(buffer, sizeof buffer), IDOK);
   EXPECT_STREQ(buffer, "abcd");
 
   // The close box leaves the buffer alone.
   fake.ScriptDialog(4092, [](FakeDialog& d) { d.Type(kInputEditId, "98"); d.CloseBox(); });
-  EXPECT_EQ(MyInputDialog(&frame, "Printer Margins", "Enter printer margin in inches:", buffer,
-                          sizeof buffer, 0, store, "MiscInput")
-                .Execute(),
-            IDCANCEL);
+  EXPECT_EQ(run(buffer, sizeof buffer), IDCANCEL);
   EXPECT_STREQ(buffer, "abcd");
 
   // A refused text keeps the dialog open; a buffer without its terminator is read up to its size.
@@ -147,12 +146,9 @@ TEST_F(GameDialogTest, InputDialogCopiesTheTextOnOkOnly) {
     d.Type(kInputEditId, "7");
     d.Click(IDOK);
   });
-  InputValidator digitsOnly = [](const std::string& text) {
+  run(unterminated, sizeof unterminated, [](const std::string& text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-  };
-  MyInputDialog(&frame, "Select A Specific Puzzle", "Enter the puzzle number:", unterminated,
-                sizeof unterminated, 0, store, "MiscInput", digitsOnly)
-      .Execute();
+  });
   EXPECT_STREQ(unterminated, "7");
 }
 
@@ -176,43 +172,34 @@ TEST_F(GameDialogTest, YouWonDialogAnswersAndKeepsOpenForFavorites) {
   EXPECT_EQ(YouWonDialog(&frame, store, "YouWonDialog").Execute(), kYouWonNo);
 }
 
-TVersionValues Values(const char* distribution) {
-  TVersionValues values;
-  values.fileVersion = "2.4.1";
-  values.legalCopyright = "Quillo! - a cryptogram game for Linux";
-  values.distributionType = distribution;
-  values.fixedVersion = TVersionValues::Numbers{2, 4, 1, 17};
-  return values;
-}
-
-TEST_F(GameDialogTest, AboutVersionLineWithAndWithoutShift) {
-  DialogRecord plain = ShowAbout(Values("Linux package"));
-  EXPECT_EQ(plain.Text(kAboutVersionId), "Version 2.4.1 Linux package");
-  // A distribution type beginning with R adds nothing.
-  EXPECT_EQ(ShowAbout(Values("Release")).Text(kAboutVersionId), "Version 2.4.1");
-  EXPECT_EQ(ShowAbout(Values("retail")).Text(kAboutVersionId), "Version 2.4.1 retail");
-
-  fake.keysDown[TKey::Shift] = true;
-  EXPECT_EQ(ShowAbout(Values("Linux package")).Text(kAboutVersionId),
-            "Version 2.4 (Maint 1, Build 17) Linux package");
-  // Shift without the numbers falls back to the version string.
-  TVersionValues noNumbers = Values("Beta");
-  noNumbers.fixedVersion.reset();
-  EXPECT_EQ(ShowAbout(noNumbers).Text(kAboutVersionId), "Version 2.4.1 Beta");
-}
-
-TEST_F(GameDialogTest, AboutMissingValuesKeepTheTemplateTexts) {
-  DialogRecord none = ShowAbout(TVersionValues{});
-  EXPECT_EQ(none.Text(kAboutVersionId), "Version");
-  EXPECT_EQ(none.Text(kAboutLegalId), "A cryptogram game");
-
-  TVersionValues noDistribution = Values("x");
-  noDistribution.distributionType.reset();
-  noDistribution.legalCopyright.reset();
-  EXPECT_EQ(ShowAbout(noDistribution).Text(kAboutVersionId), "Version");
-
-  // An overlong value is cut to the statics' 255 characters.
-  TVersionValues longLine = Values("x");
+TEST_F(GameDialogTest, AboutShowsTheVersionLineAndKeepsTheTemplateTextsForMissingValues) {
+  const auto values = [](const char* distribution, bool numbers = true) {
+    TVersionValues v;
+    v.fileVersion = "2.4.1";
+    v.legalCopyright = "Quillo! - a cryptogram game for Linux";
+    if (distribution) v.distributionType = distribution;
+    if (numbers) v.fixedVersion = TVersionValues::Numbers{2, 4, 1, 17};
+    return v;
+  };
+  const struct {
+    TVersionValues values;
+    bool shift;
+    const char* version;
+  } cases[] = {
+      {values("Linux package"), false, "Version 2.4.1 Linux package"},
+      {values("Release"), false, "Version 2.4.1"},  // a type beginning with R adds nothing
+      {values("retail"), false, "Version 2.4.1 retail"},
+      {values("Linux package"), true, "Version 2.4 (Maint 1, Build 17) Linux package"},
+      {values("Beta", false), true, "Version 2.4.1 Beta"},  // shift without the numbers
+      {values(nullptr), false, "Version"},
+      {TVersionValues{}, false, "Version"},
+  };
+  for (const auto& c : cases) {
+    fake.keysDown[TKey::Shift] = c.shift;
+    EXPECT_EQ(ShowAbout(c.values).Text(kAboutVersionId), c.version);
+  }
+  EXPECT_EQ(fake.LastDialog().Text(kAboutLegalId), "A cryptogram game");
+  TVersionValues longLine = values("x");  // an overlong value is cut to the statics' 255 characters
   longLine.legalCopyright = std::string(300, 'q');
   EXPECT_EQ(ShowAbout(longLine).Text(kAboutLegalId), std::string(255, 'q'));
 }

@@ -1,6 +1,7 @@
 // Colours, the puzzle font and printing: settings read and written, the dialogs, the printed page.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -17,10 +18,6 @@ constexpr TColor kGreen = MakeColor(0, 255, 0);
 class SettingsTest : public DisplayFixture {
  protected:
   std::string SavedFile() { return ReadFile(folder.File("quillo.ini")).value_or("<missing>"); }
-  void StartColorDialog() {
-    StartPuzzle("Hello, World");
-    TheColors().Load();
-  }
   void Print() { PrintPuzzle(&frame, window, game, 0.5, printer); }
   std::unique_ptr<TPrinter> printer;
 };
@@ -62,8 +59,8 @@ TEST_F(SettingsTest, ColorsSavedOnlyWhenChangedWithTheFollowSystemValueKept) {
       << SavedFile();
 }
 
-TEST_F(SettingsTest, ColorDialogChangesShowAtOnceAndOkKeepsThem) {
-  StartColorDialog();
+TEST_F(SettingsTest, ColorDialogChangesShowAtOnceOkKeepsThemAndCancelPutsThemBack) {
+  StartPuzzle("Hello, World");
   fake.AnswerChooseColor({kRed});
   fake.ScriptDialog(11, [&](FakeDialog& d) {
     EXPECT_EQ(d.Draw(kColorSampleId).Fills().at(0).color, MakeColor(235, 235, 235));
@@ -77,10 +74,8 @@ TEST_F(SettingsTest, ColorDialogChangesShowAtOnceAndOkKeepsThem) {
   EXPECT_EQ(fake.ChooseColorRequests(), (std::vector<TColor>{MakeColor(235, 235, 235)}));
   EXPECT_EQ(TheColors().Stored(kColorBackground), kRed);
   EXPECT_EQ(fake.Peer(freq()).background, kRed);
-}
 
-TEST_F(SettingsTest, ColorDialogCancelPutsEverythingBack) {
-  StartColorDialog();
+  // Cancel puts everything back.
   TheColors().Set(kColorTimes, kGreen);
   Color before;
   before.Copy(TheColors());
@@ -95,14 +90,14 @@ TEST_F(SettingsTest, ColorDialogCancelPutsEverythingBack) {
   });
   window.ChangeColors();
   for (int i = 0; i < kColorElementCount; ++i) EXPECT_EQ(TheColors().Stored(i), before.Stored(i)) << i;
-  EXPECT_EQ(fake.Peer(quote()).background, MakeColor(235, 235, 235));
+  EXPECT_EQ(fake.Peer(quote()).background, kRed);
   // A dialog that cannot be made is reported.
   fake.FailNextDialogs();
   window.ChangeColors();
   EXPECT_EQ(fake.LastMessage().caption, "ERROR");
 }
 
-TEST(FontSettingTest, RecordsRoundTripWithSpacesInTheFaceAndHighCharacterSets) {
+TEST_F(SettingsTest, FontRecordsRoundTripAndLoadSelectAndSaveThem) {
   TLogFont record;
   ASSERT_TRUE(ParseFontSetting("-20 0 0 0 700 1 0 0 238 3 2 1 49 Courier New Bold", record));
   EXPECT_EQ(FormatFontSetting(record), "-20 0 0 0 700 1 0 0 238 3 2 1 49 Courier New Bold");
@@ -116,14 +111,11 @@ TEST(FontSettingTest, RecordsRoundTripWithSpacesInTheFaceAndHighCharacterSets) {
     EXPECT_FALSE(ParseFontSetting(broken, record)) << broken;
   }
   EXPECT_STREQ(record.faceName, kept.faceName);
-}
 
-TEST_F(SettingsTest, FontLoadSelectAuxiliaryHeightAndSave) {
   Font font;
   font.Load();  // the default
   EXPECT_STREQ(font.Record().faceName, "Lucida Console");
   EXPECT_EQ(font.AuxiliaryHeight(), -15);
-  RecordingDC dc;
   font.Save();
   EXPECT_EQ(store.ReadString("quillo", "Font", "absent"), "absent");
 
@@ -134,6 +126,7 @@ TEST_F(SettingsTest, FontLoadSelectAuxiliaryHeightAndSave) {
   // An unreadable value leaves the stock fixed font.
   store.WriteString("quillo", "Font", "");
   font.Load();
+  RecordingDC dc;
   font.Select(dc);
   EXPECT_FALSE(font.HasFont());
   EXPECT_FALSE(dc.OpsOf(DrawKind::SelectFont).back().font.has_value());
@@ -174,19 +167,14 @@ constexpr int kInputTemplate = 4092;
 constexpr int kEditId = 4090;
 const MessageBoxRecord kNoPrinter{"Cannot access printer.", "Error", MB_OK | MB_ICONSTOP};
 
-// Where the picture's edges land on the paper, in inches from each paper edge.
-struct Placement {
-  double left, top, right, bottom;
-};
-
-PageInput InputFor(int width, int height, const FakeDeviceCaps& caps, double margin = 0.5,
-                   bool big = false) {
+PageInput InputFor(int width, int height, const FakeDeviceCaps& caps, double margin = 0.5, bool big = false) {
   return {width, height, 96, 96, caps.logPixelsX, caps.logPixelsY, caps.horzRes, caps.vertRes,
           caps.physicalWidth, caps.physicalHeight, caps.physicalOffsetX, caps.physicalOffsetY,
           margin, big};
 }
 
-Placement PlacementOf(const PageGeometry& g, const PageInput& in, const FakeDeviceCaps& caps) {
+// Where the picture's edges land on the paper: inches from the left, top, right and bottom edges.
+std::array<double, 4> PlacementOf(const PageGeometry& g, const PageInput& in, const FakeDeviceCaps& caps) {
   RecordingDC dc(caps);
   dc.SetIsotropic(g.windowExt, g.viewportExt);
   dc.SetWindowOrg(g.windowOrigin);
@@ -197,17 +185,9 @@ Placement PlacementOf(const PageGeometry& g, const PageInput& in, const FakeDevi
           (caps.physicalHeight - caps.physicalOffsetY - b.y) / dpi};
 }
 
-void ExpectPlacement(const Placement& p, double left, double top, double right, double bottom) {
-  EXPECT_NEAR(p.left, left, 0.01);
-  EXPECT_NEAR(p.top, top, 0.02);
-  EXPECT_NEAR(p.right, right, 0.01);
-  EXPECT_NEAR(p.bottom, bottom, 0.02);
-}
-
-TEST(PageGeometryTest, ScalesAWindowTooWideForTheMargins) {
+TEST(PageGeometryTest, TheWorkedExampleNaturalAndMaximumSizesAndHostileInput) {
   const FakeDeviceCaps letter = FakeDeviceCaps::Printer();
-  const PageInput in = InputFor(800, 600, letter);
-  const auto g = ComputePageGeometry(in);
+  const auto g = ComputePageGeometry(InputFor(800, 600, letter));  // too wide for the margins: scaled
   ASSERT_TRUE(g);
   EXPECT_TRUE(g->wide);
   EXPECT_FLOAT_EQ(g->winW, 7.5f);
@@ -216,39 +196,31 @@ TEST(PageGeometryTest, ScalesAWindowTooWideForTheMargins) {
   EXPECT_EQ(g->windowExt, (TSize{852, 640}));
   EXPECT_EQ(g->viewportExt, (TSize{4800, 6300}));
   EXPECT_EQ(g->windowOrigin, (TPoint{-26, -260}));
-  ExpectPlacement(PlacementOf(*g, in, letter), 0.5, 2.69, 0.5, 2.69);
-}
 
-TEST(PageGeometryTest, NaturalSizeWhenItFitsAndMaximumSizeOtherwise) {
-  const FakeDeviceCaps letter = FakeDeviceCaps::Printer();
-  const PageInput natural = InputFor(400, 300, letter);
-  const auto g = ComputePageGeometry(natural);
-  ASSERT_TRUE(g);
-  const double w = 400.0 / 96, h = 300.0 / 96;
-  ExpectPlacement(PlacementOf(*g, natural, letter), (8.5 - w) / 2, (11 - h) / 2, (8.5 - w) / 2,
-                  (11 - h) / 2);
+  const double w = 400.0 / 96, h = 300.0 / 96, side = (8.5 - 10.0 / 3) / 2;
+  const struct {
+    PageInput in;
+    std::array<double, 4> placement;
+  } cases[] = {
+      {InputFor(800, 600, letter), {0.5, 2.69, 0.5, 2.69}},
+      {InputFor(400, 300, letter), {(8.5 - w) / 2, (11 - h) / 2, (8.5 - w) / 2, (11 - h) / 2}},  // fits
+      {InputFor(400, 300, letter, 0.5, true), {0.5, 2.69, 0.5, 2.69}},  // maximum size
+      {InputFor(300, 900, letter, 0.5, true), {side, 0.5, side, 0.5}},  // tall: fills the height
+  };
+  for (const auto& c : cases) {
+    const auto page = ComputePageGeometry(c.in);
+    ASSERT_TRUE(page) << c.in.width;
+    const std::array<double, 4> got = PlacementOf(*page, c.in, letter);
+    for (int edge = 0; edge < 4; ++edge) {
+      EXPECT_NEAR(got[edge], c.placement[edge], edge % 2 ? 0.02 : 0.01) << c.in.width << " " << edge;
+    }
+  }
 
-  const PageInput big = InputFor(400, 300, letter, 0.5, true);
-  const auto scaled = ComputePageGeometry(big);
-  ASSERT_TRUE(scaled);
-  ExpectPlacement(PlacementOf(*scaled, big, letter), 0.5, 2.69, 0.5, 2.69);
-
-  // A tall window fills the height instead, centred across the paper.
-  const PageInput tall = InputFor(300, 900, letter, 0.5, true);
-  const auto high = ComputePageGeometry(tall);
-  ASSERT_TRUE(high);
-  const double side = (8.5 - 10.0 / 3) / 2;
-  ExpectPlacement(PlacementOf(*high, tall, letter), side, 0.5, side, 0.5);
-}
-
-TEST(PageGeometryTest, HostileInputGivesNoPage) {
-  const FakeDeviceCaps letter = FakeDeviceCaps::Printer();
-  EXPECT_FALSE(ComputePageGeometry(InputFor(0, 600, letter)));
   FakeDeviceCaps noResolution = letter;
   noResolution.logPixelsX = 0;
+  EXPECT_FALSE(ComputePageGeometry(InputFor(0, 600, letter)));
   EXPECT_FALSE(ComputePageGeometry(InputFor(800, 600, noResolution)));
-  // A margin read unchecked from the settings can leave no area at all.
-  EXPECT_FALSE(ComputePageGeometry(InputFor(800, 600, letter, 9.0)));
+  EXPECT_FALSE(ComputePageGeometry(InputFor(800, 600, letter, 9.0)));  // a margin that leaves no area
 }
 
 TEST_F(SettingsTest, PrinterIsMadeOnceAndFailuresAreReported) {

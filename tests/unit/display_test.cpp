@@ -29,28 +29,26 @@ std::vector<Line> Break(const char* text, int columns) {
   return lines;
 }
 
-TEST(QuoteLayoutTest, BreaksAtSpacesAndForcedBreaksAndRightAlignsAFittingAttribution) {
-  // "||" and the blanks after it give no empty line; the attribution fits in 20 cells.
-  EXPECT_EQ(Break("The quick brown fox jumps|over||  the lazy dog.\tAnonymous", 20),
-            (std::vector<Line>{{0, 19, 0}, {20, 5, 0}, {26, 4, 0}, {34, 13, 0}, {48, 9, 11}}));
-  // An attribution too long for the line is broken like the text, without its TAB.
-  EXPECT_EQ(Break("Short quote.\tA very long attribution name here", 12),
-            (std::vector<Line>{{0, 12, 0}, {13, 11, 0}, {25, 11, 0}, {37, 9, 0}}));
-  // A word longer than the line is cut at exactly the line's width.
-  EXPECT_EQ(Break("Supercalifragilistic word", 8),
-            (std::vector<Line>{{0, 8, 0}, {8, 8, 0}, {16, 4, 0}, {21, 4, 0}}));
-}
-
-TEST(QuoteLayoutTest, EmptyTextsAndALineWithNoRoom) {
-  EXPECT_TRUE(Break("", 40).empty());
-  EXPECT_TRUE(Break("  || |", 40).empty());
-  // No room at all: every one of the 30 entries takes an empty line, and the loop ends there.
-  const std::vector<Line> lines = Break("abc def", 0);
-  ASSERT_EQ(lines.size(), 30u);
-  for (const Line& line : lines) EXPECT_EQ(line, (Line{0, 0, 0}));
-  // Text past the 30th line is dropped.
-  std::string many;
+TEST(QuoteLayoutTest, BreaksLinesAsTheIssuesShow) {
+  std::string many;  // text past the 30th line is dropped
   for (int i = 0; i < 40; ++i) many += "w|";
+  const struct {
+    const char* text;
+    int columns;
+    std::vector<Line> lines;
+  } cases[] = {
+      // "||" and the blanks after it give no empty line; the attribution fits in 20 cells.
+      {"The quick brown fox jumps|over||  the lazy dog.\tAnonymous", 20,
+       {{0, 19, 0}, {20, 5, 0}, {26, 4, 0}, {34, 13, 0}, {48, 9, 11}}},
+      // An attribution too long for the line is broken like the text, without its TAB.
+      {"Short quote.\tA very long attribution name here", 12,
+       {{0, 12, 0}, {13, 11, 0}, {25, 11, 0}, {37, 9, 0}}},
+      {"Supercalifragilistic word", 8, {{0, 8, 0}, {8, 8, 0}, {16, 4, 0}, {21, 4, 0}}},  // cut at the width
+      {"", 40, {}},
+      {"  || |", 40, {}},
+      {"abc def", 0, std::vector<Line>(30, Line{0, 0, 0})},  // no room: 30 empty lines, then the loop ends
+  };
+  for (const auto& c : cases) EXPECT_EQ(Break(c.text, c.columns), c.lines) << c.text;
   EXPECT_EQ(Break(many.c_str(), 10).size(), 30u);
 }
 
@@ -74,21 +72,18 @@ class DisplayTest : public DisplayFixture {
 
 TEST_F(DisplayTest, CellsOfThePuzzleGiveTheirCiphertextLetter) {
   StartPuzzle("Hello, World");  // enciphered "Lhmmu, Puqmg", one line from column 2
-  ASSERT_STREQ(game.text.puzzleText, "Lhmmu, Puqmg");
-  ASSERT_EQ(Cells().lineColumns, 60);
   auto hitAt = [&](int column, int row) {
     LetterHit hit;
     if (!quote().PointToLetter(1, {column, row}, hit)) return std::string("none");
     return std::string(1, static_cast<char>('A' + hit.letter)) + "@" + std::to_string(hit.textPos);
   };
-  EXPECT_EQ(hitAt(2, 2), "L@0");
-  EXPECT_EQ(hitAt(2, 1), "L@0");    // the guess row answers for the letter below it
-  EXPECT_EQ(hitAt(13, 2), "G@11");
-  EXPECT_EQ(hitAt(2, 0), "none");   // blank rows
-  EXPECT_EQ(hitAt(2, 5), "none");   // no second line
-  EXPECT_EQ(hitAt(1, 2), "none");   // margins
-  EXPECT_EQ(hitAt(7, 2), "none");   // the comma
-  EXPECT_EQ(hitAt(14, 2), "none");  // past the line's end
+  // The guess row answers for the letter below it; blank rows, a missing second line, the margin,
+  // the comma and the cells past the line's end give none.
+  std::string hits;
+  for (auto [column, row] : {std::pair{2, 2}, {2, 1}, {13, 2}, {2, 0}, {2, 5}, {1, 2}, {7, 2}, {14, 2}}) {
+    hits += hitAt(column, row) + " ";
+  }
+  EXPECT_EQ(hits, "L@0 L@0 G@11 none none none none none ");
 
   // A click on the puzzle selects; one on the panel's unused letter H (half a cell right) pairs.
   fake.Click(quote(), At(2, 2));
@@ -117,6 +112,10 @@ TEST_F(DisplayTest, ScrollsByRowsWithTheBarShownExactlyWhileNeeded) {
   LetterHit hit;
   EXPECT_TRUE(quote().PointToLetter(1, quote().PointToCell(At(2, 0)), hit));  // row 2: "a"
   EXPECT_EQ(hit.textPos, 0);
+  RecordingDC page;  // printing draws from the top whatever the scroll
+  quote().Draw(page, true, true);
+  EXPECT_TRUE(page.OpsOf(DrawKind::WindowOrg).empty());
+  EXPECT_EQ(page.Cell(2, 32, Cell())->ch, game.text.puzzleText[20]);
 
   fake.Resize(frame, 560, 600);
   fake.PaintPending();
@@ -175,11 +174,8 @@ TEST_F(DisplayTest, GuessRowsFollowTheCaseOfTheCiphertextAndJudgeThePuzzle) {
   dc = PaintQuote();
   EXPECT_EQ(QuoteRow(dc, 1), "  Hello, World  ");
   EXPECT_EQ(game.state.gameOver, 1);
-  // The win check runs after the paint, and only once however often the puzzle is painted.
-  EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 0);
+  EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 0);  // the win check runs after the paint
   EXPECT_TRUE(RunWinCheck());
-  PaintQuote();
-  RunWinCheck();
   EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 1);
 }
 
@@ -201,29 +197,14 @@ TEST_F(DisplayTest, ColoursOfTheRowsTheHighlightBandAndTheSelectedLetter) {
   dc = PaintQuote();
   for (int column : {4, 5, 12}) EXPECT_EQ(dc.Cell(column, 2, Cell())->fg, kRed) << column;
   EXPECT_EQ(dc.Cell(3, 2, Cell())->fg, TheColors().Get(kColorCiphertext));
-}
-
-TEST_F(DisplayTest, WithoutColoursOnlyTheSelectedLetterTakesItsColour) {
-  StartPuzzle("Hello, World");
-  TheColors().Set(kColorSelected, kRed);
-  SetHighlightSolution(true);
-  game.KeyTyped(CipherOf('o'));  // u
+  // Colours off: only the selected letter takes its colour.
   RecordingDC page;
   quote().Draw(page, false, true);
   for (const DrawOp& op : page.TextOps()) {
     EXPECT_EQ(op.bk, MakeColor(255, 255, 255)) << op.text;
-    EXPECT_EQ(op.fg, op.text == "u" ? kRed : MakeColor(0, 0, 0)) << op.text;
+    const bool selected = op.text.find_first_not_of('m') == std::string::npos;
+    EXPECT_EQ(op.fg, selected ? kRed : MakeColor(0, 0, 0)) << op.text;
   }
-}
-
-TEST_F(DisplayTest, PrintingDrawsFromTheTopWhateverTheScroll) {
-  StartPuzzle("a|b|c|d|e|f|g|h|i|j|k|l");
-  fake.ScrollTo(quote(), 3);
-  RecordingDC page;
-  quote().Draw(page, true, true);
-  EXPECT_TRUE(page.OpsOf(DrawKind::WindowOrg).empty());
-  EXPECT_EQ(page.Cell(2, 2, Cell())->ch, game.text.puzzleText[0]);
-  EXPECT_EQ(page.Cell(2, 35, Cell())->ch, game.text.puzzleText[22]);
 }
 
 TEST_F(DisplayTest, PreviewLettersFillOnlyTheCellsWithoutAGuess) {
@@ -248,7 +229,7 @@ constexpr const char* kTutorialText =
     "again.\n\n(You can view the tutorial at any later time by\nchoosing \"View the Tutorial\" "
     "from the Help menu.)";
 
-TEST_F(DisplayTest, TheMapOfAQuotationPuzzle) {
+TEST_F(DisplayTest, TheMapOfAQuotationPuzzleAndItsClock) {
   StartPuzzle("abbcc");  // counts A=1, B=2, C=2: by frequency B, C, A
   Guess('b', 'b');
   RecordingDC dc = PaintPanel();
@@ -261,6 +242,11 @@ TEST_F(DisplayTest, TheMapOfAQuotationPuzzle) {
   EXPECT_EQ(PanelRow(dc, 7).substr(0, 8), "  1 " + Cipher('A') + "   ");
   EXPECT_EQ(PanelRow(dc, 19), " ** 00:00:00 ** ");
   EXPECT_EQ(PanelRow(dc, 25).substr(0, 10), "  0 Big hi");
+  EXPECT_TRUE(fake.Tick(freq(), kClockTimerId));
+  EXPECT_TRUE(fake.Peer(freq()).lastPaint->DrewText("00:00:01"));
+  game.panel.elapsedSeconds = kMaxClockSeconds;
+  EXPECT_TRUE(PaintPanel().DrewText("99:59:59"));
+  EXPECT_EQ(FormatClock(-5), "00:00:00");
 }
 
 TEST_F(DisplayTest, CipherPuzzlesOptionsAndTheAlphabeticalOrder) {
@@ -313,16 +299,6 @@ TEST_F(DisplayTest, ClicksOnUnusedLettersAndTheFrequencyTable) {
   // A right click on the entry erases its guess.
   fake.RightClick(freq(), At(5, 6));
   EXPECT_EQ(game.GuessFor(game.Encipher('C')), ' ');
-}
-
-TEST_F(DisplayTest, TheClockTicksAndShowsItsMaximum) {
-  StartPuzzle("abc");
-  EXPECT_TRUE(fake.Peer(freq()).HasTimer(kClockTimerId));
-  EXPECT_TRUE(fake.Tick(freq(), kClockTimerId));
-  EXPECT_TRUE(fake.Peer(freq()).lastPaint->DrewText("00:00:01"));
-  game.panel.elapsedSeconds = kMaxClockSeconds;
-  EXPECT_TRUE(PaintPanel().DrewText("99:59:59"));
-  EXPECT_EQ(FormatClock(-5), "00:00:00");
 }
 
 // The first paint of a fresh panel posts the offer; it runs when the posted timer fires.

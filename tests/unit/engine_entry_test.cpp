@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/game_fixture.h"
@@ -44,9 +45,9 @@ TEST_F(EntryTest, KeyboardRhythmAndSelectionFromTheUnusedLetters) {
   // Backspace and escape drop a pending selection.
   game.KeyTyped('u');
   game.KeyTyped(8);
-  EXPECT_EQ(game.state.selectedCipher, -1);
   game.LeftClick(Plain('O'), 0);
   game.KeyTyped(27);
+  EXPECT_EQ(game.state.selectedCipher, -1);
   EXPECT_EQ(game.state.selectedPlain, -1);
   EXPECT_TRUE(Shown().empty());
 }
@@ -54,27 +55,23 @@ TEST_F(EntryTest, KeyboardRhythmAndSelectionFromTheUnusedLetters) {
 TEST_F(EntryTest, RefusalsExplainedWithTheErrorSound) {
   TypeLetters('h', 'h');
   ClearShown();
-  game.KeyTyped('l');                   // already guessed
-  game.KeyTyped('u');                   // selects cipher U
-  game.LeftClick(Cipher('P'), 0);       // a second ciphertext letter
-  game.KeyTyped('h');                   // H is taken
+  game.KeyTyped('l');              // already guessed
+  game.KeyTyped('u');              // selects cipher U
+  game.LeftClick(Cipher('P'), 0);  // a second ciphertext letter
+  game.KeyTyped('h');              // H is taken
   game.KeyTyped(8);
   game.LeftClick(Plain('A'), 0);
-  game.LeftClick(Plain('B'), 0);        // a second plaintext letter
+  game.LeftClick(Plain('B'), 0);   // a second plaintext letter
   game.KeyTyped(27);
-  game.KeyTyped('Q');                   // erase where nothing is
-  game.KeyTyped('1');
-  game.KeyTyped(' ');
-  game.KeyTyped('\r');
-  EXPECT_EQ(Shown(), (std::vector<std::string>{
-                         kTone, "dialog Error: You've already guessed H for that character.",
-                         kTone, "dialog Error: Select a plaintext character now",
-                         kTone, "dialog Error: The plaintext character H is already taken.",
-                         kTone, "dialog Error: Select a ciphertext character now",
-                         kTone, "dialog Error: There is no plaintext character for Q.",
-                         kTone, "dialog Error: Enter either a letter or a backspace.",
-                         kTone, "dialog Error: Enter either a letter or a backspace.",
-                         kTone, "dialog Error: Enter either a letter or a backspace."}));
+  for (char key : {'Q', '1', ' ', '\r'}) game.KeyTyped(key);  // erase where nothing is, then no letters
+  std::vector<std::string> expected;
+  for (const char* text : {"You've already guessed H for that character.", "Select a plaintext character now",
+                           "The plaintext character H is already taken.", "Select a ciphertext character now",
+                           "There is no plaintext character for Q.", "Enter either a letter or a backspace.",
+                           "Enter either a letter or a backspace.", "Enter either a letter or a backspace."}) {
+    expected.insert(expected.end(), {kTone, std::string("dialog Error: ") + text});
+  }
+  EXPECT_EQ(Shown(), expected);
   EXPECT_EQ(game.state.guess['U' - 'A'], ' ');
   EXPECT_EQ(game.panel.erasedCount, 0);
 
@@ -133,9 +130,8 @@ TEST_F(EntryTest, WinIsAnnouncedOnceAndTheGameIsOverAfterwards) {
   game.KeyTyped('g');
   game.KeyTyped('G');
   game.LittleHint();
-  EXPECT_EQ(Shown(), (std::vector<std::string>{kTone, "dialog Wake Up!: The game is over!", kTone,
-                                               "dialog Wake Up!: The game is over!", kTone,
-                                               "dialog Wake Up!: The game is over!"}));
+  const std::string over = "dialog Wake Up!: The game is over!";
+  EXPECT_EQ(Shown(), (std::vector<std::string>{kTone, over, kTone, over, kTone, over}));
   EXPECT_EQ(game.state.guess['G' - 'A'], 'D');
 
   // Restarting the puzzle lets the next judging pass re-arm the announcement.
@@ -147,21 +143,15 @@ TEST_F(EntryTest, WinIsAnnouncedOnceAndTheGameIsOverAfterwards) {
 }
 
 TEST_F(EntryTest, WinDialogAnswers) {
-  hooks.youWonAnswer = kYouWonYes;
-  SolveByTyping();
-  Paint();
-  EXPECT_EQ(hooks.Last(), "NewGame 0 -1 ask");
-
-  StartPuzzle(kHello, kPlainEntered, kSeed);
-  SolveByTyping();
-  Paint();
-  EXPECT_EQ(hooks.Last(), "NewGame 2 -1 ask");
-
-  hooks.youWonAnswer = kYouWonExit;
-  StartPuzzle(kHello, kQuotePuzzle, kSeed);
-  SolveByTyping();
-  Paint();
-  EXPECT_EQ(hooks.Last(), "Shutdown");
+  for (auto [kind, answer, then] : {std::tuple{kQuotePuzzle, kYouWonYes, "NewGame 0 -1 ask"},
+                                    {kPlainEntered, kYouWonYes, "NewGame 2 -1 ask"},
+                                    {kQuotePuzzle, kYouWonExit, "Shutdown"}}) {
+    StartPuzzle(kHello, kind, kSeed);
+    hooks.youWonAnswer = answer;
+    SolveByTyping();
+    Paint();
+    EXPECT_EQ(hooks.Last(), then);
+  }
 }
 
 TEST_F(EntryTest, CiphertextPuzzleStopsTheClockWhileEveryLetterHasAGuess) {
@@ -221,15 +211,11 @@ TEST_F(EntryTest, WordListRefusals) {
 }
 
 TEST(WordAtTest, TakesTheTokenAroundThePosition) {
-  const char* text = "It's \"well-known\"!\tAnon|x y";
-  EXPECT_EQ(WordAt(text, 0), "It's");
-  EXPECT_EQ(WordAt(text, 5), "well-known");
-  EXPECT_EQ(WordAt(text, 4), "");
-  EXPECT_EQ(WordAt(text, 20), "Anon");
-  EXPECT_EQ(WordAt(text, 23), "");  // the forced line break
-  EXPECT_EQ(WordAt(text, 24), "x");
-  EXPECT_EQ(WordAt(text, 99), "");
-  EXPECT_EQ(WordAt(text, -1), "");
+  const char* text = "It's \"well-known\"!\tAnon|x y";  // 23 is the forced line break
+  for (auto [at, word] : {std::pair{0, "It's"}, {5, "well-known"}, {4, ""}, {20, "Anon"}, {23, ""},
+                          {24, "x"}, {99, ""}, {-1, ""}}) {
+    EXPECT_EQ(WordAt(text, at), word) << at;
+  }
   EXPECT_EQ(WordAt("...", 1), "");
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/game_fixture.h"
@@ -20,6 +21,14 @@ class HelpTest : public GameFixture {
     BeepOnHints();
     BeepOnErrors();
   }
+  // What the hint sound and the named message dialogs leave in Shown(), in order.
+  static std::vector<std::string> Toned(const char* caption, std::vector<std::string> texts) {
+    std::vector<std::string> shown;
+    for (const std::string& text : texts) {
+      shown.insert(shown.end(), {kTone, std::string("dialog ") + caption + ": " + text});
+    }
+    return shown;
+  }
   char& GuessOn(char cipher) { return game.state.guess[cipher - 'A']; }
   bool LockedOn(char cipher) { return game.state.locked[cipher - 'A'] == 1; }
   // A plaintext letter is marked used exactly while some ciphertext letter carries it.
@@ -33,7 +42,7 @@ class HelpTest : public GameFixture {
 
 TEST_F(HelpTest, ConfirmLocksEveryRightGuessAndAlwaysCosts) {
   game.Confirm();
-  EXPECT_EQ(Shown(), (std::vector<std::string>{kTone, "dialog Confirm: Everything is correct so far."}));
+  EXPECT_EQ(Shown(), Toned("Confirm", {"Everything is correct so far."}));
   EXPECT_EQ(game.panel.elapsedSeconds, 15);
 
   TypeLetters('t', 'n');  // wrong
@@ -42,7 +51,7 @@ TEST_F(HelpTest, ConfirmLocksEveryRightGuessAndAlwaysCosts) {
   game.KeyTyped('c');     // a pending selection is dropped
   ClearShown();
   game.Confirm();
-  EXPECT_EQ(Shown(), (std::vector<std::string>{kTone, "dialog Confirm: Something is wrong..."}));
+  EXPECT_EQ(Shown(), Toned("Confirm", {"Something is wrong..."}));
   EXPECT_TRUE(LockedOn('H'));
   EXPECT_TRUE(LockedOn('X'));
   EXPECT_FALSE(LockedOn('A'));
@@ -62,10 +71,8 @@ TEST_F(HelpTest, UndoRemovesOnlyTheAlphabeticallyFirstWrongLetter) {
   EXPECT_EQ(GuessOn('X'), ' ');
   game.UndoError();
   EXPECT_EQ(GuessOn('H'), 'E');
-  EXPECT_EQ(Shown(), (std::vector<std::string>{
-                         kTone, "dialog Undo Error: Ciphertext A is not an N",
-                         kTone, "dialog Undo Error: Ciphertext X is not a B",
-                         kTone, "dialog Undo Error: Everything is correct so far."}));
+  EXPECT_EQ(Shown(), Toned("Undo Error", {"Ciphertext A is not an N", "Ciphertext X is not a B",
+                                          "Everything is correct so far."}));
   EXPECT_EQ(game.panel.elapsedSeconds, 90);
   ExpectUsedTableMatchesGuesses();
 }
@@ -78,9 +85,8 @@ TEST_F(HelpTest, LittleHintGivesTheRarestLetterWithoutAGuess) {
   game.LittleHint();
   EXPECT_EQ(GuessOn('A'), 'T');
   EXPECT_EQ(GuessOn('X'), 'E');
-  EXPECT_EQ(Shown(), (std::vector<std::string>{
-                         kTone, "dialog Little Hint: Ciphertext character C is really an S",
-                         kTone, "dialog Little Hint: Ciphertext character A is really a T"}));
+  EXPECT_EQ(Shown(), Toned("Little Hint", {"Ciphertext character C is really an S",
+                                           "Ciphertext character A is really a T"}));
   EXPECT_EQ(game.panel.elapsedSeconds, 60);
 }
 
@@ -99,10 +105,9 @@ TEST_F(HelpTest, BigHintGivesTheMostFrequentLetterOrTheSelectedOne) {
   game.KeyTyped('c');
   game.BigHint();
   EXPECT_EQ(GuessOn('C'), 'S');
-  EXPECT_EQ(Shown(), (std::vector<std::string>{
-                         kTone, "dialog Big Hint: Ciphertext character H is really an E",
-                         kTone, "dialog Big Hint: Ciphertext character X is really an A",
-                         kTone, "dialog Big Hint: Ciphertext character C is really an S"}));
+  EXPECT_EQ(Shown(), Toned("Big Hint", {"Ciphertext character H is really an E",
+                                        "Ciphertext character X is really an A",
+                                        "Ciphertext character C is really an S"}));
   EXPECT_EQ(game.panel.elapsedSeconds, 180);
   ExpectUsedTableMatchesGuesses();
 }
@@ -114,23 +119,18 @@ TEST_F(HelpTest, BigHintOnASelectedPlaintextLetterReleasesTheWrongGuessItOverwri
   EXPECT_EQ(GuessOn('C'), 'S');
   ExpectUsedTableMatchesGuesses();
 
-  // E can be placed again.
-  TypeLetters('e', 'e');
+  TypeLetters('e', 'e');  // E can be placed again
   EXPECT_EQ(GuessOn('H'), 'E');
 }
 
 TEST_F(HelpTest, NoMoreHintsChargesTheCounterButNoTime) {
-  TypeLetters('e', 'b');
-  TypeLetters('t', 'c');
-  TypeLetters('a', 'd');
-  TypeLetters('s', 'f');
+  for (const char* wrong : {"eb", "tc", "ad", "sf"}) TypeLetters(wrong[0], wrong[1]);
   ClearShown();
   game.LittleHint();
   game.BigHint();
   EXPECT_EQ(Shown(), (std::vector<std::string>{kTone, "box Little Hint: Sorry, no more hints!",
                                                kTone, "box Big Hint: Sorry, no more hints!"}));
-  EXPECT_EQ(game.panel.littleHintCount, 1);
-  EXPECT_EQ(game.panel.bigHintCount, 1);
+  EXPECT_EQ(std::pair(game.panel.littleHintCount, game.panel.bigHintCount), std::pair(1, 1));
   EXPECT_EQ(game.panel.elapsedSeconds, 0);
 }
 
@@ -149,17 +149,14 @@ TEST_F(HelpTest, SolvePuzzleMaxesTheClockAndShowsNoWin) {
   game.UndoError();
   game.BigHint();
   game.SolvePuzzle();
-  EXPECT_EQ(Shown().size(), 8u);
-  EXPECT_EQ(Shown()[7], "dialog Wake Up!: The game is over!");
+  EXPECT_EQ(Shown(), Toned("Wake Up!", std::vector<std::string>(4, "The game is over!")));
   EXPECT_EQ(game.panel.confirmCount + game.panel.undoCount + game.panel.bigHintCount, 0);
 }
 
 TEST(ArticleTest, AnBeforeLettersSpokenWithAVowelSound) {
   std::string an;
-  for (char letter = 'A'; letter <= 'Z'; ++letter) {
-    if (std::string(ArticleFor(letter)) == "an") an += letter;
-  }
-  EXPECT_EQ(an, "AEFHILMNORSX");
+  for (char letter = 'A'; letter <= 'Z'; ++letter) an += std::string(ArticleFor(letter)) == "an" ? letter : '.';
+  EXPECT_EQ(an, "A...EF.HI..LMNO..RS....X..");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dialogs/timedialog.h"
@@ -13,53 +14,47 @@ namespace {
 
 class EngineTest : public GameFixture {
  protected:
-  std::string KeyLetters() const {
-    std::string letters;
-    for (int p = 0; p < kLetterCount; ++p) letters += static_cast<char>('A' + game.state.key[p]);
-    return letters;
-  }
-  void GenerateFor(int kind, std::uint32_t seed) {
+  // A new key for the kind, drawn after `picks` random numbers from seed, as ciphertext letters for
+  // A..Z; the inverse key must undo it.
+  std::string GenerateFor(int kind, std::uint32_t seed, int picks = 0) {
     game.state.puzzleKind = kind;
     SeedRandom(seed);
+    for (int i = 0; i < picks; ++i) Random15();
     game.GenerateKey();
-    for (int p = 0; p < kLetterCount; ++p) EXPECT_EQ(game.state.inverseKey[game.state.key[p]], p);
+    std::string letters;
+    for (int p = 0; p < kLetterCount; ++p) {
+      EXPECT_EQ(game.state.inverseKey[game.state.key[p]], p);
+      letters += static_cast<char>('A' + game.state.key[p]);
+    }
+    return letters;
   }
   // Absent keys are told apart from written ones by a default no field can hold.
   int Stored(const char* key) { return store.ReadInt("quillo", key, -99999); }
 };
 
 TEST_F(EngineTest, KeysFollowTheKindAndTheSeedAndClearGuessesAndLocks) {
-  GenerateFor(kQuotePuzzle, 2024);
-  EXPECT_EQ(KeyLetters(), "QOMLCTRBNHUASFWZVKXPDIYJGE");
+  EXPECT_EQ(GenerateFor(kQuotePuzzle, 2024), "QOMLCTRBNHUASFWZVKXPDIYJGE");
   for (int p = 0; p < kLetterCount; ++p) EXPECT_NE(game.state.key[p], p);
   // A puzzle pick between seeding and the key changes the key.
-  SeedRandom(2024);
-  Random15();
-  Random15();
-  game.GenerateKey();
-  EXPECT_EQ(KeyLetters(), "YJNUBDWAVOGHCXMTRIFQZKESPL");
+  EXPECT_EQ(GenerateFor(kQuotePuzzle, 2024, 2), "YJNUBDWAVOGHCXMTRIFQZKESPL");
 
   game.state.guess[3] = 'Q';
   game.state.locked[3] = 1;
-  GenerateFor(kTutorialPuzzle, 99);
-  EXPECT_EQ(KeyLetters(), "MNOPQRSTUVWXYZABCDEFGHIJKL");
+  EXPECT_EQ(GenerateFor(kTutorialPuzzle, 99), "MNOPQRSTUVWXYZABCDEFGHIJKL");
   EXPECT_EQ(Guesses(), std::string(26, ' '));
   EXPECT_EQ(game.state.locked[3], 0);
-  GenerateFor(kCipherEntered, 99);
-  EXPECT_EQ(KeyLetters(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+  EXPECT_EQ(GenerateFor(kCipherEntered, 99), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 }
 
 TEST_F(EngineTest, MappingKeepsCaseAndTheLettersUsedTableRefusesIndicesOutOfRange) {
   GenerateFor(kTutorialPuzzle, 0);
-  EXPECT_EQ(game.Encipher('q'), 'c');
-  EXPECT_EQ(game.Encipher('Q' + 0x100), 'C');  // only the low 8 bits count
-  EXPECT_EQ(game.Encipher('-'), '-');
-  EXPECT_EQ(game.Decipher('\xE9'), '\xE9');
-  EXPECT_EQ(Game::LetterIndex('['), -1);
-  EXPECT_EQ(Game::LetterIndex('@'), -1);
+  // Only the low 8 bits count; non-letters map to themselves.
+  const char mapped[] = {game.Encipher('q'), game.Encipher('Q' + 0x100), game.Encipher('-'),
+                         game.Decipher('\xE9'), 0};
+  EXPECT_STREQ(mapped, "cC-\xE9");
+  EXPECT_EQ(std::pair(Game::LetterIndex('['), Game::LetterIndex('@')), std::pair(-1, -1));
   game.state.guess[2] = 'Q';
-  EXPECT_EQ(game.GuessFor('c'), 'Q');
-  EXPECT_EQ(game.GuessFor(','), ',');
+  EXPECT_EQ((std::string{game.GuessFor('c'), game.GuessFor(',')}), "Q,");
 
   const std::string before = Unused();
   EXPECT_FALSE(game.IsLetterUsed(-1));

@@ -14,7 +14,8 @@ namespace {
 
 constexpr int kInputTemplate = 4092;
 constexpr int kEditId = 4090;
-const MessageBoxRecord kNothing{"Nothing in the clipboard!", "Error", MB_OK | MB_ICONEXCLAMATION};
+constexpr unsigned kRefusal = MB_OK | MB_ICONEXCLAMATION;
+MessageBoxRecord Refused(const char* text) { return {text, "Error", kRefusal}; }
 
 class EnteredTest : public GameFixture {
  protected:
@@ -26,21 +27,17 @@ class EnteredTest : public GameFixture {
   }
   ~EnteredTest() override { ForgetCaseStyle(); }
 
-  // The player types text and presses OK (or Cancel).
-  void Answer(const std::string& text, int button = IDOK) {
-    fake.ScriptDialog(kInputTemplate, [text, button](FakeDialog& d) {
-      d.Type(kEditId, text);
+  // The player types text and presses OK (or Cancel); with `shown`, the dialog must have shown it.
+  void Answer(const std::string& typed, int button = IDOK, const char* shown = nullptr) {
+    fake.ScriptDialog(kInputTemplate, [=](FakeDialog& d) {
+      if (shown) {
+        EXPECT_EQ(d.Text(kEditId), shown);
+      }
+      d.Type(kEditId, typed);
       d.Click(button);
     });
   }
-  // The player types text into the number dialog (checking what it showed first) and presses OK.
-  void AnswerNumber(const std::string& shown, const std::string& typed) {
-    fake.ScriptDialog(kInputTemplate, [shown, typed](FakeDialog& d) {
-      EXPECT_EQ(d.Text(kEditId), shown);
-      d.Type(kEditId, typed);
-      d.Click(IDOK);
-    });
-  }
+  void AnswerNumber(const char* shown, const std::string& typed) { Answer(typed, IDOK, shown); }
   void QuotePuzzle(const char* fileName) {
     std::strcpy(game.text.quoteText, "Hello, world\tAnon");
     StartPuzzle("HELLO, WORLD\tANON", kQuotePuzzle, 5);
@@ -58,17 +55,11 @@ TEST_F(EnteredTest, EntryDialogAsksAgainForAnEmptyTextAndTakesTheConfirmedOne) {
   EXPECT_EQ(fake.Dialogs().size(), 2u);
   EXPECT_STREQ(game.text.displayText, "HELLO THERE\tME");
 
-  // The ciphertext dialog starts empty; Cancel keeps the texts as they were.
-  fake.ScriptDialog(kInputTemplate, [](FakeDialog& d) {
-    EXPECT_EQ(d.Text(kEditId), "");
-    d.Type(kEditId, "Xyz");
-    d.Click(IDCANCEL);
-  });
+  Answer("Xyz", IDCANCEL, "");  // the ciphertext dialog starts empty; Cancel keeps the texts
   EXPECT_FALSE(EnterPuzzle(game, false, nullptr, -15));
   EXPECT_STREQ(game.text.quoteText, "Hello there\tMe");
 
-  // A dialog that cannot be created: its error, captioned "ERROR", no icon.
-  fake.FailNextDialogs(1);
+  fake.FailNextDialogs(1);  // a dialog that cannot be created: its error, captioned "ERROR", no icon
   EXPECT_FALSE(EnterPuzzle(game, true, nullptr, -15));
   EXPECT_EQ(fake.LastMessage().caption, "ERROR");
   EXPECT_EQ(fake.LastMessage().flags, unsigned{MB_OK});
@@ -77,16 +68,11 @@ TEST_F(EnteredTest, EntryDialogAsksAgainForAnEmptyTextAndTakesTheConfirmedOne) {
 TEST_F(EnteredTest, OnlyAnEnteredPuzzleCanBeCorrected) {
   game.state.puzzleKind = kQuotePuzzle;
   EXPECT_FALSE(CorrectPuzzle(game, nullptr, -15));
-  EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"Sorry, you can only fix a puzzle that you entered.",
-                                                  "Error", MB_OK | MB_ICONEXCLAMATION}));
+  EXPECT_EQ(fake.LastMessage(), Refused("Sorry, you can only fix a puzzle that you entered."));
   EXPECT_TRUE(fake.Dialogs().empty());
 
   game.state.puzzleKind = kCipherEntered;
-  fake.ScriptDialog(kInputTemplate, [](FakeDialog& d) {
-    EXPECT_EQ(d.Text(kEditId), "old");
-    d.Type(kEditId, "olde");
-    d.Click(IDOK);
-  });
+  Answer("olde", IDOK, "old");
   EXPECT_TRUE(CorrectPuzzle(game, nullptr, -15));
   EXPECT_STREQ(game.text.quoteText, "olde");
   EXPECT_STREQ(game.text.displayText, "OLDE");
@@ -96,8 +82,7 @@ TEST_F(EnteredTest, OnlyAnEnteredPuzzleCanBeCorrected) {
   EXPECT_STREQ(game.text.quoteText, "olde");
 }
 
-TEST_F(EnteredTest, ClipboardTextIsCleanedIntoOneQuotation) {
-  EXPECT_EQ(CleanClipboardText("  Hello,\r\n  world!\tAnon\tYmous  "), "Hello, world! Anon\tYmous");
+TEST_F(EnteredTest, ClipboardPasteIsCleanedIntoOneQuotationAndCopiesEndInALineEnd) {
   EXPECT_EQ(CleanClipboardText("\t\x01" "Caf\xE9\x7F ok"), "Caf ok");
   EXPECT_EQ(CleanClipboardText(std::string("Cut\0here", 8)), "Cut");
   EXPECT_EQ(CleanClipboardText(std::string(1200, 'a')).size(), 999u);
@@ -112,10 +97,17 @@ TEST_F(EnteredTest, ClipboardTextIsCleanedIntoOneQuotation) {
   for (const char* nothing : {"", "\r\n\r\n", "   "}) {
     fake.SetClipboard(nothing);
     EXPECT_FALSE(PasteFromClipboard(game, nullptr));
-    EXPECT_EQ(fake.LastMessage(), kNothing);
+    EXPECT_EQ(fake.LastMessage(), Refused("Nothing in the clipboard!"));
   }
   EXPECT_STREQ(game.text.quoteText, "Hello, world! Anon\tYmous");
 
+  // Copies end in a line end; a clipboard that cannot be opened pastes nothing and says nothing.
+  std::strcpy(game.text.puzzleText, "AB C");
+  std::strcpy(game.text.plainText, "xy z");
+  CopyToClipboard(game, true);
+  EXPECT_EQ(fake.Clipboard(), "AB C\r\n");
+  CopyToClipboard(game, false);
+  EXPECT_EQ(fake.Clipboard(), "xy z\r\n");
   fake.ClearMessages();
   fake.SetClipboard("Text");
   fake.SetClipboardAvailable(false);
@@ -123,25 +115,11 @@ TEST_F(EnteredTest, ClipboardTextIsCleanedIntoOneQuotation) {
   EXPECT_TRUE(fake.Messages().empty());
 }
 
-TEST_F(EnteredTest, CopiesEndInALineEnd) {
-  std::strcpy(game.text.puzzleText, "AB C");
-  std::strcpy(game.text.plainText, "xy z");
-  CopyToClipboard(game, true);
-  EXPECT_EQ(fake.Clipboard(), "AB C\r\n");
-  CopyToClipboard(game, false);
-  EXPECT_EQ(fake.Clipboard(), "xy z\r\n");
-}
-
-constexpr unsigned kRefusal = MB_OK | MB_ICONEXCLAMATION;
-const MessageBoxRecord kSaved{"The puzzle has been saved in the favorites file", "Save complete",
-                              MB_OK | MB_ICONINFORMATION};
-const MessageBoxRecord kUnsolved{"You cannot save a puzzle until you have solved it!", "Error",
-                                 kRefusal};
+const MessageBoxRecord kUnsolved = Refused("You cannot save a puzzle until you have solved it!");
 
 TEST_F(EnteredTest, FavoriteOnlySolvedPuzzlesAreAppended) {
   EXPECT_FALSE(CheckFavoritesFile(nullptr));
-  EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"You haven't saved any favorites yet!", "Error",
-                                                  kRefusal}));
+  EXPECT_EQ(fake.LastMessage(), Refused("You haven't saved any favorites yet!"));
 
   QuotePuzzle("quotes.cqt");
   EXPECT_FALSE(SaveFavorite(game, nullptr));
@@ -150,7 +128,8 @@ TEST_F(EnteredTest, FavoriteOnlySolvedPuzzlesAreAppended) {
 
   game.state.gameOver = 1;
   EXPECT_TRUE(SaveFavorite(game, nullptr));
-  EXPECT_EQ(fake.LastMessage(), kSaved);
+  EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"The puzzle has been saved in the favorites file",
+                                                  "Save complete", MB_OK | MB_ICONINFORMATION}));
   EXPECT_TRUE(CheckFavoritesFile(nullptr));
   // The same quotation again from the compressed file is a second copy; the line as loaded.
   EXPECT_TRUE(SaveFavorite(game, nullptr));
@@ -166,8 +145,7 @@ TEST_F(EnteredTest, FavoriteOnlySolvedPuzzlesAreAppended) {
   for (const char* name : {"favorite.qot", "/some/where/FAVORITE.QOT", "dir\\Favorite.Qot"}) {
     std::strcpy(game.state.quoteFileName, name);
     EXPECT_FALSE(SaveFavorite(game, nullptr));
-    EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"This puzzle is already in the favorites file!",
-                                                    "Error", kRefusal}));
+    EXPECT_EQ(fake.LastMessage(), Refused("This puzzle is already in the favorites file!"));
   }
   game.state.puzzleKind = kPlainEntered;
   EXPECT_TRUE(SaveFavorite(game, nullptr));
@@ -184,8 +162,7 @@ TEST_F(EnteredTest, FavoriteOnlySolvedPuzzlesAreAppended) {
 TEST_F(EnteredTest, FavoriteEnteredCiphertextSavesThePlayersDecipherment) {
   std::strcpy(game.text.quoteText, "XYZ ABC");
   StartPuzzle("XYZ ABC", kCipherEntered, 1);
-  const char guesses[][2] = {{'x', 't'}, {'y', 'h'}, {'z', 'e'}, {'a', 'c'}, {'b', 'a'}};
-  for (const auto& g : guesses) TypeLetters(g[0], g[1]);
+  for (const char* pair : {"xt", "yh", "ze", "ac", "ba"}) TypeLetters(pair[0], pair[1]);
   Paint();
   EXPECT_FALSE(SaveFavorite(game, nullptr));
   EXPECT_EQ(fake.LastMessage(), kUnsolved);
@@ -198,8 +175,7 @@ TEST_F(EnteredTest, FavoriteEnteredCiphertextSavesThePlayersDecipherment) {
 TEST_F(EnteredTest, GoToAsksUntilANumberInRange) {
   EXPECT_EQ(AskPuzzleNumber(game, nullptr, -15), -1);
   EXPECT_EQ(fake.LastMessage(),
-            (MessageBoxRecord{"Sorry, you can only select specific puzzles\nfrom compressed quote files.",
-                              "Error", kRefusal}));
+            Refused("Sorry, you can only select specific puzzles\nfrom compressed quote files."));
   EXPECT_TRUE(fake.Dialogs().empty());
 
   game.state.puzzleCount = 12;
@@ -215,8 +191,8 @@ TEST_F(EnteredTest, GoToAsksUntilANumberInRange) {
   AnswerNumber("", "007");
   EXPECT_EQ(AskPuzzleNumber(game, nullptr, -15), 6);
   ASSERT_EQ(fake.Messages().size(), 4u);
-  EXPECT_EQ(fake.Messages()[0], (MessageBoxRecord{"Illegal number, try again.", "Error",
-                                                  MB_OKCANCEL | MB_ICONEXCLAMATION}));
+  EXPECT_EQ(fake.Messages()[0],
+            (MessageBoxRecord{"Illegal number, try again.", "Error", MB_OKCANCEL | MB_ICONEXCLAMATION}));
   EXPECT_EQ(fake.Messages()[1],
             (MessageBoxRecord{"You must enter a number from 1 to 12", "Error", MB_OKCANCEL}));
   EXPECT_EQ(fake.Messages()[3].text, "Illegal number, try again.");
@@ -225,7 +201,7 @@ TEST_F(EnteredTest, GoToAsksUntilANumberInRange) {
   AnswerNumber("", "99999999999999999999999");
   fake.AnswerNext(IDCANCEL, "You must enter a number from 1 to 12");
   EXPECT_EQ(AskPuzzleNumber(game, nullptr, -15), -1);
-  fake.ScriptDialog(kInputTemplate, [](FakeDialog& d) { d.Click(IDCANCEL); });
+  Answer("", IDCANCEL);
   EXPECT_EQ(AskPuzzleNumber(game, nullptr, -15), -1);
   AnswerNumber("", "12");
   EXPECT_EQ(AskPuzzleNumber(game, nullptr, -15), 11);

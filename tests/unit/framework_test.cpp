@@ -10,28 +10,16 @@
 
 namespace {
 
-TDialogTemplate MakeTemplate(int id, std::string caption, std::vector<TControlDesc> controls) {
-  TDialogTemplate t;
-  t.id = id;
-  t.caption = std::move(caption);
-  t.size = {200, 100};
-  t.controls = std::move(controls);
-  return t;
-}
-
-const TDialogTemplate kOkCancel = MakeTemplate(
-    50, "Input", {{TControlKind::Edit, 10, "", {5, 5, 100, 17}},
-                  {TControlKind::DefaultButton, IDOK, "OK", {5, 80, 50, 94}},
-                  {TControlKind::Button, IDCANCEL, "Cancel", {60, 80, 110, 94}}});
+const TDialogTemplate kOkCancel{50, "Input", {200, 100}, "MS Sans Serif", 8,
+                                {{TControlKind::Edit, 10, "", {5, 5, 100, 17}},
+                                 {TControlKind::DefaultButton, IDOK, "OK", {5, 80, 50, 94}},
+                                 {TControlKind::Button, IDCANCEL, "Cancel", {60, 80, 110, 94}}}};
 
 // Counts the dialog's life-cycle calls and refuses OK while `refuse` is set.
 class CountingDialog : public TDialog {
  public:
   explicit CountingDialog(const TDialogTemplate& t = kOkCancel) : TDialog(nullptr, t) {}
-  bool CanClose() override {
-    ++canCloseCalls;
-    return !refuse;
-  }
+  bool CanClose() override { ++canCloseCalls; return !refuse; }
   void CloseWindow(int result) override { closes.push_back(result); }
 
   bool refuse = false;
@@ -99,12 +87,7 @@ TEST(FakePlatformContract, UnscriptedOrMismatchedQuestionsAndDialogsFail) {
     d.Click(IDCANCEL);
   });
   EXPECT_EQ(input.Execute(), IDCANCEL);
-  EXPECT_NONFATAL_FAILURE(
-      {
-        FakePlatform unused;
-        unused.AnswerNext(IDYES, "Really?");
-      },
-      "never came");
+  EXPECT_NONFATAL_FAILURE(FakePlatform().AnswerNext(IDYES, "Really?"), "never came");
 }
 
 }  // namespace

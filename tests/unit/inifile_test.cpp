@@ -114,12 +114,12 @@ TEST(IniFileTest, KeepsAnotherProgramsFileAndAddsKeysInTheirPlace) {
             "[Other]\r\nKeep=me\r\n[quillo]\r\nLate=second section\r\n[YouWon]\r\nCorner=3");
   {
     PrivateIniFile store(folder.File("quillo.ini").c_str());
-    EXPECT_EQ(store.ReadString("quillo", "QuoteFile", "dflt"), "/home/pat/My Quotes.qot");
-    EXPECT_EQ(store.ReadString("quillo", "Empty", "dflt"), "");
-    EXPECT_EQ(store.ReadString("quillo", "Missing", "dflt"), "dflt");
-    EXPECT_EQ(store.ReadString("quillo", "Case", "dflt"), "Upper");
-    EXPECT_EQ(store.ReadString("quillo", "# a comment", "dflt"), "dflt");
-    EXPECT_EQ(store.ReadString("quillo", "Late", "dflt"), "dflt");
+    // Values trimmed, the first of two spellings wins, comments and a second section are not read.
+    for (const auto& [key, value] : std::map<const char*, const char*>{
+             {"QuoteFile", "/home/pat/My Quotes.qot"}, {"Empty", ""}, {"Missing", "dflt"}, {"Case", "Upper"},
+             {"# a comment", "dflt"}, {"Late", "dflt"}}) {
+      EXPECT_EQ(store.ReadString("quillo", key, "dflt"), value) << key;
+    }
     EXPECT_EQ(store.ReadString("", "orphan", "dflt"), "dflt");
     EXPECT_EQ(store.ReadInt("YouWon", "Corner", 0), 3);
 
@@ -151,61 +151,59 @@ TEST(IniFileTest, WritesANewFileWholeAndSafely) {
   EXPECT_EQ(reread.ReadString("quillo", "Empty", "dflt"), "");
   EXPECT_EQ(reread.ReadInt("evil", "HintButtons", 1), 1);
 
-  // A linked settings file stays linked and keeps its permissions; no temporary file is left.
+  // A linked settings file stays linked and keeps its permissions; no temporary file is left,
+  // and one a killed writer left behind goes, while a living writer's stays.
   TempFolder elsewhere;
   fs::rename(path, elsewhere.File("real.ini"));
   ::chmod((elsewhere.File("real.ini")).c_str(), 0640);
   fs::create_symlink(elsewhere.File("real.ini"), path);
+  WriteFile(elsewhere.File("real.ini.tmp-99999999-1"), "[quillo]\nHalf");  // beyond any pid
+  const std::string living = "real.ini.tmp-" + std::to_string(::getppid()) + "-1";
+  WriteFile(elsewhere.File(living), "");
   reread.WriteInt("quillo", "HintButtons", 0);
   reread.Flush(false);
   EXPECT_TRUE(fs::is_symlink(path));
   EXPECT_NE(ReadFile(elsewhere.File("real.ini")).value_or("").find("HintButtons=0\n"), std::string::npos);
   EXPECT_EQ(fs::status(elsewhere.File("real.ini")).permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere.Path()), fs::directory_iterator()), 1);
+  EXPECT_FALSE(fs::exists(elsewhere.File("real.ini.tmp-99999999-1")));
+  EXPECT_TRUE(fs::exists(elsewhere.File(living)));
+  EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere.Path()), fs::directory_iterator()), 2);
 }
 
 TEST(IniFileTest, SurvivesHostileFilesWithoutLosingThem) {
   TempFolder folder;
   const std::string path = folder.File("quillo.ini");
-  auto writeAndFlush = [&] {
-    PrivateIniFile store(path.c_str());
-    store.WriteInt("quillo", "Tutorial", 1);
+  auto writeAndFlush = [&] { PrivateIniFile(path.c_str()).WriteInt("quillo", "Tutorial", 1); };
+  auto read = [&](const char* key, const char* def) {
+    return PrivateIniFile(path.c_str()).ReadString("quillo", key, def);
   };
+  auto tutorial = [&] { return PrivateIniFile(path.c_str()).ReadInt("quillo", "Tutorial", 5); };
 
   constexpr char kWithNuls[] = "[quillo]\nA=12\0junk\nB\0=x\n\0\0\0\nC=ok\n";
-  WriteFile(folder.File("quillo.ini"), std::string(kWithNuls, sizeof kWithNuls - 1));
-  {
-    PrivateIniFile store(path.c_str());
-    EXPECT_EQ(store.ReadString("quillo", "A", "dflt"), "12");
-    EXPECT_EQ(store.ReadString("quillo", "B", "dflt"), "dflt");
-    EXPECT_EQ(store.ReadString("quillo", "C", "dflt"), "ok");
-  }
+  WriteFile(path, std::string(kWithNuls, sizeof kWithNuls - 1));
+  EXPECT_EQ(read("A", "dflt") + read("B", "dflt") + read("C", "dflt"), "12dfltok");
 
   const std::string longLine = "X=" + std::string(10 * 1024 * 1024, 'x') + "\n";
   const std::string withLongLine = "[quillo]\nA=1\n" + longLine + "B=2\n";
-  WriteFile(folder.File("quillo.ini"), withLongLine);
-  {
-    PrivateIniFile store(path.c_str());
-    EXPECT_EQ(store.ReadInt("quillo", "B", 0), 2);
-    EXPECT_EQ(store.ReadString("quillo", "X", "dflt"), "dflt");
-  }
+  WriteFile(path, withLongLine);
+  EXPECT_EQ(read("B", "dflt") + read("X", "dflt"), "2dflt");
   writeAndFlush();
-  EXPECT_EQ(ReadFile(folder.File("quillo.ini")).value_or(""), withLongLine + "Tutorial=1\n");
+  EXPECT_EQ(ReadFile(path).value_or(""), withLongLine + "Tutorial=1\n");
 
   std::mt19937 random(20240611);
   std::string junk(64 * 1024, '\0');
   for (char& c : junk) c = static_cast<char>(random());
-  WriteFile(folder.File("quillo.ini"), junk);
-  EXPECT_EQ(PrivateIniFile(path.c_str()).ReadInt("quillo", "Tutorial", 0), 0);
+  WriteFile(path, junk);
+  EXPECT_EQ(tutorial(), 5);
   writeAndFlush();
-  EXPECT_EQ(ReadFile(folder.File("quillo.ini")).value_or("").substr(0, junk.size()), junk);
-  EXPECT_EQ(PrivateIniFile(path.c_str()).ReadInt("quillo", "Tutorial", 0), 1);
+  EXPECT_EQ(ReadFile(path).value_or("").substr(0, junk.size()), junk);
+  EXPECT_EQ(tutorial(), 1);
 
   // Not a usable text file: reads give defaults, and the write leaves it alone.
   fs::remove(path);
   fs::create_directory(path);
-  EXPECT_EQ(PrivateIniFile(path.c_str()).ReadInt("quillo", "Tutorial", 5), 5);
+  EXPECT_EQ(tutorial(), 5);
   writeAndFlush();
   EXPECT_TRUE(fs::is_directory(path));
 
@@ -227,19 +225,19 @@ TEST(IniFileTest, SurvivesHostileFilesWithoutLosingThem) {
   EXPECT_EQ(fs::status(path).type(), fs::file_type::fifo);
 
   fs::remove(path);
-  WriteFile(folder.File("quillo.ini"), "[quillo]\nTutorial=0\n");
+  WriteFile(path, "[quillo]\nTutorial=0\n");
   fs::resize_file(path, 17 * 1024 * 1024);  // far past any settings file
-  EXPECT_EQ(PrivateIniFile(path.c_str()).ReadInt("quillo", "Tutorial", 5), 5);
+  EXPECT_EQ(tutorial(), 5);
   writeAndFlush();
   EXPECT_EQ(fs::file_size(path), 17u * 1024 * 1024);
 
   if (::geteuid() != 0) {  // permissions do not stop root
-    WriteFile(folder.File("quillo.ini"), "[quillo]\nTutorial=0\n");
+    WriteFile(path, "[quillo]\nTutorial=0\n");
     ::chmod(path.c_str(), 0);
-    EXPECT_EQ(PrivateIniFile(path.c_str()).ReadInt("quillo", "Tutorial", 5), 5);
+    EXPECT_EQ(tutorial(), 5);
     writeAndFlush();
     ::chmod(path.c_str(), 0600);
-    EXPECT_EQ(ReadFile(folder.File("quillo.ini")).value_or(""), "[quillo]\nTutorial=0\n");
+    EXPECT_EQ(ReadFile(path).value_or(""), "[quillo]\nTutorial=0\n");
   }
   EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 1);
 }

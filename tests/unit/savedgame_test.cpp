@@ -22,20 +22,18 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-std::string Join(const std::vector<std::string>& lines, std::size_t count) {
+// Writes the first count lines (all by default) as the saved game.
+void WriteLines(const std::vector<std::string>& lines, std::size_t count = SIZE_MAX) {
   std::string text;
   for (std::size_t i = 0; i < count && i < lines.size(); ++i) text += lines[i] + "\n";
-  return text;
+  WriteFile(kSavedGameFileName, text);
 }
 
 // The line with its field-th blank-separated number replaced.
 std::string WithField(const std::string& line, int field, long value) {
   std::istringstream in(line);
-  std::string out;
-  std::string token;
-  for (int i = 0; in >> token; ++i) {
-    out += (out.empty() ? "" : " ") + (i == field ? std::to_string(value) : token);
-  }
+  std::string out, token;
+  for (int i = 0; in >> token; ++i) out += (i ? " " : "") + (i == field ? std::to_string(value) : token);
   return out;
 }
 
@@ -63,8 +61,7 @@ class SavedGameTest : public GameFixture {
   // is locked, a wrong guess, a clock and counters.
   void PlaySomething() {
     std::string error;
-    const std::vector<std::string> quotes(100, "Q.");
-    ASSERT_TRUE(WriteCompressedQuoteFile("my quotes.cqt", quotes, "", error));
+    ASSERT_TRUE(WriteCompressedQuoteFile("my quotes.cqt", std::vector<std::string>(100, "Q."), "", error));
     std::strcpy(game.text.quoteText, "Hello, world\tAnon");
     StartPuzzle("HELLO, WORLD\tANON", kQuotePuzzle, 7);
     std::strcpy(game.state.quoteFileName, "my quotes.cqt");
@@ -75,10 +72,11 @@ class SavedGameTest : public GameFixture {
     Paint();
     game.state.locked[CipherIndexOf('h')] = 1;
     game.panel.elapsedSeconds = 3723;
-    std::int32_t* counters[] = {&game.panel.erasedCount,     &game.panel.confirmCount,
-                                &game.panel.undoCount,       &game.panel.littleHintCount,
-                                &game.panel.bigHintCount,    &game.panel.wordListCount};
-    for (int i = 0; i < 6; ++i) *counters[i] = i + 1;
+    int n = 0;
+    for (std::int32_t* counter : {&game.panel.erasedCount, &game.panel.confirmCount, &game.panel.undoCount,
+                                  &game.panel.littleHintCount, &game.panel.bigHintCount, &game.panel.wordListCount}) {
+      *counter = ++n;
+    }
   }
 
   // Another game on screen, so that a resume visibly replaces (or keeps) it.
@@ -101,13 +99,16 @@ class SavedGameTest : public GameFixture {
   Memory memory;
 };
 
-TEST_F(SavedGameTest, SaveAndResumeRestoreTheGameExactly) {
+TEST_F(SavedGameTest, SaveAndResumeRestoreTheGameExactlyNoKeepsTheFileCancelDeletesIt) {
   PlaySomething();
   const std::string saved = SavedGameText(game);
   ASSERT_TRUE(SaveGame(game, nullptr));
   EXPECT_EQ(ReadFile(kSavedGameFileName), saved);
-
   PlayOther();
+  const std::string other = SavedGameText(game);
+  EXPECT_EQ(Resume(IDNO), kSavedGameNone);
+  EXPECT_TRUE(SavedFileExists());
+  EXPECT_EQ(SavedGameText(game), other);
   game.state.selectedCipher = 4;
   EXPECT_EQ(Resume(IDYES), kSavedGameResumed);
   EXPECT_EQ(fake.LastMessage(), kQuestion);
@@ -118,7 +119,19 @@ TEST_F(SavedGameTest, SaveAndResumeRestoreTheGameExactly) {
   EXPECT_EQ(store.ReadString("quillo", "QuoteFile", ""), "my quotes.cqt");
   EXPECT_EQ(game.state.selectedCipher, -1);
   EXPECT_FALSE(SavedFileExists());
-  // Nothing left to offer: no question at the next start.
+  EXPECT_EQ(ResumeSavedGame(game, nullptr, memory), kSavedGameNone);  // no question at the next start
+  ASSERT_TRUE(SaveGame(game, nullptr));
+  PlayOther();
+  EXPECT_EQ(Resume(IDCANCEL), kSavedGameNone);
+  EXPECT_FALSE(SavedFileExists());
+  EXPECT_EQ(SavedGameText(game), other);
+  EXPECT_EQ(fake.Messages().size(), 3u);
+  // A saved game that cannot be written is reported; a folder in its place is nothing to offer.
+  std::filesystem::create_directory(kSavedGameFileName);
+  EXPECT_FALSE(SaveGame(game, nullptr));
+  EXPECT_EQ(fake.LastMessage(),
+            (MessageBoxRecord{"Cannot save the game.  Try removing the file\nquillo.svg in your Quillo! folder "
+                              "to fix the problem.", "Error", MB_OK | MB_ICONSTOP}));
   EXPECT_EQ(ResumeSavedGame(game, nullptr, memory), kSavedGameNone);
 }
 
@@ -129,7 +142,7 @@ TEST_F(SavedGameTest, TutorialIsNotSavedAndEnteredPuzzlesKeepTheQuoteFile) {
   EXPECT_TRUE(SaveGame(game, nullptr));
   EXPECT_FALSE(SavedFileExists());
 
-  game.state.puzzleKind = kPlainEntered;
+  game.state.puzzleKind = kPlainEntered;  // kind 2
   game.text.quoteText[1] = static_cast<char>(0xE9);  // a byte of 0x80 or more survives
   std::strcpy(game.state.quoteFileName, "quillo.cqt");
   ASSERT_TRUE(SaveGame(game, nullptr));
@@ -142,57 +155,30 @@ TEST_F(SavedGameTest, TutorialIsNotSavedAndEnteredPuzzlesKeepTheQuoteFile) {
   EXPECT_FALSE(memory.HasFile());
 }
 
-TEST_F(SavedGameTest, NoKeepsTheFileAndCancelDeletesIt) {
-  PlaySomething();
-  ASSERT_TRUE(SaveGame(game, nullptr));
-  PlayOther();
-  const std::string other = SavedGameText(game);
-  EXPECT_EQ(Resume(IDNO), kSavedGameNone);
-  EXPECT_TRUE(SavedFileExists());
-  EXPECT_EQ(Resume(IDCANCEL), kSavedGameNone);
-  EXPECT_FALSE(SavedFileExists());
-  EXPECT_EQ(SavedGameText(game), other);
-  EXPECT_EQ(fake.Messages().size(), 2u);
-
-  // A saved game that cannot be written is reported; an old one stays as it was.
-  std::filesystem::create_directory(kSavedGameFileName);
-  EXPECT_FALSE(SaveGame(game, nullptr));
-  EXPECT_EQ(fake.LastMessage(),
-            (MessageBoxRecord{"Cannot save the game.  Try removing the file\nquillo.svg in your "
-                              "Quillo! folder to fix the problem.",
-                              "Error", MB_OK | MB_ICONSTOP}));
-  // A folder in its place is nothing to offer.
-  EXPECT_EQ(ResumeSavedGame(game, nullptr, memory), kSavedGameNone);
-}
-
-TEST_F(SavedGameTest, FileCutAtAnyLineIsBrokenAndLeavesTheGameAlone) {
+// A broken file is deleted and nothing of it is left in the game.
+TEST_F(SavedGameTest, CutOrOutOfRangeFilesAreBrokenAndLeaveTheGameAlone) {
   PlaySomething();
   const std::vector<std::string> lines = Lines(SavedGameText(game));
   ASSERT_EQ(lines.size(), kKindZeroLines);
-  PlayOther();
-  const std::string other = SavedGameText(game);
-  for (std::size_t keep = 0; keep < lines.size(); ++keep) {
-    WriteFile(kSavedGameFileName, Join(lines, keep));
-    ASSERT_EQ(Resume(IDYES), kSavedGameBroken) << "cut after line " << keep;
-    ASSERT_FALSE(SavedFileExists());
-  }
-  // Cut inside the last line's number, without its line end.
-  std::string cut = Join(lines, lines.size());
-  cut.resize(cut.size() - 2);
-  WriteFile(kSavedGameFileName, cut);
-  EXPECT_EQ(Resume(IDYES), kSavedGameBroken);
-  EXPECT_EQ(SavedGameText(game), other);
-  EXPECT_STREQ(game.state.quoteFileName, "");
-  EXPECT_FALSE(memory.HasFile());
-}
-
-TEST_F(SavedGameTest, OutOfRangeFieldsMakeTheFileBroken) {
-  PlaySomething();
-  const std::vector<std::string> lines = Lines(SavedGameText(game));
   const int blankCipher = CipherIndexOf('w');  // a ciphertext letter without a guess
   const int unusedLetter = 0;                   // A: only H and X are guessed
   PlayOther();
   const std::string other = SavedGameText(game);
+  auto expectBroken = [&](const std::string& what) {
+    EXPECT_EQ(Resume(IDYES), kSavedGameBroken) << what;
+    EXPECT_FALSE(SavedFileExists()) << what;
+    EXPECT_TRUE(SavedGameText(game) == other) << what;
+    EXPECT_STREQ(game.state.quoteFileName, "") << what;
+  };
+  for (std::size_t keep = 0; keep < lines.size(); ++keep) {
+    WriteLines(lines, keep);
+    expectBroken("cut after line " + std::to_string(keep));
+  }
+  std::string cut;  // cut inside the last line's number, without its line end
+  for (const std::string& line : lines) cut += line + "\n";
+  WriteFile(kSavedGameFileName, cut.substr(0, cut.size() - 2));
+  expectBroken("cut in the last number");
+  EXPECT_FALSE(memory.HasFile());
 
   struct Change {
     const char* what;
@@ -202,11 +188,8 @@ TEST_F(SavedGameTest, OutOfRangeFieldsMakeTheFileBroken) {
   const std::string key = lines[kKeyLine];
   const std::string blankKey = lines[kKeyLine + blankCipher];
   const std::vector<Change> changes = {
-      {"kind 3", 0, "3"},
-      {"two numbers on the kind line", 0, "0 0"},
-      {"not a number", 1, "4a"},
-      {"puzzle past the count", 1, "100"},
-      {"puzzle below -1", 1, "-2"},
+      {"kind 3", 0, "3"}, {"two numbers on the kind line", 0, "0 0"}, {"not a number", 1, "4a"},
+      {"puzzle past the count", 1, "100"}, {"puzzle below -1", 1, "-2"},
       {"quote file name of 256 characters", 2, std::string(256, 'q') + ".cqt"},
       {"missing compressed quote file", 2, "gone.cqt"},
       {"a plain quote file with a puzzle number", 2, "plain.qot"},
@@ -223,35 +206,25 @@ TEST_F(SavedGameTest, OutOfRangeFieldsMakeTheFileBroken) {
       {"frequency letter a digit", kPanelLine, WithField(lines[kPanelLine], 2, '1')},
       {"negative count", kPanelLine, WithField(lines[kPanelLine], 3, -1)},
       {"counter past 999999", kCounterLine, WithField(lines[kCounterLine], 2, 1000000)},
-      {"five counters", kCounterLine, "1 2 3 4 5"},
-      {"text byte beyond its range", kTextLine, "200 0 0 0"},
+      {"five counters", kCounterLine, "1 2 3 4 5"}, {"text byte beyond its range", kTextLine, "200 0 0 0"},
   };
+  WriteFile("plain.qot", "A line.\n");
   for (const Change& change : changes) {
     std::vector<std::string> changed = lines;
     changed[change.line] = change.text;
-    WriteFile(kSavedGameFileName, Join(changed, changed.size()));
+    WriteLines(changed);
     fake.ClearMessages();
-    EXPECT_EQ(Resume(IDYES), kSavedGameBroken) << change.what;
-    EXPECT_FALSE(SavedFileExists()) << change.what;
-    EXPECT_TRUE(SavedGameText(game) == other) << change.what;  // the game untouched
+    expectBroken(change.what);
+    if (change.text == "gone.cqt") {  // reported by the loader, captioned with its name
+      ASSERT_EQ(fake.Messages().size(), 2u);
+      EXPECT_EQ(fake.Messages()[1].caption, "gone.cqt");
+    }
   }
-  // The missing collection was reported by the loader, captioned with its name.
-  WriteFile("plain.qot", "A line.\n");
-  std::vector<std::string> changed = lines;
-  changed[2] = "gone.cqt";
-  WriteFile(kSavedGameFileName, Join(changed, changed.size()));
-  fake.ClearMessages();
-  EXPECT_EQ(Resume(IDYES), kSavedGameBroken);
-  ASSERT_EQ(fake.Messages().size(), 2u);
-  EXPECT_EQ(fake.Messages()[1].caption, "gone.cqt");
-
   // A buffer without its terminating zero: every position of the guess row masked non-zero.
-  changed = lines;
+  std::vector<std::string> changed = lines;
   for (std::size_t i = kTextLine; i < changed.size(); ++i) changed[i] = WithField(changed[i], 3, 1);
-  WriteFile(kSavedGameFileName, Join(changed, changed.size()));
-  EXPECT_EQ(Resume(IDYES), kSavedGameBroken);
-  EXPECT_EQ(SavedGameText(game), other);
-  EXPECT_STREQ(game.state.quoteFileName, "");
+  WriteLines(changed);
+  expectBroken("no terminating zero");
 }
 
 }  // namespace

@@ -23,6 +23,15 @@ class SoundDialogTest : public testing::Test {
   void TearDown() override { SetSettings(nullptr); }
 
   int Mode(int event) { return store.ReadInt("quillo", kSoundEvents[event].modeKey, -1); }
+  // One group of the dialog: its checked radio, then L and N while Listen and New Sound are
+  // enabled, then the sound file's line, e.g. "wave LN Sound: clap.wav".
+  static std::string Group(FakeDialog& d, int event) {
+    const SoundGroupIds& ids = kSoundGroupIds[event];
+    const char* mode = d.IsChecked(ids.noSound) ? "none" : d.IsChecked(ids.beep) ? "beep"
+                       : d.IsChecked(ids.wave) ? "wave" : "?";
+    return std::string(mode) + (d.IsEnabled(ids.listen) ? " L" : " -") +
+           (d.IsEnabled(ids.newSound) ? "N " : "- ") + d.Text(ids.wave);
+  }
 
   // Runs the dialog; the script acts on it after set-up and closes it with Done unless it ended.
   void Run(const FakePlatform::DialogScript& script) {
@@ -39,30 +48,21 @@ class SoundDialogTest : public testing::Test {
 };
 
 TEST_F(SoundDialogTest, EachModePlaysItsSound) {
-  // Defaults: mode 0 everywhere, nothing heard.
-  for (int event = 0; event < kSoundEventCount; ++event) PlayEventSound(event);
+  for (int event = 0; event < kSoundEventCount; ++event) PlayEventSound(event);  // mode 0: nothing
   EXPECT_TRUE(fake.Sounds().empty());
-
-  store.WriteInt("quillo", "ErrorMode", 1);
-  PlayEventSound(kSoundError);
-  store.WriteInt("quillo", "ErrorMode", 2);
-  PlayEventSound(kSoundError);  // the default file
-  store.WriteString("quillo", "ErrorSound", "/usr/share/quillo/oops.wav");
-  PlayEventSound(kSoundError);
-  store.WriteInt("quillo", "ErrorMode", 7);
-  PlayEventSound(kSoundError);
-  store.WriteInt("quillo", "HintMode", 2);
-  store.WriteInt("quillo", "StartingOverMode", 2);
-  PlayEventSound(kSoundHint);
-  PlayEventSound(kSoundStartingOver);
-  PlayEventSound(-1);
-  PlayEventSound(4);
-  // A wave file's name is cut to 511 characters.
-  const std::string longPath = std::string(600, 'a') + ".wav";
-  store.WriteInt("quillo", "YouWonMode", 2);
-  store.WriteString("quillo", "YouWonSound", longPath.c_str());
-  PlayEventSound(kSoundYouWon);
-
+  const std::string longPath = std::string(600, 'a') + ".wav";  // a wave file's name is cut to 511
+  const struct {
+    const char* key;
+    std::string value;
+    int event;  // played after the setting is written
+  } steps[] = {{"ErrorMode", "1", kSoundError}, {"ErrorMode", "2", kSoundError},  // the default file
+               {"ErrorSound", "/usr/share/quillo/oops.wav", kSoundError}, {"ErrorMode", "7", kSoundError},
+               {"HintMode", "2", kSoundHint}, {"StartingOverMode", "2", kSoundStartingOver},
+               {"YouWonMode", "2", -1}, {"YouWonSound", longPath, 4}, {"YouWonSound", longPath, kSoundYouWon}};
+  for (const auto& step : steps) {
+    store.WriteString("quillo", step.key, step.value.c_str());
+    PlayEventSound(step.event);
+  }
   EXPECT_EQ(fake.Sounds(), (std::vector<SoundRecord>{
                                {SoundKind::Tone, "", 500, 150},
                                {SoundKind::Wave, "uhoh.wav", 0, 0},
@@ -73,21 +73,16 @@ TEST_F(SoundDialogTest, EachModePlaysItsSound) {
                            }));
 }
 
-TEST_F(SoundDialogTest, DefaultsShowNoSoundWithButtonsDisabled) {
-  Run([&](FakeDialog& d) {
-    for (int event = 0; event < kSoundEventCount; ++event) {
-      const SoundGroupIds& ids = kSoundGroupIds[event];
-      EXPECT_TRUE(d.IsChecked(ids.noSound)) << event;
-      EXPECT_FALSE(d.IsEnabled(ids.listen)) << event;
-      EXPECT_FALSE(d.IsEnabled(ids.newSound)) << event;
-    }
-    EXPECT_EQ(d.Text(123), "Sound: clap.wav");
-  });
-  EXPECT_TRUE(fake.Sounds().empty());
-  for (int event = 0; event < kSoundEventCount; ++event) EXPECT_EQ(Mode(event), 0);
-}
-
 TEST_F(SoundDialogTest, SetUpShowsEachStoredModeAndWritesUnknownModesBackAsNone) {
+  const auto shown = [&](const std::vector<std::string>& expected) {
+    Run([&](FakeDialog& d) {
+      for (int event = 0; event < kSoundEventCount; ++event) EXPECT_EQ(Group(d, event), expected[event]);
+    });
+  };
+  shown({"none -- Sound: ahooga.wav", "none -- Sound: clap.wav", "none -- Sound: tada.wav",
+         "none -- Sound: uhoh.wav"});
+  for (int event = 0; event < kSoundEventCount; ++event) EXPECT_EQ(Mode(event), 0);
+
   store.WriteInt("quillo", "HintMode", 1);
   store.WriteInt("quillo", "YouWonMode", 2);
   store.WriteInt("quillo", "StartingOverMode", -3);
@@ -95,21 +90,10 @@ TEST_F(SoundDialogTest, SetUpShowsEachStoredModeAndWritesUnknownModesBackAsNone)
   store.WriteString("quillo", "YouWonSound", "/home/ann/sounds/cheer.wav");
   store.WriteString("quillo", "ErrorSound", "C:\\Sounds/old\\buzz.wav");
   PlayEventSound(kSoundError);  // mode 7 plays nothing
-  Run([&](FakeDialog& d) {
-    EXPECT_TRUE(d.IsChecked(122));  // Hint: Beep
-    EXPECT_FALSE(d.IsEnabled(112));
-    EXPECT_TRUE(d.IsChecked(123));  // YouWon: the sound file
-    EXPECT_TRUE(d.IsEnabled(103));
-    EXPECT_EQ(d.Text(123), "Sound: cheer.wav");
-    EXPECT_TRUE(d.IsChecked(120));  // StartingOver: no sound
-    EXPECT_TRUE(d.IsChecked(116));  // Error: no sound
-    EXPECT_FALSE(d.IsEnabled(107));
-    EXPECT_EQ(d.Text(118), "Sound: buzz.wav");
-  });
-  EXPECT_EQ(Mode(kSoundHint), 1);
-  EXPECT_EQ(Mode(kSoundYouWon), 2);
-  EXPECT_EQ(Mode(kSoundStartingOver), 0);
-  EXPECT_EQ(Mode(kSoundError), 0);
+  shown({"beep L- Sound: ahooga.wav", "wave LN Sound: cheer.wav", "none -- Sound: tada.wav",
+         "none -- Sound: buzz.wav"});
+  const int written[kSoundEventCount] = {1, 2, 0, 0};
+  for (int event = 0; event < kSoundEventCount; ++event) EXPECT_EQ(Mode(event), written[event]);
   EXPECT_TRUE(fake.Sounds().empty());
 }
 
@@ -162,12 +146,6 @@ TEST_F(SoundDialogTest, FileDialogFailureIsReportedAndQuits) {
             (MessageBoxRecord{"Change sound dialog error code #12290", "Error", MB_OK}));
   EXPECT_TRUE(fake.QuitCalled());
   EXPECT_EQ(store.ReadString("quillo", "YouWonSound", "absent"), "absent");
-}
-
-TEST(SoundFileNameTest, KeepsThePartAfterTheLastSeparator) {
-  EXPECT_EQ(SoundFileName("ahooga.wav"), "ahooga.wav");
-  EXPECT_EQ(SoundFileName("a\\b/c\\d.wav"), "d.wav");
-  EXPECT_EQ(SoundFileName("folder/"), "");
 }
 
 }  // namespace

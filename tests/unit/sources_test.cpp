@@ -62,41 +62,30 @@ class SourcesTest : public ::testing::Test {
   Memory memory;
 };
 
-TEST_F(SourcesTest, ReportNumbersCarryThousandsCommas) {
-  EXPECT_EQ(GroupedNumber(999), "999");
-  EXPECT_EQ(GroupedNumber(1000), "1,000");
-  EXPECT_EQ(GroupedNumber(1234567), "1,234,567");
-  EXPECT_EQ(QuoteFileTitle("C:\\Games\\quillo.cqt"), "quillo");
-}
-
 TEST_F(SourcesTest, ReportCountsSolvedPuzzles) {
+  for (auto [n, grouped] : {std::pair{999, "999"}, {1000, "1,000"}, {1234567, "1,234,567"}}) {
+    EXPECT_EQ(GroupedNumber(n), grouped);
+  }
+  EXPECT_EQ(QuoteFileTitle("C:\\Games\\quillo.cqt"), "quillo");
+
   WriteCollection("my.quotes.cqt", 1500, "Quotations for testing");
   memory.OpenMemory(1500, "my.quotes.cqm");
   const PuzzleSource source{0, "my.quotes.cqt", 3};
-  EXPECT_EQ(PuzzleSourceReport(source, memory),
-            "Puzzle file: my (compressed quote file).\n\nQuotations for testing\n\n"
-            "0 puzzles out of 1,500 have been completed.");
+  const std::string head = "Puzzle file: my (compressed quote file).\n\n";
+  const std::string described = head + "Quotations for testing\n\n";
+  EXPECT_EQ(PuzzleSourceReport(source, memory), described + "0 puzzles out of 1,500 have been completed.");
   memory.SetBit(3);
-  EXPECT_EQ(PuzzleSourceReport(source, memory),
-            "Puzzle file: my (compressed quote file).\n\nQuotations for testing\n\n"
-            "1 puzzle out of 1,500 have been completed.");
+  EXPECT_EQ(PuzzleSourceReport(source, memory), described + "1 puzzle out of 1,500 have been completed.");
   memory.SetBit(1499);
   ShowPuzzleSource(source, nullptr, memory);
-  EXPECT_EQ(fake.LastMessage(),
-            (MessageBoxRecord{"Puzzle file: my (compressed quote file).\n\nQuotations for testing\n\n"
-                              "2 puzzles out of 1,500 have been completed.",
-                              "Puzzle Source", MB_OK | MB_ICONINFORMATION}));
-
-  // Without the file, the count comes from the record.
-  std::filesystem::remove("my.quotes.cqt");
-  EXPECT_EQ(PuzzleSourceReport(source, memory),
-            "Puzzle file: my (compressed quote file).\n\n2 puzzles out of 1,500 have been completed.");
+  EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{described + "2 puzzles out of 1,500 have been completed.",
+                                                  "Puzzle Source", MB_OK | MB_ICONINFORMATION}));
+  std::filesystem::remove("my.quotes.cqt");  // without the file, the count comes from the record
+  EXPECT_EQ(PuzzleSourceReport(source, memory), head + "2 puzzles out of 1,500 have been completed.");
 
   // A long description: the report keeps its 999 characters.
   WriteCollection("my.quotes.cqt", 1500, std::string(990, 'd'));
-  const std::string report = PuzzleSourceReport(source, memory);
-  EXPECT_EQ(report.size(), 999u);
-  EXPECT_EQ(report.substr(report.size() - 3), "ddd");
+  EXPECT_EQ(PuzzleSourceReport(source, memory), head + std::string(999 - head.size(), 'd'));
 }
 
 TEST_F(SourcesTest, ReportLineForThePrintedPage) {
@@ -157,18 +146,15 @@ TEST_F(SourcesTest, CompressWritesNothingOnARefusalOrACancel) {
   EXPECT_FALSE(std::filesystem::exists(folder.File("bad.cqt")));
 }
 
-TEST_F(SourcesTest, CaseOnlyTheFirstLetterOfTheSettingCounts) {
+TEST_F(SourcesTest, CaseOnlyTheFirstLetterOfTheSettingCountsAndAnInvalidOneIsReportedOnce) {
   store.WriteString("quillo", "Case", "lowercase");
-  EXPECT_EQ(CurrentCaseStyle(), kCaseLower);
   EXPECT_EQ(Styled("Hello, World 42|\tAnon"), "hello, world 42|\tanon");
-
   ForgetCaseStyle();
   store.WriteString("quillo", "Case", "d");
   EXPECT_EQ(Styled("Hello, World 42|\tAnon"), "Hello, World 42|\tAnon");
   EXPECT_TRUE(fake.Messages().empty());
-}
 
-TEST_F(SourcesTest, CaseInvalidSettingIsReportedOnceAndRewritten) {
+  ForgetCaseStyle();
   store.WriteString("quillo", "Case", "x");
   EXPECT_EQ(CurrentCaseStyle(), kCaseDefault);
   EXPECT_EQ(CurrentCaseStyle(), kCaseDefault);  // asked twice, reported once
@@ -184,16 +170,12 @@ TEST_F(SourcesTest, CaseInvalidSettingIsReportedOnceAndRewritten) {
   EXPECT_EQ(CurrentCaseStyle(), kCaseMilitary);
 }
 
-TEST_F(SourcesTest, CaseMilitaryWritesBlocksOfFive) {
+TEST_F(SourcesTest, CaseMilitaryWritesBlocksOfFiveAndOutputNeverPassesTheBuffer) {
   SetCaseStyle(kCaseMilitary);
   EXPECT_EQ(Styled("It's 10 o'clock!\tAnon"), "ITS10 OCLOC K\tANON");
   EXPECT_EQ(Styled("...|!"), "");
-}
-
-TEST_F(SourcesTest, CaseOutputNeverPassesTheBuffer) {
   // "A", TAB and 830 letters fill 997 characters; the next letter needs its blank first, so
   // military writing ends at 999 characters, the most the buffer holds.
-  SetCaseStyle(kCaseMilitary);
   const std::string military = Styled("a\t" + std::string(997, 'b'));
   EXPECT_EQ(military.size(), 999u);
   EXPECT_EQ(military.substr(990), "B BBBBB B");

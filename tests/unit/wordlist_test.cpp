@@ -3,7 +3,7 @@
 
 #include <cctype>
 #include <cstring>
-#include <fstream>
+#include <algorithm>
 #include <initializer_list>
 #include <set>
 #include <string>
@@ -27,69 +27,56 @@ struct Board {
   void Guess(char cipher, char plain) {
     guess[cipher - 'a'] = static_cast<char>(std::toupper(static_cast<unsigned char>(plain)));
   }
-  GuessLookup Guesses() const {
-    return [this](int c) { return guess[c]; };
-  }
-  LetterUsedTest Used() const {
-    return [this](int p) { return guess.find(static_cast<char>('A' + p)) != std::string::npos; };
-  }
+  GuessLookup Guesses() const { return [this](int c) { return guess[c]; }; }
+  LetterUsedTest Used() const { return [this](int p) { return guess.find(char('A' + p)) != std::string::npos; }; }
 };
 
-WordDictionary MakeDictionary(std::initializer_list<std::pair<const char*, int>> words) {
+// A word list file holding the words, each length's in the order given.
+std::vector<unsigned char> Encode(std::initializer_list<std::pair<const char*, int>> words) {
   std::vector<std::vector<Word>> byLength(kWordSlotCount);
   for (const auto& [text, frequency] : words) {
-    Word w;
+    Word& w = byLength[std::strlen(text)].emplace_back();
     w.frequency = static_cast<std::uint16_t>(frequency);
     std::strcpy(w.text, text);
-    byLength[std::strlen(text)].push_back(w);
   }
-  WordDictionary dict;
-  EXPECT_FALSE(ParseWordList(EncodeWordList(byLength, 1), dict));
-  return dict;
+  return EncodeWordList(byLength, 1);
 }
 
 using Words = std::vector<std::string>;
 
-Words Candidates(const WordDictionary& dict, const char* clicked, const Board& board,
-                 int kind = 0, const char* path = "/q/quotes.cqt") {
-  const WordPattern p = BuildWordPattern(clicked, board.Guesses());
-  return ListCandidates(dict, p, kind, path, board.Used());
-}
-
-TEST(WordPatternTest, RepeatedAndDistinctLetters) {
-  const WordDictionary dict = MakeDictionary(
-      {{"dog", 9}, {"did", 8}, {"ddd", 7}, {"dad", 6}, {"eye", 5}, {"d'd", 4}, {"di", 3}});
-  Board board;
-  EXPECT_EQ(Candidates(dict, "XYX", board), (Words{"did", "dad", "eye"}));
-  board.Guess('z', 'E');  // e is used elsewhere in the puzzle
-  EXPECT_EQ(Candidates(dict, "XYX", board), (Words{"did", "dad"}));
-}
-
-TEST(WordPatternTest, GuessedLetterFixesPositionAndIsUsed) {
-  const WordDictionary dict =
-      MakeDictionary({{"at", 9}, {"to", 8}, {"tt", 7}, {"ta", 6}, {"it", 5}, {"t'", 4}});
-  Board board;
-  board.Guess('x', 't');
-  EXPECT_EQ(Candidates(dict, "XY", board), (Words{"to", "ta"}));
-}
-
-TEST(WordPatternTest, NonLettersMustStandInTheSamePlace) {
-  const WordDictionary dict = MakeDictionary(
-      {{"can't", 9}, {"it's", 8}, {"hello", 7}, {"don't", 6}, {"we'll", 5}, {"o'er'", 4}});
-  Board board;
-  EXPECT_EQ(Candidates(dict, "ABC'D", board), (Words{"can't", "don't"}));
-  EXPECT_EQ(Candidates(dict, "ABCDEFGHIJKLMNOPQRSTUVWXY", board), Words{});  // no such slot
-  EXPECT_EQ(BuildWordPattern(std::string(40, 'a'), board.Guesses()).length, 25);
-}
-
-TEST(WordPatternTest, RareWordsOnlyForBibleFilesAndOtherKinds) {
-  const WordDictionary dict = MakeDictionary({{"unto", 0}, {"them", 40}, {"thou", 0}});
-  Board board;
+// Candidates for a clicked word: repeated and distinct letters, guessed letters fixing their
+// place and counting as used, non-letters in the same place, and the rare-word rule (words of
+// frequency 0 only for files named like "*Bible.cqt" and for entered and tutorial puzzles).
+TEST(WordPatternTest, CandidatesForAClickedWord) {
+  WordDictionary dict;
+  ASSERT_FALSE(ParseWordList(Encode({{"dog", 9}, {"did", 8}, {"ddd", 7}, {"dad", 6}, {"eye", 5}, {"d'd", 4},
+                                     {"di", 3}, {"at", 9}, {"to", 8}, {"tt", 7}, {"ta", 6}, {"it", 5}, {"t'", 4},
+                                     {"can't", 9}, {"it's", 8}, {"hello", 7}, {"don't", 6}, {"we'll", 5}, {"o'er'", 4},
+                                     {"unto", 0}, {"them", 40}, {"thou", 0}}), dict));
+  struct Case {
+    const char* clicked;
+    const char* guesses;  // pairs of ciphertext letter and guess
+    int kind;
+    const char* path;
+    Words expected;
+  };
   const Words all{"unto", "them", "thou"};
-  EXPECT_EQ(Candidates(dict, "ABCD", board, 0, "/q/quotes.cqt"), Words{"them"});
-  EXPECT_EQ(Candidates(dict, "ABCD", board, 0, "/q/bible.cqt"), Words{"them"});
-  EXPECT_EQ(Candidates(dict, "ABCD", board, 0, "KingJamesBible.cqt"), all);
-  for (int kind : {1, 2, 3}) EXPECT_EQ(Candidates(dict, "ABCD", board, kind), all);
+  const char* q = "/q/quotes.cqt";
+  const Case cases[] = {
+      {"XYX", "", 0, q, {"did", "dad", "eye"}}, {"XYX", "zE", 0, q, {"did", "dad"}},
+      {"XY", "xt", 0, q, {"to", "ta"}}, {"ABC'D", "", 0, q, {"can't", "don't"}},
+      {"ABCDEFGHIJKLMNOPQRSTUVWXY", "", 0, q, {}},  // no such slot
+      {"ABCD", "", 0, q, {"them"}}, {"ABCD", "", 0, "/q/bible.cqt", {"them"}},
+      {"ABCD", "", 0, "KingJamesBible.cqt", all}, {"ABCD", "", 1, q, all}, {"ABCD", "", 2, q, all},
+      {"ABCD", "", 3, q, all},
+  };
+  for (const Case& c : cases) {
+    Board board;
+    for (const char* g = c.guesses; *g; g += 2) board.Guess(g[0], g[1]);
+    EXPECT_EQ(ListCandidates(dict, BuildWordPattern(c.clicked, board.Guesses()), c.kind, c.path, board.Used()),
+              c.expected) << c.clicked << " " << c.guesses << " " << c.kind << " " << c.path;
+  }
+  EXPECT_EQ(BuildWordPattern(std::string(40, 'a'), Board().Guesses()).length, 25);
 }
 
 TEST(WordPatternTest, PreviewByCiphertextLetter) {
@@ -117,27 +104,12 @@ TEST(WordPatternTest, EntrySkipsGuessedRepeatsAndNonLetters) {
   EXPECT_EQ(entered, (std::vector<std::pair<char, char>>{{'x', 'd'}}));
 }
 
-Word MakeWord(const char* text, std::uint16_t frequency) {
-  Word word;
-  word.frequency = frequency;
-  std::strncpy(word.text, text, kMaxWordLength);
-  return word;
-}
-
-// Three-letter words in the file's (by frequency) order; "pop" is a zero-frequency word.
-std::vector<unsigned char> SmallDictionary() {
-  std::vector<std::vector<Word>> words(kWordSlotCount);
-  for (const char* text : {"sis", "did", "dog", "ddd", "pop", "dad", "tat"}) {
-    words[3].push_back(MakeWord(text, std::strcmp(text, "pop") == 0 ? 0 : 10));
-  }
-  words[2] = {MakeWord("to", 9), MakeWord("at", 8)};
-  return EncodeWordList(words, 1);
-}
-
 class WordListTest : public GameFixture {
  protected:
   WordListTest() {
-    const std::vector<unsigned char> bytes = SmallDictionary();
+    // Three-letter words in the file's (by frequency) order; "pop" is a zero-frequency word.
+    const std::vector<unsigned char> bytes = Encode({{"sis", 10}, {"did", 10}, {"dog", 10}, {"ddd", 10}, {"pop", 0},
+                                                     {"dad", 10}, {"tat", 10}, {"to", 9}, {"at", 8}});
     WriteFile(dictionaryPath, std::string(bytes.begin(), bytes.end()));
     TheWordPreview() = WordPreview{};
   }
@@ -158,9 +130,8 @@ class WordListTest : public GameFixture {
   }
 
   std::unique_ptr<WordList> Make(const std::string& word, bool alphabetical, int fontHeight = -15) {
-    return std::make_unique<WordList>(nullptr, game, wordStore, dictionaryPath, word,
-                                      alphabetical, fontHeight, store, "WordListDialog",
-                                      [this] { Paint(); });
+    return std::make_unique<WordList>(nullptr, game, wordStore, dictionaryPath, word, alphabetical, fontHeight,
+                                      store, "WordListDialog", [this] { Paint(); });
   }
 
   // Runs a dialog with a script and gives back the list as it was shown.
@@ -193,16 +164,12 @@ TEST_F(WordListTest, MissingDictionaryIsReportedOnEveryRequestAndLoggedOnce) {
     EXPECT_EQ(dialog->Execute(), IDCANCEL);  // closes as soon as it is set up, no script runs
   }
   const MessageBoxRecord missing{kDictionaryMissingMessage, "Error", MB_OK | MB_ICONSTOP};
-  ASSERT_EQ(fake.Messages().size(), 2u);
-  EXPECT_EQ(fake.Messages()[0], missing);
-  EXPECT_EQ(fake.Messages()[1], missing);
+  EXPECT_EQ(fake.Messages(), (std::vector<MessageBoxRecord>{missing, missing}));
   EXPECT_EQ(game.panel.elapsedSeconds, 0);
 
-  std::ifstream log(work.File("errors.txt"));
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(log, line);) lines.push_back(line);
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_NE(lines[0].find(dictionaryPath + ": "), std::string::npos);
+  const std::string log = ReadFile(work.File("errors.txt")).value_or("");
+  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;
+  EXPECT_NE(log.find(dictionaryPath + ": "), std::string::npos) << log;
 }
 
 TEST_F(WordListTest, PenaltyAndOrderFollowTheRequest) {
