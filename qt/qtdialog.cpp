@@ -39,6 +39,8 @@ Widget* As(QWidget* widget) {
 }
 }  // namespace
 
+QString ControlName(int id) { return QStringLiteral("ctl_%1").arg(id); }
+
 int RunTemplateDialog(TDialog& dialog) {
   if (!qApp) throw std::runtime_error("Cannot show a dialog: there is no application object.");
   const TDialogTemplate& tpl = dialog.Template();
@@ -69,6 +71,7 @@ QWidget* QtDialogPeer::Add(TControlKind kind, int id, const QString& text, const
   QWidget* widget = MakeControl(kind, text, this, [this, id](TDC& dc, const TRect& area) {
     dialog_.DrawItem(id, dc, area);
   });
+  widget->setObjectName(ControlName(id));
   widget->setGeometry(ControlGeometry(kind, widget, rect));
   if (kind == TControlKind::GroupBox || kind == TControlKind::Frame) widget->lower();
   items_.push_back({id, kind, widget, rect});

@@ -15,6 +15,10 @@ class QButtonGroup;
 // template cannot be made into a dialog.
 int RunTemplateDialog(TDialog& dialog);
 
+// The object name of the control with this id, "ctl_<id>", so that tools and tests can find a
+// control by what the game calls it rather than by its place or class.
+QString ControlName(int id);
+
 // A dialog built from a template in the application font at 9 points. The player's actions
 // arrive as TDialog::Command: button, radio and check clicks as Clicked; list selection changes
 // by the player as SelChange and double clicks as DoubleClick; the player's edits as

@@ -4,7 +4,7 @@
 
 const TDialogTemplate& AboutTemplate() {
   static const TDialogTemplate dialog{
-      9,
+      kAboutTemplateId,
       "About Quillo!",
       {180, 86},
       "MS Sans Serif",

@@ -3,7 +3,7 @@
 
 const TDialogTemplate& ColorTemplate() {
   static const TDialogTemplate dialog{
-      11,
+      kColorTemplateId,
       "Quillo! Color Selection",
       {216, 124},
       "MS Sans Serif",

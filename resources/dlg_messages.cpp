@@ -9,7 +9,7 @@ constexpr int kCancel = 2;
 // The caption is set by the dialog; the text area holds two lines of the template font.
 const TDialogTemplate& HintTemplate() {
   static const TDialogTemplate dialog{
-      4093,
+      kHintTemplateId,
       "",
       {200, 60},
       "MS Sans Serif",
@@ -23,7 +23,7 @@ const TDialogTemplate& HintTemplate() {
 
 const TDialogTemplate& InputTemplate() {
   static const TDialogTemplate dialog{
-      4092,
+      kInputTemplateId,
       "",
       {220, 64},
       "MS Sans Serif",

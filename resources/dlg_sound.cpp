@@ -35,7 +35,7 @@ void AddGroup(TDialogTemplate& dialog, const GroupLayout& layout, int y) {
 }
 
 TDialogTemplate MakeSoundTemplate() {
-  TDialogTemplate dialog{3, "Select Sound to Change", {250, 252}, "MS Sans Serif", 8, {}};
+  TDialogTemplate dialog{kSoundTemplateId, "Select Sound to Change", {250, 252}, "MS Sans Serif", 8, {}};
   for (int i = 0; i < 4; ++i) AddGroup(dialog, kGroups[i], kTop + i * (kGroupHeight + kGroupGap));
   const int buttons = kTop + 4 * (kGroupHeight + kGroupGap) + 2;
   dialog.controls.push_back(

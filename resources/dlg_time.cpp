@@ -14,7 +14,7 @@ const char* const kLabels[6] = {"Confirm:",     "Undo error:",
                                 "Word list, alphabetical:", "Word list, by frequency:"};
 
 TDialogTemplate MakeTimeTemplate() {
-  TDialogTemplate dialog{4, "Change Time Penalties", {214, 142}, "MS Sans Serif", 8, {}};
+  TDialogTemplate dialog{kTimeTemplateId, "Change Time Penalties", {214, 142}, "MS Sans Serif", 8, {}};
   for (int i = 0; i < 6; ++i) {
     const int y = kTop + i * kRowHeight;
     dialog.controls.push_back({TControlKind::Static, -1, kLabels[i], {8, y + 2, 114, y + 12}});

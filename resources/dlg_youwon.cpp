@@ -3,7 +3,7 @@
 
 const TDialogTemplate& YouWonTemplate() {
   static const TDialogTemplate dialog{
-      2,
+      kYouWonTemplateId,
       "Congratulations!",
       {214, 62},
       "MS Sans Serif",

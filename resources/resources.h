@@ -7,11 +7,16 @@
 #include "framework/dialog.h"
 #include "framework/menu.h"
 
+// The resource numbers of the dialog templates, which also name them to the placement store.
+enum : int {
+  kYouWonTemplateId = 2, kSoundTemplateId = 3, kTimeTemplateId = 4, kAboutTemplateId = 9,
+  kWordListTemplateId = 10, kColorTemplateId = 11, kInputTemplateId = 4092, kHintTemplateId = 4093,
+};
+
 // Dialog templates, by their resource numbers.
 const TDialogTemplate& YouWonTemplate();       // 2, "Congratulations!"
 const TDialogTemplate& SoundTemplate();        // 3, "Select Sound to Change"
 const TDialogTemplate& TimeTemplate();         // 4, "Change Time Penalties"
-const TDialogTemplate& PrintingTemplate();     // 5, "Printing"
 const TDialogTemplate& AboutTemplate();        // 9, "About Quillo!"
 const TDialogTemplate& WordListTemplate();     // 10, "Possible Words"
 const TDialogTemplate& ColorTemplate();        // 11, "Quillo! Color Selection"

@@ -18,6 +18,7 @@
 #include "display/cellmetrics.h"
 #include "display/quillowindow.h"
 #include "display/quotewindow.h"
+#include "resources/resources.h"
 #include "gui_helpers.h"
 #include "qt/qtconvert.h"
 #include "wordlist/dictionary.h"
@@ -115,19 +116,14 @@ inline QPoint CellCentre(int column, int row, int shiftPercent = 0) {
           row * cells.cellHeight + cells.cellHeight / 2};
 }
 
-// Counts the congratulations dialogs and answers each with the given button.
+// Counts the congratulations dialogs and answers each with the given button (kYouWonYes ...).
 struct WinAnswers {
   int seen = 0;
-  void AnswerNext(const QString& button, int timeoutMs = 10000) {
+  void AnswerNext(int button, int timeoutMs = 10000) {
     WhenDialogOpens(
         [this, button](QDialog* dialog) {
           if (dialog->windowTitle() == "Congratulations!") ++seen;
-          for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>()) {
-            if (b->text() == button) {
-              b->click();
-              return;
-            }
-          }
+          if (auto* answer = ControlOf<QAbstractButton>(dialog, button)) return answer->click();
           dialog->reject();
         },
         timeoutMs);

@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+#include "qt/qtdialog.h"
+
 // Test classes register themselves with QUILLO_GUI_TEST(Class); main runs them all in turn.
 using GuiTestFactory = std::function<std::unique_ptr<QObject>()>;
 std::vector<GuiTestFactory>& GuiTests();
@@ -38,6 +40,13 @@ struct SeenMessageBox {
 };
 // Clicks button on the next message box and records what it showed.
 std::shared_ptr<SeenMessageBox> AnswerNextMessageBox(QMessageBox::StandardButton button);
+
+// The control with this id in a template dialog, found by the object name it was given; null
+// when there is none or it is not a Widget.
+template <class Widget = QWidget>
+Widget* ControlOf(const QWidget* dialog, int id) {
+  return dialog ? dialog->findChild<Widget*>(ControlName(id)) : nullptr;
+}
 
 // True when no modal dialog, pop-up menu or message box is left open.
 bool NoModalLeft();

@@ -6,15 +6,22 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cctype>
+
 #include "game_run.h"
 #include "qt/qtdialog.h"
 #include "resources/resources.h"
 
 namespace {
-// The puzzle text a game shows for its quotation: every letter through the key.
+// The puzzle text a game shows for its quotation: letter p becomes letter key[p] in the same
+// case; anything else stays.
 std::string Enciphered(const Game& game, const std::string& plain) {
   std::string shown;
-  for (char ch : plain) shown += game.Encipher(ch);
+  for (char ch : plain) {
+    const unsigned char c = static_cast<unsigned char>(ch);
+    const char base = std::isupper(c) ? 'A' : 'a';
+    shown += std::isalpha(c) ? static_cast<char>(base + game.state.key[ch - base]) : ch;
+  }
   return shown;
 }
 
@@ -26,11 +33,11 @@ QMenu* HintMenu(GameRun& run) { return run.Frame()->menuBar()->actions().value(2
 // caption and the prompt.
 void AnswerEntry(const QString& text, QStringList& seen) {
   WhenDialogOpens([text, &seen](QDialog* dialog) {
-    auto* peer = dynamic_cast<QtDialogPeer*>(dialog);
-    if (!peer) return dialog->reject();
-    seen << dialog->windowTitle() << qobject_cast<QLabel*>(peer->Control(kInputPromptId))->text();
-    QTest::keyClicks(peer->Control(kInputEditId), text);
-    QTest::mouseClick(qobject_cast<QPushButton*>(peer->Control(IDOK)), Qt::LeftButton);
+    auto* prompt = ControlOf<QLabel>(dialog, kInputPromptId);
+    if (!prompt) return dialog->reject();
+    seen << dialog->windowTitle() << prompt->text();
+    QTest::keyClicks(ControlOf(dialog, kInputEditId), text);
+    QTest::mouseClick(ControlOf<QPushButton>(dialog, IDOK), Qt::LeftButton);
   });
 }
 }  // namespace
@@ -56,7 +63,7 @@ class AppSourcesTest : public QObject {
     QCOMPARE(Text(run.app().text.quoteText), std::string(GameRun::kQuotation));
 
     WinAnswers answers;
-    answers.AnswerNext("No");
+    answers.AnswerNext(kYouWonNo);
     QGuiApplication::clipboard()->setText("  Ifmmp,   xpsme \r\n");
     QVERIFY(run.Choose("Paste Encrypted Puzzle"));
     QCOMPARE(run.app().state.puzzleKind, int{kCipherEntered});

@@ -22,8 +22,7 @@ struct WordListSeen {
 void AnswerWordList(WordListSeen& seen, int cipherL, bool doubleClick) {
   WhenDialogOpens([&seen, cipherL, doubleClick](QDialog* dialog) {
     seen.caption = dialog->windowTitle();
-    auto* peer = dynamic_cast<QtDialogPeer*>(dialog);
-    auto* list = peer ? qobject_cast<QListWidget*>(peer->Control(kWordListBox)) : nullptr;
+    auto* list = ControlOf<QListWidget>(dialog, kWordListBox);
     if (!list || list->count() == 0) return dialog->reject();
     for (int i = 0; i < list->count(); ++i) seen.words << list->item(i)->text();
     const QPoint first = list->visualItemRect(list->item(0)).center();
@@ -34,7 +33,7 @@ void AnswerWordList(WordListSeen& seen, int cipherL, bool doubleClick) {
     if (doubleClick) {
       QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, first);
     } else {
-      QTest::mouseClick(qobject_cast<QPushButton*>(peer->Control(IDCANCEL)), Qt::LeftButton);
+      QTest::mouseClick(ControlOf<QPushButton>(dialog, IDCANCEL), Qt::LeftButton);
     }
   });
 }

@@ -103,12 +103,12 @@ class DialogTest : public QObject {
     Play([&](QtDialogPeer* peer) {
       QCOMPARE(peer->windowTitle(), QStringLiteral("Sample Dialog"));
       QTRY_VERIFY(dialog.samplePaints > 0);
-      QCOMPARE(qobject_cast<QLabel*>(peer->Control(kPrompt))->text(), QStringLiteral("Your name:"));
-      QCOMPARE(peer->focusWidget(), peer->Control(kName));
-      QTest::keyClicks(peer->Control(kName), QStringLiteral("xyz"));
+      QCOMPARE(ControlOf<QLabel>(peer, kPrompt)->text(), QStringLiteral("Your name:"));
+      QCOMPARE(peer->focusWidget(), ControlOf(peer, kName));
+      QTest::keyClicks(ControlOf(peer, kName), QStringLiteral("xyz"));
       QVERIFY(peer->IsModified(kName));
-      QTest::mouseClick(qobject_cast<QRadioButton*>(peer->Control(kLarge)), Qt::LeftButton);
-      QTest::mouseClick(qobject_cast<QPushButton*>(peer->Control(IDOK)), Qt::LeftButton);
+      QTest::mouseClick(ControlOf<QRadioButton>(peer, kLarge), Qt::LeftButton);
+      QTest::mouseClick(ControlOf<QPushButton>(peer, IDOK), Qt::LeftButton);
     });
     QCOMPARE(dialog.Execute(), IDOK);
     QCOMPARE(dialog.closed, std::string("1 xyz off on on"));
@@ -129,7 +129,7 @@ class DialogTest : public QObject {
       QCOMPARE(words, std::string("Apple5 banana6 pear4 "));
       QCOMPARE(std::tuple(peer->ListSelected(kWords), peer->ListSelected(kElement)), std::tuple(0, 1));
       QCOMPARE(std::tuple(peer->ListData(kWords, 7), peer->ListText(kWords, -1)), std::tuple(-1L, std::string()));
-      auto* list = qobject_cast<QListWidget*>(peer->Control(kWords));
+      auto* list = ControlOf<QListWidget>(peer, kWords);
       const QPoint third = list->visualItemRect(list->item(2)).center();
       QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, third);
       QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, third);
@@ -150,7 +150,7 @@ class DialogTest : public QObject {
       dialog.Execute();
       QCOMPARE(dialog.closed, std::string(closed));
     };
-    ends(true, [](QDialog* shown) { QTest::keyClick(PeerOf(shown)->Control(kName), Qt::Key_Return); },
+    ends(true, [](QDialog* shown) { QTest::keyClick(ControlOf(shown, kName), Qt::Key_Return); },
          "1 abc on off on");
     ends(false, [](QDialog* shown) { QTest::keyClick(shown, Qt::Key_Escape); }, "2 abc on off on");
     ends(false, [](QDialog* shown) { shown->close(); }, "2 abc on off on");
@@ -163,10 +163,11 @@ class DialogTest : public QObject {
   void editLimitRuntimeControlsAndPlacement() {
     SampleDialog dialog;
     Play([](QtDialogPeer* peer) {
-      QTest::keyClicks(peer->Control(kName), QStringLiteral("0123456789"));
+      QTest::keyClicks(ControlOf(peer, kName), QStringLiteral("0123456789"));
       QCOMPARE(peer->GetItemText(kName), std::string("01234567"));
       peer->AddControl(TControlKind::Static, 300, "added", TRect{4, 4, 60, 20});
       QCOMPARE(peer->ItemRect(300), (TRect{4, 4, 60, 20}));
+      QVERIFY(ControlOf<QLabel>(peer, 300));  // named like the template's own
       const TRect before = peer->WindowRect();
       peer->MoveWindow(before.Offset(15, 25));
       QCOMPARE(peer->WindowRect().Width(), before.Width());

@@ -1,8 +1,5 @@
-// GUI tests of the display in the whole game: a long puzzle painted, clicked, scrolled, restyled.
+// GUI tests of the display in the whole game: a long puzzle painted and clicked on the real panes.
 #include <QApplication>
-#include <QComboBox>
-#include <QFontDialog>
-#include <QScrollBar>
 
 #include <memory>
 
@@ -77,45 +74,6 @@ class DisplayTest : public QObject {
     const char h = static_cast<char>('a' + TheGame().state.key['h' - 'a']);
     for (char typed : {h, 'h'}) QTest::keyClick(QApplication::focusWidget(), typed);
     QCOMPARE(TheGame().state.guess[h - 'a'], 'H');
-  }
-
-  void theScrollBarShowsExactlyWhileTheTextIsTaller() {
-    auto* bar = WidgetOf(&Window().Quote())->findChild<QScrollBar*>();
-    QVERIFY(bar && bar->isHidden());
-    MoveFrame(140);
-    QTRY_VERIFY(Window().Quote().ScrollRange() > 0 && bar->isVisible());
-    bar->setValue(bar->maximum());
-    QTRY_COMPARE(Window().Quote().ScrollPosition(), bar->maximum());
-    MoveFrame(420);
-    QTRY_VERIFY(Window().Quote().ScrollRange() == 0 && bar->isHidden());
-  }
-
-  void theColourDialogListsTheElementsAndCancelKeepsTheScheme() {
-    const TColor before = TheColors().Stored(kColorCiphertext);
-    int items = -1;
-    WhenDialogOpens([&](QDialog* dialog) {
-      if (auto* list = dialog->findChild<QComboBox*>()) items = list->count();
-      dialog->reject();
-    });
-    QVERIFY(run_->Choose("Change Colors") && items == kColorElementCount);
-    QCOMPARE(TheColors().Stored(kColorCiphertext), before);
-    QVERIFY(NoModalLeft());
-  }
-
-  void aLargeFontLaysTheDisplayOutAgain() {
-    const int narrow = Cells().cellWidth;
-    WhenDialogOpens([](QDialog* shown) {
-      auto* dialog = qobject_cast<QFontDialog*>(shown);
-      if (!dialog) return shown->reject();
-      QFont mono(QStringLiteral("DejaVu Sans Mono"));
-      mono.setPixelSize(28);
-      dialog->setCurrentFont(mono);
-      dialog->accept();
-    });
-    QVERIFY(run_->Choose("Change Font") && Cells().cellWidth > narrow);
-    QTRY_COMPARE(Window().Freq().ClientRect().Width(), Cells().panelWidth);
-    QTRY_VERIFY(Window().Quote().Layout().lineCount > 3);
-    QVERIFY(NoModalLeft());
   }
 };
 

@@ -289,26 +289,6 @@ TEST_F(AppTest, OnlyPuzzlesFromTheCompressedFileReachTheRecord) {
   EXPECT_FALSE(TheMemory().IsSolved(second));
 }
 
-TEST_F(AppTest, TheWinIsAnnouncedOnceAndNoLeavesTheSolvedPuzzle) {
-  App& game = Start();
-  game.panel.panelShown = 1;
-  fake.ScriptDialog(2, [](FakeDialog& dialog) {
-    // Save Favorite is greyed exactly while its command has no work behind it.
-    EXPECT_EQ(dialog.IsEnabled(105), App::HandlesCommand(kCmdSaveFavorite));
-    dialog.Click(102);
-  });
-  for (char plain : std::string("helowrd")) Guess(plain);
-  fake.PaintPending();
-  EXPECT_TRUE(fake.Tick(game.Client().Quote(), 2));
-  EXPECT_EQ(game.state.gameOver, 1);
-  EXPECT_STREQ(game.text.quoteText, kQuotation);
-  EXPECT_EQ(game.AskSaveGame(), IDNO);  // a solved game needs no saving
-  game.RepaintAll();
-  fake.PaintPending();
-  fake.Tick(game.Client().Quote(), 2);  // later paints judge again but announce nothing
-  EXPECT_EQ(fake.Dialogs().size(), 1u);
-}
-
 void CollectIds(const std::vector<TMenuItem>& items, std::set<int>& ids) {
   for (const TMenuItem& item : items) {
     if (!item.children.empty()) CollectIds(item.children, ids);

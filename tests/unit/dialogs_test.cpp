@@ -41,7 +41,7 @@ class GameDialogTest : public testing::Test {
   // Runs a message dialog; the script sees it after set-up and may drag it before OK.
   TRect ShowMessage(TWindow* parent, const char* section, const TRect* dragTo = nullptr) {
     TRect opened;
-    fake.ScriptDialog(4093, [&](FakeDialog& d) {
+    fake.ScriptDialog(kHintTemplateId, [&](FakeDialog& d) {
       opened = d.Rect();
       if (dragTo) d.Drag(*dragTo);
       d.Click(IDOK);
@@ -122,7 +122,7 @@ TEST_F(GameDialogTest, InputDialogCopiesTheTextOnOkOnly) {
   };
   char buffer[5] = "12";
   // OK copies what fits: four characters and the terminator.
-  fake.ScriptDialog(4092, [](FakeDialog& d) {
+  fake.ScriptDialog(kInputTemplateId, [](FakeDialog& d) {
     EXPECT_EQ(d.Text(kInputEditId), "12");
     EXPECT_EQ(d.EditLimit(kInputEditId), 4);
     d.Peer().SetItemText(kInputEditId, "abcdefgh");
@@ -132,13 +132,13 @@ TEST_F(GameDialogTest, InputDialogCopiesTheTextOnOkOnly) {
   EXPECT_STREQ(buffer, "abcd");
 
   // The close box leaves the buffer alone.
-  fake.ScriptDialog(4092, [](FakeDialog& d) { d.Type(kInputEditId, "98"); d.CloseBox(); });
+  fake.ScriptDialog(kInputTemplateId, [](FakeDialog& d) { d.Type(kInputEditId, "98"); d.CloseBox(); });
   EXPECT_EQ(run(buffer, sizeof buffer), IDCANCEL);
   EXPECT_STREQ(buffer, "abcd");
 
   // A refused text keeps the dialog open; a buffer without its terminator is read up to its size.
   char unterminated[4] = {'w', 'x', 'y', 'z'};
-  fake.ScriptDialog(4092, [](FakeDialog& d) {
+  fake.ScriptDialog(kInputTemplateId, [](FakeDialog& d) {
     EXPECT_EQ(d.Text(kInputEditId), "wxyz");
     d.Type(kInputEditId, "x");
     d.Click(IDOK);
@@ -155,7 +155,7 @@ TEST_F(GameDialogTest, InputDialogCopiesTheTextOnOkOnly) {
 TEST_F(GameDialogTest, YouWonDialogAnswersAndKeepsOpenForFavorites) {
   store.WriteInt("quillo", "YouWonMode", 2);
   int favorites = 0;
-  fake.ScriptDialog(2, [&](FakeDialog& d) {
+  fake.ScriptDialog(kYouWonTemplateId, [&](FakeDialog& d) {
     d.Click(kYouWonSaveFavorite);
     EXPECT_FALSE(d.Ended());
     d.Click(kYouWonExit);
@@ -168,7 +168,7 @@ TEST_F(GameDialogTest, YouWonDialogAnswersAndKeepsOpenForFavorites) {
   EXPECT_EQ(favorites, 1);
 
   // The close box counts as No; Save Favorite without a callback does nothing.
-  fake.ScriptDialog(2, [](FakeDialog& d) { d.Click(kYouWonSaveFavorite); d.CloseBox(); });
+  fake.ScriptDialog(kYouWonTemplateId, [](FakeDialog& d) { d.Click(kYouWonSaveFavorite); d.CloseBox(); });
   EXPECT_EQ(YouWonDialog(&frame, store, "YouWonDialog").Execute(), kYouWonNo);
 }
 

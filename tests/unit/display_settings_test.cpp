@@ -8,6 +8,7 @@
 
 #include "display/colordlg.h"
 #include "display/printout.h"
+#include "resources/resources.h"
 #include "support/display_fixture.h"
 
 namespace {
@@ -62,8 +63,10 @@ TEST_F(SettingsTest, ColorsSavedOnlyWhenChangedWithTheFollowSystemValueKept) {
 TEST_F(SettingsTest, ColorDialogChangesShowAtOnceOkKeepsThemAndCancelPutsThemBack) {
   StartPuzzle("Hello, World");
   fake.AnswerChooseColor({kRed});
-  fake.ScriptDialog(11, [&](FakeDialog& d) {
+  fake.ScriptDialog(kColorTemplateId, [&](FakeDialog& d) {
     EXPECT_EQ(d.Draw(kColorSampleId).Fills().at(0).color, MakeColor(235, 235, 235));
+    EXPECT_EQ(d.ListItems(kColorListId), (std::vector<std::string>{"Background", "Headings", "Times", "Ciphertext",
+                                                                   "Plaintext", "Selected character"}));
     d.Click(kColorChangeId);
     EXPECT_EQ(fake.Peer(quote()).background, kRed);  // the panes follow at once
     EXPECT_EQ(d.Draw(kColorSampleId).Fills().at(0).color, kRed);
@@ -80,7 +83,7 @@ TEST_F(SettingsTest, ColorDialogChangesShowAtOnceOkKeepsThemAndCancelPutsThemBac
   Color before;
   before.Copy(TheColors());
   fake.AnswerChooseColor({kRed});
-  fake.ScriptDialog(11, [&](FakeDialog& d) {
+  fake.ScriptDialog(kColorTemplateId, [&](FakeDialog& d) {
     d.Select(kColorListId, 3);
     d.Click(kColorChangeId);
     d.Select(kColorListId, 2);
@@ -163,8 +166,6 @@ TEST_F(SettingsTest, FontChoosingLaysTheDisplayOutAgainAndRefusesProportionalFon
   EXPECT_FALSE(TheFont().Changed());
 }
 
-constexpr int kInputTemplate = 4092;
-constexpr int kEditId = 4090;
 const MessageBoxRecord kNoPrinter{"Cannot access printer.", "Error", MB_OK | MB_ICONSTOP};
 
 PageInput InputFor(int width, int height, const FakeDeviceCaps& caps, double margin = 0.5, bool big = false) {
@@ -246,8 +247,8 @@ TEST_F(SettingsTest, PrinterIsMadeOnceAndFailuresAreReported) {
 TEST_F(SettingsTest, MarginDialogAcceptsOnlyANumberUpToThreeInches) {
   double margin = 0.5;
   for (const char* typed : {"3.5", "abc", "1.25 "}) {
-    fake.ScriptDialog(kInputTemplate, [typed](FakeDialog& d) {
-      d.Type(kEditId, typed);
+    fake.ScriptDialog(kInputTemplateId, [typed](FakeDialog& d) {
+      d.Type(kInputEditId, typed);
       d.Click(IDOK);
     });
   }
@@ -260,9 +261,9 @@ TEST_F(SettingsTest, MarginDialogAcceptsOnlyANumberUpToThreeInches) {
   EXPECT_DOUBLE_EQ(margin, 1.25);
   EXPECT_EQ(store.ReadString("quillo", "PrintMargin", ""), "1.25 ");
 
-  fake.ScriptDialog(kInputTemplate, [](FakeDialog& d) {
-    EXPECT_EQ(d.Text(kEditId), "1.25");
-    d.Type(kEditId, "2");
+  fake.ScriptDialog(kInputTemplateId, [](FakeDialog& d) {
+    EXPECT_EQ(d.Text(kInputEditId), "1.25");
+    d.Type(kInputEditId, "2");
     d.Click(IDCANCEL);
   });
   EXPECT_FALSE(AskPrintMargin(&frame, 15, margin));

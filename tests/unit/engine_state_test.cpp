@@ -8,6 +8,8 @@
 #include "dialogs/timedialog.h"
 #include "engine/penalties.h"
 #include "engine/random.h"
+#include "resources/dlg_time.h"
+#include "resources/resources.h"
 #include "support/game_fixture.h"
 
 namespace {
@@ -180,14 +182,14 @@ TEST_F(EngineTest, PenaltiesComeFromTheSettingsAndTheirTextReadsLikeTheOldNumber
 TEST_F(EngineTest, TimeDialogShowsThePenaltiesAndStopsAtAnIllegalField) {
   StartPuzzle("EEEE TTT AA S", kQuotePuzzle, 7);
   SetSetting("UndoPenalty", 12);
-  fake.ScriptDialog(4, [&](FakeDialog& d) {
+  fake.ScriptDialog(kTimeTemplateId, [&](FakeDialog& d) {
     std::vector<std::string> shown;
-    for (int id : {101, 102, 103, 104, 112, 114}) shown.push_back(d.Text(id));
+    for (int id : kTimeFieldIds) shown.push_back(d.Text(id));
     EXPECT_EQ(shown, (std::vector<std::string>{"15", "12", "30", "60", "300", "480"}));
-    d.Type(101, "-5");
-    d.Type(103, "45xyz");
-    d.Type(104, "letters");
-    d.Type(114, "9");
+    d.Type(kTimeFieldIds[0], "-5");
+    d.Type(kTimeFieldIds[2], "45xyz");
+    d.Type(kTimeFieldIds[3], "letters");
+    d.Type(kTimeFieldIds[5], "9");
     d.Click(IDOK);
     EXPECT_FALSE(d.Ended());
     EXPECT_EQ(fake.LastMessage(),
@@ -196,7 +198,7 @@ TEST_F(EngineTest, TimeDialogShowsThePenaltiesAndStopsAtAnIllegalField) {
                                 "Error", MB_OK | MB_ICONEXCLAMATION}));
     EXPECT_EQ(Stored("LittleHintPenalty"), 45);
     EXPECT_EQ(Stored("WordListFreqPenalty"), -99999);  // after the illegal field: not read
-    d.Type(104, " 0");
+    d.Type(kTimeFieldIds[3], " 0");
     d.Click(IDOK);
   });
   game.ChangeTimes();

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "resources/resources.h"
 #include "sources/casestyle.h"
 #include "sources/entered.h"
 #include "sources/favorites.h"
@@ -12,8 +13,6 @@
 
 namespace {
 
-constexpr int kInputTemplate = 4092;
-constexpr int kEditId = 4090;
 constexpr unsigned kRefusal = MB_OK | MB_ICONEXCLAMATION;
 MessageBoxRecord Refused(const char* text) { return {text, "Error", kRefusal}; }
 
@@ -29,11 +28,11 @@ class EnteredTest : public GameFixture {
 
   // The player types text and presses OK (or Cancel); with `shown`, the dialog must have shown it.
   void Answer(const std::string& typed, int button = IDOK, const char* shown = nullptr) {
-    fake.ScriptDialog(kInputTemplate, [=](FakeDialog& d) {
+    fake.ScriptDialog(kInputTemplateId, [=](FakeDialog& d) {
       if (shown) {
-        EXPECT_EQ(d.Text(kEditId), shown);
+        EXPECT_EQ(d.Text(kInputEditId), shown);
       }
-      d.Type(kEditId, typed);
+      d.Type(kInputEditId, typed);
       d.Click(button);
     });
   }

@@ -35,7 +35,7 @@ class SoundDialogTest : public testing::Test {
 
   // Runs the dialog; the script acts on it after set-up and closes it with Done unless it ended.
   void Run(const FakePlatform::DialogScript& script) {
-    fake.ScriptDialog(3, [&](FakeDialog& d) {
+    fake.ScriptDialog(kSoundTemplateId, [&](FakeDialog& d) {
       script(d);
       if (!d.Ended()) d.Click(IDOK);
     });
@@ -99,18 +99,20 @@ TEST_F(SoundDialogTest, SetUpShowsEachStoredModeAndWritesUnknownModesBackAsNone)
 
 TEST_F(SoundDialogTest, RadiosStoreTheModeAndListenPlaysIt) {
   Run([&](FakeDialog& d) {
-    d.Click(117);  // Error: Beep
-    EXPECT_FALSE(d.IsEnabled(111));
-    d.Click(107);
-    d.Click(118);  // Error: the sound file
+    const SoundGroupIds& error = kSoundGroupIds[kSoundError];
+    const SoundGroupIds& over = kSoundGroupIds[kSoundStartingOver];
+    d.Click(error.beep);
+    EXPECT_FALSE(d.IsEnabled(error.newSound));
+    d.Click(error.listen);
+    d.Click(error.wave);
     EXPECT_EQ(Mode(kSoundError), 2);
-    d.Click(107);
-    d.Click(124);  // StartingOver: the sound file
-    d.Click(108);
-    d.Click(120);  // and back to none
+    d.Click(error.listen);
+    d.Click(over.wave);
+    d.Click(over.listen);
+    d.Click(over.noSound);
     EXPECT_EQ(Mode(kSoundStartingOver), 0);
-    EXPECT_FALSE(d.IsEnabled(108));
-    EXPECT_FALSE(d.IsEnabled(110));
+    EXPECT_FALSE(d.IsEnabled(over.listen));
+    EXPECT_FALSE(d.IsEnabled(over.newSound));
   });
   EXPECT_EQ(fake.Sounds(), (std::vector<SoundRecord>{{SoundKind::Tone, "", 500, 150},
                                                      {SoundKind::Wave, "uhoh.wav", 0, 0},
@@ -123,12 +125,13 @@ TEST_F(SoundDialogTest, NewSoundStoresTheChosenPathAndKeepsTheMode) {
   fake.AnswerOpenFile("/home/ann/sounds/toot.wav");
   fake.AnswerOpenFile(TOpenFileResult{});  // cancelled
   Run([&](FakeDialog& d) {
-    d.Click(112);
-    EXPECT_EQ(d.Text(115), "Sound: horn.wav");
-    d.Click(109);  // heard at once
-    d.Click(112);
-    d.Click(112);
-    EXPECT_EQ(d.Text(115), "Sound: toot.wav");
+    const SoundGroupIds& hint = kSoundGroupIds[kSoundHint];
+    d.Click(hint.newSound);
+    EXPECT_EQ(d.Text(hint.wave), "Sound: horn.wav");
+    d.Click(hint.listen);  // heard at once
+    d.Click(hint.newSound);
+    d.Click(hint.newSound);
+    EXPECT_EQ(d.Text(hint.wave), "Sound: toot.wav");
   });
   ASSERT_EQ(fake.OpenFileRequests().size(), 3u);
   EXPECT_EQ(fake.OpenFileRequests()[0].initialName, "");  // the default file is not offered
@@ -141,7 +144,7 @@ TEST_F(SoundDialogTest, NewSoundStoresTheChosenPathAndKeepsTheMode) {
 TEST_F(SoundDialogTest, FileDialogFailureIsReportedAndQuits) {
   store.WriteInt("quillo", "YouWonMode", 2);
   fake.AnswerOpenFile(TOpenFileResult{false, "", 0x3002});
-  Run([&](FakeDialog& d) { d.Click(103); });
+  Run([&](FakeDialog& d) { d.Click(kSoundGroupIds[kSoundYouWon].newSound); });
   EXPECT_EQ(fake.LastMessage(),
             (MessageBoxRecord{"Change sound dialog error code #12290", "Error", MB_OK}));
   EXPECT_TRUE(fake.QuitCalled());

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "classlib/inifile.h"
+#include "resources/resources.h"
 #include "sources/casestyle.h"
 #include "sources/compresscmd.h"
 #include "sources/quotefile.h"
@@ -42,8 +43,8 @@ class SourcesTest : public ::testing::Test {
 
   // The player describes the collection in the input dialog and presses the button.
   void Describe(const std::string& text, int button = IDOK) {
-    fake.ScriptDialog(4092, [text, button](FakeDialog& d) {
-      d.Type(4090, text);
+    fake.ScriptDialog(kInputTemplateId, [text, button](FakeDialog& d) {
+      d.Type(kInputEditId, text);
       d.Click(button);
     });
   }

@@ -137,7 +137,7 @@ class WordListTest : public GameFixture {
   // Runs a dialog with a script and gives back the list as it was shown.
   std::vector<std::string> Run(WordList& dialog, FakePlatform::DialogScript script) {
     std::vector<std::string> listed;
-    fake.ScriptDialog(10, [&](FakeDialog& d) {
+    fake.ScriptDialog(kWordListTemplateId, [&](FakeDialog& d) {
       listed = d.ListItems(kWordListBox);
       script(d);
     });
