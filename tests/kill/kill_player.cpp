@@ -37,6 +37,7 @@
 #include "display/quotewindow.h"
 #include "framework/platform.h"
 #include "qt/qtconvert.h"
+#include "qt/qtdialog.h"
 #include "qt/qtplatform.h"
 #include "qt/qtwindow.h"
 #include "resources/commands.h"
@@ -343,11 +344,9 @@ class Player : public QObject {
     });
   }
 
-  QAbstractButton* ButtonNamed(QDialog* dialog, const QString& text) {
-    for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>()) {
-      if (b->text().remove('&') == text) return b;
-    }
-    return nullptr;
+  // A template dialog's button by its id (its object name).
+  static QAbstractButton* Button(QDialog* dialog, int id) {
+    return dialog->findChild<QAbstractButton*>(ControlName(id));
   }
 
   // The win is on disk before the dialog shows, so it is announced first; a favourite may be
@@ -360,16 +359,16 @@ class Player : public QObject {
       Say("won " + std::to_string(app_->state.currentPuzzle));
       if (Chance(35)) {
         Say("step favourite");
-        ClickLater(dialog, ButtonNamed(dialog, "Save Favorite"));
+        ClickLater(dialog, Button(dialog, kYouWonSaveFavorite));
         return;
       }
     }
     if (youWonStage_ > 0) return;
     youWonStage_ = 1;
-    const char* answer = "Yes";
-    if (finalWin_) answer = Chance(20) ? "Exit" : Chance(20) ? "No" : "Yes";
-    Say(std::string("step won ") + answer);
-    ClickLater(dialog, ButtonNamed(dialog, answer));
+    int answer = kYouWonYes;
+    if (finalWin_) answer = Chance(20) ? kYouWonExit : Chance(20) ? kYouWonNo : kYouWonYes;
+    Say(std::string("step won ") + (answer == kYouWonYes ? "Yes" : answer == kYouWonNo ? "No" : "Exit"));
+    ClickLater(dialog, Button(dialog, answer));
   }
 
   QMessageBox::StandardButton AnswerFor(const QMessageBox& box) {

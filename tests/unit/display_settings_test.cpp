@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "display/colordlg.h"
 #include "display/printout.h"
@@ -103,6 +104,9 @@ TEST_F(SettingsTest, ColorDialogChangesShowAtOnceOkKeepsThemAndCancelPutsThemBac
 TEST_F(SettingsTest, FontRecordsRoundTripAndLoadSelectAndSaveThem) {
   TLogFont record;
   ASSERT_TRUE(ParseFontSetting("-20 0 0 0 700 1 0 0 238 3 2 1 49 Courier New Bold", record));
+  EXPECT_EQ(std::tuple(record.height, record.weight, record.italic, record.charSet, record.outPrecision,
+                       record.clipPrecision, record.quality, record.pitchAndFamily, std::string(record.faceName)),
+            std::tuple(-20, 700, 1, 238, 3, 2, 1, 49, std::string("Courier New Bold")));
   EXPECT_EQ(FormatFontSetting(record), "-20 0 0 0 700 1 0 0 238 3 2 1 49 Courier New Bold");
   // Byte fields keep their low byte; white space before the face is skipped; long faces are cut.
   ASSERT_TRUE(ParseFontSetting("12 0 0 0 400 0 0 0 494 0 0 0 1   Mono Face That Is Far Too Long For A Record", record));
