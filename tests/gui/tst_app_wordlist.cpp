@@ -78,38 +78,6 @@ class AppWordListTest : public QObject {
     QCOMPARE(run.app().panel.wordListCount, 2);
     QVERIFY(NoModalLeft());
   }
-
-  // "?o?l?" with H, E, O and L taken: by frequency the list keeps the dictionary's order, most
-  // frequent first, at the higher penalty; alphabetically the same words are sorted. The check
-  // mark follows the choice.
-  void theListOrderFollowsTheOption() {
-    GameRun run;
-    QVERIFY(run.Shown());
-    for (char plain : std::string("heol")) run.Guess(plain);
-    const QPoint onWorld = OnLetter(run, 7);
-
-    QAction* byFrequencyItem = run.Choose("In order by frequency", "Word list");
-    QVERIFY(byFrequencyItem && byFrequencyItem->isChecked());
-    int clock = run.app().panel.elapsedSeconds;
-    WordListSeen byFrequency;
-    AnswerWordList(byFrequency, 0, false);
-    QTest::mouseClick(run.Puzzle(), Qt::LeftButton, Qt::ControlModifier, onWorld);
-    QCOMPARE(byFrequency.words.mid(0, 3), (QStringList{"would", "could", "world"}));
-    QVERIFY(run.app().panel.elapsedSeconds >= clock + 480);
-
-    QAction* alphabeticalItem = run.Choose("Alphabetical", "Word list");
-    QVERIFY(alphabeticalItem && alphabeticalItem->isChecked() && !byFrequencyItem->isChecked());
-    clock = run.app().panel.elapsedSeconds;
-    WordListSeen sorted;
-    AnswerWordList(sorted, 0, false);
-    QTest::mouseClick(run.Puzzle(), Qt::LeftButton, Qt::ControlModifier, onWorld);
-    QVERIFY(run.app().panel.elapsedSeconds >= clock + 300 && run.app().panel.elapsedSeconds < clock + 480);
-    QStringList expected = byFrequency.words;
-    expected.sort();
-    QCOMPARE(sorted.words, expected);
-    QVERIFY(sorted.words != byFrequency.words);
-    QVERIFY(NoModalLeft());
-  }
 };
 
 QUILLO_GUI_TEST(AppWordListTest);

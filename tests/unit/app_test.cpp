@@ -359,6 +359,11 @@ TEST_F(AppTest, OptionCommandsStoreTheirSettingAndTakeEffectAtOnce) {
   EXPECT_EQ(Setting("FrequencyOrder"), "0");
   EXPECT_FALSE(Marked(kCmdFrequencyByCount));
   EXPECT_EQ(panel.invalidateCount, 1);
+  // The word list's order: its setting, its marks, and the order the next list is asked in.
+  Choose(kCmdWordsByFrequency);
+  EXPECT_TRUE(Setting("WordlistOrder") == "0" && Marked(kCmdWordsByFrequency) && !game.WordListAlphabetical());
+  Choose(kCmdWordsAlphabetical);
+  EXPECT_TRUE(Setting("WordlistOrder") == "1" && !Marked(kCmdWordsByFrequency) && game.WordListAlphabetical());
 }
 
 TEST_F(AppTest, HintButtonEdgesShowTheBarFirstAndMoveIt) {
