@@ -38,7 +38,6 @@ struct LineParts {
 
 LineParts Classify(std::string_view line) {
   LineParts parts;
-  if (line.size() > kMaxIniLineLength) return parts;
   std::string_view rest = TrimFront(line);
   if (rest.empty() || rest.front() == ';' || rest.front() == '#') return parts;
   if (rest.front() == '[') {

@@ -4,17 +4,15 @@
 // A line "[name]" opens a section; "key=value" lines follow. Section and key names match ignoring
 // ASCII case, and the first matching section and, inside it, the first matching key win. Names
 // and values are trimmed of surrounding blanks; a value ends at a NUL byte. Lines starting with ';'
-// or '#', blank lines, lines without '=', keys before any section and lines longer than
-// kMaxIniLineLength never match, and every line the writer does not change is kept byte for byte.
+// or '#', blank lines, lines without '=' and keys before any section never match, and every line
+// the writer does not change is kept byte for byte. Lines of any length are read whole (the store
+// caps the size of the file), so a long value is found and rewritten in its own line.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
-
-// Longer lines are kept but never read as a section or key (the game's values are short).
-inline constexpr std::size_t kMaxIniLineLength = 64 * 1024;
 
 // Finds key in section; returns true and sets value when it is there (value may be empty).
 bool FindIniValue(std::string_view text, std::string_view section, std::string_view key,

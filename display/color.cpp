@@ -46,14 +46,14 @@ std::string FormatList(const TColor* values, int count) {
   return text;
 }
 
-void ReadList(const char* key, const char* def, TColor* values, int count) {
+void ReadList(const char* key, const char* def, TColor* values, int count, const TColor* fallback) {
   char text[kSettingSize + 1];
   Settings().ReadString("quillo", key, def, text, sizeof text);
-  ParseColorList(text, values, count);
+  ParseColorList(text, values, count, fallback);
 }
 }  // namespace
 
-void ParseColorList(const char* text, TColor* values, int count) {
+void ParseColorList(const char* text, TColor* values, int count, const TColor* fallback) {
   const char* p = text ? text : "";
   int i = 0;
   for (; i < count; ++i) {
@@ -66,7 +66,7 @@ void ParseColorList(const char* text, TColor* values, int count) {
     }
     values[i] = n > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<TColor>(n);
   }
-  for (; i < count; ++i) values[i] = 0;
+  for (; i < count; ++i) values[i] = fallback ? fallback[i] : 0;
 }
 
 Color::Color() {
@@ -82,8 +82,16 @@ const char* Color::Description(int index) {
 }
 
 void Color::Load() {
-  ReadList("colors", kDefaultColors, colors_, kColorElementCount);
-  ReadList("custom_colors", kDefaultCustomColors, custom_, kCustomColorCount);
+  const Color defaults;
+  ReadList("colors", kDefaultColors, colors_, kColorElementCount, factory_);
+  ReadList("custom_colors", kDefaultCustomColors, custom_, kCustomColorCount, defaults.custom_);
+  const TColor background = Get(kColorBackground);
+  for (int i = kColorBackground + 1; i < kColorElementCount; ++i) {
+    if (Get(i) == background) {
+      std::memcpy(colors_, factory_, sizeof colors_);
+      break;
+    }
+  }
 }
 
 TColor Color::Get(int index) const {

@@ -26,9 +26,10 @@ inline constexpr const char* kDefaultCustomColors =
     "8421376 12632256 16777215";
 
 // Reads up to count unsigned decimal numbers from text into values; from the first one that
-// cannot be read (no digit after white space), that entry and every later one are 0. A number
-// too large for 32 bits reads as 4294967295.
-void ParseColorList(const char* text, TColor* values, int count);
+// cannot be read (no digit after white space), that entry and every later one take their value
+// from fallback (0 without one), so a damaged list never turns into black. A number too large
+// for 32 bits reads as 4294967295.
+void ParseColorList(const char* text, TColor* values, int count, const TColor* fallback = nullptr);
 
 // A colour scheme. Values are 32-bit colours; a top byte of 0x80 names a system colour (its
 // number in the low 16 bits), and kFollowSystem in element 0 follows the system. Indices outside
@@ -41,7 +42,8 @@ class Color {
   static const char* Name(int index);
   static const char* Description(int index);
 
-  // Reads "colors" and "custom_colors" (each up to 512 characters).
+  // Reads "colors" and "custom_colors" (each up to 512 characters); missing entries keep their
+  // defaults, and a scheme that would draw any text in its background colour is the default one.
   void Load();
   // The colour to draw with: system references resolved, follow-the-system in element 0 derived
   // from the button face (each byte moved 5 toward the middle).

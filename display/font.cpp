@@ -65,6 +65,12 @@ bool ParseFontSetting(const char* text, TLogFont& record) {
   return true;
 }
 
+bool IsSaneFontHeight(std::int32_t height, int pixelsPerInch) {
+  const std::int64_t inch = pixelsPerInch > 0 ? pixelsPerInch : 96;
+  const std::int64_t pixels = height < 0 ? -std::int64_t{height} : height;
+  return pixels * 72 >= kMinFontPoints * inch && pixels * 72 <= kMaxFontPoints * inch;
+}
+
 std::string FormatFontSetting(const TLogFont& record) {
   char face[sizeof record.faceName];
   std::memcpy(face, record.faceName, sizeof face);
@@ -85,6 +91,10 @@ void Font::Load() {
   Settings().ReadString("quillo", "Font", kDefaultFontSetting, value, sizeof value);
   hasFont_ = false;
   needsCreate_ = ParseFontSetting(value, record_);
+  // A height nobody could read or that draws nothing is damage, not a choice.
+  if (needsCreate_ && !IsSaneFontHeight(record_.height, Platform().ScreenPixelsPerInch().cy)) {
+    ParseFontSetting(kDefaultFontSetting, record_);
+  }
   if (!needsCreate_) record_ = TLogFont{};
 }
 

@@ -1,6 +1,7 @@
 // Font: the one puzzle font, kept as a logical-font record in the "Font" setting.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "framework/types.h"
@@ -17,6 +18,12 @@ inline constexpr const char* kDefaultFontSetting = "-15 0 0 0 400 0 0 0 0 3 2 1 
 // keeping their low byte), white space skipped, then the rest of the line (at most 31
 // characters) as the face. False, leaving record as it was, when any part is missing.
 bool ParseFontSetting(const char* text, TLogFont& record);
+// Whether a record's height (pixels; negative for the character height) lies within 6 to 96
+// points at pixelsPerInch (96 when unknown). The loaded setting falls back to the default
+// font outside it.
+inline constexpr int kMinFontPoints = 6;
+inline constexpr int kMaxFontPoints = 96;
+bool IsSaneFontHeight(std::int32_t height, int pixelsPerInch);
 // The setting value of a record.
 std::string FormatFontSetting(const TLogFont& record);
 
@@ -25,7 +32,8 @@ std::string FormatFontSetting(const TLogFont& record);
 // (only a player's choice is written back). Nothing here throws.
 class Font {
  public:
-  // Reads "Font" (default kDefaultFontSetting); a value that parses is created at the next Select.
+  // Reads "Font" (default kDefaultFontSetting); a value that parses is created at the next Select,
+  // the default one instead when its height is not sane at the screen's resolution.
   void Load();
   // Selects the puzzle font (creating a loaded record first, which is no change) or the stock
   // fixed font into dc.

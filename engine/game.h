@@ -140,7 +140,8 @@ class Game {
   void SetGameOver(bool flag);
   // True exactly once per win (gameOver set, not yet announced); marks it announced.
   bool TakeWinAnnouncement();
-  // Rebuilds plainText from puzzleText and the guesses, and judges whether the puzzle is solved.
+  // Rebuilds plainText from puzzleText and the guesses, and judges whether the puzzle is solved;
+  // a puzzle without a letter never is.
   void JudgePuzzle();
   // After a judging pass: announces a win, or for ciphertext puzzles stops and restarts the clock.
   void CheckForWin();

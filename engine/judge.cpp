@@ -20,9 +20,11 @@ void Game::JudgePuzzle() {
   const char* puzzle = text.puzzleText;
   char* plain = text.plainText;
   SetGameOver(true);
+  bool anyLetter = false;
   int i = 0;
   for (; i < kQuoteBufferSize - 1 && puzzle[i] != '\0'; ++i) {
     const char c = puzzle[i];
+    anyLetter = anyLetter || LetterIndex(c) >= 0;
     char g = GuessFor(c);
     if (g == ' ') {
       if (c != ' ') SetGameOver(false);
@@ -34,6 +36,8 @@ void Game::JudgePuzzle() {
     plain[i] = g;
   }
   plain[i] = '\0';
+  // Nothing to solve (an empty board after a failed load, a line of blanks): never a win.
+  if (!anyLetter) SetGameOver(false);
 }
 
 void Game::CheckForWin() {

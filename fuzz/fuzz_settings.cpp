@@ -100,8 +100,15 @@ void CheckStartUpReads() {
   SetSettings(&store);
   TheFont().Load();
   TheFont().AuxiliaryHeight();
+  const TLogFont& font = TheFont().Record();
+  const int pixelsPerInch = Platform().ScreenPixelsPerInch().cy;
+  FuzzCheck(font.faceName[0] == '\0' || IsSaneFontHeight(font.height, pixelsPerInch),
+            "a font loaded at a height nobody can read");
   TheColors().Load();
-  for (int i = 0; i < kColorElementCount; ++i) TheColors().Get(i);
+  for (int i = 1; i < kColorElementCount; ++i) {
+    FuzzCheck(TheColors().Get(i) != TheColors().Get(kColorBackground),
+              "text drawn in the background colour");
+  }
   LoadDisplayOptions();
   ForgetCaseStyle();
   CurrentCaseStyle();

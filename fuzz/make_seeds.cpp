@@ -53,6 +53,12 @@ void QuoteSeeds() {
   std::string plain;
   for (const std::string& q : kQuotations) plain += q + "\r\n\n";
   Put("plainquotes", "good.qot", plain);
+  // Past the first 1000 bytes, where the text rule does not look: a foreign byte and a zero byte.
+  std::string filler;
+  for (int i = 0; i < 80; ++i) filler += "The tea.\tAnon\n";
+  Put("plainquotes", "late-foreign.qot", filler + "Caf\xE9 au lait\tAnon\n");
+  Put("plainquotes", "late-zero.qot", filler + std::string("x\0y tail\tAnon\n", 14));
+  Put("plainquotes", "blanks.qot", "   \n \t \n");
   for (const std::string& q : kQuotations) {
     std::vector<std::uint8_t> code;
     EncodeQuote(q, code);
@@ -94,6 +100,7 @@ void SavedGameSeeds() {
   Put("savedgame", "entered.svg", entered);
   const std::string body = entered.substr(entered.find('\n') + 1);
   Put("savedgame", "collection.svg", "0\n1\nfuzz.cqt\n" + body);
+  Put("savedgame", "no-final-line-end.svg", entered.substr(0, entered.size() - 1));
 }
 
 void TextSeeds() {
@@ -101,6 +108,13 @@ void TextSeeds() {
       "quillo\x01QuoteFile\x01quotes.cqt\x01[quillo]\r\nQuoteFile=old.cqt\r\nCase=Upper\r\n\r\n"
       "[Placement]\r\nXPos=12\r\n");
   Put("settings", "new-section.ini", "\x10" "Colors\x01" "Back\x01 255 \x01[quillo]\nCase=d\n");
+  // Damaged colours and fonts, and a line longer than 65,536 characters written over.
+  Put("settings", "colors-word.ini", "\x20quillo\x01colors\x01" "1 2\x01[quillo]\ncolors=abc\n"
+      "Font=-100000 0 0 0 400 0 0 0 0 3 2 1 49 Mono\n");
+  Put("settings", "colors-black.ini",
+      "\x20quillo\x01Font\x01" "3000 0 0 0 400 0 0 0 0 3 2 1 49 Mono\x01[quillo]\ncolors=0 0 0 0 0 0\nFont=3000 0 0 0 400 0 0 0 0 3 2 1 49 Mono\n");
+  Put("settings", "long-line.ini", "\xFFquillo\x01Long\x01short\x01[quillo]\nLong=" +
+      std::string(70000, 'x') + "\nCase=u\n");
   Put("paste", "good.txt", "\x03  \"Hello,\tworld!\"\t  \x01said\tthe  program \r\n");
   Put("numbers", "number.txt", std::string("\x00\x10\x27\x00\x00" "0042", 9));
   Put("numbers", "margin.txt", "\x80" "0.75  ");

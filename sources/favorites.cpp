@@ -13,33 +13,40 @@
 #include "engine/game.h"
 #include "framework/platform.h"
 #include "sources/entered.h"
+#include "sources/quotecode.h"
 
 namespace {
 
 constexpr unsigned kRefusal = MB_OK | MB_ICONEXCLAMATION;
 constexpr int kNumberBufferSize = 128;
 
-bool IsFavoritesFileName(const char* fileName) {
-  std::string_view name(fileName);
-  const std::size_t separator = name.find_last_of("/\\");
-  if (separator != std::string_view::npos) name.remove_prefix(separator + 1);
-  const std::string_view favorites(kFavoritesFileName);
-  if (name.size() != favorites.size()) return false;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    const char c = (name[i] >= 'A' && name[i] <= 'Z') ? static_cast<char>(name[i] + 32) : name[i];
-    if (c != favorites[i]) return false;
-  }
-  return true;
-}
-
-// The line that goes into the favourites file.
-std::string FavoriteLine(const Game& game) {
+// The puzzle's text as it goes into the favourites file.
+std::string FavoriteText(const Game& game) {
   const PuzzleText& text = game.text;
   if (game.state.puzzleKind == kCipherEntered) {
     const std::size_t length = strnlen(text.puzzleText, kQuoteBufferSize);
     return std::string(text.plainText, strnlen(text.plainText, length));
   }
   return std::string(text.quoteText, strnlen(text.quoteText, kQuoteBufferSize));
+}
+
+// Only characters of the quote code go in: a byte such as 0xE9 read from late in a plain file
+// would make the whole favourites file fail the text rule for good. Sets `dropped` when some
+// were left out.
+std::string ReadableLine(const std::string& text, bool& dropped) {
+  std::string line;
+  for (char c : text) {
+    if (IsQuoteCharacter(c)) line += c;
+  }
+  dropped = line.size() != text.size();
+  return line;
+}
+
+bool HasLetter(const std::string& line) {
+  for (char c : line) {
+    if (Game::LetterIndex(c) >= 0) return true;
+  }
+  return false;
 }
 
 // Appends line and a line end in one write call, so that a kill leaves the file with the whole
@@ -80,6 +87,19 @@ long long NumberOf(const char* digits) {
 
 }  // namespace
 
+bool IsFavoritesFileName(const char* fileName) {
+  std::string_view name(fileName);
+  const std::size_t separator = name.find_last_of("/\\");
+  if (separator != std::string_view::npos) name.remove_prefix(separator + 1);
+  const std::string_view favorites(kFavoritesFileName);
+  if (name.size() != favorites.size()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const char c = (name[i] >= 'A' && name[i] <= 'Z') ? static_cast<char>(name[i] + 32) : name[i];
+    if (c != favorites[i]) return false;
+  }
+  return true;
+}
+
 bool CheckFavoritesFile(TWindow* owner) {
   std::error_code ignored;
   if (std::filesystem::exists(kFavoritesFileName, ignored)) return true;
@@ -93,20 +113,24 @@ bool SaveFavorite(const Game& game, TWindow* owner) {
     Platform().MessageBox(owner, "This puzzle is already in the favorites file!", "Error", kRefusal);
     return false;
   }
+  bool dropped = false;
+  const std::string line = ReadableLine(FavoriteText(game), dropped);
   const bool solved = game.IsGameOver() ||
                       (state.puzzleKind == kCipherEntered && game.AllLettersGuessed());
-  if (!solved) {
+  // A puzzle without a letter was never solved, whatever the flags say.
+  if (!solved || !HasLetter(line)) {
     Platform().MessageBox(owner, "You cannot save a puzzle until you have solved it!", "Error",
                           kRefusal);
     return false;
   }
-  if (!AppendFavorite(FavoriteLine(game))) {
+  if (!AppendFavorite(line)) {
     Platform().MessageBox(owner, "The puzzle could not be saved in the favorites file.", "Error",
                           MB_OK | MB_ICONSTOP);
     return false;
   }
-  Platform().MessageBox(owner, "The puzzle has been saved in the favorites file", "Save complete",
-                        MB_OK | MB_ICONINFORMATION);
+  std::string done = "The puzzle has been saved in the favorites file";
+  if (dropped) done += kFavoriteCharactersDropped;
+  Platform().MessageBox(owner, done, "Save complete", MB_OK | MB_ICONINFORMATION);
   return true;
 }
 

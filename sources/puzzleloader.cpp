@@ -6,12 +6,14 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "classlib/inifile.h"
 #include "dialogs/sounds.h"
 #include "engine/random.h"
 #include "framework/platform.h"
 #include "sources/casestyle.h"
+#include "sources/favorites.h"
 #include "sources/quotefile.h"
 
 namespace {
@@ -66,6 +68,13 @@ QuoteFileStatus ReadRandomLine(std::FILE* file, long size, char (&quote)[kQuoteB
   return QuoteFileStatus::Ok;
 }
 
+std::string FavoritesRepairNote(const char* name) {
+  std::error_code error;
+  const std::filesystem::path path = std::filesystem::absolute(name, error);
+  return "\n\nTo repair your favorites, open this file in a text editor:\n" +
+         (error ? std::string(name) : path.string());
+}
+
 long FileSize(std::FILE* file) {
   if (std::fseek(file, 0, SEEK_END) != 0) return -1;
   const long size = std::ftell(file);
@@ -111,7 +120,10 @@ bool PuzzleLoader::LoadPlainPuzzle() {
     }
   }
   if (status != QuoteFileStatus::Ok) {
-    Tell(QuoteFileMessage(status), name, MB_OK | MB_ICONSTOP);
+    std::string text = QuoteFileMessage(status);
+    // The favourites file holds the player's own picks: say where it is so it can be repaired.
+    if (IsFavoritesFileName(name)) text += FavoritesRepairNote(name);
+    Tell(text.c_str(), name, MB_OK | MB_ICONSTOP);
     return false;
   }
   TakeQuotation(quote);

@@ -211,11 +211,11 @@ QuoteFileStatus CheckPlainQuoteFile(std::FILE* stream) {
   return PassesTextRule(sample, got) ? QuoteFileStatus::Ok : QuoteFileStatus::NotText;
 }
 
-void ConvertCurlyQuotes(char* text) {
-  for (; *text != '\0'; ++text) {
-    const unsigned char c = static_cast<unsigned char>(*text);
-    if (c == 0x91 || c == 0x92) *text = '\'';
-    if (c == 0x93 || c == 0x94) *text = '"';
+void ConvertCurlyQuotes(char* text, std::size_t length) {
+  for (std::size_t i = 0; i < length; ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c == 0x91 || c == 0x92) text[i] = '\'';
+    if (c == 0x93 || c == 0x94) text[i] = '"';
   }
 }
 
@@ -264,8 +264,9 @@ QuoteFileStatus ReadPlainQuoteFile(const std::string& path, std::vector<PlainQuo
                        (kind = ReadQuoteLine(f, line, &length)) != QuoteLine::EndOfFile;) {
     ++lineNumber;
     if (kind == QuoteLine::Empty) continue;
-    ConvertCurlyQuotes(line);
-    quotes.push_back(PlainQuote{line, lineNumber, length});
+    const std::size_t stored = length < kMaxQuoteLength ? length : kMaxQuoteLength;
+    ConvertCurlyQuotes(line, stored);
+    quotes.push_back(PlainQuote{std::string(line, stored), lineNumber, length});
   }
   if (status == QuoteFileStatus::Ok && std::ferror(f)) status = QuoteFileStatus::CantOpen;
   std::fclose(f);

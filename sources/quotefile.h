@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -94,8 +95,10 @@ bool PassesTextRule(const unsigned char* bytes, std::size_t count);
 // 1000 bytes fail the text rule, else Ok. Leaves the stream at the start of the file.
 QuoteFileStatus CheckPlainQuoteFile(std::FILE* stream);
 
-// Replaces 0x91 and 0x92 by "'" and 0x93 and 0x94 by '"' throughout the zero-terminated text.
-void ConvertCurlyQuotes(char* text);
+// Replaces 0x91 and 0x92 by "'" and 0x93 and 0x94 by '"' in the first length bytes of text.
+void ConvertCurlyQuotes(char* text, std::size_t length);
+// The same throughout the zero-terminated text.
+inline void ConvertCurlyQuotes(char* text) { ConvertCurlyQuotes(text, std::strlen(text)); }
 
 // What ReadQuoteLine found.
 enum class QuoteLine {
@@ -116,7 +119,7 @@ bool SkipQuoteLine(std::FILE* stream);
 
 // One quotation of a plain file, as the game reads it (cut to 999, curly quotes converted).
 struct PlainQuote {
-  std::string text;
+  std::string text;            // a zero byte stays in it, so a writer can refuse the line
   std::size_t lineNumber = 0;  // 1-based, counting empty lines
   std::size_t length = 0;      // the line's full length before any cut
 };

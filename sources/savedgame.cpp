@@ -2,6 +2,7 @@
 // field by field before the game takes it over.
 #include "sources/savedgame.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -38,17 +39,18 @@ void AppendNumbers(std::string& out, std::initializer_list<long> numbers) {
 long SignedByte(char c) { return static_cast<signed char>(c); }
 long Masked(char c) { return static_cast<signed char>(static_cast<unsigned char>(c) ^ kSavedGameMask); }
 
-// Reads whole lines of numbers; a line without its line end (a cut file) is no line.
+// Reads lines of numbers. The last line may lack its line end, as a stream reads it; a file cut
+// anywhere else still fails, since the lines after the cut are missing.
 class LineReader {
  public:
   explicit LineReader(std::string_view text) : rest_(text) {}
 
   bool Line(std::string_view& line) {
-    const std::size_t end = rest_.find('\n');
-    if (end == std::string_view::npos) return false;
+    if (rest_.empty()) return false;
+    const std::size_t end = std::min(rest_.find('\n'), rest_.size());
     line = rest_.substr(0, end);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    rest_.remove_prefix(end + 1);
+    rest_.remove_prefix(std::min(end + 1, rest_.size()));
     return true;
   }
 

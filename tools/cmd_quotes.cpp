@@ -1,9 +1,9 @@
 // quillo-tool compress, list and info: quote files from the command line.
-#include <cctype>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "sources/puzzleloader.h"
 #include "sources/quotefile.h"
 #include "tools/commands.h"
 
@@ -20,7 +20,8 @@ const char* const kCompressUsage =
 const char* const kListUsage =
     "Usage: quillo-tool list FILE\n"
     "Prints every quotation of a compressed or plain quote file, one per line, as a\n"
-    "plain quote file holds it (compress turns the output back into the same file).\n";
+    "plain quote file holds it (compress turns the output back into the same file).\n"
+    "As in the game, a file whose name ends in .cqt is compressed, any other is plain.\n";
 
 const char* const kInfoUsage =
     "Usage: quillo-tool info FILE\n"
@@ -57,7 +58,7 @@ std::string StatusText(QuoteFileStatus status) {
     case QuoteFileStatus::Damaged:
       return "the compressed quote file is damaged";
     case QuoteFileStatus::Empty:
-      return "the quote file is empty";
+      return "Quote file is empty!";  // as the game says it
     case QuoteFileStatus::NotText:
       return "not a text file";
     case QuoteFileStatus::EmptyLinesOnly:
@@ -66,18 +67,29 @@ std::string StatusText(QuoteFileStatus status) {
   return "unknown failure";
 }
 
-// A compressed file by its extension (as the game decides) or by its magic.
-bool IsCompressedFile(const std::string& path) {
-  std::string extension = path.substr(path.size() >= 4 ? path.size() - 4 : 0);
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (extension == ".cqt") return true;
-  unsigned char magic[4] = {};
+// What a file that failed to read looks like, since the game goes by the name alone: a plain
+// name on compressed data, or a .cqt name on text, is the likely mistake.
+std::string ContentHint(const std::string& path, bool compressedName) {
+  unsigned char head[kTextSampleSize];
   std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
-  const bool hasMagic = std::fread(magic, 1, 4, f) == 4 && magic[0] == 0xFF && magic[1] == 0xFF &&
-                        magic[2] == 0xFF && magic[3] == 0xFF;
+  if (!f) return "";
+  const std::size_t got = std::fread(head, 1, sizeof head, f);
   std::fclose(f);
-  return hasMagic;
+  const bool magic =
+      got >= 4 && head[0] == 0xFF && head[1] == 0xFF && head[2] == 0xFF && head[3] == 0xFF;
+  if (!compressedName && magic) {
+    return " (the content looks like a compressed quote file, which the game reads only when "
+           "its name ends in .cqt)";
+  }
+  if (compressedName && got > 0 && PassesTextRule(head, got)) {
+    return " (the content looks like plain text, which the game reads only when its name does "
+           "not end in .cqt)";
+  }
+  return "";
+}
+
+int FailToRead(const std::string& path, bool compressedName, QuoteFileStatus status) {
+  return Fail(path + ": " + StatusText(status) + ContentHint(path, compressedName));
 }
 
 struct Collection {
@@ -86,15 +98,15 @@ struct Collection {
   std::vector<std::string> quotations;
 };
 
-// Reads every quotation of either format; on failure prints why and returns false.
-// An empty compressed collection is read as a collection of no quotations.
+// Reads every quotation, in the format the game picks by the file's name; on failure prints
+// why and returns false. A collection of no quotations fails as it does in the game.
 bool LoadCollection(const std::string& path, Collection& out) {
-  out.compressed = IsCompressedFile(path);
+  out.compressed = IsCompressedQuoteFileName(path.c_str());
   if (!out.compressed) {
     std::vector<PlainQuote> quotes;
     const QuoteFileStatus status = ReadPlainQuoteFile(path, quotes);
     if (status != QuoteFileStatus::Ok) {
-      Fail(path + ": " + StatusText(status));
+      FailToRead(path, false, status);
       return false;
     }
     for (const PlainQuote& q : quotes) {
@@ -108,8 +120,8 @@ bool LoadCollection(const std::string& path, Collection& out) {
     return true;
   }
   CompressedQuoteFile file(path);
-  if (file.Status() != QuoteFileStatus::Ok && file.Status() != QuoteFileStatus::Empty) {
-    Fail(path + ": " + StatusText(file.Status()));
+  if (file.Status() != QuoteFileStatus::Ok) {
+    FailToRead(path, true, file.Status());
     return false;
   }
   out.description = file.Description();
@@ -161,10 +173,13 @@ int CompressCommand(const ToolArgs& args) {
   if (files.size() != 2) return UsageError("compress needs INPUT and OUTPUT", kCompressUsage);
   const std::string& input = files[0];
   const std::string& output = files[1];
-  if (IsCompressedFile(input)) return Fail(input + ": already a compressed quote file");
+  if (IsCompressedQuoteFileName(input.c_str())) {
+    return Fail(input + ": already a compressed quote file");
+  }
+  if (IsSameFile(input, output)) return Fail(output + " is the input file itself; nothing written");
   std::vector<PlainQuote> quotes;
   const QuoteFileStatus status = ReadPlainQuoteFile(input, quotes);
-  if (status != QuoteFileStatus::Ok) return Fail(input + ": " + StatusText(status));
+  if (status != QuoteFileStatus::Ok) return FailToRead(input, false, status);
   if (!CheckLines(input, quotes)) return Fail("nothing written");
   std::vector<std::string> quotations;
   quotations.reserve(quotes.size());

@@ -108,6 +108,11 @@ bool WriteFileAtomically(const std::string& path, const std::vector<unsigned cha
 }
 
 int Build(const std::string& input, const std::string& output) {
+  if (IsSameFile(input, output)) {
+    std::fprintf(stderr, "quillo-tool: %s is the source list itself; nothing written\n",
+                 output.c_str());
+    return 1;
+  }
   WordsByLength words;
   if (!ReadSourceList(input, words)) return 1;
   return WriteFileAtomically(output, EncodeWordList(words, kFormatVersion)) ? 0 : 1;

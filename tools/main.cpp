@@ -1,6 +1,8 @@
 // quillo-tool: the companion command line for quote files and the word-list dictionary.
 #include "tools/commands.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
 
@@ -22,6 +24,13 @@ const char* const kUsage =
     "  --help         show this text\n";
 
 }  // namespace
+
+bool IsSameFile(const std::string& input, const std::string& output) {
+  struct stat in {};
+  struct stat out {};
+  return ::stat(input.c_str(), &in) == 0 && ::stat(output.c_str(), &out) == 0 &&
+         in.st_dev == out.st_dev && in.st_ino == out.st_ino;
+}
 
 int main(int argc, char** argv) {
   if (argc < 2) {

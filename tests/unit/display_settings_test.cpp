@@ -32,18 +32,27 @@ TEST_F(SettingsTest, ColorsLoadResolveAndSurviveBrokenValues) {
   fake.sysColors[kSysColorButtonFace] = MakeColor(10, 200, 128);
   EXPECT_EQ(colors.Get(kColorBackground), MakeColor(15, 195, 123));
 
-  store.WriteString("quillo", "colors", "255 65280");
+  // Entries from the first bad number on keep their defaults; a scheme that would draw any text
+  // in its background colour is the default scheme. A system colour reference, an oversized number.
+  using Scheme = std::array<TColor, kColorElementCount>;
+  const Scheme kDefaults = {kFollowSystem, 0, 128, 240, 15728640, 0};
+  const std::pair<const char*, Scheme> cases[] = {
+      {"abc", kDefaults},
+      {"255 65280 7 x 9", {255, 65280, 7, 240, 15728640, 0}},
+      {"1 2", {1, 2, 128, 240, 15728640, 0}},
+      {"0 0 128 240 15728640 0", kDefaults},          // black on black
+      {"2147483653 99999999999 0 0 0 0", kDefaults},  // white on the window's white
+      {"2147483653 0 0 0 0 0", {2147483653u, 0, 0, 0, 0, 0}},
+  };
   store.WriteString("quillo", "custom_colors", "1 2 x 4");
-  colors.Load();
-  EXPECT_EQ(colors.Get(1), kGreen);
-  for (int i = 2; i < kColorElementCount; ++i) EXPECT_EQ(colors.Stored(i), 0u) << i;
-  EXPECT_EQ(colors.CustomColors()[3], 0u);  // everything after the first bad number is black
-
-  // A system colour reference, an oversized number and a bad index.
-  store.WriteString("quillo", "colors", "2147483653 99999999999 0 0 0 0");
-  colors.Load();
+  for (const auto& [value, stored] : cases) {
+    store.WriteString("quillo", "colors", value);
+    colors.Load();
+    for (int i = 0; i < kColorElementCount; ++i) EXPECT_EQ(colors.Stored(i), stored[i]) << value;
+  }
   EXPECT_EQ(colors.Get(0), MakeColor(255, 255, 255));  // system colour 5, the window
-  EXPECT_EQ(colors.Stored(1), 0xFFFFFFFFu);
+  EXPECT_EQ(colors.CustomColors()[1], 2u);
+  EXPECT_EQ(colors.CustomColors()[3], 65535u);
   EXPECT_EQ(colors.Get(-1), 0u);
   EXPECT_EQ(colors.Get(6), 0u);
 }
@@ -129,6 +138,18 @@ TEST_F(SettingsTest, FontRecordsRoundTripAndLoadSelectAndSaveThem) {
   store.WriteString("quillo", "Font", "-40 0 0 0 400 0 0 0 0 3 2 1 49 Big");
   font.Load();
   EXPECT_EQ(font.AuxiliaryHeight(), -23);
+  // Heights from 6 to 96 points at the screen's resolution are kept; others give the default.
+  const std::tuple<int, const char*, const char*> heights[] = {
+      {96, "-100000", "Lucida Console"}, {96, "3000", "Lucida Console"}, {96, "-7", "Lucida Console"},
+      {96, "-8", "Tiny"}, {96, "128", "Tiny"}, {192, "-8", "Lucida Console"}};
+  for (const auto& [pixelsPerInch, height, face] : heights) {
+    fake.screenPixelsPerInch = {pixelsPerInch, pixelsPerInch};
+    const std::string value = std::string(height) + " 0 0 0 400 0 0 0 0 3 2 1 49 Tiny";
+    store.WriteString("quillo", "Font", value.c_str());
+    font.Load();
+    EXPECT_STREQ(font.Record().faceName, face) << height << " at " << pixelsPerInch;
+  }
+  fake.screenPixelsPerInch = {96, 96};
 
   // An unreadable value leaves the stock fixed font.
   store.WriteString("quillo", "Font", "");

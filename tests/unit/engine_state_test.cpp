@@ -105,6 +105,12 @@ TEST_F(EngineTest, JudgingBuildsTheGuessRowInTheCiphertextCaseAndSoundnessChecks
   game.JudgePuzzle();
   EXPECT_EQ(std::string(game.text.plainText), "Go, go!");
   EXPECT_EQ(game.state.gameOver, 1);
+  for (const char* nothing : {"", "   ", "1, 2: 3!"}) {  // no letter, nothing to solve: no win
+    StartPuzzle(nothing);
+    game.JudgePuzzle();
+    game.CheckForWin();
+    EXPECT_EQ(game.state.gameOver + hooks.Count("ShowYouWonDialog"), 0) << nothing;
+  }
 
   EXPECT_TRUE(game.StateIsSound());
   game.state.guess[2] = 'e';  // a lower-case guess

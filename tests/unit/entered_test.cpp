@@ -150,6 +150,20 @@ TEST_F(EnteredTest, FavoriteOnlySolvedPuzzlesAreAppended) {
   EXPECT_TRUE(SaveFavorite(game, nullptr));
   EXPECT_EQ(Favorites(), "Old line\nHello, world\tAnon\nHello, world\tAnon\n");
 
+  // Only what a quote file can hold goes in, and the player is told; nothing without a letter.
+  std::strcpy(game.text.quoteText, "Caf\xE9 au lait\x01.\tAnon");
+  EXPECT_TRUE(SaveFavorite(game, nullptr));
+  EXPECT_EQ(fake.LastMessage().text,
+            "The puzzle has been saved in the favorites file\n(without the characters a quote file "
+            "cannot hold)");
+  for (const char* nothing : {"", "   ", "\xE9 1, 2."}) {
+    std::strcpy(game.text.quoteText, nothing);
+    EXPECT_FALSE(SaveFavorite(game, nullptr));
+    EXPECT_EQ(fake.LastMessage(), kUnsolved);
+  }
+  EXPECT_EQ(Favorites(), "Old line\nHello, world\tAnon\nHello, world\tAnon\nCaf au lait.\tAnon\n");
+  std::strcpy(game.text.quoteText, "Hello, world\tAnon");
+
   // A favourites file that cannot be written is reported, not announced as saved.
   std::filesystem::remove(kFavoritesFileName);
   std::filesystem::create_directory(kFavoritesFileName);

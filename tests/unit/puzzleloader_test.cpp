@@ -124,6 +124,7 @@ TEST_F(PuzzleLoaderTest, EachFailureHasItsMessage) {
   std::filesystem::copy_file("five.cqt", "quotes");  // compressed bytes under plain names
   std::filesystem::copy_file("five.cqt", "quotes.qot");
   const std::string fixtures = FixturePath("quotes/");
+  std::filesystem::copy_file(fixtures + "binary.qot", "favorite.qot");
   struct Case {
     std::string name;
     const char* message;
@@ -137,6 +138,7 @@ TEST_F(PuzzleLoaderTest, EachFailureHasItsMessage) {
       {fixtures + "offset-outside.cqt", damaged, false, 1}, {"junk.cqt", damaged, false},
       {"missing.qot", cantOpen, true}, {"pipe.qot", cantOpen, true}, {fixtures + "empty.qot", empty, true},
       {fixtures + "binary.qot", notText, true}, {"quotes", notText, true}, {"quotes.qot", notText, true},
+      {"favorite.qot", notText, true},  // the player must be able to find it to repair it
       {fixtures + "empty-lines.qot",
        "This file contains nothing but empty lines.\nPlease select a different file.", true},
   };
@@ -145,7 +147,10 @@ TEST_F(PuzzleLoaderTest, EachFailureHasItsMessage) {
     EXPECT_EQ(Load(c.name, c.requested), -1);
     // The caption names the file, except for an empty collection.
     const std::string caption = c.message == empty && !c.plain ? "" : c.name;
-    EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{c.message, caption, MB_OK | MB_ICONSTOP}));
+    const std::string repair = "\n\nTo repair your favorites, open this file in a text editor:\n";
+    const std::string where =
+        c.name == "favorite.qot" ? repair + std::filesystem::absolute(c.name).string() : "";
+    EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{c.message + where, caption, MB_OK | MB_ICONSTOP}));
     EXPECT_STREQ(game.text.quoteText, "previous");
     EXPECT_EQ(host.dialogs, 1);
     EXPECT_EQ(store.ReadString("quillo", "QuoteFile", "unset"), c.plain ? "" : c.name);

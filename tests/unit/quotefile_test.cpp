@@ -196,10 +196,6 @@ TEST_F(QuoteFileTest, LineReaderOutcomes) {
   EXPECT_EQ(std::strlen(line), 999u);
   EXPECT_EQ(ReadQuoteLine(f, line), QuoteLine::EndOfFile);
   std::fclose(f);
-
-  char text[] = "\x91it\x92s \x93so\x94";
-  ConvertCurlyQuotes(text);
-  EXPECT_STREQ(text, "'it's \"so\"");
 }
 
 // A stream over the given bytes; the caller closes it.

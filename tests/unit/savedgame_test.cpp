@@ -190,10 +190,10 @@ TEST_F(SavedGameTest, CutOrOutOfRangeFilesAreBrokenAndLeaveTheGameAlone) {
     WriteLines(lines, keep);
     expectBroken("cut after line " + std::to_string(keep));
   }
-  std::string cut;  // cut inside the last line's number, without its line end
-  for (const std::string& line : lines) cut += line + "\n";
-  WriteFile(kSavedGameFileName, cut.substr(0, cut.size() - 2));
-  expectBroken("cut in the last number");
+  std::string whole;
+  for (const std::string& line : lines) whole += line + "\n";
+  WriteFile(kSavedGameFileName, whole.substr(0, whole.rfind(' ')));
+  expectBroken("the last line cut to three numbers");
   EXPECT_FALSE(memory.HasFile());
 
   struct Change {
@@ -241,6 +241,11 @@ TEST_F(SavedGameTest, CutOrOutOfRangeFilesAreBrokenAndLeaveTheGameAlone) {
   for (std::size_t i = kTextLine; i < changed.size(); ++i) changed[i] = WithField(changed[i], 3, 1);
   WriteLines(changed);
   expectBroken("no terminating zero");
+
+  // Missing only its final line end, the file is read as a stream reads it: it resumes.
+  WriteFile(kSavedGameFileName, whole.substr(0, whole.size() - 1));
+  EXPECT_EQ(Resume(IDYES), kSavedGameResumed);
+  EXPECT_EQ(SavedGameText(game), whole);
 }
 
 }  // namespace
