@@ -68,9 +68,10 @@ App::App(const char* commandLineQuoteFile)
   }
 }
 
-// The panes' peers go before the frame's; the solved-puzzle record is written while message
-// boxes can still report a failure.
+// The panes' peers go before the frame's. Shutdown has normally written the solved-puzzle record
+// while the frame could still own a failure's message; otherwise it is written here.
 App::~App() {
+  TheMemory().SetOwner(nullptr);
   printer_.reset();
   client_.reset();
   frame_.reset();
@@ -85,6 +86,7 @@ void App::InitMainWindow() {
                      .canClose = [this] { return CanCloseFrame(); },
                      .moved = [this] { FrameMoved(); }});
   frame.Create();
+  TheMemory().SetOwner(&frame);
   client_->CreateWindows();
   client_->SetTutorialStarter([this] { ViewTutorial(); });
   TWindowPeer& peer = frame.Peer();

@@ -6,6 +6,7 @@
 #include "app/programpath.h"
 #include "classlib/inifile.h"
 #include "framework/platform.h"
+#include "sources/memory.h"
 
 namespace {
 constexpr const char* kQuoteFileFilter =
@@ -75,6 +76,7 @@ void App::Exit() {
 void App::Shutdown() {
   RestoreWorkingFolder();
   Settings().WriteInt("quillo", "HintButtons", HintButtonsSetting());
+  TheMemory().Close();
   shutdownRequested_ = true;
   Platform().Quit();
 }

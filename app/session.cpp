@@ -10,13 +10,16 @@
 #include "display/color.h"
 #include "display/displayoptions.h"
 #include "display/font.h"
+#include "display/settingsfile.h"
 #include "engine/random.h"
 #include "sources/casestyle.h"
 
 std::unique_ptr<QuilloSession> QuilloSession::Start(const std::string& programPath,
                                                     const std::vector<std::string>& args) {
   std::unique_ptr<QuilloSession> session(new QuilloSession);
-  session->settings_ = std::make_unique<PrivateIniFile>("./quillo.ini");
+  auto settings = std::make_unique<PrivateIniFile>("./quillo.ini");
+  settings->OnWriteFailure(SettingsLossReporter(settings->FileName()));
+  session->settings_ = std::move(settings);
   SetSettings(session->settings_.get());
   SetProgramPaths(programPath);
   SetWorkingFolder(programPath.c_str());

@@ -1,4 +1,6 @@
-// A new game's quotation: open a 5,000-quotation compressed file, pick one, decode it (< 1 ms).
+// A new game from a 5,000-quotation compressed file: the quotation alone (open, pick, decode;
+// < 1 ms), and with the Qt front end the whole New Game (record lookup, unsolved choice, key,
+// layout) up to the repainted window.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -7,6 +9,21 @@
 #include <vector>
 
 #include "sources/quotefile.h"
+
+#ifdef QUILLO_WITH_QT
+#include <stdlib.h>
+
+#include <QApplication>
+#include <QWidget>
+#include <fstream>
+
+#include "app/app.h"
+#include "app/mainframe.h"
+#include "app/session.h"
+#include "framework/platform.h"
+#include "qt/qtplatform.h"
+#include "qt/qtwindow.h"
+#endif
 
 namespace {
 
@@ -50,6 +67,47 @@ void NewGameQuotation(benchmark::State& state) {
   std::filesystem::remove(path);
 }
 BENCHMARK(NewGameQuotation)->Unit(benchmark::kMicrosecond);
+
+#ifdef QUILLO_WITH_QT
+// The game as a player runs it (offscreen, in a folder of its own): each iteration is a New Game
+// on the 5,000-quotation file and the synchronous repaint of the main window that follows it.
+void NewGameEndToEnd(benchmark::State& state) {
+  static int argc = 1;
+  static char name[] = "bench_quotes";
+  static char* argv[] = {name, nullptr};
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QApplication application(argc, argv);
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::string folder = (std::filesystem::temp_directory_path() / "quillo-bench-XXXXXX").string();
+  if (!mkdtemp(folder.data())) {
+    state.SkipWithError("no temporary folder");
+    return;
+  }
+  std::filesystem::current_path(folder);
+  std::ofstream("quillo.ini") << "[quillo]\nTutorial=1\n";
+  std::string error;
+  if (!WriteCompressedQuoteFile("bench.cqt", Collection(), "Benchmark", error)) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  QtPlatform platform;
+  SetPlatform(&platform);
+  {
+    auto session = QuilloSession::Start(QUILLO_BIN_DIR "/quillo", {"bench.cqt"});
+    App& app = session->TheApp();
+    QWidget* frame = dynamic_cast<QtPeer&>(app.Frame().Peer()).Widget();
+    QApplication::processEvents();
+    for (auto _ : state) {
+      app.NewGame(kQuotePuzzle, -1, false);
+      frame->repaint();
+    }
+  }
+  SetPlatform(nullptr);
+  std::filesystem::current_path(previous);
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(NewGameEndToEnd)->Unit(benchmark::kMicrosecond);
+#endif
 
 }  // namespace
 

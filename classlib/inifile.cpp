@@ -2,6 +2,7 @@
 #include "classlib/inifile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
@@ -279,7 +280,7 @@ void PrivateIniFile::WriteRawBatch(const std::vector<RawWrite>& writes) {
   if (file.state == FileState::Unusable) return;
   const std::string text = ApplyIniAssignments(file.text, changes);
   if (file.state == FileState::Text && text == file.text) return;
-  ReplaceFileContents(fileName, text);
+  if (!ReplaceFileContents(fileName, text) && onWriteFailure) onWriteFailure(errno);
 }
 
 void MemoryIniFile::WriteRaw(const char*, const char*, const char*) {}

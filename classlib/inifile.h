@@ -7,7 +7,9 @@
 // present with an empty value.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class IniFile {
@@ -86,6 +88,10 @@ class PrivateIniFile : public IniFile {
 
   const char* FileName() const { return fileName; }
 
+  // Called with errno when a write of the file failed (the file is then as it was before).
+  using WriteFailure = std::function<void(int error)>;
+  void OnWriteFailure(WriteFailure handler) { onWriteFailure = std::move(handler); }
+
   void WriteRaw(const char* section, const char* key, const char* value) override;
   int ReadRaw(const char* section, const char* key, const char* def, char* buffer,
               int size) override;
@@ -95,6 +101,7 @@ class PrivateIniFile : public IniFile {
 
  private:
   char* fileName;
+  WriteFailure onWriteFailure;
 };
 
 // A store without a file: reads give their defaults until the program sets a value, and flushed

@@ -2,14 +2,14 @@
 #include "classlib/safefile.h"
 
 #include <fcntl.h>
-#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
+#include <cstring>
 
 namespace {
 
@@ -33,10 +33,14 @@ class Descriptor {
   int fd_;
 };
 
+FileWriteCall writeCall = nullptr;
+
 bool WriteAll(int fd, std::string_view content) {
   while (!content.empty()) {
-    ssize_t n = ::write(fd, content.data(), content.size());
+    ssize_t n = writeCall ? writeCall(fd, content.data(), content.size())
+                          : ::write(fd, content.data(), content.size());
     if (n < 0 && errno == EINTR) continue;
+    if (n == 0) errno = ENOSPC;
     if (n <= 0) return false;
     content.remove_prefix(static_cast<std::size_t>(n));
   }
@@ -53,33 +57,62 @@ std::string ReplacementTarget(const std::string& path) {
   return target;
 }
 
-std::string TemporarySibling(const std::string& target) {
-  static unsigned counter = 0;
-  char suffix[48];
-  std::snprintf(suffix, sizeof suffix, ".tmp-%ld-%u", static_cast<long>(::getpid()), ++counter);
-  return target + suffix;
+// A replacement writes into one of a few fixed sibling names, locked while it is written, so
+// that a sibling left by a killed writer is found by trying those names, never by listing a
+// folder that may hold thousands of files.
+constexpr int kSiblingSlots = 8;
+
+std::string Sibling(const std::string& target, int slot) {
+  return target + ".tmp-" + static_cast<char>('0' + slot);
 }
 
-// A game killed between creating its temporary sibling and the rename leaves that sibling
-// behind. Siblings of target whose writing process is gone are removed; those of a living
-// process (another copy of the game writing now) are left alone.
-void RemoveStaleSiblings(const std::string& target) {
-  namespace fs = std::filesystem;
-  const fs::path path(target);
-  const std::string prefix = path.filename().string() + ".tmp-";
-  std::error_code error;
-  fs::directory_iterator entries(path.has_parent_path() ? path.parent_path() : fs::path("."), error);
-  for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
-    const std::string name = entries->path().filename().string();
-    if (name.compare(0, prefix.size(), prefix) != 0) continue;
-    char* end = nullptr;
-    const long pid = std::strtol(name.c_str() + prefix.size(), &end, 10);
-    if (pid <= 0 || *end != '-' || pid == static_cast<long>(::getpid())) continue;
-    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
-      std::error_code ignored;
-      fs::remove(entries->path(), ignored);
+bool IsStillAt(int fd, const std::string& name) {
+  struct stat open {}, named {};
+  return ::fstat(fd, &open) == 0 && ::lstat(name.c_str(), &named) == 0 &&
+         open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
+// Removes the sibling if no living writer holds it: a killed writer's lock went with it.
+void RemoveIfStale(const std::string& name) {
+  Descriptor fd(::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+  struct stat info {};
+  if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return;
+  if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0 && IsStillAt(fd.get(), name)) ::unlink(name.c_str());
+}
+
+// Creates and locks a free sibling of target; -1 with errno set when none can be had.
+int ClaimSibling(const std::string& target, std::string& name) {
+  for (int slot = 0; slot < kSiblingSlots; ++slot) {
+    name = Sibling(target, slot);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      Descriptor fd(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+      if (fd.get() < 0 && errno != EEXIST) return -1;
+      if (fd.get() < 0) {
+        RemoveIfStale(name);
+        continue;
+      }
+      // A cleaner may have taken the new file for stale before it was locked: then try again.
+      if (::flock(fd.get(), LOCK_EX) == 0 && IsStillAt(fd.get(), name)) return fd.release();
     }
   }
+  errno = EBUSY;
+  return -1;
+}
+
+// Appends bytes to the open file; a failure cuts the file back to its old size and keeps the
+// error number of the failure.
+bool AppendOrTakeBack(int fd, std::string_view bytes) {
+  const off_t size = ::lseek(fd, 0, SEEK_END);
+  if (size < 0) return false;
+  std::string whole(bytes);
+  char last = '\n';
+  if (size > 0 && ::pread(fd, &last, 1, size - 1) == 1 && last != '\n') whole.insert(0, 1, '\n');
+  if (WriteAll(fd, whole)) return true;
+  const int error = errno;
+  while (::ftruncate(fd, size) != 0 && errno == EINTR) {
+  }
+  errno = error;
+  return false;
 }
 
 }  // namespace
@@ -117,8 +150,8 @@ LoadedFile LoadSmallFile(const std::string& path, std::size_t maxBytes) {
 
 bool ReplaceFileContents(const std::string& path, std::string_view content) {
   const std::string target = ReplacementTarget(path);
-  const std::string temporary = TemporarySibling(target);
-  Descriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+  std::string temporary;
+  Descriptor fd(ClaimSibling(target, temporary));
   if (fd.get() < 0) return false;
 
   struct stat old {};
@@ -126,10 +159,45 @@ bool ReplaceFileContents(const std::string& path, std::string_view content) {
       ::fchmod(fd.get(), old.st_mode & 07777) != 0) {
     // Some file systems keep no modes; the new file's default mode will do.
   }
+  // The lock is held until the rename, so no cleaner takes the synced file for a stale one.
   bool ok = WriteAll(fd.get(), content) && ::fsync(fd.get()) == 0;
-  ok = (::close(fd.release()) == 0) && ok;
   if (ok) ok = ::rename(temporary.c_str(), target.c_str()) == 0;
-  if (!ok) ::unlink(temporary.c_str());
-  if (ok) RemoveStaleSiblings(target);
+  if (!ok) {
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    errno = error;
+    return false;
+  }
+  ::close(fd.release());
+  for (int slot = 0; slot < kSiblingSlots; ++slot) RemoveIfStale(Sibling(target, slot));
+  return true;
+}
+
+bool AppendLine(const std::string& path, std::string_view line) {
+  std::string bytes(line);
+  bytes += '\n';
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) {
+    // A new file is made whole, so that a failure leaves no empty file behind.
+    return errno == ENOENT && ReplaceFileContents(path, bytes);
+  }
+  if (!S_ISREG(info.st_mode)) {
+    errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    return false;
+  }
+  Descriptor fd(::open(path.c_str(), O_RDWR | O_APPEND | O_NONBLOCK | O_CLOEXEC));
+  if (fd.get() < 0) return false;
+  const bool ok = AppendOrTakeBack(fd.get(), bytes);
+  const int error = errno;
+  if (::close(fd.release()) != 0 && ok) return false;
+  errno = error;
   return ok;
 }
+
+std::string WithReason(std::string_view text, int error) {
+  std::string message(text);
+  if (error != 0) message.append("\n").append(std::strerror(error));
+  return message;
+}
+
+void SetFileWriteCall(FileWriteCall call) { writeCall = call; }

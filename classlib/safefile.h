@@ -20,8 +20,23 @@ struct LoadedFile {
 LoadedFile LoadSmallFile(const std::string& path, std::size_t maxBytes);
 
 // Replaces the file at path (following a symbolic link to its target) with content: the bytes go
-// to a new file in the same folder, which is synced and then renamed over the old one, so the
-// file is always either the old or the new whole. An existing file keeps its permission bits.
-// Returns false, leaving the old file as it was, when any step fails. After a replacement,
-// temporary siblings left by a killed earlier writer are removed.
+// to a new file in the same folder (path + ".tmp-" + a digit, locked while written), which is
+// synced and then renamed over the old one, so the file is always either the old or the new
+// whole. An existing file keeps its permission bits. Returns false, leaving the old file as it
+// was and errno telling why, when any step fails. After a replacement, siblings left by a killed
+// earlier writer are removed.
 bool ReplaceFileContents(const std::string& path, std::string_view content);
+
+// Appends line and a line end to the regular file at path, ending an unended last line first;
+// a missing file is made whole through ReplaceFileContents. On failure (errno tells why) the file
+// is as it was: a part-written line is cut off again.
+bool AppendLine(const std::string& path, std::string_view line);
+
+// The message for a failed write: text, then the system's reason for error on a line of its
+// own (text alone when error is 0).
+std::string WithReason(std::string_view text, int error);
+
+// Every file write of this module goes through call (null: the system's write), so that tests
+// can make a write fail part-way. It has the contract of write(2).
+using FileWriteCall = long (*)(int fd, const void* data, std::size_t size);
+void SetFileWriteCall(FileWriteCall call);

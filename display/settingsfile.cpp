@@ -1,11 +1,15 @@
-// Making the settings file before the first exit-time save, and writing one value through.
+// Making the settings file before the first exit-time save, writing one value through, and
+// reporting a settings file that cannot be written.
 #include "display/settingsfile.h"
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <system_error>
 
 #include "classlib/inifile.h"
+#include "classlib/safefile.h"
+#include "framework/platform.h"
 
 void EnsureSettingsFileExists() {
   auto* file = dynamic_cast<PrivateIniFile*>(&Settings());
@@ -22,4 +26,18 @@ void EnsureSettingsFileExists() {
 void WriteSettingNow(const char* key, const char* value) {
   Settings().WriteString("quillo", key, value);
   Settings().Flush(false);
+}
+
+PrivateIniFile::WriteFailure SettingsLossReporter(const std::string& fileName) {
+  auto told = std::make_shared<bool>(false);
+  return [fileName, told](int error) {
+    if (*told) return;
+    *told = true;
+    std::error_code ignored;
+    const std::string folder =
+        std::filesystem::absolute(fileName, ignored).lexically_normal().parent_path().string();
+    Platform().MessageBox(nullptr,
+                          WithReason("Your settings cannot be saved in the folder\n" + folder, error),
+                          "Error", MB_OK | MB_ICONEXCLAMATION);
+  };
 }

@@ -69,6 +69,11 @@ class TDialogPeer {
   // Lists and drop-down lists. Indices are 0-based; -1 means no selection.
   virtual int ListAdd(int id, const std::string& text, long data) = 0;
   virtual void ListClear(int id) = 0;
+  // Adds many items (data 0) at once, in the order ListAdd one by one would give them; a peer
+  // that can sort once instead of placing each item overrides it.
+  virtual void ListAddAll(int id, const std::vector<std::string>& texts) {
+    for (const std::string& text : texts) ListAdd(id, text, 0);
+  }
   virtual int ListCount(int id) const = 0;
   virtual int ListSelected(int id) const = 0;
   virtual void ListSelect(int id, int index) = 0;

@@ -1,9 +1,9 @@
 // main(): the Qt application around one run of the game.
 //
 // For the start-up benchmark only: with QUILLO_EXIT_AFTER_FIRST_PAINT=1 in the environment the
-// game writes "first-paint <steady clock in ns>" on standard output as soon as the puzzle and
-// the side panel have both been painted with content, then quits as if the player had chosen
-// Exit on an untouched game. Players never set it; without it nothing here changes how the
+// game writes "first-paint <steady clock in ns> size <width>x<height>" (the main window's size)
+// on standard output as soon as the puzzle and the side panel have both been painted with
+// content, then quits as if the player had chosen Exit on an untouched game. Players never set it; without it nothing here changes how the
 // game runs.
 #include <QApplication>
 #include <QEvent>
@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/mainframe.h"
 #include "app/programpath.h"
 #include "app/session.h"
 #include "display/freqwindow.h"
@@ -49,8 +50,10 @@ class FirstPaintExit : public QObject {
       if (!puzzlePainted_ || !app_.panel.panelShown || quitting_) return;
       quitting_ = true;
       const auto now = std::chrono::steady_clock::now().time_since_epoch();
-      std::printf("first-paint %lld\n",
-                  static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+      const QWidget* frame = dynamic_cast<QtPeer&>(app_.Frame().Peer()).Widget();
+      std::printf("first-paint %lld size %dx%d\n",
+                  static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
+                  frame->width(), frame->height());
       std::fflush(stdout);
       app_.Exit();
     });

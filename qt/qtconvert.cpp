@@ -4,8 +4,12 @@
 #include <QApplication>
 #include <QFile>
 #include <QFont>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+
+#include <algorithm>
+#include <map>
 
 #include "framework/window.h"
 #include "qt/qtwindow.h"
@@ -80,12 +84,32 @@ QPixmap DrawIcon(int size) {
   painter.drawText(square, Qt::AlignCenter, QStringLiteral("Q"));
   return pixmap;
 }
+
+// Draws the icon at a size only when it is asked for: drawing every size at start-up loaded a
+// font and rasterised five pictures before the first paint, which shows none of them.
+class DrawnIconEngine : public QIconEngine {
+ public:
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+    const int side = std::max(1, std::min(size.width(), size.height()));
+    auto found = drawn_.find(side);
+    if (found == drawn_.end()) found = drawn_.emplace(side, DrawIcon(side)).first;
+    return found->second;
+  }
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
+  }
+  QIconEngine* clone() const override { return new DrawnIconEngine; }
+
+ private:
+  std::map<int, QPixmap> drawn_;
+};
 }  // namespace
 
 QIcon ProgramIcon() {
-  QIcon icon = QApplication::windowIcon();
+  const QIcon icon = QApplication::windowIcon();
   if (!icon.isNull() && !icon.availableSizes().isEmpty()) return icon;
-  icon = QIcon();
-  for (int size : {16, 24, 32, 48, 64}) icon.addPixmap(DrawIcon(size));
-  return icon;
+  return QIcon(new DrawnIconEngine);
 }

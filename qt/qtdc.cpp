@@ -5,7 +5,8 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QHash>
-#include <QPrinter>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QScreen>
 #include <QWidget>
 
@@ -204,9 +205,11 @@ int QtDC::GetDeviceCaps(TDeviceCap cap) {
   if (!device_) return 0;
   QRect page(0, 0, device_->width(), device_->height());
   QRect paper = page;
-  if (auto* printer = dynamic_cast<QPrinter*>(device_)) {
-    paper = printer->paperRect(QPrinter::DevicePixel).toRect();
-    page = printer->pageRect(QPrinter::DevicePixel).toRect();
+  if (auto* printer = dynamic_cast<QPagedPaintDevice*>(device_)) {
+    const int dpi = device_->logicalDpiX();
+    const QPageLayout layout = printer->pageLayout();
+    paper = layout.fullRectPixels(dpi);
+    page = layout.paintRectPixels(dpi);
   } else if (auto* widget = dynamic_cast<QWidget*>(device_); widget && widget->screen()) {
     page = paper = QRect(QPoint(0, 0), widget->screen()->geometry().size());
   }

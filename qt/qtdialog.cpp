@@ -14,8 +14,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <map>
 #include <stdexcept>
+#include <utility>
 
 #include "qt/qtcontrols.h"
 #include "qt/qtconvert.h"
@@ -302,6 +304,43 @@ int QtDialogPeer::ListAdd(int id, const std::string& text, long data) {
   list->insertItem(row, item);
   settingList_ = false;
   return row;
+}
+
+// One sort and one insertion for the whole batch: placing each item by a scan from the top made
+// a list of thousands of words quadratic, and each insertion had the view lay itself out anew.
+void QtDialogPeer::ListAddAll(int id, const std::vector<std::string>& texts) {
+  auto* list = As<QListWidget>(Control(id));
+  if (!list) {
+    TDialogPeer::ListAddAll(id, texts);
+    return;
+  }
+  std::vector<std::pair<QString, qlonglong>> items;
+  const bool sorted = Find(id)->kind == TControlKind::SortedListBox;
+  if (sorted) {  // the present items take part in the sort
+    for (int row = 0; row < list->count(); ++row) {
+      items.emplace_back(list->item(row)->text(), list->item(row)->data(Qt::UserRole).toLongLong());
+    }
+  }
+  for (const std::string& text : texts) items.emplace_back(ToQt(text), 0);
+  // Stable: an item goes after its equals, as ListAdd places it.
+  if (sorted) {
+    std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) {
+      return QString::compare(a.first, b.first, Qt::CaseInsensitive) < 0;
+    });
+  }
+  QStringList strings;
+  strings.reserve(static_cast<qsizetype>(items.size()));
+  for (const auto& item : items) strings.append(item.first);
+  settingList_ = true;
+  if (sorted) list->clear();
+  const int first = list->count();
+  list->addItems(strings);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (items[i].second != 0) {
+      list->item(first + static_cast<int>(i))->setData(Qt::UserRole, QVariant::fromValue(items[i].second));
+    }
+  }
+  settingList_ = false;
 }
 
 void QtDialogPeer::ListClear(int id) {

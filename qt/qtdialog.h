@@ -47,6 +47,7 @@ class QtDialogPeer : public QDialog, public TDialogPeer {
 
   int ListAdd(int id, const std::string& text, long data) override;
   void ListClear(int id) override;
+  void ListAddAll(int id, const std::vector<std::string>& texts) override;
   int ListCount(int id) const override;
   int ListSelected(int id) const override;
   void ListSelect(int id, int index) override;

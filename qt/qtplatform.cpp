@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QPalette>
 #include <QScreen>
@@ -15,7 +16,7 @@
 #include "qt/qtdialog.h"
 #include "qt/qtframe.h"
 #include "qt/qthelp.h"
-#include "qt/qtprinter.h"
+#include "qt/qtmedia.h"
 #include "qt/qtsound.h"
 #include "qt/qtwindow.h"
 
@@ -91,7 +92,23 @@ QPalette::ColorRole RoleOf(int index, QPalette::ColorGroup& group) {
 }
 }  // namespace
 
-QtPlatform::QtPlatform() : sounds_(std::make_unique<QtSounds>()) {
+QtMedia* Media() {
+  static QtMedia* const media = []() -> QtMedia* {
+    QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                    QLatin1String(kMediaModuleName));
+    // Every symbol is bound at load, so a module that does not fit fails here, not mid-game.
+    module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+    const auto create = reinterpret_cast<QtMediaFactory>(module.resolve(kMediaFactoryName));
+    if (!create) {
+      qWarning("Quillo: no sound and no printing: %s", qPrintable(module.errorString()));
+      return nullptr;
+    }
+    return create();  // kept to the end of the run, as the module is
+  }();
+  return media;
+}
+
+QtPlatform::QtPlatform() : tones_(std::make_unique<QtTones>()) {
   if (QGuiApplication::applicationDisplayName() == QCoreApplication::applicationName()) {
     QGuiApplication::setApplicationDisplayName(QString::fromLatin1(kDisplayName));
   }
@@ -143,9 +160,13 @@ bool QtPlatform::SetClipboardText(const std::string& text) {
   return true;
 }
 
-void QtPlatform::PlayWave(const std::string& path) { sounds_->PlayFile(PathToQt(path)); }
+void QtPlatform::PlayWave(const std::string& path) {
+  if (QtMedia* media = Media()) media->PlayFile(PathToQt(path));
+}
 
-void QtPlatform::Tone(int frequencyHz, int milliseconds) { sounds_->PlayTone(frequencyHz, milliseconds); }
+void QtPlatform::Tone(int frequencyHz, int milliseconds) {
+  if (QtMedia* media = Media()) media->PlayFile(tones_->FileFor(frequencyHz, milliseconds));
+}
 
 void QtPlatform::SimpleBeep() { QApplication::beep(); }
 
@@ -161,7 +182,10 @@ bool QtPlatform::ChooseColor(TWindow* parent, TColor& color, TColor custom[16]) 
   return RunColorDialog(OwnerWidget(parent), color, custom);
 }
 
-std::unique_ptr<TPrinter> QtPlatform::CreatePrinter() { return std::make_unique<QtPrinter>(printToFile_); }
+std::unique_ptr<TPrinter> QtPlatform::CreatePrinter() {
+  QtMedia* media = Media();
+  return media ? media->CreatePrinter(printToFile_) : nullptr;
+}
 
 void QtPlatform::ShowHelp(TWindow* parent, const std::string& helpPath, int topic) {
   if (!help_) help_ = new QtHelpWindow(OwnerWidget(parent));

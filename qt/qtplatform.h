@@ -9,7 +9,7 @@
 #include "framework/platform.h"
 
 class QtHelpWindow;
-class QtSounds;
+class QtTones;
 
 // Needs a QApplication for its whole life. Text crossing to Qt is Latin-1 both ways (characters
 // beyond it come back as '?'); file paths are local 8-bit. Modal calls return when the player
@@ -60,7 +60,7 @@ class QtPlatform : public TPlatform {
   QtHelpWindow* HelpWindow() const;
 
  private:
-  std::unique_ptr<QtSounds> sounds_;
+  std::unique_ptr<QtTones> tones_;
   QPointer<QtHelpWindow> help_;
   std::string printToFile_;
   bool quitRequested_ = false;

@@ -1,12 +1,7 @@
-// Wave playback through Qt Multimedia and the generated beep tone.
+// The generated beep tone and its files.
 #include "qt/qtsound.h"
 
-#include <QAudioDevice>
 #include <QFile>
-#include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
 
 #include <algorithm>
 #include <cmath>
@@ -47,32 +42,17 @@ QByteArray MakeToneWave(int frequencyHz, int milliseconds, int sampleRate) {
   return wave;
 }
 
-void QtSounds::PlayFile(const QString& path) {
-  if (path.isEmpty() || !QFileInfo(path).isFile()) return;
-  if (QMediaDevices::defaultAudioOutput().isNull()) return;
-  auto* effect = new QSoundEffect(this);
-  // Each sound lives until it has played or failed to load.
-  connect(effect, &QSoundEffect::playingChanged, effect, [effect] {
-    if (!effect->isPlaying()) effect->deleteLater();
-  });
-  connect(effect, &QSoundEffect::statusChanged, effect, [effect] {
-    if (effect->status() == QSoundEffect::Error) effect->deleteLater();
-  });
-  effect->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
-  effect->play();
-}
-
-void QtSounds::PlayTone(int frequencyHz, int milliseconds) {
+QString QtTones::FileFor(int frequencyHz, int milliseconds) {
   const std::pair<int, int> key{frequencyHz, milliseconds};
-  auto found = tones_.find(key);
-  if (found == tones_.end()) {
-    if (!toneFolder_) toneFolder_ = std::make_unique<QTemporaryDir>();
-    if (!toneFolder_->isValid()) return;
-    const QString path = toneFolder_->filePath(QStringLiteral("tone-%1-%2.wav").arg(frequencyHz).arg(milliseconds));
+  auto found = files_.find(key);
+  if (found == files_.end()) {
+    if (!folder_) folder_ = std::make_unique<QTemporaryDir>();
+    if (!folder_->isValid()) return {};
+    const QString path = folder_->filePath(QStringLiteral("tone-%1-%2.wav").arg(frequencyHz).arg(milliseconds));
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(MakeToneWave(frequencyHz, milliseconds)) < 0) return;
+    if (!file.open(QIODevice::WriteOnly) || file.write(MakeToneWave(frequencyHz, milliseconds)) < 0) return {};
     file.close();
-    found = tones_.emplace(key, path).first;
+    found = files_.emplace(key, path).first;
   }
-  PlayFile(found->second);
+  return found->second;
 }

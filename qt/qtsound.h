@@ -1,8 +1,7 @@
-// Sound playback for the platform: wave files and generated tones, asynchronous and quiet on failure.
+// The beep tone as a wave file: generated once per frequency and length, kept for the run.
 #pragma once
 
 #include <QByteArray>
-#include <QObject>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -14,15 +13,13 @@
 // The frequency is kept to 20..20000 Hz and the length to 1..5000 ms.
 QByteArray MakeToneWave(int frequencyHz, int milliseconds, int sampleRate = 22050);
 
-// Plays wave files without waiting. A missing file, an unreadable one or a machine without an
-// audio output plays nothing and reports nothing. Tones are written once each into a temporary
-// folder kept for the run and played like files.
-class QtSounds : public QObject {
+// Tones written once each into a temporary folder kept for the run, to be played like files.
+class QtTones {
  public:
-  void PlayFile(const QString& path);
-  void PlayTone(int frequencyHz, int milliseconds);
+  // The tone's file; empty when it cannot be written.
+  QString FileFor(int frequencyHz, int milliseconds);
 
  private:
-  std::unique_ptr<QTemporaryDir> toneFolder_;
-  std::map<std::pair<int, int>, QString> tones_;
+  std::unique_ptr<QTemporaryDir> folder_;
+  std::map<std::pair<int, int>, QString> files_;
 };

@@ -1,9 +1,7 @@
 // Favourites and Go To Specific Puzzle.
 #include "sources/favorites.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -47,27 +45,6 @@ bool HasLetter(const std::string& line) {
     if (Game::LetterIndex(c) >= 0) return true;
   }
   return false;
-}
-
-// Appends line and a line end in one write call, so that a kill leaves the file with the whole
-// line or without it; a last line without its line end is ended in the same write. A missing
-// file is made with its first line whole: created first and written later, a kill in between
-// would leave an empty favourites file that Open Favorites File takes for a real one. Only a
-// regular file (or none) is opened: a FIFO in its place would hang the game.
-bool AppendFavorite(const std::string& line) {
-  std::error_code ignored;
-  const auto status = std::filesystem::status(kFavoritesFileName, ignored);
-  const std::string bytes = line + "\n";
-  if (!std::filesystem::exists(status)) return ReplaceFileContents(kFavoritesFileName, bytes);
-  if (!std::filesystem::is_regular_file(status)) return false;
-  const int fd = ::open(kFavoritesFileName, O_RDWR | O_APPEND | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
-  char last = '\n';
-  const off_t size = ::lseek(fd, 0, SEEK_END);
-  if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1) last = '\n';
-  const std::string whole = last == '\n' ? bytes : "\n" + bytes;
-  const bool written = ::write(fd, whole.data(), whole.size()) == static_cast<ssize_t>(whole.size());
-  return ::close(fd) == 0 && written;
 }
 
 bool IsAllDigits(const char* text) {
@@ -123,9 +100,11 @@ bool SaveFavorite(const Game& game, TWindow* owner) {
                           kRefusal);
     return false;
   }
-  if (!AppendFavorite(line)) {
-    Platform().MessageBox(owner, "The puzzle could not be saved in the favorites file.", "Error",
-                          MB_OK | MB_ICONSTOP);
+  // A failed append leaves the file as it was, so no part of a line becomes a quotation.
+  if (!AppendLine(kFavoritesFileName, line)) {
+    Platform().MessageBox(owner,
+                          WithReason("The puzzle could not be saved in the favorites file.", errno),
+                          "Error", MB_OK | MB_ICONSTOP);
     return false;
   }
   std::string done = "The puzzle has been saved in the favorites file";

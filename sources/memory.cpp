@@ -13,10 +13,6 @@
 
 namespace {
 
-void Tell(const char* text, const std::string& caption) {
-  Platform().MessageBox(nullptr, text, caption, MB_OK);
-}
-
 // The error numbers that the writing itself gives (no room, quota, device, size limit), as
 // opposed to creating or renaming the file. ReplaceFileContents leaves errno from the failing
 // step.
@@ -47,7 +43,7 @@ bool Memory::TakeFileName(const char* fileName) {
   try {
     fileName_ = fileName;
   } catch (const std::bad_alloc&) {
-    Tell("Out of memory", fileName);
+    Platform().MessageBox(owner_, "Out of memory", fileName, MB_OK);
     return false;
   }
   hasFile_ = true;
@@ -98,14 +94,19 @@ void Memory::SaveMemory() {
     content[i] = static_cast<char>(words[i / 4] >> (8 * (i % 4)));
   }
   if (ReplaceFileContents(fileName_, content)) return;
-  // LogError reads errno for its detail, so nothing may run in between.
-  if (FailedWhileWriting(errno)) {
-    LogError(fileName_.c_str(), "Cannot write memory", nullptr);
-    Tell("Cannot write memory file, memory lost.", fileName_);
-  } else {
-    LogError(fileName_.c_str(), "Cannot open memory", nullptr);
-    Tell("Cannot open memory file for writing, memory lost.", fileName_);
-  }
+  // LogError reads errno for its detail and leaves it as it was.
+  const bool writing = FailedWhileWriting(errno);
+  LogError(fileName_.c_str(), writing ? "Cannot write memory" : "Cannot open memory", nullptr);
+  // The log keeps every failure; the player hears of each kind of loss once per run, not at
+  // every win.
+  bool& told = writing ? writeLossTold_ : openLossTold_;
+  if (told) return;
+  told = true;
+  Platform().MessageBox(owner_,
+                        WithReason(writing ? "Cannot write memory file, memory lost."
+                                           : "Cannot open memory file for writing, memory lost.",
+                                   errno),
+                        fileName_, MB_OK | MB_ICONSTOP);
 }
 
 void Memory::Close() {

@@ -6,6 +6,8 @@
 
 #include "sources/bitvector.h"
 
+class TWindow;
+
 // One bit per puzzle (set = solved) and the name of the file that keeps it; no name while no
 // compressed quote file is current. The memory file holds the words as 32-bit little-endian
 // values and nothing else, so puzzle n is bit 7 - (n % 8) of byte 4 * (n / 32) + 3 - (n % 32) / 8.
@@ -14,7 +16,8 @@
 // The record is written when another file's record replaces it, at once after MarkSolved (so a
 // crash after a win loses nothing), and by Close at the end of the run. Every write replaces the
 // file through a temporary file and a rename. Failures are reported to the player in message
-// boxes captioned with the memory file name and logged in errors.txt; reading never reports.
+// boxes captioned with the memory file name (each kind once per run, with the system's reason) and logged
+// in errors.txt at every failure; reading never reports.
 class Memory : public BitVector {
  public:
   Memory() = default;
@@ -39,6 +42,9 @@ class Memory : public BitVector {
   // shutdown while message boxes can still be shown; the destructor does not save.
   void Close();
 
+  // The window the messages belong to (null: none).
+  void SetOwner(TWindow* owner) { owner_ = owner; }
+
   bool HasFile() const { return hasFile_; }
   const std::string& FileName() const { return fileName_; }
   std::uint32_t Current() const { return current_; }
@@ -50,6 +56,9 @@ class Memory : public BitVector {
 
   std::string fileName_;
   bool hasFile_ = false;
+  bool openLossTold_ = false;
+  bool writeLossTold_ = false;
+  TWindow* owner_ = nullptr;
   std::uint32_t current_ = 0;
 };
 

@@ -2,11 +2,15 @@
 // field by field before the game takes it over.
 #include "sources/savedgame.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
 
+#include "classlib/inifile.h"
 #include "classlib/safefile.h"
 #include "engine/game.h"
 #include "framework/platform.h"
@@ -25,6 +29,29 @@ struct SavedGame {
   PanelState panel;
   PuzzleText text;
 };
+
+// A saved game that could not be deleted after its offer is remembered by this key, so that the
+// same file is not offered at every start.
+constexpr const char* kUndeletedKey = "UndeletedSavedGame";
+
+// Size and modification time: a later saved game in the same place differs in one of them.
+std::string FileStamp(const char* path) {
+  struct stat info {};
+  if (::stat(path, &info) != 0) return {};
+  return std::to_string(info.st_size) + " " + std::to_string(info.st_mtim.tv_sec) + "." +
+         std::to_string(info.st_mtim.tv_nsec);
+}
+
+void ForgetUndeletable(TWindow* owner, const std::string& stamp) {
+  const int error = errno;
+  Settings().WriteString("quillo", kUndeletedKey, stamp.c_str());
+  Settings().Flush(false);
+  Platform().MessageBox(owner,
+                        WithReason("The saved game quillo.svg cannot be deleted.\n"
+                                   "It will not be offered again.",
+                                   error),
+                        "Error", MB_OK | MB_ICONEXCLAMATION);
+}
 
 void AppendNumbers(std::string& out, std::initializer_list<long> numbers) {
   const char* separator = "";
@@ -257,8 +284,9 @@ bool SaveGame(const Game& game, TWindow* owner) {
   if (game.state.puzzleKind == kTutorialPuzzle) return true;
   if (ReplaceFileContents(kSavedGameFileName, SavedGameText(game))) return true;
   Platform().MessageBox(owner,
-                        "Cannot save the game.  Try removing the file\nquillo.svg in your "
-                        "Quillo! folder to fix the problem.",
+                        WithReason("Cannot save the game.  Try removing the file\nquillo.svg in "
+                                   "your Quillo! folder to fix the problem.",
+                                   errno),
                         "Error", MB_OK | MB_ICONSTOP);
   return false;
 }
@@ -268,11 +296,15 @@ int ResumeSavedGame(Game& game, TWindow* owner, Memory& memory) {
   game.state.selectedCipher = -1;
   const LoadedFile file = LoadSmallFile(kSavedGameFileName, kMaxSavedGameBytes);
   if (file.state != FileState::Text) return kSavedGameNone;
+  const std::string stamp = FileStamp(kSavedGameFileName);
+  if (!stamp.empty() && Settings().ReadString("quillo", kUndeletedKey, "") == stamp) {
+    return kSavedGameNone;
+  }
 
   const int answer = Platform().MessageBox(owner, "Continue the unfinished game\nyou saved earlier?",
                                            "Quillo!", MB_YESNOCANCEL | MB_ICONQUESTION);
   if (answer == IDNO) return kSavedGameNone;
-  std::remove(kSavedGameFileName);
+  if (std::remove(kSavedGameFileName) != 0 && errno != ENOENT) ForgetUndeletable(owner, stamp);
   if (answer != IDYES) return kSavedGameNone;
 
   // The scratch copy starts as the game, so that kinds 1 and 2 keep the current quote file.

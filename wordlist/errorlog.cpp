@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <string>
+
+#include "classlib/safefile.h"
 
 namespace {
 
@@ -26,16 +29,15 @@ void LogError(const char* path, const char* context, const char* detail) {
   // Take the error number first: opening the log may change errno.
   const int lastError = errno;
 
-  std::FILE* log = std::fopen("errors.txt", "a");
-  if (!log) return;
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
   char stamp[64];
   AsctimeStamp(local, stamp, sizeof stamp);
-  std::fprintf(log, "%s: ", stamp);
-  if (context) std::fprintf(log, "%s ", context);
-  std::fprintf(log, "%s: %s\n", path ? path : "", detail ? detail : std::strerror(lastError));
-  std::fflush(log);
-  std::fclose(log);
+  std::string line = std::string(stamp) + ": ";
+  if (context) line.append(context).append(" ");
+  line.append(path ? path : "").append(": ").append(detail ? detail : std::strerror(lastError));
+  // The line goes in whole or not at all: a full disk leaves the log as it was.
+  AppendLine("errors.txt", line);
+  errno = lastError;
 }

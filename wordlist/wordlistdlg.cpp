@@ -108,7 +108,7 @@ void WordList::FillList() {
   const std::vector<std::string> candidates =
       ListCandidates(*dictionary_, pattern_, game_.state.puzzleKind, quoteFile,
                      [this](int p) { return IsLetterUsed(p); });
-  for (const std::string& candidate : candidates) Peer().ListAdd(kWordListBox, candidate, 0);
+  Peer().ListAddAll(kWordListBox, candidates);
 }
 
 void WordList::Command(int id, TNotify notify) {

@@ -56,6 +56,7 @@ class SampleDialog : public TDialog {
     Peer().SetCheck(kSmall, true);
     Peer().SetCheck(kLeft, true);
     for (const char* word : {"pear", "Apple", "banana"}) Peer().ListAdd(kWords, word, std::strlen(word));
+    Peer().ListAddAll(kWords, {"Banana", "apple"});  // each after its equals ignoring case
     Peer().ListAdd(kElement, "Background", 0);
     Peer().ListAdd(kElement, "Headings", 1);
     Peer().ListSelect(kElement, 1);
@@ -126,7 +127,7 @@ class DialogTest : public QObject {
       for (int i = 0; i < peer->ListCount(kWords); ++i) {
         words += peer->ListText(kWords, i) + std::to_string(peer->ListData(kWords, i)) + ' ';
       }
-      QCOMPARE(words, std::string("Apple5 banana6 pear4 "));
+      QCOMPARE(words, std::string("Apple5 apple0 banana6 Banana0 pear4 "));
       QCOMPARE(std::tuple(peer->ListSelected(kWords), peer->ListSelected(kElement)), std::tuple(0, 1));
       QCOMPARE(std::tuple(peer->ListData(kWords, 7), peer->ListText(kWords, -1)), std::tuple(-1L, std::string()));
       auto* list = ControlOf<QListWidget>(peer, kWords);

@@ -168,8 +168,8 @@ TEST_F(EnteredTest, FavoriteOnlySolvedPuzzlesAreAppended) {
   std::filesystem::remove(kFavoritesFileName);
   std::filesystem::create_directory(kFavoritesFileName);
   EXPECT_FALSE(SaveFavorite(game, nullptr));
-  EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"The puzzle could not be saved in the favorites file.",
-                                                  "Error", MB_OK | MB_ICONSTOP}));
+  EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"The puzzle could not be saved in the favorites file.\n"
+                                                  "Is a directory", "Error", MB_OK | MB_ICONSTOP}));
 }
 
 TEST_F(EnteredTest, FavoriteEnteredCiphertextSavesThePlayersDecipherment) {

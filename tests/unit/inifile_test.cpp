@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -157,16 +158,19 @@ TEST(IniFileTest, WritesANewFileWholeAndSafely) {
   fs::rename(path, elsewhere.File("real.ini"));
   ::chmod((elsewhere.File("real.ini")).c_str(), 0640);
   fs::create_symlink(elsewhere.File("real.ini"), path);
-  WriteFile(elsewhere.File("real.ini.tmp-99999999-1"), "[quillo]\nHalf");  // beyond any pid
-  const std::string living = "real.ini.tmp-" + std::to_string(::getppid()) + "-1";
+  WriteFile(elsewhere.File("real.ini.tmp-3"), "[quillo]\nHalf");  // nobody holds it
+  const std::string living = "real.ini.tmp-0";  // a writer holds its lock
   WriteFile(elsewhere.File(living), "");
+  const int held = ::open(elsewhere.File(living).c_str(), O_RDONLY);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
   reread.WriteInt("quillo", "HintButtons", 0);
   reread.Flush(false);
+  ::close(held);
   EXPECT_TRUE(fs::is_symlink(path));
   EXPECT_NE(ReadFile(elsewhere.File("real.ini")).value_or("").find("HintButtons=0\n"), std::string::npos);
   EXPECT_EQ(fs::status(elsewhere.File("real.ini")).permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_FALSE(fs::exists(elsewhere.File("real.ini.tmp-99999999-1")));
+  EXPECT_FALSE(fs::exists(elsewhere.File("real.ini.tmp-3")));
   EXPECT_TRUE(fs::exists(elsewhere.File(living)));
   EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere.Path()), fs::directory_iterator()), 2);
 }

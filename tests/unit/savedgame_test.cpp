@@ -2,14 +2,22 @@
 // out-of-range values (broken, deleted, and nothing of them left in the game).
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <tuple>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "classlib/safefile.h"
+#include "display/settingsfile.h"
+#include "sources/favorites.h"
 #include "sources/quotefile.h"
 #include "sources/savedgame.h"
 #include "support/game_fixture.h"
@@ -144,7 +152,7 @@ TEST_F(SavedGameTest, HandMadeFileResumesFieldByFieldAndIsWrittenBackUnchanged) 
   EXPECT_FALSE(SaveGame(game, nullptr));
   EXPECT_EQ(fake.LastMessage(),
             (MessageBoxRecord{"Cannot save the game.  Try removing the file\nquillo.svg in your Quillo! folder "
-                              "to fix the problem.", "Error", MB_OK | MB_ICONSTOP}));
+                              "to fix the problem.\nIs a directory", "Error", MB_OK | MB_ICONSTOP}));
   EXPECT_EQ(ResumeSavedGame(game, nullptr, memory), kSavedGameNone);
 }
 
@@ -246,6 +254,83 @@ TEST_F(SavedGameTest, CutOrOutOfRangeFilesAreBrokenAndLeaveTheGameAlone) {
   WriteFile(kSavedGameFileName, whole.substr(0, whole.size() - 1));
   EXPECT_EQ(Resume(IDYES), kSavedGameResumed);
   EXPECT_EQ(SavedGameText(game), whole);
+}
+
+// A disk that fills up during the write: each call gets at most the bytes left, then ENOSPC.
+std::size_t bytesLeft = 0;
+long FillingDisk(int fd, const void* data, std::size_t size) {
+  if (bytesLeft == 0) {
+    errno = ENOSPC;
+    return -1;
+  }
+  const std::size_t n = std::min(size, bytesLeft);
+  bytesLeft -= n;
+  return static_cast<long>(::write(fd, data, n));
+}
+
+// Favourites, saved game, record, settings and log stay byte for byte as they were when the disk
+// fills part-way through a write, and the player is told why: the record and the settings once
+// per run, the commands the player gave each time. A new log or favourites file is not left empty.
+TEST_F(SavedGameTest, AFullDiskLeavesEveryFileAsItWasAndSaysWhy) {
+  WriteFile(kSavedGameFileName, handMade);
+  ASSERT_EQ(Resume(IDYES), kSavedGameResumed);
+  game.state.gameOver = 1;
+  const std::string settings = folder.File("quillo.ini");
+  const std::vector<std::pair<std::string, std::string>> files = {
+      {kFavoritesFileName, "Old line"}, {kSavedGameFileName, "old game\n"},
+      {"my quotes.cqm", std::string("\x80\0\0\0", 4)}, {"errors.txt", "old log\n"},
+      {settings, "[quillo]\nHintButtons=1\n"}};
+  for (const auto& [name, bytes] : files) WriteFile(name, bytes);
+  memory.OpenMemory(100, "my quotes.cqm");
+  memory.SetCurrent(41);
+  store.OnWriteFailure(SettingsLossReporter(settings));
+  int setting = 1;  // the file holds 1: each write is a change
+  const std::string why = "\nNo space left on device";
+  const struct {
+    std::function<void()> write;
+    MessageBoxRecord told;
+    bool everyTime;
+  } cases[] = {
+      {[&] { SaveFavorite(game, nullptr); },
+       {"The puzzle could not be saved in the favorites file." + why, "Error", MB_OK | MB_ICONSTOP}, true},
+      {[&] { SaveGame(game, nullptr); },
+       {"Cannot save the game.  Try removing the file\nquillo.svg in your Quillo! folder to fix the "
+        "problem." + why, "Error", MB_OK | MB_ICONSTOP}, true},
+      {[&] { memory.MarkSolved(); },
+       {"Cannot write memory file, memory lost." + why, "my quotes.cqm", MB_OK | MB_ICONSTOP}, false},
+      {[&] {
+         store.WriteInt("quillo", "HintButtons", ++setting);
+         store.Flush(false);
+       },
+       {"Your settings cannot be saved in the folder\n" + folder.Path().string() + why, "Error",
+        MB_OK | MB_ICONEXCLAMATION}, false},
+  };
+  for (const std::size_t room : {3, 0}) {
+    for (const auto& c : cases) {
+      fake.ClearMessages();
+      bytesLeft = room;
+      SetFileWriteCall(FillingDisk);
+      c.write();
+      SetFileWriteCall(nullptr);
+      const bool first = room != 0;
+      EXPECT_EQ(fake.Messages(), (first || c.everyTime ? std::vector<MessageBoxRecord>{c.told}
+                                                       : std::vector<MessageBoxRecord>{}))
+          << c.told.text;
+      for (const auto& [name, bytes] : files) EXPECT_EQ(ReadFile(name), bytes) << name;
+    }
+  }
+  std::filesystem::remove("errors.txt");
+  std::filesystem::remove(kFavoritesFileName);
+  bytesLeft = 0;
+  SetFileWriteCall(FillingDisk);
+  cases[0].write();
+  cases[2].write();  // logs
+  SetFileWriteCall(nullptr);
+  EXPECT_FALSE(std::filesystem::exists("errors.txt"));
+  EXPECT_FALSE(std::filesystem::exists(kFavoritesFileName));
+  for (const auto& entry : std::filesystem::directory_iterator(".")) {
+    EXPECT_EQ(entry.path().string().find(".tmp-"), std::string::npos) << entry.path();
+  }
 }
 
 }  // namespace

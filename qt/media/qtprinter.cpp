@@ -1,5 +1,5 @@
 // Printing a print-out's page through QtDC, with its progress window and Cancel.
-#include "qt/qtprinter.h"
+#include "qt/media/qtprinter.h"
 
 #include <QApplication>
 #include <QCloseEvent>
