@@ -66,20 +66,6 @@ std::string StatusText(QuoteFileStatus status) {
   return "unknown failure";
 }
 
-// A compressed file by its extension (as the game decides) or by its magic.
-bool IsCompressedFile(const std::string& path) {
-  std::string extension = path.substr(path.size() >= 4 ? path.size() - 4 : 0);
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (extension == ".cqt") return true;
-  unsigned char magic[4] = {};
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
-  const bool hasMagic = std::fread(magic, 1, 4, f) == 4 && magic[0] == 0xFF && magic[1] == 0xFF &&
-                        magic[2] == 0xFF && magic[3] == 0xFF;
-  std::fclose(f);
-  return hasMagic;
-}
-
 struct Collection {
   bool compressed = false;
   std::string description;
@@ -143,6 +129,19 @@ bool CheckLines(const std::string& path, const std::vector<PlainQuote>& quotes) 
 }
 
 }  // namespace
+
+bool IsCompressedFile(const std::string& path) {
+  std::string extension = path.substr(path.size() >= 4 ? path.size() - 4 : 0);
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (extension == ".cqt") return true;
+  unsigned char magic[4] = {};
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return false;
+  const bool hasMagic = std::fread(magic, 1, 4, f) == 4 && magic[0] == 0xFF && magic[1] == 0xFF &&
+                        magic[2] == 0xFF && magic[3] == 0xFF;
+  std::fclose(f);
+  return hasMagic;
+}
 
 int CompressCommand(const ToolArgs& args) {
   if (WantsHelp(args)) return PrintHelp(kCompressUsage);

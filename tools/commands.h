@@ -1,8 +1,11 @@
 // The subcommands of quillo-tool; each returns the process exit status and reports on stderr.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
+
+class Solver;
 
 using ToolArgs = std::vector<std::string>;
 
@@ -10,3 +13,11 @@ int CompressCommand(const ToolArgs& args);   // compress INPUT OUTPUT [--descrip
 int ListCommand(const ToolArgs& args);       // list FILE
 int InfoCommand(const ToolArgs& args);       // info FILE
 int WordlistCommand(const ToolArgs& args);   // wordlist build INPUT OUTPUT | wordlist dump FILE
+int SolveCommand(const ToolArgs& args);      // solve [FILE] [--top N] [--json] ...
+int RateCommand(const ToolArgs& args);       // rate FILE.cqt
+int CheckCommand(const ToolArgs& args);      // check FILE [--no-solve]
+
+// A compressed quote file by its extension (as the game decides) or by its magic.
+bool IsCompressedFile(const std::string& path);
+// The solver over the dictionary at path; null after saying why it cannot be read.
+std::unique_ptr<Solver> LoadSolver(const std::string& dictionaryPath);

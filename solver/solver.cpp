@@ -1,0 +1,482 @@
+// The solver: pattern index over the dictionary, beam search over partial keys, final scoring.
+#include "solver/solver.h"
+
+#include <algorithm>
+#include <bit>
+#include <chrono>
+#include <cstring>
+#include <cmath>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+// The dictionary's frequencies are counts on a log scale: 1 stands for 3 sightings in a corpus
+// of about 51 million words, 65535 for the most common word (about 13.4 nats higher); 0 marks a
+// word seen less often than that.
+constexpr double kLogCorpus = 17.75;
+constexpr double kLogLowestCount = 1.0986;  // ln 3
+constexpr double kLogCountSpan = 13.4;
+constexpr double kRareLogCount = -0.5;
+// An unknown word: the chance that a word of a quotation is missing from the dictionary, times
+// its letters' chance under the trigram model. The search, which does not yet know the letters,
+// charges a typical cost per letter instead.
+constexpr double kUnknownLogProb = -9.0;
+constexpr double kTypicalLetterLogProb = -2.6;
+// Attributions are mostly names, which the dictionary lacks or mistakes for rare words; they
+// weigh less, so the body's words decide the letters they share.
+constexpr double kAttributionWeight = 0.3;
+constexpr int kReadingsCompleted = 24;   // best partial keys carried to the final scoring
+constexpr int kNarrowBeam = 4;           // once a budget has run out
+constexpr double kDictionaryShare = 0.75;  // of the letters, for a plausible solution
+
+double LogProbOfFrequency(std::uint16_t frequency) {
+  const double logCount = frequency == 0
+                              ? kRareLogCount
+                              : kLogLowestCount + (frequency - 1) * (kLogCountSpan / 65534.0);
+  return logCount - kLogCorpus;
+}
+
+int LetterOf(char c) {
+  if (c >= 'a' && c <= 'z') return c - 'a';
+  if (c >= 'A' && c <= 'Z') return c - 'A';
+  return -1;
+}
+
+// The pattern of a lower-case word: each letter replaced by the order of its first occurrence
+// ('a' for the first distinct letter); other characters stay.
+std::string PatternOf(std::string_view word) {
+  std::array<char, 26> seen{};
+  char next = 'a';
+  std::string pattern(word);
+  for (char& c : pattern) {
+    const int letter = LetterOf(c);
+    if (letter < 0) continue;
+    if (!seen[letter]) seen[letter] = next++;
+    c = seen[letter];
+  }
+  return pattern;
+}
+
+struct Candidate {
+  std::uint32_t offset;  // of the word's text in Index::storage
+  float logProb;
+};
+
+struct WordInfo {
+  float logProb;
+  bool rare;
+};
+
+// One distinct word of the quotation.
+struct Unit {
+  std::string word;                  // lower case
+  std::vector<int> firstPositions;   // the first position of each distinct letter
+  std::uint32_t letterMask = 0;
+  int letterCount = 0;               // letters of the word (not distinct)
+  double count = 0;                  // occurrences, an attribution's at kAttributionWeight
+  const std::vector<Candidate>* bucket = nullptr;
+  double unknownCost = 0;            // the search's estimate for leaving it unknown
+};
+
+struct State {
+  std::array<std::int8_t, 26> key;  // plain letter for each cipher letter, -1 when open
+  std::uint32_t used;               // plain letters taken
+  float score;
+  std::uint32_t order;              // tie-break: earlier made wins
+};
+
+bool Better(const State& a, const State& b) {
+  return a.score != b.score ? a.score > b.score : a.order < b.order;
+}
+
+std::uint64_t HashKey(const State& s) {
+  std::uint64_t h = 1469598103934665603ull;
+  for (std::int8_t k : s.key) h = (h ^ static_cast<std::uint8_t>(k)) * 1099511628211ull;
+  return h;
+}
+
+// Cuts the text into distinct lower-case words: runs of letters and apostrophes, with the
+// apostrophes at either end dropped.
+std::vector<Unit> WordsOf(std::string_view text) {
+  std::vector<Unit> units;
+  std::unordered_map<std::string, std::size_t> where;
+  std::string token;
+  double weight = 1.0;
+  auto flush = [&] {
+    const std::size_t first = token.find_first_not_of('\'');
+    const std::size_t last = token.find_last_not_of('\'');
+    if (first != std::string::npos) {
+      const std::string word = token.substr(first, last - first + 1);
+      auto [it, added] = where.try_emplace(word, units.size());
+      if (added) {
+        Unit unit;
+        unit.word = word;
+        for (std::size_t i = 0; i < word.size(); ++i) {
+          const int letter = LetterOf(word[i]);
+          if (letter < 0) continue;
+          ++unit.letterCount;
+          if (!(unit.letterMask >> letter & 1)) unit.firstPositions.push_back(static_cast<int>(i));
+          unit.letterMask |= 1u << letter;
+        }
+        units.push_back(std::move(unit));
+      }
+      units[it->second].count += weight;
+    }
+    token.clear();
+  };
+  for (char c : text) {
+    if (LetterOf(c) >= 0) {
+      token += static_cast<char>(c | 0x20);
+    } else if (c == '\'') {
+      token += c;
+    } else {
+      flush();
+      if (c == '\t') weight = kAttributionWeight;
+    }
+  }
+  flush();
+  return units;
+}
+
+// The search order: at each turn the word whose candidates the letters fixed so far cut down
+// most, each fixed letter counting as a tenfold cut; ties go to the longer word. Words found
+// only in the attribution come last.
+void OrderUnits(std::vector<Unit>& units) {
+  std::uint32_t covered = 0;
+  for (std::size_t done = 0; done < units.size(); ++done) {
+    std::size_t best = done;
+    double bestCost = 0;
+    for (std::size_t i = done; i < units.size(); ++i) {
+      const Unit& u = units[i];
+      const int fixed = std::popcount(u.letterMask & covered);
+      const double size = u.bucket ? static_cast<double>(u.bucket->size()) : 1e6;
+      const double cost = std::log10(size + 1) - fixed - 0.01 * u.letterCount +
+                          (u.count < 1 ? 100 : 0);  // attribution words only
+      if (i == done || cost < bestCost) {
+        best = i;
+        bestCost = cost;
+      }
+    }
+    std::swap(units[done], units[best]);
+    covered |= units[done].letterMask;
+  }
+}
+
+}  // namespace
+
+struct Solver::Index {
+  std::string storage;  // every word, NUL-terminated
+  std::unordered_map<std::string, std::vector<Candidate>> byPattern;
+  std::unordered_map<std::string, WordInfo> byWord;
+};
+
+Solver::Solver(const WordDictionary& dict) : index_(std::make_unique<Index>()) {
+  for (int length = 1; length <= kMaxWordLength; ++length) {
+    const std::optional<WordSlot> slot = dict.Slot(length);
+    if (!slot) continue;
+    for (std::size_t i = 0; i < slot->size(); ++i) {
+      const std::string word(slot->Text(i), strnlen(slot->Text(i), length));
+      bool clean = !word.empty();
+      for (char c : word) clean = clean && ((c >= 'a' && c <= 'z') || c == '\'');
+      if (!clean || index_->byWord.count(word)) continue;
+      const std::uint16_t frequency = slot->Frequency(i);
+      const float logProb = static_cast<float>(LogProbOfFrequency(frequency));
+      index_->byWord.emplace(word, WordInfo{logProb, frequency == 0});
+      index_->byPattern[PatternOf(word)].push_back(
+          Candidate{static_cast<std::uint32_t>(index_->storage.size()), logProb});
+      index_->storage.append(word).push_back('\0');
+      if (frequency > 0) letters_.Add(word);
+    }
+  }
+  letters_.Finish();
+  // The search stops at the first candidate of a bucket that cannot win, so most likely first.
+  for (auto& [pattern, bucket] : index_->byPattern) {
+    std::stable_sort(bucket.begin(), bucket.end(),
+                     [](const Candidate& a, const Candidate& b) { return a.logProb > b.logProb; });
+  }
+}
+
+Solver::~Solver() = default;
+
+bool Solver::WordLogProb(std::string_view word, double& logProb) const {
+  const auto it = index_->byWord.find(std::string(word));
+  if (it == index_->byWord.end()) return false;
+  logProb = it->second.logProb;
+  return true;
+}
+
+namespace {
+
+// The search proper, over one quotation's words.
+class Search {
+ public:
+  Search(const std::vector<Unit>& units, const std::string& storage, const SolveOptions& options)
+      : units_(units), storage_(storage), options_(options),
+        deadline_(std::chrono::steady_clock::now() +
+                  std::chrono::microseconds(static_cast<long long>(options.budgetMs * 1000))) {}
+
+  // The final beam, best first.
+  std::vector<State> Run() {
+    State start{};
+    start.key.fill(-1);
+    std::vector<State> beam{start};
+    for (const Unit& unit : units_) beam = Step(beam, unit);
+    return beam;
+  }
+  bool OutOfBudget() const { return outOfBudget_; }
+  std::uint64_t Steps() const { return steps_; }
+
+ private:
+  void CheckBudget() {
+    if (outOfBudget_) return;
+    if (options_.stepBudget > 0 && steps_ >= options_.stepBudget) outOfBudget_ = true;
+    if (options_.budgetMs > 0 && std::chrono::steady_clock::now() >= deadline_) outOfBudget_ = true;
+  }
+
+  std::size_t Width() const {
+    return static_cast<std::size_t>(std::max(1, outOfBudget_ ? kNarrowBeam : options_.beamWidth));
+  }
+
+  // Keeps the best Width() children in a heap whose top is the weakest.
+  void Offer(std::vector<State>& heap, const State& child) {
+    const auto weaker = [](const State& a, const State& b) { return Better(a, b); };
+    if (heap.size() < Width()) {
+      heap.push_back(child);
+      std::push_heap(heap.begin(), heap.end(), weaker);
+    } else if (Better(child, heap.front())) {
+      std::pop_heap(heap.begin(), heap.end(), weaker);
+      heap.back() = child;
+      std::push_heap(heap.begin(), heap.end(), weaker);
+    }
+  }
+
+  bool Full(const std::vector<State>& heap) const { return heap.size() >= Width(); }
+
+  std::vector<State> Step(const std::vector<State>& beam, const Unit& unit) {
+    std::vector<State> heap;
+    const double best =
+        std::max(unit.unknownCost, unit.bucket && !unit.bucket->empty()
+                                       ? static_cast<double>(unit.bucket->front().logProb)
+                                       : unit.unknownCost) * unit.count;
+    std::size_t parents = 0;
+    for (const State& parent : beam) {
+      if ((++parents & 7) == 0) CheckBudget();
+      if (Full(heap) && parent.score + best <= heap.front().score) break;
+      State child = parent;
+      child.order = order_++;
+      child.score = static_cast<float>(parent.score + unit.unknownCost * unit.count);
+      Offer(heap, child);
+      if (!unit.bucket) continue;
+      for (const Candidate& candidate : *unit.bucket) {
+        ++steps_;
+        const float score = static_cast<float>(parent.score + candidate.logProb * unit.count);
+        if (Full(heap) && score <= heap.front().score) break;
+        if (!Extend(parent, unit, storage_.data() + candidate.offset, child)) continue;
+        child.score = score;
+        child.order = order_++;
+        Offer(heap, child);
+      }
+    }
+    std::sort(heap.begin(), heap.end(), Better);
+    // Different parents can arrive at one key; keep its best arrival only.
+    std::unordered_set<std::uint64_t> seen;
+    std::erase_if(heap, [&](const State& s) { return !seen.insert(HashKey(s)).second; });
+    return heap;
+  }
+
+  // The parent's key extended by a candidate word; false when they disagree, when a letter would
+  // stand for itself or a plain letter would serve two cipher letters. The pattern already
+  // matches, so repeats inside the word agree.
+  static bool Extend(const State& parent, const Unit& unit, const char* text, State& child) {
+    child.key = parent.key;
+    child.used = parent.used;
+    for (int i : unit.firstPositions) {
+      const int c = unit.word[i] - 'a';
+      const int p = text[i] - 'a';
+      if (child.key[c] >= 0) {
+        if (child.key[c] != p) return false;
+      } else {
+        if (p == c || (child.used >> p & 1)) return false;
+        child.key[c] = static_cast<std::int8_t>(p);
+        child.used |= 1u << p;
+      }
+    }
+    return true;
+  }
+
+  const std::vector<Unit>& units_;
+  const std::string& storage_;
+  const SolveOptions& options_;
+  const std::chrono::steady_clock::time_point deadline_;
+  std::uint64_t steps_ = 0;
+  std::uint32_t order_ = 0;
+  bool outOfBudget_ = false;
+};
+
+// Fills the letters of the text that no dictionary word fixed: first by letter frequency, then
+// by moves and swaps while the score of the words holding them rises. A letter that could only
+// stand for itself stays open.
+template <typename ScoreKey>
+void CompleteKey(std::array<std::int8_t, 26>& key, std::uint32_t textLetters,
+                 const std::array<double, 26>& counts, const ScoreKey& scoreKey) {
+  static constexpr char kEnglishOrder[] = "etaoinshrdlcumwfgypbvkjxqz";
+  std::vector<int> open;
+  std::uint32_t used = 0;
+  for (int c = 0; c < 26; ++c) {
+    if ((textLetters >> c & 1) && key[c] < 0) open.push_back(c);
+    if (key[c] >= 0) used |= 1u << key[c];
+  }
+  if (open.empty()) return;
+  std::stable_sort(open.begin(), open.end(), [&](int a, int b) { return counts[a] > counts[b]; });
+  std::uint32_t openMask = 0;
+  for (int c : open) {
+    openMask |= 1u << c;
+    for (const char* e = kEnglishOrder; *e; ++e) {
+      const int p = *e - 'a';
+      if (p == c || (used >> p & 1)) continue;
+      key[c] = static_cast<std::int8_t>(p);
+      used |= 1u << p;
+      break;
+    }
+  }
+  double current = scoreKey(key, openMask);
+  for (int round = 0; round < 6; ++round) {
+    bool improved = false;
+    for (int c : open) {
+      if (key[c] < 0) continue;
+      for (int p = 0; p < 26; ++p) {
+        if (p == c || p == key[c]) continue;
+        int holder = -1;
+        for (int d : open) holder = key[d] == p ? d : holder;
+        if (holder < 0 && (used >> p & 1)) continue;  // a fixed letter has it
+        if (holder >= 0 && key[c] == holder) continue;  // the swap would fix holder on itself
+        std::array<std::int8_t, 26> trial = key;
+        if (holder >= 0) trial[holder] = key[c];
+        trial[c] = static_cast<std::int8_t>(p);
+        const double score = scoreKey(trial, openMask);
+        if (score <= current + 1e-9) continue;
+        if (holder < 0) used = (used & ~(1u << key[c])) | 1u << p;
+        key = trial;
+        current = score;
+        improved = true;
+      }
+    }
+    if (!improved) break;
+  }
+}
+
+}  // namespace
+
+SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) const {
+  SolveResult result;
+  cipher = cipher.substr(0, 999);
+  std::vector<Unit> units = WordsOf(cipher);
+  if (units.empty()) return result;
+  std::uint32_t textLetters = 0;
+  std::array<double, 26> letterCounts{};
+  for (Unit& unit : units) {
+    const auto it = unit.word.size() <= kMaxWordLength ? index_->byPattern.find(PatternOf(unit.word))
+                                                       : index_->byPattern.end();
+    unit.bucket = it == index_->byPattern.end() ? nullptr : &it->second;
+    unit.unknownCost = kUnknownLogProb + kTypicalLetterLogProb * (unit.letterCount + 1);
+    textLetters |= unit.letterMask;
+    for (char c : unit.word) {
+      if (LetterOf(c) >= 0) letterCounts[LetterOf(c)] += unit.count;
+    }
+  }
+  OrderUnits(units);
+
+  Search search(units, index_->storage, options);
+  std::vector<State> finals = search.Run();
+  result.outOfBudget = search.OutOfBudget();
+  result.steps = search.Steps();
+  if (finals.size() > kReadingsCompleted) finals.resize(kReadingsCompleted);
+
+  // Scores a word as deciphered by a key: dictionary or letter model.
+  struct Scored {
+    double score;
+    bool known;
+    bool rare;
+  };
+  const auto scoreWord = [&](const Unit& unit, const std::array<std::int8_t, 26>& key) {
+    std::string plain = unit.word;
+    for (char& c : plain) {
+      if (LetterOf(c) >= 0) c = key[LetterOf(c)] >= 0 ? static_cast<char>('a' + key[LetterOf(c)]) : '?';
+    }
+    const auto it = index_->byWord.find(plain);
+    if (it != index_->byWord.end()) return Scored{it->second.logProb * 1.0, true, it->second.rare};
+    return Scored{kUnknownLogProb + letters_.LogProb(plain), false, false};
+  };
+  const auto scoreKey = [&](const std::array<std::int8_t, 26>& key, std::uint32_t lettersOf) {
+    double sum = 0;
+    for (const Unit& unit : units) {
+      if (unit.letterMask & lettersOf) sum += scoreWord(unit, key).score * unit.count;
+    }
+    return sum;
+  };
+
+  struct Final {
+    std::array<std::int8_t, 26> key;
+    double score;
+    double dictionaryShare;
+  };
+  std::vector<Final> readings;
+  for (const State& state : finals) {
+    Final f{state.key, 0, 0};
+    CompleteKey(f.key, textLetters, letterCounts, scoreKey);
+    double known = 0;
+    double total = 0;
+    for (const Unit& unit : units) {
+      const Scored s = scoreWord(unit, f.key);
+      f.score += s.score * unit.count;
+      total += unit.letterCount * unit.count;
+      if (s.known) known += unit.letterCount * unit.count;
+    }
+    f.dictionaryShare = total > 0 ? known / total : 0;
+    const bool repeat = std::any_of(readings.begin(), readings.end(),
+                                    [&](const Final& r) { return r.key == f.key; });
+    if (!repeat) readings.push_back(f);
+  }
+  std::stable_sort(readings.begin(), readings.end(),
+                   [](const Final& a, const Final& b) { return a.score > b.score; });
+  if (readings.empty()) return result;
+
+  const Final& best = readings.front();
+  double mass = 0;
+  for (const Final& r : readings) {
+    mass += std::exp(r.score - best.score);
+    if (r.score >= best.score - kPlausibleMargin && r.dictionaryShare >= kDictionaryShare) {
+      ++result.solutions;
+    }
+  }
+  result.confidence = 1.0 / mass;
+  for (const Unit& unit : units) {
+    const Scored s = scoreWord(unit, best.key);
+    ++result.words;
+    result.unknownWords += !s.known;
+    result.rareWords += s.known && s.rare;
+  }
+  for (const Final& r : readings) {
+    if (static_cast<int>(result.readings.size()) >= std::max(1, options.top)) break;
+    Reading reading;
+    for (int c = 0; c < 26; ++c) {
+      reading.key[c] = !(textLetters >> c & 1) ? '-' : r.key[c] >= 0 ? static_cast<char>('A' + r.key[c]) : '?';
+    }
+    reading.plaintext = ApplyKey(cipher, reading.key);
+    reading.score = r.score;
+    result.readings.push_back(std::move(reading));
+  }
+  return result;
+}
+
+std::string ApplyKey(std::string_view text, const std::array<char, 26>& key) {
+  std::string out(text);
+  for (char& c : out) {
+    const int letter = LetterOf(c);
+    if (letter < 0 || LetterOf(key[letter]) < 0) continue;
+    const char plain = static_cast<char>('a' + LetterOf(key[letter]));
+    c = (c >= 'A' && c <= 'Z') ? static_cast<char>(plain - 'a' + 'A') : plain;
+  }
+  return out;
+}
