@@ -10,7 +10,8 @@
 // words' log probabilities: dictionary words from their frequency, unknown words from a letter
 // trigram model trained on the dictionary's words at load time. Letters that only unknown words
 // hold are then filled in by a small hill climb on that trigram model, and the readings are
-// scored again in full. Candidates are tried in falling frequency, so a parent stops as soon as
+// scored again in full, with a small bonus for each pair of neighbouring words found in a short
+// hand-written list of everyday English pairs ("to be", "of the"). Candidates are tried in falling frequency, so a parent stops as soon as
 // its next candidate cannot beat the weakest member of the next beam.
 //
 // Everything is in a fixed order, so the answer depends only on the input and the options; only
