@@ -26,7 +26,7 @@ constexpr double kTypicalLetterLogProb = -2.6;
 // Attributions are mostly names, which the dictionary lacks or mistakes for rare words; they
 // weigh less, so the body's words decide the letters they share.
 constexpr double kAttributionWeight = 0.3;
-constexpr int kReadingsCompleted = 24;   // best partial keys carried to the final scoring
+constexpr int kReadingsCompleted = 32;   // best partial keys carried to the final scoring
 constexpr int kNarrowBeam = 4;           // once a budget has run out
 constexpr double kDictionaryShare = 0.75;  // of the letters, for a plausible solution
 
@@ -63,6 +63,17 @@ struct Candidate {
   float logProb;
 };
 
+// The dictionary words of one pattern, most likely first. A big bucket also lists, for each of
+// its distinct letters (k, in order of first occurrence) and each plain letter p, the candidates
+// holding p there: members[start[k * 26 + p] .. start[k * 26 + p + 1]), in the same order; a
+// partial key that already fixes a letter of the word then tries only those.
+struct Bucket {
+  std::vector<Candidate> words;
+  std::vector<std::uint32_t> start;
+  std::vector<std::uint32_t> members;
+};
+constexpr std::size_t kListedBucket = 32;
+
 struct WordInfo {
   float logProb;
   bool rare;
@@ -75,7 +86,7 @@ struct Unit {
   std::uint32_t letterMask = 0;
   int letterCount = 0;               // letters of the word (not distinct)
   double count = 0;                  // occurrences, an attribution's at kAttributionWeight
-  const std::vector<Candidate>* bucket = nullptr;
+  const Bucket* bucket = nullptr;
   double unknownCost = 0;            // the search's estimate for leaving it unknown
 };
 
@@ -200,7 +211,7 @@ void OrderUnits(std::vector<Unit>& units) {
     for (std::size_t i = done; i < units.size(); ++i) {
       const Unit& u = units[i];
       const int fixed = std::popcount(u.letterMask & covered);
-      const double size = u.bucket ? static_cast<double>(u.bucket->size()) : 1e6;
+      const double size = u.bucket ? static_cast<double>(u.bucket->words.size()) : 1e6;
       const double cost = std::log10(size + 1) - fixed - 0.01 * u.letterCount +
                           (u.count < 1 ? 100 : 0);  // attribution words only
       if (i == done || cost < bestCost) {
@@ -213,11 +224,32 @@ void OrderUnits(std::vector<Unit>& units) {
   }
 }
 
+// Fills a bucket's lists by letter (see Bucket).
+void ListByLetter(const std::string& pattern, const std::string& storage, Bucket& bucket) {
+  std::vector<std::size_t> firsts;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (LetterOf(pattern[i]) >= 0 && pattern.find(pattern[i]) == i) firsts.push_back(i);
+  }
+  const std::size_t lists = firsts.size() * 26;
+  std::vector<std::uint32_t> fill(lists + 1, 0);
+  for (const Candidate& c : bucket.words) {
+    for (std::size_t k = 0; k < firsts.size(); ++k) ++fill[k * 26 + (storage[c.offset + firsts[k]] - 'a') + 1];
+  }
+  for (std::size_t i = 0; i < lists; ++i) fill[i + 1] += fill[i];
+  bucket.start = fill;
+  bucket.members.resize(fill[lists]);
+  for (std::uint32_t w = 0; w < bucket.words.size(); ++w) {
+    for (std::size_t k = 0; k < firsts.size(); ++k) {
+      bucket.members[fill[k * 26 + (storage[bucket.words[w].offset + firsts[k]] - 'a')]++] = w;
+    }
+  }
+}
+
 }  // namespace
 
 struct Solver::Index {
   std::string storage;  // every word, NUL-terminated
-  std::unordered_map<std::string, std::vector<Candidate>> byPattern;
+  std::unordered_map<std::string, Bucket> byPattern;
   std::unordered_map<std::string, WordInfo> byWord;
 };
 
@@ -233,7 +265,7 @@ Solver::Solver(const WordDictionary& dict) : index_(std::make_unique<Index>()) {
       const std::uint16_t frequency = slot->Frequency(i);
       const float logProb = static_cast<float>(LogProbOfFrequency(frequency));
       index_->byWord.emplace(word, WordInfo{logProb, frequency == 0});
-      index_->byPattern[PatternOf(word)].push_back(
+      index_->byPattern[PatternOf(word)].words.push_back(
           Candidate{static_cast<std::uint32_t>(index_->storage.size()), logProb});
       index_->storage.append(word).push_back('\0');
       if (frequency > 0) letters_.Add(word);
@@ -242,8 +274,9 @@ Solver::Solver(const WordDictionary& dict) : index_(std::make_unique<Index>()) {
   letters_.Finish();
   // The search stops at the first candidate of a bucket that cannot win, so most likely first.
   for (auto& [pattern, bucket] : index_->byPattern) {
-    std::stable_sort(bucket.begin(), bucket.end(),
+    std::stable_sort(bucket.words.begin(), bucket.words.end(),
                      [](const Candidate& a, const Candidate& b) { return a.logProb > b.logProb; });
+    if (bucket.words.size() >= kListedBucket) ListByLetter(pattern, index_->storage, bucket);
   }
 }
 
@@ -306,8 +339,8 @@ class Search {
   std::vector<State> Step(const std::vector<State>& beam, const Unit& unit) {
     std::vector<State> heap;
     const double best =
-        std::max(unit.unknownCost, unit.bucket && !unit.bucket->empty()
-                                       ? static_cast<double>(unit.bucket->front().logProb)
+        std::max(unit.unknownCost, unit.bucket && !unit.bucket->words.empty()
+                                       ? static_cast<double>(unit.bucket->words.front().logProb)
                                        : unit.unknownCost) * unit.count;
     std::size_t parents = 0;
     for (const State& parent : beam) {
@@ -318,7 +351,21 @@ class Search {
       child.score = static_cast<float>(parent.score + unit.unknownCost * unit.count);
       Offer(heap, child);
       if (!unit.bucket) continue;
-      for (const Candidate& candidate : *unit.bucket) {
+      const Bucket& bucket = *unit.bucket;
+      // The shortest list among the word's letters this parent has fixed, else every word.
+      const std::uint32_t* list = nullptr;
+      std::size_t listSize = bucket.words.size();
+      for (std::size_t k = 0; k < unit.firstPositions.size() && !bucket.start.empty(); ++k) {
+        const int plain = parent.key[unit.word[unit.firstPositions[k]] - 'a'];
+        if (plain < 0) continue;
+        const std::size_t at = k * 26 + static_cast<std::size_t>(plain);
+        if (bucket.start[at + 1] - bucket.start[at] < listSize) {
+          list = bucket.members.data() + bucket.start[at];
+          listSize = bucket.start[at + 1] - bucket.start[at];
+        }
+      }
+      for (std::size_t i = 0; i < listSize; ++i) {
+        const Candidate& candidate = bucket.words[list ? list[i] : i];
         ++steps_;
         const float score = static_cast<float>(parent.score + candidate.logProb * unit.count);
         if (Full(heap) && score <= heap.front().score) break;

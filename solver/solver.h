@@ -32,7 +32,7 @@
 struct SolveOptions {
   double budgetMs = 300;       // wall-clock budget per quotation; 0 or less: none
   std::uint64_t stepBudget = 0;  // budget in search steps (candidate trials); 0: none
-  int beamWidth = 192;         // partial keys kept per word
+  int beamWidth = 512;         // partial keys kept per word
   int top = 1;                 // readings returned, best first
 };
 
