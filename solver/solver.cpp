@@ -282,12 +282,6 @@ Solver::Solver(const WordDictionary& dict) : index_(std::make_unique<Index>()) {
 
 Solver::~Solver() = default;
 
-bool Solver::WordLogProb(std::string_view word, double& logProb) const {
-  const auto it = index_->byWord.find(std::string(word));
-  if (it == index_->byWord.end()) return false;
-  logProb = it->second.logProb;
-  return true;
-}
 
 namespace {
 

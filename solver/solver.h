@@ -74,9 +74,6 @@ class Solver {
   // Solves one enciphered quotation (at most 999 characters are looked at).
   SolveResult Solve(std::string_view cipher, const SolveOptions& options = {}) const;
 
-  // The dictionary's log probability of a lower-case word, or nothing when it is not there.
-  bool WordLogProb(std::string_view word, double& logProb) const;
-
  private:
   struct Index;
   std::unique_ptr<Index> index_;

@@ -154,9 +154,14 @@ int SolveCommand(const ToolArgs& args) {
   const std::unique_ptr<Solver> solver = LoadSolver(parsed.dictionary);
   if (!solver) return 1;
   const bool ranked = parsed.options.top > 1;
+  std::size_t lineNumber = 0;
   for (std::string line; std::getline(in, line);) {
+    ++lineNumber;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     const SolveResult result = solver->Solve(line, parsed.options);
+    if (result.outOfBudget) {
+      std::fprintf(stderr, "quillo-tool: line %zu: out of time; the best reading so far\n", lineNumber);
+    }
     if (parsed.json) {
       PrintJson(result, ranked);
     } else if (ranked) {
