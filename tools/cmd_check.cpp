@@ -89,8 +89,14 @@ int DistinctLetters(std::string_view text) {
 class Report {
  public:
   explicit Report(std::string path) : path_(std::move(path)) {}
-  void Error(const Entry& e, const std::string& text) { Say(e, "error", text), ++errors_; }
-  void Warning(const Entry& e, const std::string& text) { Say(e, "warning", text), ++warnings_; }
+  void Error(const Entry& e, const std::string& text) {
+    Say(e, "error", text);
+    ++errors_;
+  }
+  void Warning(const Entry& e, const std::string& text) {
+    Say(e, "warning", text);
+    ++warnings_;
+  }
   int Errors() const { return errors_; }
   int Warnings() const { return warnings_; }
 
