@@ -9,7 +9,7 @@ endif()
 install(TARGETS quillo-tool RUNTIME DESTINATION ${QUILLO_PROGRAM_SUBDIR})
 
 # Data the build makes, and data copied as it is.
-install(FILES ${QUILLO_BIN_DIR}/quillo.cqt ${QUILLO_BIN_DIR}/wordlist.wl
+install(FILES ${QUILLO_BIN_DIR}/quillo.cqt ${QUILLO_BIN_DIR}/quillo.cqr ${QUILLO_BIN_DIR}/wordlist.wl
         DESTINATION ${QUILLO_PROGRAM_SUBDIR} OPTIONAL)
 file(GLOB QUILLO_INSTALL_SOUNDS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/sounds/*.wav)
 install(FILES ${QUILLO_INSTALL_SOUNDS} DESTINATION ${QUILLO_PROGRAM_SUBDIR})

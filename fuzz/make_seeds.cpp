@@ -119,6 +119,7 @@ void TextSeeds() {
   Put("numbers", "number.txt", std::string("\x00\x10\x27\x00\x00" "0042", 9));
   Put("numbers", "margin.txt", "\x80" "0.75  ");
   Put("numbers", "margin-big.txt", "\x81" "2.9");
+  Put("ratings", "three.cqr", "quillo-ratings 1 3\nE 5\nH 100\nM 40\n");
 }
 
 }  // namespace

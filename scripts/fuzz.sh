@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 FUZZ_SECONDS=${FUZZ_SECONDS:-60}
 FUZZ_BUILD=${FUZZ_BUILD:-build-fuzz}
 JOBS=${JOBS:-$(nproc)}
-TARGETS=(quotecode quotefile plainquotes memory wordlist savedgame settings paste numbers)
+TARGETS=(quotecode quotefile plainquotes memory wordlist savedgame settings paste numbers ratings)
 
 CC=clang CXX=clang++ cmake -S . -B "$FUZZ_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUILLO_FUZZ=ON -DQUILLO_WITH_QT=OFF -DQUILLO_TESTS=OFF -DQUILLO_BENCH=OFF >/dev/null

@@ -1,8 +1,11 @@
 // The subcommands of quillo-tool; each returns the process exit status and reports on stderr.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
+
+class Solver;
 
 using ToolArgs = std::vector<std::string>;
 
@@ -10,7 +13,12 @@ int CompressCommand(const ToolArgs& args);   // compress INPUT OUTPUT [--descrip
 int ListCommand(const ToolArgs& args);       // list FILE
 int InfoCommand(const ToolArgs& args);       // info FILE
 int WordlistCommand(const ToolArgs& args);   // wordlist build INPUT OUTPUT | wordlist dump FILE
+int SolveCommand(const ToolArgs& args);      // solve [FILE] [--top N] [--json] ...
+int RateCommand(const ToolArgs& args);       // rate FILE.cqt
+int CheckCommand(const ToolArgs& args);      // check FILE [--no-solve]
 
 // True when output names the very file input names (same device and inode, through links too);
 // a command then refuses, so that writing the output never destroys its own source.
 bool IsSameFile(const std::string& input, const std::string& output);
+// The solver over the dictionary at path; null after saying why it cannot be read.
+std::unique_ptr<Solver> LoadSolver(const std::string& dictionaryPath);

@@ -21,6 +21,10 @@ const char* const kUsage =
     "        build a word-list dictionary from a source list (word TAB frequency)\n"
     "  wordlist dump FILE\n"
     "        print a dictionary, one word a line: length TAB frequency TAB word\n"
+    "  solve [FILE] [--top N] [--json]\n"
+    "        solve enciphered quotations, one per line (standard input without FILE)\n"
+    "  rate FILE.cqt  rate every puzzle Easy, Medium or Hard into FILE.cqr\n"
+    "  check FILE     report faults and weak points of a quote file\n"
     "  --help         show this text\n";
 
 }  // namespace
@@ -47,6 +51,9 @@ int main(int argc, char** argv) {
   if (command == "list") return ListCommand(args);
   if (command == "info") return InfoCommand(args);
   if (command == "wordlist") return WordlistCommand(args);
+  if (command == "solve") return SolveCommand(args);
+  if (command == "rate") return RateCommand(args);
+  if (command == "check") return CheckCommand(args);
   std::fprintf(stderr, "quillo-tool: unknown command '%s'\n\n%s", command.c_str(), kUsage);
   return 2;
 }

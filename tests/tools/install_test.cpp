@@ -59,7 +59,7 @@ bool IsExecutable(const fs::path& path) {
 
 TEST_F(InstallTest, EverythingLandsInItsPlace) {
   ASSERT_EQ(installStatus_, 0) << Err();
-  for (const char* file : {"quillo-tool", "quillo.cqt", "wordlist.wl", "ahooga.wav", "clap.wav",
+  for (const char* file : {"quillo-tool", "quillo.cqt", "quillo.cqr", "wordlist.wl", "ahooga.wav", "clap.wav",
                            "tada.wav", "uhoh.wav", "help/index.html", "help/topic1000.html"}) {
     EXPECT_TRUE(fs::is_regular_file(ProgramFolder() / file)) << file;
   }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "sources/quotefile.h"
+#include "sources/ratings.h"
 #include "support/testing.h"
 #include "wordlist/dictionary.h"
 
@@ -105,6 +106,96 @@ TEST_F(ToolTest, QuotesRefusesBadLinesAndWritesNothing) {
     EXPECT_EQ(ReadText("same.qot"), "Keep me.\tA\n");
   }
   EXPECT_FALSE(std::filesystem::exists(Path("same.qot.tmp")));
+}
+
+// The solver's commands over a dictionary of a few words, where "committee" alone fixes most
+// letters and "?at" has four readings. The quotations are enciphered by a shift of three.
+class SolverToolTest : public ToolTest {
+ protected:
+  void SetUp() override {
+    WriteText("words.txt", "the\t60000\ntie\t30000\ncat\t30000\nsat\t30000\nmat\t20000\n"
+                           "hat\t30000\nmet\t30000\ncommittee\t20000\n");
+    ASSERT_EQ(Run("wordlist build" + Arg("words.txt") + Arg("small.wl")), 0) << err_;
+    dict_ = " --dictionary" + Arg("small.wl");
+  }
+  std::string dict_;
+};
+
+TEST_F(SolverToolTest, SolvePrintsEachLineInOrder) {
+  WriteText("in.txt", "Wkh frpplwwhh phw.\tWlp\r\n\nFdw vdw.\n");
+  ASSERT_EQ(Run("solve" + Arg("in.txt") + dict_), 0) << err_;
+  const std::vector<std::string> lines = Lines(out_);
+  ASSERT_EQ(lines.size(), 3u) << out_;
+  EXPECT_EQ(lines[0], "The committee met.\tTim");
+  EXPECT_EQ(lines[1], "");
+  ASSERT_EQ(Run("solve" + dict_ + " <" + Arg("in.txt")), 0) << err_;  // standard input
+  EXPECT_EQ(Lines(out_), lines);
+
+  ASSERT_EQ(Run("solve --json" + Arg("in.txt") + dict_), 0) << err_;
+  const std::vector<std::string> json = Lines(out_);
+  ASSERT_EQ(json.size(), 3u) << out_;
+  EXPECT_EQ(json[0].rfind("{\"key\":\"-----C-E--HI---M-O----T---\",\"plaintext\":"
+                          "\"The committee met.\\tTim\",\"confidence\":", 0), 0u) << json[0];
+  EXPECT_NE(json[0].find("\"solutions\":\"one\""), std::string::npos) << json[0];
+  EXPECT_NE(json[1].find("\"solutions\":\"none\""), std::string::npos) << json[1];
+  EXPECT_NE(json[2].find("\"solutions\":\"several\""), std::string::npos) << json[2];
+
+  ASSERT_EQ(Run("solve --top 2" + Arg("in.txt") + dict_), 0) << err_;
+  const std::vector<std::string> ranked = Lines(out_);
+  ASSERT_EQ(ranked.size(), 7u) << out_;  // two readings and a blank line, a blank line, two and a blank
+  EXPECT_NE(ranked[0].find("\tThe committee met.\tTim"), std::string::npos) << out_;
+  EXPECT_NE(Run("solve --top 0" + dict_), 0);
+  EXPECT_NE(Run("solve" + Arg("in.txt") + " --dictionary" + Arg("absent.wl")), 0);
+}
+
+TEST_F(SolverToolTest, CheckReportsEachProblemWithItsPlace) {
+  WriteText("q.qot", "Well begun is half done.\tAristotle\n\nWELL BEGUN -- is half done!\tSomeone\n"
+                     "No attribution here at all, my friend.\nAha, a baa.\tX\nDel \x7F here.\tB\n" +
+                     std::string(1000, 'x') + "\n");
+  EXPECT_EQ(Run("check --no-solve" + Arg("q.qot")), 1) << err_;
+  const std::string file = Path("q.qot");
+  for (const std::string expected : {":line 3: error: the same quotation as line 1",
+                                     ":line 4: warning: no attribution",
+                                     ":line 5: warning: only 3 distinct letters", ":line 6: error: ",
+                                     ":line 7: error: 1000 characters",
+                                     ": 6 quotations, 3 errors, 2 warnings"}) {
+    EXPECT_NE(out_.find(file + expected), std::string::npos) << expected << "\n" << out_;
+  }
+  // Compressed files count puzzles; the solver's findings are warnings.
+  WriteText("c.qot", "Well begun is half done.\tA\nwell, begun is half done\tB\n"
+                     "The committee met at the committee.\tTim\n");
+  ASSERT_EQ(Run("compress" + Arg("c.qot") + Arg("c.cqt")), 0) << err_;
+  EXPECT_EQ(Run("check" + Arg("c.cqt") + dict_), 1) << err_;
+  EXPECT_NE(out_.find(":puzzle 2: error: the same quotation as puzzle 1"), std::string::npos) << out_;
+  EXPECT_NE(out_.find(":puzzle 1: warning: the solver misreads it"), std::string::npos) << out_;
+  EXPECT_EQ(out_.find(":puzzle 3:"), std::string::npos) << out_;
+  WriteText("clean.qot", "Well begun is half done.\tAristotle\n");
+  EXPECT_EQ(Run("check --no-solve" + Arg("clean.qot")), 0) << out_;
+}
+
+TEST_F(SolverToolTest, RateWritesOneRatingPerPuzzleBesideTheFile) {
+  WriteText("c.qot", "The committee met.\tTim\nWell begun is half done.\tA\nThe cat sat.\tTim\n");
+  ASSERT_EQ(Run("compress" + Arg("c.qot") + Arg("c.cqt")), 0) << err_;
+  ASSERT_EQ(Run("rate" + Arg("c.cqt") + dict_), 0) << err_;
+  const std::optional<std::vector<PuzzleRating>> ratings = ReadRatings(Path("c.cqr"), 3);
+  ASSERT_TRUE(ratings) << ReadText("c.cqr");
+  // The puzzle the solver cannot read at all is rated harder than the one it reads at once.
+  EXPECT_GT((*ratings)[1].score, (*ratings)[0].score);
+  EXPECT_EQ((*ratings)[1].band, Band::Hard);
+  EXPECT_NE(Run("rate" + Arg("c.qot") + dict_), 0);  // not a compressed file
+}
+
+TEST(ShippedData, RatingsSplitTheCollectionIntoRoughThirds) {
+  CompressedQuoteFile file(std::string(QUILLO_BIN_DIR) + "/quillo.cqt");
+  const std::optional<std::vector<PuzzleRating>> ratings =
+      ReadRatings(std::string(QUILLO_BIN_DIR) + "/quillo.cqr", file.Count());
+  ASSERT_TRUE(ratings);
+  int bands[3] = {};
+  for (const PuzzleRating& r : *ratings) ++bands[static_cast<int>(r.band)];
+  for (int count : bands) {
+    EXPECT_GT(count * 4, static_cast<int>(ratings->size())) << "a band under a quarter";
+    EXPECT_LT(count * 5, static_cast<int>(ratings->size()) * 2) << "a band over two fifths";
+  }
 }
 
 TEST(ShippedData, QuoteCollectionIsWellFormed) {

@@ -1,0 +1,85 @@
+// The cryptogram solver: recovers a simple-substitution key from an enciphered quotation.
+//
+// Method. The text is cut into words (runs of letters and inner apostrophes; the attribution
+// after the TAB counts too). Each distinct cipher word has a letter pattern ("that" -> abca), and
+// the dictionary is indexed by pattern, each bucket in falling frequency. A beam search takes the
+// words one at a time, the most constraining first (few candidates, letters already fixed), and
+// extends every partial key of the beam by each candidate that agrees with it, never maps a
+// letter to itself and never gives two cipher letters one plain letter; a word may also be left
+// "unknown" at a penalty (names, words the dictionary lacks). A reading scores the sum of its
+// words' log probabilities: dictionary words from their frequency, unknown words from a letter
+// trigram model trained on the dictionary's words at load time. Letters that only unknown words
+// hold are then filled in by a small hill climb on that trigram model, and the readings are
+// scored again in full, with a small bonus for each pair of neighbouring words found in a short
+// hand-written list of everyday English pairs ("to be", "of the"). Candidates are tried in falling frequency, so a parent stops as soon as
+// its next candidate cannot beat the weakest member of the next beam.
+//
+// Everything is in a fixed order, so the answer depends only on the input and the options; only
+// the wall-clock budget can cut a search short, and the result then says so. A step budget gives
+// a cut-off that is the same on every machine.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "solver/lettermodel.h"
+#include "wordlist/dictionary.h"
+
+struct SolveOptions {
+  double budgetMs = 300;       // wall-clock budget per quotation; 0 or less: none
+  std::uint64_t stepBudget = 0;  // budget in search steps (candidate trials); 0: none
+  int beamWidth = 512;         // partial keys kept per word
+  int top = 1;                 // readings returned, best first
+};
+
+// One reading of the quotation.
+struct Reading {
+  std::string plaintext;  // the quotation deciphered, case and punctuation kept
+  // key[c]: the plain letter (upper case) for cipher letter 'A' + c; '-' when c is not in the text
+  std::array<char, 26> key{};
+  double score = 0;  // log probability (natural log), higher is better
+};
+
+struct SolveResult {
+  std::vector<Reading> readings;  // best first, at most SolveOptions::top; empty without letters
+  double confidence = 0;  // the best reading's share of the probability of all readings found
+  // Distinct plausible readings found: within kPlausibleMargin of the best and with at least
+  // three quarters of their letters in dictionary words. 0 means none found.
+  int solutions = 0;
+  bool outOfBudget = false;  // a budget ran out; the readings are the best found so far
+  std::uint64_t steps = 0;   // candidate trials: the search effort
+  // Of the best reading's words (each distinct cipher word counted once):
+  int words = 0;
+  int unknownWords = 0;  // not in the dictionary
+  int rareWords = 0;     // in the dictionary with frequency 0
+};
+
+// A second reading counts as a rival solution when it is at most this much less likely
+// (natural log; e^3 is about 20 times).
+inline constexpr double kPlausibleMargin = 3.0;
+
+class Solver {
+ public:
+  // Indexes the dictionary's words by pattern and trains the letter model on them. The solver
+  // keeps its own copy; dict may go away afterwards.
+  explicit Solver(const WordDictionary& dict);
+  ~Solver();
+  Solver(const Solver&) = delete;
+  Solver& operator=(const Solver&) = delete;
+
+  // Solves one enciphered quotation (at most 999 characters are looked at).
+  SolveResult Solve(std::string_view cipher, const SolveOptions& options = {}) const;
+
+ private:
+  struct Index;
+  std::unique_ptr<Index> index_;
+  LetterModel letters_;
+};
+
+// Deciphers text through key (as in Reading::key), keeping case and non-letters. A letter whose
+// key entry is not a letter stays as it is.
+std::string ApplyKey(std::string_view text, const std::array<char, 26>& key);
