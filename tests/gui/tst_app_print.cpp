@@ -13,11 +13,12 @@ namespace {
 QtPlatform& Backend() { return dynamic_cast<QtPlatform&>(Platform()); }
 
 // The text of a PDF file as pdftotext reads it, one page; empty when it cannot be read.
+// Ligatures the font may use ("fi") are spelt out, as the text does not depend on the font.
 QString PdfText(const QString& path) {
   QProcess pdftotext;
   pdftotext.start("pdftotext", {"-layout", path, "-"});
   if (!pdftotext.waitForFinished(10000) || pdftotext.exitCode() != 0) return {};
-  return QString::fromLatin1(pdftotext.readAllStandardOutput());
+  return QString::fromUtf8(pdftotext.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
 }
 }  // namespace
 
