@@ -73,13 +73,20 @@ run)
     chown 65534:65534 "$home"
   fi
   if $as test -w "$program"; then fail "the program folder is writable for the player"; fi
+  play() {
+    env HOME="$home" XDG_CONFIG_HOME= QT_QPA_PLATFORM=offscreen QUILLO_EXIT_AFTER_FIRST_PAINT=1 \
+      timeout 60 $as "$game" "$@" >"$scratch/out" 2>"$scratch/err" || { cat "$scratch/err"; fail "the game $*"; }
+    grep -q '^first-paint ' "$scratch/out" || fail "no first paint: $*"
+  }
   cd "$scratch"
-  env HOME="$home" XDG_CONFIG_HOME= QT_QPA_PLATFORM=offscreen QUILLO_EXIT_AFTER_FIRST_PAINT=1 \
-    timeout 60 $as "$game" >"$scratch/out" 2>"$scratch/err" || { cat "$scratch/err"; fail "the game"; }
-  grep -q '^first-paint ' "$scratch/out" || fail "no first paint"
+  play
   for file in quillo.ini quillo.cqm; do
     [ -f "$home/Documents/quillo/$file" ] || fail "no $file in Documents: $(ls -R "$home")"
   done
+  # A quote file named relative to where the player stands is the one played and remembered.
+  printf 'Nothing is certain but death and taxes.\tBenjamin Franklin\n' >mine.qot
+  play mine.qot
+  grep -qx "QuoteFile=$scratch/mine.qot" "$home/Documents/quillo/quillo.ini" || fail "quote file argument"
   ;;
 *)
   fail "unknown step $step"
