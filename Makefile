@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench sanitize fuzz clean install test-kill
+.PHONY: run test build deps bench sanitize fuzz clean install package test-kill
 
 run: build
 	cd $(BUILD)/bin && ./quillo $(ARGS)
@@ -38,6 +38,10 @@ fuzz: deps
 
 install: build
 	cmake --install $(BUILD) --prefix $(or $(PREFIX),/usr/local)
+
+# The Debian package $(BUILD)/quillo_<version>_<arch>.deb, for the /usr prefix.
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-san

@@ -5,8 +5,13 @@
 // on standard output as soon as the puzzle and the side panel have both been painted with
 // content, then quits as if the player had chosen Exit on an untouched game. Players never set it; without it nothing here changes how the
 // game runs.
+//
+// The command line is read before the window system is touched, so --help, --version and a
+// refused option answer on a terminal without a display.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QEvent>
+#include <QStringList>
 #include <QTimer>
 
 #include <chrono>
@@ -23,10 +28,79 @@
 #include "display/quillowindow.h"
 #include "display/quotewindow.h"
 #include "framework/platform.h"
+#include "framework/version.h"
 #include "qt/qtplatform.h"
 #include "qt/qtwindow.h"
 
 namespace {
+const char kUsage[] = "Usage: quillo [options] [quote-file]\n";
+
+// The toolkit's own options: QApplication takes them from the command line itself, so they are
+// accepted here and left for it, unlisted.
+const char* const kToolkitValueOptions[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+    "qwindowtitle", "qmljsdebugger", "display", "geometry", "style", "stylesheet", "session"};
+const char* const kToolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+// What the command line asks for: a run of the game with its arguments, or an exit status.
+struct CommandLine {
+  bool run = false;
+  int status = 0;
+  std::vector<std::string> args;  // the positional arguments, as bytes as they were given
+};
+
+CommandLine ReadCommandLine(int argc, char** argv) {
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  parser.setApplicationDescription("Quillo! - solve enciphered quotations, letter by letter.");
+  const QCommandLineOption help({"h", "help"}, "Show this help and exit.");
+  const QCommandLineOption version({"v", "version"}, "Show the version and exit.");
+  parser.addOptions({help, version});
+  parser.addPositionalArgument("quote-file", "The quote file to play (.qot or .cqt).", "[quote-file]");
+  for (const char* name : kToolkitValueOptions) {
+    QCommandLineOption option(name, QString(), "value");
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+  }
+  for (const char* name : kToolkitFlags) {
+    QCommandLineOption option(name);
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(option);
+  }
+  QStringList words;
+  for (int i = 0; i < argc; ++i) words << QString::fromLocal8Bit(argv[i]);
+
+  CommandLine line;
+  if (!parser.parse(words)) {
+    std::fprintf(stderr, "quillo: %s\n%sTry 'quillo --help' for more information.\n",
+                 qPrintable(parser.errorText()), kUsage);
+    line.status = 2;
+    return line;
+  }
+  if (parser.isSet(help)) {
+    // Without an application object the parser cannot know the program's name.
+    QString text = parser.helpText();
+    text.replace(0, text.indexOf('\n') + 1, kUsage);
+    std::fputs(qPrintable(text), stdout);
+    return line;
+  }
+  if (parser.isSet(version)) {
+    std::string number = "unknown";
+    TProjectRCVersion().FileVersion(number);
+    std::printf("quillo %s\n", number.c_str());
+    return line;
+  }
+  // The positional words taken back from argv in order, so a file name that is not valid in
+  // the locale's encoding reaches the game byte for byte.
+  int next = 1;
+  for (const QString& word : parser.positionalArguments()) {
+    while (next < argc && words[next] != word) ++next;
+    if (next < argc) line.args.emplace_back(argv[next++]);
+  }
+  line.run = true;
+  return line;
+}
+
 // The widget a pane paints on.
 QWidget* CanvasOf(TWindow& pane) { return dynamic_cast<QtPeer&>(pane.Peer()).ClientWidget(); }
 
@@ -68,6 +142,8 @@ class FirstPaintExit : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const CommandLine line = ReadCommandLine(argc, argv);
+  if (!line.run) return line.status;
   QApplication application(argc, argv);
   QApplication::setApplicationName("quillo");
   QApplication::setApplicationDisplayName("Quillo!");
@@ -78,9 +154,8 @@ int main(int argc, char** argv) {
   SetPlatform(&platform);
   int status = 0;
   {
-    const std::vector<std::string> args(argv + 1, argv + argc);
     std::unique_ptr<QuilloSession> session =
-        QuilloSession::Start(ProgramPath(argc > 0 ? argv[0] : nullptr), args);
+        QuilloSession::Start(ProgramPath(argc > 0 ? argv[0] : nullptr), line.args);
     std::unique_ptr<FirstPaintExit> probe;
     if (qEnvironmentVariableIntValue("QUILLO_EXIT_AFTER_FIRST_PAINT") == 1) {
       probe = std::make_unique<FirstPaintExit>(session->TheApp());

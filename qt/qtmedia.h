@@ -20,8 +20,8 @@ class QtMedia {
   virtual std::unique_ptr<TPrinter> CreatePrinter(const std::string& pdfPath) = 0;
 };
 
-// The module's file beside the program, and the function in it that makes its QtMedia.
-inline constexpr const char* kMediaModuleName = "libquillo_media.so";
+// The module's file under the program folder, and the function in it that makes its QtMedia.
+inline constexpr const char* kMediaModuleName = "modules/libquillo_media.so";
 inline constexpr const char* kMediaFactoryName = "QuilloCreateMedia";
 using QtMediaFactory = QtMedia* (*)();
 

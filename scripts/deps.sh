@@ -7,6 +7,7 @@ PACKAGES=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   fonts-dejavu-core poppler-utils
   clang libclang-rt-14-dev
+  dpkg-dev fakeroot file lintian appstream desktop-file-utils groff-base
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

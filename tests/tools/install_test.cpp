@@ -64,18 +64,19 @@ TEST_F(InstallTest, EverythingLandsInItsPlace) {
     EXPECT_TRUE(fs::is_regular_file(ProgramFolder() / file)) << file;
   }
   EXPECT_TRUE(IsExecutable(ProgramFolder() / "quillo-tool"));
-  EXPECT_TRUE(IsExecutable(Installed("bin/quillo")));
+  EXPECT_TRUE(IsExecutable(Installed("games/quillo")));
+  EXPECT_EQ(fs::read_symlink(Installed("games/quillo-tool")), "../lib/quillo/quillo-tool");
 
   const std::string entry = ReadFile(Installed("share/applications/quillo.desktop")).value_or("");
-  EXPECT_NE(entry.find("\nExec=" + Installed("bin/quillo").string() + " %f\n"), std::string::npos) << entry;
+  EXPECT_NE(entry.find("\nExec=" + Installed("games/quillo").string() + " %f\n"), std::string::npos) << entry;
   EXPECT_NE(entry.find("\nPath=" + ProgramFolder().string() + "\n"), std::string::npos) << entry;
 
   // The manifest lists what uninstalling removes, the desktop entry included.
   EXPECT_NE(manifest_.find(Installed("share/applications/quillo.desktop").string()), std::string::npos);
   EXPECT_NE(manifest_.find((ProgramFolder() / "help/index.html").string()), std::string::npos);
 
-  // The installed tool reads the installed collection.
-  ASSERT_EQ(Run("'" + (ProgramFolder() / "quillo-tool").string() + "' info '" +
+  // The installed tool, through its link, reads the installed collection.
+  ASSERT_EQ(Run("'" + Installed("games/quillo-tool").string() + "' info '" +
                 (ProgramFolder() / "quillo.cqt").string() + "'"), 0) << Err();
   EXPECT_NE(Out().find("The Quillo! collection"), std::string::npos) << Out();
 }
@@ -88,10 +89,13 @@ TEST_F(InstallTest, LauncherStartsTheGameInItsFolderWithAbsoluteArguments) {
   WriteFile(game, "#!/bin/sh\npwd\nfor a do echo \"$a\"; done\n");
   fs::permissions(game, fs::perms::owner_all);
   TempFolder elsewhere;
-  ASSERT_EQ(Run("cd '" + elsewhere.Path().string() + "' && '" + Installed("bin/quillo").string() +
-                "' mine.qot /abs/other.qot ''"), 0) << Err();
-  EXPECT_EQ(Out(), fs::canonical(ProgramFolder()).string() + "\n" + fs::canonical(elsewhere.Path()).string() +
-                       "/mine.qot\n/abs/other.qot\n\n");
+  // Options and a toolkit option's value pass as given; after "--" everything is a file.
+  ASSERT_EQ(Run("cd '" + elsewhere.Path().string() + "' && '" + Installed("games/quillo").string() +
+                "' mine.qot /abs/other.qot '' --version -style fusion -- -odd.qot"), 0) << Err();
+  const std::string cwd = fs::canonical(elsewhere.Path()).string();
+  EXPECT_EQ(Out(), fs::canonical(ProgramFolder()).string() + "\n" + cwd +
+                       "/mine.qot\n/abs/other.qot\n\n--version\n-style\nfusion\n--\n" + cwd +
+                       "/-odd.qot\n");
 }
 
 }  // namespace
