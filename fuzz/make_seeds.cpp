@@ -13,6 +13,7 @@
 #include "sources/quotecode.h"
 #include "sources/quotefile.h"
 #include "sources/savedgame.h"
+#include "stats/history.h"
 #include "wordlist/dictionary.h"
 
 namespace fs = std::filesystem;
@@ -122,6 +123,23 @@ void TextSeeds() {
   Put("ratings", "three.cqr", "quillo-ratings 1 3\nE 5\nH 100\nM 40\n");
 }
 
+void HistorySeeds() {
+  GameRecord game;
+  game.ended = 1798761600;
+  game.id = 0x1234;
+  game.outcome = Outcome::Saved;
+  game.quoteFile = "odd\tname.cqt";
+  game.puzzle = 7;
+  game.letters = 80;
+  game.distinct = 20;
+  game.seconds = 300;
+  game.help = {1, 2, 3, 4, 5, 6};
+  std::string text = std::string(kHistoryVersionLine) + "\n" + FormatRecord(game) + "\n";
+  game.outcome = Outcome::Solved;
+  game.seconds = 500;
+  Put("history", "continued.txt", text + FormatRecord(game) + "\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -136,5 +154,6 @@ int main(int argc, char** argv) {
   MemorySeeds();
   SavedGameSeeds();
   TextSeeds();
+  HistorySeeds();
   return 0;
 }

@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 FUZZ_SECONDS=${FUZZ_SECONDS:-60}
 FUZZ_BUILD=${FUZZ_BUILD:-build-fuzz}
 JOBS=${JOBS:-$(nproc)}
-TARGETS=(quotecode quotefile plainquotes memory wordlist savedgame settings paste numbers ratings)
+TARGETS=(quotecode quotefile plainquotes memory wordlist savedgame settings paste numbers ratings
+         history)
 
 CC=clang CXX=clang++ cmake -S . -B "$FUZZ_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUILLO_FUZZ=ON -DQUILLO_WITH_QT=OFF -DQUILLO_TESTS=OFF -DQUILLO_BENCH=OFF >/dev/null
@@ -25,6 +26,7 @@ fixtures_for() {
   case "$1" in
     quotefile) ls tests/fixtures/quotes/*.cqt ;;
     plainquotes) ls tests/fixtures/quotes/*.qot ;;
+    history) ls tests/fixtures/history/*.txt ;;
   esac
   ls tests/fixtures/fuzz/"$1"-* 2>/dev/null || true
 }

@@ -1,0 +1,347 @@
+// The history file: formatting, appending, resetting, reading and the CSV export of its records.
+#include "stats/history.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <random>
+
+#include "classlib/safefile.h"
+
+namespace {
+
+constexpr int kMaxSeconds = 359999;
+constexpr int kMaxCount = 999999999;
+constexpr std::size_t kFields = 15;
+constexpr std::size_t kShortestLine = 66;  // a record line of one-digit numbers and no file name
+constexpr std::string_view kOutcomeNames[] = {"solved", "revealed", "abandoned", "saved"};
+
+// A decimal number of 1..10 digits, nothing else, no more than max.
+bool ParseNumber(std::string_view text, int max, int& value) {
+  if (text.empty() || text.size() > 10) return false;
+  std::int64_t n = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+    n = n * 10 + (c - '0');
+  }
+  if (n > max) return false;
+  value = static_cast<int>(n);
+  return true;
+}
+
+bool ParseId(std::string_view text, std::uint64_t& id) {
+  if (text.size() != 16) return false;
+  id = 0;
+  for (char c : text) {
+    int digit;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    else return false;
+    id = id << 4 | static_cast<std::uint64_t>(digit);
+  }
+  return true;
+}
+
+bool ParseOutcome(std::string_view text, Outcome& outcome) {
+  for (std::size_t i = 0; i < std::size(kOutcomeNames); ++i) {
+    if (text == kOutcomeNames[i]) {
+      outcome = static_cast<Outcome>(i);
+      return true;
+    }
+  }
+  return false;
+}
+
+void AppendEscaped(std::string& out, std::string_view name) {
+  for (char c : name) {
+    switch (c) {
+      case '\\': out += "\\\\"; break;
+      case '\t': out += "\\t"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      default: out += c;
+    }
+  }
+}
+
+bool Unescape(std::string_view text, std::string& name) {
+  if (text.find('\\') == std::string_view::npos) {
+    name.assign(text);  // the usual name, copied at once
+    return true;
+  }
+  name.clear();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\') {
+      name += text[i];
+      continue;
+    }
+    if (++i == text.size()) return false;
+    switch (text[i]) {
+      case '\\': name += '\\'; break;
+      case 't': name += '\t'; break;
+      case 'n': name += '\n'; break;
+      case 'r': name += '\r'; break;
+      default: return false;
+    }
+  }
+  return true;
+}
+
+bool ParseRecord(std::string_view line, GameRecord& r) {
+  std::string_view f[kFields];
+  std::size_t count = 0, start = 0;
+  for (std::size_t i = 0; i <= line.size(); ++i) {  // one pass: fields are short
+    if (i < line.size() && line[i] != '\t') continue;
+    if (count == kFields) return false;
+    f[count++] = line.substr(start, i - start);
+    start = i + 1;
+  }
+  if (count != kFields) return false;
+  if (!ParseUtc(f[0], r.ended) || !ParseId(f[1], r.id) || !ParseOutcome(f[2], r.outcome)) return false;
+  if (!ParseNumber(f[3], 3, r.kind) || !Unescape(f[4], r.quoteFile)) return false;
+  if (f[5] == "-") r.puzzle = 0;
+  else if (!ParseNumber(f[5], kMaxCount, r.puzzle) || r.puzzle == 0) return false;
+  if (!ParseNumber(f[6], 999, r.letters) || !ParseNumber(f[7], 26, r.distinct)) return false;
+  if (r.distinct > r.letters || !ParseNumber(f[8], kMaxSeconds, r.seconds)) return false;
+  for (int k = 0; k < kHelpKinds; ++k) {
+    if (!ParseNumber(f[9 + k], kMaxCount, r.help[k])) return false;
+  }
+  return true;
+}
+
+void AppendTwo(std::string& out, int n) {
+  out += static_cast<char>('0' + n / 10);
+  out += static_cast<char>('0' + n % 10);
+}
+
+// Escapes a CSV field when it holds a comma, a double quote or a line end.
+void AppendCsvField(std::string& out, std::string_view field) {
+  if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+    out += field;
+    return;
+  }
+  out += '"';
+  for (char c : field) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
+bool FileIsEmptyOrMissing(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return errno == ENOENT;
+  return S_ISREG(info.st_mode) && info.st_size == 0;
+}
+
+// A file whose version line names another version of the format.
+bool IsOtherVersion(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string first(kHistoryVersionLine.size() + 1, '\0');
+  in.read(first.data(), static_cast<std::streamsize>(first.size()));
+  first.resize(static_cast<std::size_t>(in.gcount()));
+  const std::string ours(kHistoryVersionLine);
+  return first.starts_with("quillo-history ") && first != ours + "\n" && first != ours + "\r";
+}
+
+// Keeps only the last record of each id. Sorting (id, index) pairs costs less than a hash table
+// at 100,000 games.
+void DropSuperseded(std::vector<GameRecord>& records) {
+  std::vector<std::pair<std::uint64_t, std::size_t>> order(records.size());
+  for (std::size_t i = 0; i < records.size(); ++i) order[i] = {records[i].id, i};
+  std::sort(order.begin(), order.end());
+  std::vector<bool> superseded(records.size());
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    if (order[i].first == order[i - 1].first) superseded[order[i - 1].second] = true;
+  }
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    if (superseded[i]) continue;
+    if (kept != i) records[kept] = std::move(records[i]);  // never onto itself
+    ++kept;
+  }
+  records.resize(kept);
+}
+
+}  // namespace
+
+std::string_view OutcomeName(Outcome outcome) { return kOutcomeNames[static_cast<int>(outcome)]; }
+
+std::int64_t DaysFromCivil(int year, int month, int day) {
+  const std::int64_t y = year - (month <= 2);
+  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const std::int64_t yoe = y - era * 400;
+  const std::int64_t doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468;
+}
+
+std::int64_t DayOf(std::int64_t seconds) {
+  return seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+}
+
+std::string FormatUtc(std::int64_t seconds) {
+  const std::int64_t days = DayOf(seconds);
+  const std::int64_t rest = seconds - days * 86400;
+  // The inverse of DaysFromCivil.
+  const std::int64_t z = days + 719468;
+  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const std::int64_t doe = z - era * 146097;
+  const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const std::int64_t mp = (5 * doy + 2) / 153;
+  const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+  const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  const int year = static_cast<int>(yoe + era * 400 + (month <= 2));
+  std::string out = std::to_string(year);
+  out += '-';
+  AppendTwo(out, month);
+  out += '-';
+  AppendTwo(out, day);
+  out += 'T';
+  AppendTwo(out, static_cast<int>(rest / 3600));
+  out += ':';
+  AppendTwo(out, static_cast<int>(rest / 60 % 60));
+  out += ':';
+  AppendTwo(out, static_cast<int>(rest % 60));
+  out += 'Z';
+  return out;
+}
+
+bool ParseUtc(std::string_view t, std::int64_t& seconds) {
+  if (t.size() != 20 || t[4] != '-' || t[7] != '-' || t[10] != 'T' || t[13] != ':' ||
+      t[16] != ':' || t[19] != 'Z') {
+    return false;
+  }
+  int year, month, day, hour, minute, second;
+  if (!ParseNumber(t.substr(0, 4), 9999, year) || !ParseNumber(t.substr(5, 2), 12, month) ||
+      !ParseNumber(t.substr(8, 2), 31, day) || !ParseNumber(t.substr(11, 2), 23, hour) ||
+      !ParseNumber(t.substr(14, 2), 59, minute) || !ParseNumber(t.substr(17, 2), 59, second)) {
+    return false;
+  }
+  if (year < 1970 || month < 1 || day < 1) return false;
+  static constexpr int kMonthDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+  if (day > kMonthDays[month - 1] || (month == 2 && day == 29 && !leap)) return false;
+  seconds = DaysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
+  return true;
+}
+
+std::string FormatRecord(const GameRecord& r) {
+  char id[17];
+  std::snprintf(id, sizeof id, "%016llx", static_cast<unsigned long long>(r.id));
+  std::string line = FormatUtc(r.ended);
+  line.append("\t").append(id).append("\t").append(OutcomeName(r.outcome));
+  line.append("\t").append(std::to_string(r.kind)).append("\t");
+  AppendEscaped(line, r.quoteFile);
+  line.append("\t").append(r.puzzle > 0 ? std::to_string(r.puzzle) : "-");
+  for (int n : {r.letters, r.distinct, r.seconds}) line.append("\t").append(std::to_string(n));
+  for (int n : r.help) line.append("\t").append(std::to_string(n));
+  return line;
+}
+
+bool AppendHistory(const std::string& path, const GameRecord& record) {
+  const std::string line = FormatRecord(record);
+  GameRecord check;
+  if (line.size() > kMaxHistoryLine || !ParseRecord(line, check)) {
+    errno = EINVAL;  // a record the reader would refuse is not written
+    return false;
+  }
+  if (!FileIsEmptyOrMissing(path)) {
+    if (IsOtherVersion(path)) {
+      errno = EPROTO;  // lines of this version would mean something else there
+      return false;
+    }
+    return AppendLine(path, line);
+  }
+  return AppendLine(path, std::string(kHistoryVersionLine) + "\n" + line);
+}
+
+bool ResetHistory(const std::string& path) {
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) == 0) {
+    if (std::rename(path.c_str(), (path + ".bak").c_str()) != 0) return false;
+  } else if (errno != ENOENT) {
+    return false;
+  }
+  return ReplaceFileContents(path, std::string(kHistoryVersionLine) + "\n");
+}
+
+std::uint64_t NewGameId() {
+  std::random_device device;
+  const std::uint64_t a = device();
+  const std::uint64_t b = device();
+  const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+  return (a << 32 | b) ^ static_cast<std::uint64_t>(now);
+}
+
+HistoryRead ParseHistory(std::string_view text) {
+  HistoryRead result;
+  result.state = HistoryState::Read;
+  result.records.reserve(text.size() / kShortestLine + 1);  // an upper bound, no moves
+  bool first = true;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // edited on another system
+    if (first) {
+      first = false;
+      if (line == kHistoryVersionLine) continue;
+      if (line.starts_with("quillo-history ")) return HistoryRead{HistoryState::Newer, {}, 0, false};
+    }
+    if (line.empty()) continue;
+    GameRecord& record = result.records.emplace_back();
+    if (line.size() > kMaxHistoryLine || !ParseRecord(line, record)) {
+      result.records.pop_back();
+      ++result.badLines;
+    }
+  }
+  DropSuperseded(result.records);
+  return result;
+}
+
+HistoryRead ReadHistory(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) {
+    return HistoryRead{errno == ENOENT ? HistoryState::Missing : HistoryState::Unusable, {}, 0, false};
+  }
+  if (!S_ISREG(info.st_mode)) return HistoryRead{HistoryState::Unusable, {}, 0, false};
+  if (static_cast<std::uint64_t>(info.st_size) <= kMaxHistoryBytes) {
+    const LoadedFile file = LoadSmallFile(path, kMaxHistoryBytes);
+    if (file.state == FileState::Unusable) return HistoryRead{HistoryState::Unusable, {}, 0, false};
+    return ParseHistory(file.text);
+  }
+  // Too long to read whole: the newest lines are read, from the first line start in the tail.
+  std::ifstream in(path, std::ios::binary);
+  std::string tail(kMaxHistoryBytes, '\0');
+  in.seekg(-static_cast<std::streamoff>(kMaxHistoryBytes), std::ios::end);
+  if (!in.read(tail.data(), static_cast<std::streamsize>(tail.size()))) {
+    return HistoryRead{HistoryState::Unusable, {}, 0, false};
+  }
+  const std::size_t start = tail.find('\n');
+  HistoryRead result = ParseHistory(std::string_view(tail).substr(start == std::string::npos ? tail.size() : start));
+  result.olderPartDropped = true;
+  return result;
+}
+
+std::string HistoryCsv(const std::vector<GameRecord>& records) {
+  static constexpr std::string_view kKinds[] = {"quotation", "ciphertext", "plaintext", "tutorial"};
+  std::string out =
+      "ended (UTC),outcome,kind,quote file,puzzle,letters,distinct letters,seconds,erased,"
+      "confirm,undo error,little hint,big hint,word list\n";
+  for (const GameRecord& r : records) {
+    out.append(FormatUtc(r.ended)).append(",").append(OutcomeName(r.outcome));
+    out.append(",").append(kKinds[r.kind & 3]).append(",");
+    AppendCsvField(out, r.quoteFile);
+    out.append(",").append(r.puzzle > 0 ? std::to_string(r.puzzle) : "");
+    for (int n : {r.letters, r.distinct, r.seconds}) out.append(",").append(std::to_string(n));
+    for (int n : r.help) out.append(",").append(std::to_string(n));
+    out += '\n';
+  }
+  return out;
+}

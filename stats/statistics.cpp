@@ -1,0 +1,125 @@
+// The player's statistics computed from the history records.
+#include "stats/statistics.h"
+
+#include <algorithm>
+#include <ctime>
+#include <map>
+#include <numeric>
+#include <string_view>
+#include <unordered_set>
+
+namespace {
+
+// Best, median and mean; reorders the times.
+TimeFigures FiguresOf(std::vector<int>& times) {
+  TimeFigures f;
+  f.games = static_cast<int>(times.size());
+  if (times.empty()) return f;
+  const std::size_t mid = times.size() / 2;
+  std::nth_element(times.begin(), times.begin() + static_cast<std::ptrdiff_t>(mid), times.end());
+  f.median = times[mid];
+  if (times.size() % 2 == 0) {
+    f.median = (f.median + *std::max_element(times.begin(), times.begin() + static_cast<std::ptrdiff_t>(mid))) / 2;
+  }
+  f.best = *std::min_element(times.begin(), times.end());
+  f.mean = static_cast<double>(std::accumulate(times.begin(), times.end(), std::int64_t{0})) /
+           static_cast<double>(times.size());
+  return f;
+}
+
+std::string_view BaseName(std::string_view path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+// Longest run and the run ending today or yesterday, of sorted distinct day numbers.
+void Streaks(const std::vector<std::int64_t>& days, std::int64_t today, Statistics& s) {
+  int run = 0;
+  for (std::size_t i = 0; i < days.size(); ++i) {
+    run = i > 0 && days[i] == days[i - 1] + 1 ? run + 1 : 1;
+    s.longestStreak = std::max(s.longestStreak, run);
+  }
+  if (!days.empty() && days.back() >= today - 1) s.currentStreak = run;
+}
+
+void MovingMedians(Statistics& s) {
+  for (std::size_t i = 0; i < s.recentTimes.size(); ++i) {
+    const std::size_t from = i + 1 >= kMedianWindow ? i + 1 - kMedianWindow : 0;
+    std::vector<int> window(s.recentTimes.begin() + static_cast<std::ptrdiff_t>(from),
+                            s.recentTimes.begin() + static_cast<std::ptrdiff_t>(i + 1));
+    s.movingMedian.push_back(FiguresOf(window).median);
+  }
+}
+
+void Collections(const std::vector<GameRecord>& records, const std::vector<CollectionSize>& sizes,
+                 Statistics& s) {
+  for (const CollectionSize& c : sizes) {
+    std::unordered_set<int> solved;
+    for (const GameRecord& r : records) {
+      if (r.outcome == Outcome::Solved && r.puzzle > 0 && r.puzzle <= c.puzzles &&
+          BaseName(r.quoteFile) == c.name) {
+        solved.insert(r.puzzle);
+      }
+    }
+    s.collections.push_back({c.name, static_cast<int>(solved.size()), c.puzzles});
+  }
+}
+
+}  // namespace
+
+long SystemUtcOffset(std::int64_t utcSeconds) {
+  const std::time_t t = static_cast<std::time_t>(utcSeconds);
+  std::tm local{};
+  return localtime_r(&t, &local) ? local.tm_gmtoff : 0;
+}
+
+LengthBand BandOf(int letters) {
+  return letters < kShortBelow ? kShort : letters > kLongAbove ? kLong : kMedium;
+}
+
+Statistics ComputeStatistics(const std::vector<GameRecord>& records, std::int64_t now,
+                             const UtcOffsetAt& offsetAt,
+                             const std::vector<CollectionSize>& collections) {
+  Statistics s;
+  std::vector<int> all;
+  std::array<std::vector<int>, kBands> bands;
+  std::map<std::string_view, std::vector<int>> files;
+  std::vector<std::int64_t> days;
+  std::array<std::int64_t, kHelpKinds> helpTotals{};
+  std::size_t firstRecentHelp = records.size();  // finished games from here on are charted
+  for (std::size_t i = records.size(), n = 0; i-- > 0 && n < kRecentGames;) {
+    if (records[i].outcome != Outcome::Saved) firstRecentHelp = i, ++n;
+  }
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const GameRecord& r = records[i];
+    s.totalSeconds += r.seconds;
+    if (r.outcome == Outcome::Saved) continue;
+    ++s.gamesPlayed;
+    for (int k = 0; k < kHelpKinds; ++k) helpTotals[k] += r.help[k];
+    if (i >= firstRecentHelp) s.recentHelp.push_back(r.help);
+    if (r.outcome == Outcome::Revealed) ++s.revealed;
+    if (r.outcome == Outcome::Abandoned) ++s.abandoned;
+    if (r.outcome != Outcome::Solved) continue;
+    ++s.solved;
+    all.push_back(r.seconds);
+    bands[BandOf(r.letters)].push_back(r.seconds);
+    files[r.quoteFile].push_back(r.seconds);
+    days.push_back(DayOf(r.ended + offsetAt(r.ended)));
+  }
+  if (s.gamesPlayed > 0) {
+    s.solveRate = static_cast<double>(s.solved) / s.gamesPlayed;
+    for (int k = 0; k < kHelpKinds; ++k) s.helpPerGame[k] = static_cast<double>(helpTotals[k]) / s.gamesPlayed;
+  }
+  std::sort(days.begin(), days.end());
+  days.erase(std::unique(days.begin(), days.end()), days.end());
+  Streaks(days, DayOf(now + offsetAt(now)), s);
+
+  const std::size_t recent = std::min(all.size(), kRecentGames);
+  s.recentTimes.assign(all.end() - static_cast<std::ptrdiff_t>(recent), all.end());
+  MovingMedians(s);
+  s.overall = FiguresOf(all);
+  for (int b = 0; b < kBands; ++b) s.byBand[b] = FiguresOf(bands[b]);
+  for (auto& [name, times] : files) s.byFile.push_back({std::string(name), FiguresOf(times)});
+  Collections(records, collections, s);
+  return s;
+}
