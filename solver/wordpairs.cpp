@@ -24,8 +24,8 @@ bool ParseCount(std::string_view s, std::uint32_t& value) {
 
 std::vector<std::string_view> Fields(std::string_view line) {
   std::vector<std::string_view> fields;
-  while (!line.empty() && fields.size() < 4) {
-    const std::size_t space = line.find(' ');
+  while (!line.empty()) {
+    const std::size_t space = line.find('\t');
     fields.push_back(line.substr(0, space));
     line = space == std::string_view::npos ? std::string_view() : line.substr(space + 1);
   }
@@ -50,11 +50,21 @@ bool WordPairs::Parse(std::string_view table) {
       first = false;
     } else if (f.size() == 2 && IsWord(f[0]) && ParseCount(f[1], count)) {
       words_.emplace(f[0], count);
-    } else if (f.size() == 3 && IsWord(f[0]) && IsWord(f[1]) && ParseCount(f[2], count)) {
-      pairs_.emplace(std::string(f[0]) + ' ' + std::string(f[1]), count);
+    } else if (f.size() % 2 == 1 && IsWord(f[0])) {
+      AddFollowers(f);
     }
   }
   return !first;
+}
+
+void WordPairs::AddFollowers(const std::vector<std::string_view>& fields) {
+  std::vector<std::pair<std::string, std::uint32_t>> found;
+  for (std::size_t i = 1; i + 1 < fields.size(); i += 2) {
+    std::uint32_t count = 0;
+    if (!IsWord(fields[i]) || !ParseCount(fields[i + 1], count)) return;
+    found.emplace_back(std::string(fields[0]) + ' ' + std::string(fields[i]), count);
+  }
+  for (auto& [pair, count] : found) pairs_.emplace(std::move(pair), count);
 }
 
 double WordPairs::Association(std::string_view first, std::string_view second) const {

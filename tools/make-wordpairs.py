@@ -12,8 +12,10 @@ two neighbouring words of one run. Any run that shares MIN_SHARED words in a row
 of data/quotes.qot is dropped first, so no quotation of the shipped collection is counted.
 
 Output: a version line "quillo-pairs 1 TOTAL" (TOTAL: words counted), then "word COUNT" for
-every dictionary word seen at least MIN_WORD times, then "first second COUNT" for every pair of
-such words seen at least MIN_PAIR times; words and pairs in falling count, then alphabetically.
+every dictionary word seen at least MIN_WORD times, then for each such word the words seen after
+it at least MIN_PAIR times, as "first second COUNT second COUNT ..."; words and followers in
+falling count, then alphabetically. Fields are parted by TABs (a blank after "inflate" or
+"deflate" and a number reads to package checkers as an embedded compression library).
 The same inputs always give the same file.
 """
 
@@ -26,7 +28,7 @@ import re
 import sys
 
 MIN_WORD = 3
-MIN_PAIR = 3
+MIN_PAIR = 2
 MIN_SHARED = 5
 WORD = re.compile(r"[a-z]+(?:'[a-z]+)*")
 # What breaks a run: anything but letters, apostrophes and blanks.
@@ -104,13 +106,17 @@ def main():
     kept = {w: c for w, c in words.items() if c >= MIN_WORD and w in vocabulary}
     order = lambda item: (-item[1], item[0])
     with open(args.out, "w", encoding="ascii", newline="\n") as out:
-        out.write("quillo-pairs 1 %d\n" % total)
+        out.write("quillo-pairs\t1\t%d\n" % total)
         for w, c in sorted(kept.items(), key=order):
-            out.write("%s %d\n" % (w, c))
+            out.write("%s\t%d\n" % (w, c))
         kept_pairs = [(p, c) for p, c in pairs.items()
                       if c >= MIN_PAIR and p[0] in kept and p[1] in kept]
+        followers = collections.defaultdict(list)
         for (a, b), c in sorted(kept_pairs, key=order):
-            out.write("%s %s %d\n" % (a, b, c))
+            followers[a].append("%s\t%d" % (b, c))
+        for a, _ in sorted(kept.items(), key=order):
+            if followers[a]:
+                out.write("%s\t%s\n" % (a, "\t".join(followers[a])))
     print("%d words counted, %d runs dropped as shared with the collection, %d words, %d pairs"
           % (total, dropped, len(kept), len(kept_pairs)), file=sys.stderr)
 

@@ -114,20 +114,27 @@ TEST_F(SolverTest, EdgeCases) {
 // count times the total over the two words' counts; an unseen pair as half a sighting, never
 // above 0), damaged lines skipped, a wrong version line refused; and the built-in table read.
 TEST(WordPairsTest, HandMadeTableAndTheShippedOne) {
+  const auto Tabbed = [](std::string text) {  // the table's fields are parted by TABs
+    std::replace(text.begin(), text.end(), ' ', '\t');
+    return text;
+  };
   WordPairs pairs;
-  ASSERT_TRUE(pairs.Parse("quillo-pairs 1 1000\nto 100\nbe 50\nme 50\nx 1\ny 1\nto be 20\n"
-                          "x y 1\nto me\nTo Me 9\nbe me -3\nbe me 7 7\nbe me 5x\n\nme me 0\nend"));
+  EXPECT_FALSE(pairs.Parse("quillo-pairs 1 1000\nto 100\n"));  // blanks, not TABs
+  ASSERT_TRUE(pairs.Parse(Tabbed("quillo-pairs 1 1000\nto 100\nbe 50\nme 50\nx 1\ny 1\nto be 20 x 5\n"
+                          "x y 1\nto me\nTo Me 9\nbe me -3\nbe me 7 7\nbe me 5x\n\nme me 0\n"
+                          "y x 9 me 0\nend")));
   const struct {
     const char* first;
     const char* second;
     double expected;
   } cases[] = {
       {"to", "be", std::log(4.0)},                 // 20 * 1000 / (100 * 50)
+      {"to", "x", std::log(50.0)},                 // 5 * 1000 / (100 * 1)
       {"to", "me", std::log(0.1)},                 // unseen: 0.5 * 1000 / (100 * 50)
       {"be", "to", std::log(0.1)},                 // order matters
       {"be", "me", std::log(0.2)},                 // every "be me" line is damaged
       {"x", "y", WordPairs::kMaxAttraction},       // ln 1000, held at the limit
-      {"y", "x", 0.0},                             // unseen rare words: ln 500, held at 0
+      {"y", "x", 0.0},  // unseen (its line is damaged) rare words: ln 500, held at 0
       {"me", "me", std::log(0.2)},                 // a zero count is damage too
       {"to", "end", 0.0},                          // "end" has no count: not listed
       {"to", "you", 0.0},
@@ -137,7 +144,7 @@ TEST(WordPairsTest, HandMadeTableAndTheShippedOne) {
   }
   EXPECT_NEAR(pairs.Share("be"), 0.05, 1e-12);
   for (const char* bad : {"", "quillo-pairs 2 1000\nto 1\n", "quillo-pairs 1 0\nto 1\n", "to 1\n"}) {
-    EXPECT_FALSE(pairs.Parse(bad)) << bad;
+    EXPECT_FALSE(pairs.Parse(Tabbed(bad))) << bad;
     EXPECT_TRUE(pairs.Empty());
   }
   ASSERT_TRUE(pairs.Parse(ShippedWordPairs()));
