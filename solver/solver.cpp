@@ -26,6 +26,10 @@ constexpr double kTypicalLetterLogProb = -2.6;
 // Attributions are mostly names, which the dictionary lacks or mistakes for rare words; they
 // weigh less, so the body's words decide the letters they share.
 constexpr double kAttributionWeight = 0.3;
+// The final scoring weighs a known word mostly by its share of written prose (the word-pair
+// table's counts): the dictionary's own frequencies come from film dialogue, which favours
+// "me", "you" and "like" over "be", "for" and "life" far more than quotations do.
+constexpr double kProseShare = 0.8;
 constexpr int kReadingsCompleted = 32;   // best partial keys carried to the final scoring
 constexpr int kNarrowBeam = 4;           // once a budget has run out
 constexpr double kDictionaryShare = 0.75;  // of the letters, for a plausible solution
@@ -150,28 +154,6 @@ std::vector<Unit> WordsOf(std::string_view text) {
   return units;
 }
 
-// Word pairs of everyday English grammar, written down by hand: the dictionary's frequencies come
-// from film dialogue, which favours "me", "you" and "think" over "be", "for" and "thing", and
-// the pairs tip such near ties the way running prose goes. Only the final scoring uses them.
-constexpr double kPairBonus = 2.5;
-const std::unordered_set<std::string>& CommonPairs() {
-  static const std::unordered_set<std::string> pairs = {
-      "of the", "in the", "to the", "on the", "for the", "at the", "by the", "with the",
-      "from the", "is the", "and the", "that the", "all the", "of a", "in a", "to a", "for a",
-      "with a", "as a", "is a", "such a", "to be", "will be", "can be", "must be", "would be",
-      "should be", "could be", "may be", "might be", "shall be", "not be", "cannot be",
-      "never be", "always be", "it is", "is not", "there is", "there are", "i am", "i have",
-      "i think", "i know", "do not", "does not", "did not", "it was", "he is", "she is", "we are",
-      "you are", "they are", "has been", "have been", "had been", "a man", "a thing", "the thing",
-      "a good", "the best", "the most", "the same", "the world", "one of", "if you", "you can",
-      "he who", "those who", "who is", "what is", "it's a", "to do", "to make", "to have",
-      "to see", "to get", "to go", "to know", "to live", "to love", "not to", "in love",
-      "of all", "of his", "of life", "of my", "than a", "than the", "is that", "is to",
-      "and a", "but a", "but the", "when the", "man is", "who has", "of them", "for it",
-      "of it", "do it", "that is", "this is", "what we", "we have", "you have", "have to"};
-  return pairs;
-}
-
 // Pairs of body words with nothing but blanks between them, as cipher words.
 std::vector<std::pair<std::string, std::string>> AdjacentWords(std::string_view text) {
   std::vector<std::pair<std::string, std::string>> pairs;
@@ -253,7 +235,9 @@ struct Solver::Index {
   std::unordered_map<std::string, WordInfo> byWord;
 };
 
-Solver::Solver(const WordDictionary& dict) : index_(std::make_unique<Index>()) {
+Solver::Solver(const WordDictionary& dict, std::string_view pairTable)
+    : index_(std::make_unique<Index>()) {
+  pairs_.Parse(pairTable);
   for (int length = 1; length <= kMaxWordLength; ++length) {
     const std::optional<WordSlot> slot = dict.Slot(length);
     if (!slot) continue;
@@ -500,10 +484,14 @@ SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) 
     bool known;
     bool rare;
   };
+  const auto knownLogProb = [&](const WordInfo& info, const std::string& plain) {
+    if (pairs_.Empty()) return static_cast<double>(info.logProb);
+    return std::log((1 - kProseShare) * std::exp(info.logProb) + kProseShare * pairs_.Share(plain));
+  };
   const auto scoreWord = [&](const Unit& unit, const std::array<std::int8_t, 26>& key) {
     const std::string plain = Decipher(unit.word, key);
     const auto it = index_->byWord.find(plain);
-    if (it != index_->byWord.end()) return Scored{it->second.logProb * 1.0, true, it->second.rare};
+    if (it != index_->byWord.end()) return Scored{knownLogProb(it->second, plain), true, it->second.rare};
     return Scored{kUnknownLogProb + letters_.LogProb(plain), false, false};
   };
   const auto scoreKey = [&](const std::array<std::int8_t, 26>& key, std::uint32_t lettersOf) {
@@ -533,9 +521,7 @@ SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) 
     }
     f.dictionaryShare = total > 0 ? known / total : 0;
     for (const auto& [first, second] : pairs) {
-      if (CommonPairs().count(Decipher(first, f.key) + ' ' + Decipher(second, f.key))) {
-        f.score += kPairBonus;
-      }
+      f.score += pairs_.Association(Decipher(first, f.key), Decipher(second, f.key));
     }
     const bool repeat = std::any_of(readings.begin(), readings.end(),
                                     [&](const Final& r) { return r.key == f.key; });

@@ -10,8 +10,10 @@
 // words' log probabilities: dictionary words from their frequency, unknown words from a letter
 // trigram model trained on the dictionary's words at load time. Letters that only unknown words
 // hold are then filled in by a small hill climb on that trigram model, and the readings are
-// scored again in full, with a small bonus for each pair of neighbouring words found in a short
-// hand-written list of everyday English pairs ("to be", "of the"). Candidates are tried in falling frequency, so a parent stops as soon as
+// scored again in full: known words now mostly by their share of written prose, and each pair of
+// neighbouring words by how much more (or less) often it stands together in prose than chance
+// would have it ("to be" over "to me"), from the word-pair table built in (data/wordpairs.txt).
+// Candidates are tried in falling frequency, so a parent stops as soon as
 // its next candidate cannot beat the weakest member of the next beam.
 //
 // Everything is in a fixed order, so the answer depends only on the input and the options; only
@@ -27,6 +29,7 @@
 #include <vector>
 
 #include "solver/lettermodel.h"
+#include "solver/wordpairs.h"
 #include "wordlist/dictionary.h"
 
 struct SolveOptions {
@@ -64,9 +67,10 @@ inline constexpr double kPlausibleMargin = 3.0;
 
 class Solver {
  public:
-  // Indexes the dictionary's words by pattern and trains the letter model on them. The solver
-  // keeps its own copy; dict may go away afterwards.
-  explicit Solver(const WordDictionary& dict);
+  // Indexes the dictionary's words by pattern and trains the letter model on them, and reads the
+  // word-pair table (see WordPairs; an empty or unreadable one scores by the dictionary alone).
+  // The solver keeps its own copies; dict and pairTable may go away afterwards.
+  explicit Solver(const WordDictionary& dict, std::string_view pairTable = ShippedWordPairs());
   ~Solver();
   Solver(const Solver&) = delete;
   Solver& operator=(const Solver&) = delete;
@@ -78,6 +82,7 @@ class Solver {
   struct Index;
   std::unique_ptr<Index> index_;
   LetterModel letters_;
+  WordPairs pairs_;
 };
 
 // Deciphers text through key (as in Reading::key), keeping case and non-letters. A letter whose
