@@ -68,6 +68,16 @@ TPoint Corner(const TRect& rect, int corner) {
   }
 }
 
+TRect FirstPlace(TSize dialog, const TRect& main, const TRect& workArea) {
+  TPoint at{main.left + (main.Width() - dialog.cx) / 2, main.top + (main.Height() - dialog.cy) / 2};
+  if (workArea.right - main.right >= dialog.cx) {
+    at = {main.right, main.top};
+  } else if (workArea.bottom - main.bottom >= dialog.cy) {
+    at = {main.left, main.bottom};
+  }
+  return ClampToWorkArea(TRect::FromSize(at.x, at.y, dialog.cx, dialog.cy), workArea);
+}
+
 TRect ClampToWorkArea(const TRect& dialog, const TRect& workArea) {
   TRect placed = dialog;
   ClampSpan(placed.left, placed.right, workArea.left, workArea.right);
@@ -104,17 +114,34 @@ TRect FloatDlg::ReferenceRect() const {
   return WorkAreaOrScreen();
 }
 
+TRect FloatDlg::MainWindowRect() const {
+  TWindow* main = Parent();
+  while (main && main->Parent() && main->Parent()->HasPeer()) main = main->Parent();
+  if (main && main->HasPeer()) return main->Peer().WindowRect();
+  return WorkAreaOrScreen();
+}
+
 void FloatDlg::SetupWindow() {
+  const TRect dialog = Peer().WindowRect();
+  const TRect workArea = WorkAreaOrScreen();
+  // A family of dialogs never closed before has no Corner: it opens beside the main window.
+  if (settings_.ReadString(section_.c_str(), kCornerKey, "").empty()) {
+    Peer().MoveWindow(floatplace::FirstPlace({dialog.Width(), dialog.Height()}, MainWindowRect(), workArea));
+    return;
+  }
   int corner = settings_.ReadInt(section_.c_str(), kCornerKey, 0);
   if (corner < 0 || corner > 3) corner = 0;
   int dx = settings_.ReadInt(section_.c_str(), kDxKey, 0);
   int dy = settings_.ReadInt(section_.c_str(), kDyKey, 0);
 
   TPoint origin = floatplace::Corner(ReferenceRect(), corner);
-  TRect dialog = Peer().WindowRect();
   TRect wanted = TRect::FromSize(Coordinate(origin.x, dx), Coordinate(origin.y, dy),
                                  dialog.Width(), dialog.Height());
-  Peer().MoveWindow(floatplace::ClampToWorkArea(wanted, WorkAreaOrScreen()));
+  Peer().MoveWindow(floatplace::ClampToWorkArea(wanted, workArea));
+}
+
+void FloatDlg::KeepOnWorkArea() {
+  Peer().MoveWindow(floatplace::ClampToWorkArea(Peer().WindowRect(), WorkAreaOrScreen()));
 }
 
 void FloatDlg::CloseWindow(int result) {

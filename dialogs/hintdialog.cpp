@@ -62,7 +62,9 @@ void MyHintDialog::SetupWindow() {
   FloatDlg::SetupWindow();
   Peer().SetCaption(caption_);
   Peer().SetItemText(kMessageTextId, text_);
-  if (!KeepsTemplateFont(fontHeight_)) GrowForFont();
+  if (KeepsTemplateFont(fontHeight_)) return;
+  GrowForFont();
+  KeepOnWorkArea();  // grown after it was placed, it may reach past the screen's edge
 }
 
 void MyHintDialog::GrowForFont() {
@@ -98,7 +100,9 @@ void MyInputDialog::SetupWindow() {
   const char* begin = buffer_;
   const char* end = bufferSize_ > 0 ? std::find(buffer_, buffer_ + bufferSize_, '\0') : buffer_;
   peer.SetItemText(kInputEditId, std::string(begin, end));
-  if (!KeepsTemplateFont(fontHeight_)) GrowForFont();
+  if (KeepsTemplateFont(fontHeight_)) return;
+  GrowForFont();
+  KeepOnWorkArea();
 }
 
 void MyInputDialog::GrowForFont() {

@@ -12,6 +12,11 @@
 
 namespace {
 constexpr int kPositionSize = 21;  // QuoteWindowPosition is read as up to 20 characters
+// The smallest window still shows this many puzzle columns and the panel down to its clock line
+// (row 19); a font change grows the window to the whole panel (26 rows) where the screen allows.
+constexpr int kMinPuzzleColumns = 12;
+constexpr int kRowsToClock = 20;
+constexpr int kPanelRows = 26;
 }  // namespace
 
 QuilloWindow::QuilloWindow(TWindow* parent, Game& game)
@@ -45,6 +50,8 @@ void QuilloWindow::ComputeLayout() {
   char position[kPositionSize];
   Settings().ReadString("quillo", "QuoteWindowPosition", "Left", position, sizeof position);
   quoteOnRight_ = position[0] == 'R' || position[0] == 'r';
+  const CellMetrics& cells = Cells();
+  Peer().SetMinClientSize({cells.panelWidth + kMinPuzzleColumns * cells.cellWidth, kRowsToClock * cells.cellHeight});
   const TRect client = ClientRect();
   PlacePanes({client.Width(), client.Height()});
 }
@@ -121,5 +128,6 @@ void QuilloWindow::ChangeColors() {
 void QuilloWindow::ChangeFont() {
   if (!TheFont().Choose(this)) return;
   ComputeLayout();
+  Peer().GrowClientTo({ClientRect().Width(), kPanelRows * Cells().cellHeight});
   RepaintAll();
 }

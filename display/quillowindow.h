@@ -27,8 +27,9 @@ class QuilloWindow : public TWindow {
   QuoteWindow& Quote();
   FreqWindow& Freq();
 
-  // Measures the cell metrics from the puzzle font, reads QuoteWindowPosition and places both
-  // panes (start-up, a font change, the On the left / On the right commands).
+  // Measures the cell metrics from the puzzle font, reads QuoteWindowPosition, sets the smallest
+  // client (some puzzle columns beside the panel down to its clock) and places both panes
+  // (start-up, a font change, the On the left / On the right commands).
   void ComputeLayout();
   // QuoteWindowPosition put the puzzle on the right at the last ComputeLayout.
   bool QuoteOnRight() const { return quoteOnRight_; }
@@ -47,8 +48,8 @@ class QuilloWindow : public TWindow {
   void SetTutorialStarter(std::function<void()> start);
   // The Change Colors command: the colour dialog, with every change shown at once.
   void ChangeColors();
-  // The Change Font command: the font chooser; after OK the layout is computed again and the
-  // display repainted.
+  // The Change Font command: the font chooser; after OK the layout is computed again, the window
+  // grows where the whole panel no longer fits, and the display is repainted.
   void ChangeFont();
 
   void Size(TSize clientSize) override;

@@ -48,6 +48,12 @@ class TWindowPeer {
 
   virtual void SetFocus() = 0;
 
+  // The smallest client size the window may be given (a frame's client makes the frame keep room
+  // for it); a smaller window grows to it. GrowClientTo grows the window, and the frame holding
+  // it, until its client is at least size, as far as the screen allows. Neither ever shrinks it.
+  virtual void SetMinClientSize(TSize size) { (void)size; }
+  virtual void GrowClientTo(TSize size) { (void)size; }
+
   // Frame windows only.
   virtual void SetCaption(const std::string& caption) = 0;
   virtual void SetMenu(const std::vector<TMenuItem>& menu) = 0;

@@ -3,14 +3,15 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QFontInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cstdint>
 
 #include "qt/qtconvert.h"
 #include "qt/qtdc.h"
+#include "qt/qtfontchooser.h"
 
 QStringList FileFilters(const std::string& filter) {
   const QStringList parts = ToQt(filter).split(QLatin1Char('|'));
@@ -53,16 +54,21 @@ TOpenFileResult RunOpenFileDialog(QWidget* parent, const TOpenFileRequest& reque
   return result;
 }
 
+namespace {
+constexpr std::uint8_t kVariablePitch = 2;
+}
+
 TChooseResult RunFontDialog(QWidget* parent, TLogFont& font, std::string& error) {
   error.clear();
-  QFont start = MakeFont(&font);
-  // The dialog works in points; the record is in pixels.
+  // Open on the face actually drawn: a record naming a missing face draws a stand-in, and no
+  // record at all draws the stock fixed font.
+  QFont start = MakeFont(font.faceName[0] != '\0' ? &font : nullptr);
   const QFontInfo startInfo(start);
+  start.setFamily(startInfo.family());
+  // The dialog works in points; the record is in pixels.
   const int dpi = parent ? parent->logicalDpiY() : 96;
   start.setPointSizeF(startInfo.pixelSize() * 72.0 / (dpi > 0 ? dpi : 96));
-  QFontDialog dialog(start, parent);
-  dialog.setOption(QFontDialog::DontUseNativeDialog);
-  dialog.setOption(QFontDialog::MonospacedFonts);
+  QtFontChooser dialog(start, parent);
   if (dialog.exec() != QDialog::Accepted) return TChooseResult::Cancelled;
   const QFont chosen = dialog.selectedFont();
   const QFontInfo info(chosen);
@@ -75,7 +81,9 @@ TChooseResult RunFontDialog(QWidget* parent, TLogFont& font, std::string& error)
   font.underline = 0;
   font.strikeOut = 0;
   font.charSet = 0;
-  font.pitchAndFamily = kFixedPitch | kFamilyModern;
+  // The pitch is the face's own, so that a proportional face is measured as itself and refused
+  // rather than silently swapped for a fixed one.
+  font.pitchAndFamily = IsFixedPitchFamily(chosen.family()) ? (kFixedPitch | kFamilyModern) : (kVariablePitch | kFamilySwiss);
   font.SetFace(FromQt(chosen.family()).c_str());
   return TChooseResult::Ok;
 }

@@ -17,9 +17,11 @@ QStringList FileFilters(const std::string& filter);
 // Runs the open-file dialog for an existing file. Cancelled: ok false, errorCode 0.
 TOpenFileResult RunOpenFileDialog(QWidget* parent, const TOpenFileRequest& request);
 
-// Runs the font dialog over fixed-pitch fonts, starting from font. On Ok the record holds the
-// choice: height minus the pixel size, weight 400 or 700, italic, character set 0, pitch and
-// family fixed-pitch modern (0x31) and the face name; the precision fields stay as they were.
+// Runs the font chooser over fixed-pitch families, opened on the face the record draws (the
+// stock fixed font for a record without a face). On Ok the record holds the choice: height minus
+// the pixel size, weight 400 or 700, italic, no underline or strike-out, character set 0, pitch
+// and family fixed-pitch modern (0x31), or variable-pitch swiss (0x22) for a face that is not
+// fixed-pitch, and the face name; the precision fields stay as they were.
 TChooseResult RunFontDialog(QWidget* parent, TLogFont& font, std::string& error);
 
 // Runs the colour dialog starting from color with the 16 custom slots from custom, which get

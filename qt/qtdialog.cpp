@@ -216,6 +216,33 @@ QWidget* QtDialogPeer::Control(int id) const {
   return item ? item->widget.data() : nullptr;
 }
 
+// The templates were laid out for narrower fonts than Linux desktops draw, so a one-line static
+// given a longer text widens to show it whole: the frames around it and the dialog widen as
+// much, and the buttons below it move by half, staying centred.
+void QtDialogPeer::WidenForText(QLabel& label) {
+  const QString text = label.text();
+  const QFontMetrics metrics(label.font());
+  if (text.contains(QLatin1Char('\n')) || label.height() >= 2 * metrics.lineSpacing()) return;
+  const QMargins margins = label.contentsMargins();
+  const int needed = metrics.horizontalAdvance(text) + margins.left() + margins.right() + 2 * label.margin() + 2;
+  const int growth = needed - label.width();
+  if (growth <= 0) return;
+  const QRect before = label.geometry();
+  label.resize(needed, label.height());
+  for (const Item& item : items_) {
+    QWidget* other = item.widget;
+    if (!other || other == &label) continue;
+    const QRect rect = other->geometry();
+    const bool encloses = item.kind == TControlKind::Frame || item.kind == TControlKind::GroupBox;
+    if (encloses && rect.contains(before)) {
+      other->resize(rect.width() + growth, rect.height());
+    } else if (As<QPushButton>(other) && rect.top() >= before.bottom()) {
+      other->move(rect.x() + growth / 2, rect.y());
+    }
+  }
+  setFixedSize(width() + growth, height());
+}
+
 void QtDialogPeer::SetCaption(const std::string& caption) { setWindowTitle(ToQt(caption)); }
 
 void QtDialogPeer::SetItemText(int id, const std::string& text) {
@@ -223,6 +250,7 @@ void QtDialogPeer::SetItemText(int id, const std::string& text) {
   const QString value = ToQt(text);
   if (auto* label = As<QLabel>(widget)) {
     label->setText(value);
+    WidenForText(*label);
   } else if (auto* button = As<QAbstractButton>(widget)) {
     button->setText(value);
   } else if (auto* edit = As<QLineEdit>(widget)) {

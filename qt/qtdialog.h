@@ -9,6 +9,7 @@
 #include "framework/dialog.h"
 
 class QButtonGroup;
+class QLabel;
 
 // Runs dialog modally: makes the peer from the dialog's template, attaches it, calls
 // SetupWindow, runs until End and returns End's result. Throws std::runtime_error when the
@@ -26,7 +27,8 @@ QString ControlName(int id);
 // button, else the default button, else sends Command(IDOK); Escape and the close box send
 // Command(IDCANCEL) when the template has a control with that id, else end with IDCANCEL.
 // Radio buttons form one exclusive group per group box around them, or per run of consecutive
-// radios outside any box. Calls naming an id that no control has do nothing.
+// radios outside any box. Calls naming an id that no control has do nothing. A one-line static
+// given a text wider than itself widens, with the dialog, to show it whole.
 class QtDialogPeer : public QDialog, public TDialogPeer {
  public:
   QtDialogPeer(TDialog& dialog, QWidget* parent);
@@ -85,6 +87,7 @@ class QtDialogPeer : public QDialog, public TDialogPeer {
   QWidget* Add(TControlKind kind, int id, const QString& text, const QRect& rect);
   void Connect(const Item& item);
   void GroupRadios();
+  void WidenForText(QLabel& label);
   const Item* BoxAround(const QRect& rect) const;
   void Notify(int id, TNotify notify);
   void CancelRequested();

@@ -31,11 +31,13 @@ void QtFrameWidget::closeEvent(QCloseEvent* event) {
 
 void QtFrameWidget::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
+  ApplyPendingOuter();
   if (owner_) CallGame([&] { owner_->Moved(); });
 }
 
 void QtFrameWidget::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
+  ApplyPendingOuter();
   if (!owner_ || !owner_->HasPeer()) return;
   const TRect client = owner_->Peer().ClientRect();
   CallGame([&] { owner_->Size({client.Width(), client.Height()}); });
@@ -45,22 +47,30 @@ void QtFrameWidget::MoveOuter(const QRect& outer) {
   const QSize frameExtra = frameGeometry().size() - geometry().size();
   move(outer.topLeft());
   resize(std::max(outer.width() - frameExtra.width(), 1), std::max(outer.height() - frameExtra.height(), 1));
-  if (isVisible()) {
-    outerBeforeShown_.reset();
+  // Until the window system has framed the window its frame counts as nothing, so the rectangle
+  // is set again when the frame shows; a frame that never shows (no window manager) is no frame.
+  if (isVisible() && !frameExtra.isNull()) {
+    pendingOuter_.reset();
   } else {
-    outerBeforeShown_ = outer;
+    pendingOuter_ = outer;
+    pendingSince_.start();
   }
+}
+
+void QtFrameWidget::ApplyPendingOuter() {
+  if (!pendingOuter_ || !isVisible() || isMaximized() || isMinimized()) return;
+  if (pendingSince_.hasExpired(kFrameWaitMs)) return pendingOuter_.reset();
+  if (frameGeometry().size() == geometry().size()) return;  // not framed yet
+  const QRect outer = *pendingOuter_;
+  pendingOuter_.reset();
+  if (frameGeometry() != outer) MoveOuter(outer);
 }
 
 void QtFrameWidget::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (!outerBeforeShown_) return;
-  QTimer::singleShot(0, this, [this] {
-    if (!outerBeforeShown_ || isMaximized() || isMinimized()) return;
-    const QRect outer = *outerBeforeShown_;
-    outerBeforeShown_.reset();
-    if (frameGeometry() != outer) MoveOuter(outer);
-  });
+  if (!pendingOuter_) return;
+  pendingSince_.start();
+  QTimer::singleShot(0, this, [this] { ApplyPendingOuter(); });
 }
 
 void QtFrameWidget::keyPressEvent(QKeyEvent* event) {

@@ -1,6 +1,7 @@
 // The frame window's peer: a QMainWindow with caption, icon, menu bar, tool bar and client.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -17,9 +18,11 @@ class QtFrameWidget : public QMainWindow {
  public:
   explicit QtFrameWidget(TWindow& owner);
   void Detach() { owner_ = nullptr; }
-  // Places the outer rectangle, frame included. The window system frames a window only when it
-  // is first shown, so a rectangle set before then is set again once the frame is known.
+  // Places the outer rectangle, frame included. The window system frames a window some time
+  // after it is first shown, so a rectangle set before its frame is known is set again once the
+  // frame is there (waiting at most kFrameWaitMs after the show).
   void MoveOuter(const QRect& outer);
+  static constexpr int kFrameWaitMs = 5000;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -29,8 +32,11 @@ class QtFrameWidget : public QMainWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void ApplyPendingOuter();
+
   TWindow* owner_;
-  std::optional<QRect> outerBeforeShown_;
+  std::optional<QRect> pendingOuter_;
+  QElapsedTimer pendingSince_;
 };
 
 // The peer of a frame window. Rectangles are the outer frame in screen coordinates; the client

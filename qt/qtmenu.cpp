@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QWindow>
 
 #include "qt/qtconvert.h"
@@ -22,11 +23,25 @@ QKeyCombination ParseAccelerator(const std::string& name) {
 namespace {
 constexpr Qt::KeyboardModifiers kAcceleratorModifiers =
     Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-}
+constexpr int kOpenMenuKey = -1;  // F10, handled like an accelerator of its own
+
+// A bare Alt tap must not arm the menu bar: the next letter is the player's guess and belongs to
+// the puzzle. Alt+letter still opens a menu (mnemonics are shortcuts) and F10 arms the bar.
+class NoAltTapStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_MenuBar_AltKeyNavigation) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+}  // namespace
 
 QtMenuBar::QtMenuBar(QMainWindow& frame, std::function<void(int)> command)
-    : frame_(frame), command_(std::move(command)) {
+    : frame_(frame), command_(std::move(command)), barStyle_(new NoAltTapStyle) {
+  barStyle_->setParent(frame_.menuBar());
   frame_.menuBar()->setNativeMenuBar(false);
+  frame_.menuBar()->setStyle(barStyle_);
   qApp->installEventFilter(this);
 }
 
@@ -56,6 +71,7 @@ void QtMenuBar::Build(const std::vector<TMenuItem>& table) {
       if (!cornerBar_) {
         cornerBar_ = new QMenuBar(frame_.menuBar());
         cornerBar_->setNativeMenuBar(false);
+        cornerBar_->setStyle(barStyle_);
         frame_.menuBar()->setCornerWidget(cornerBar_, Qt::TopRightCorner);
       }
       bar = cornerBar_;
@@ -133,6 +149,17 @@ void QtMenuBar::EnableTop(int index, bool enabled) {
   }
 }
 
+void QtMenuBar::OpenFirstMenu() {
+  QMenuBar* bar = frame_.menuBar();
+  if (!bar->isVisible()) return;
+  for (QAction* action : bar->actions()) {
+    if (action->isEnabled() && action->isVisible() && !action->isSeparator()) {
+      bar->setActiveAction(action);
+      return;
+    }
+  }
+}
+
 bool QtMenuBar::BelongsToFrame(QObject* object) const {
   if (auto* widget = qobject_cast<QWidget*>(object)) return widget->window() == &frame_;
   if (auto* window = qobject_cast<QWindow*>(object)) return window == frame_.windowHandle();
@@ -149,10 +176,10 @@ int QtMenuBar::CommandForKey(QKeyCombination key) const {
 bool QtMenuBar::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return false;
-  if (accelerators_.empty() || QApplication::activePopupWidget() || !BelongsToFrame(watched)) return false;
+  if (!built_ || QApplication::activePopupWidget() || !BelongsToFrame(watched)) return false;
   auto* keyEvent = static_cast<QKeyEvent*>(event);
   const QKeyCombination key(keyEvent->modifiers() & kAcceleratorModifiers, Qt::Key(keyEvent->key()));
-  const int id = CommandForKey(key);
+  const int id = key == QKeyCombination(Qt::Key_F10) ? kOpenMenuKey : CommandForKey(key);
   if (id == 0) return false;
   if (type == QEvent::ShortcutOverride) {
     // Claiming the key keeps a menu-title mnemonic from taking it; the press then comes here.
@@ -161,6 +188,10 @@ bool QtMenuBar::eventFilter(QObject* watched, QEvent* event) {
   }
   // The window delivers the press on to the focus widget; act once, on the widget.
   if (!qobject_cast<QWidget*>(watched)) return false;
+  if (id == kOpenMenuKey) {
+    OpenFirstMenu();
+    return true;
+  }
   bool enabled = false;
   for (QAction* action : actions_[id]) enabled = enabled || action->isEnabled();
   if (enabled) Send(id);

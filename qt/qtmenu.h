@@ -15,6 +15,7 @@ class QAction;
 class QMainWindow;
 class QMenu;
 class QMenuBar;
+class QStyle;
 
 // The key an accelerator name stands for ("Alt+N", "F1", "Ctrl+Shift+X"); an empty combination
 // for an empty or unreadable name.
@@ -25,7 +26,8 @@ QKeyCombination ParseAccelerator(const std::string& name);
 // accelerator and sends its id when chosen; a check mark is shown only where Check put one
 // (choosing the item does not toggle it). The accelerators work from every widget of the frame
 // and win over menu-title mnemonics that use the same key, as on other window systems; an
-// accelerator of a disabled item does nothing.
+// accelerator of a disabled item does nothing. A bare Alt tap leaves the bar alone (the next
+// letter goes to the window); F10 opens the first menu.
 class QtMenuBar : public QObject {
  public:
   QtMenuBar(QMainWindow& frame, std::function<void(int)> command);
@@ -45,12 +47,14 @@ class QtMenuBar : public QObject {
   void Clear();
   void AddItems(QMenu* menu, const std::vector<TMenuItem>& items);
   void AddCommand(QMenu* menu, const TMenuItem& item);
+  void OpenFirstMenu();
   bool BelongsToFrame(QObject* object) const;
   int CommandForKey(QKeyCombination key) const;
   void Send(int id);
 
   QMainWindow& frame_;
   std::function<void(int)> command_;
+  QStyle* barStyle_;  // owned by the menu bar
   QMenuBar* cornerBar_ = nullptr;
   bool built_ = false;
   std::vector<QMenu*> topMenus_;

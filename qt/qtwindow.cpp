@@ -3,10 +3,12 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -223,6 +225,34 @@ std::unique_ptr<TDC> QtChildPeer::MeasuringDC() {
 
 void QtChildPeer::SetVScroll(int range, int position) {
   if (widget_) widget_->SetVScroll(range, position);
+}
+
+namespace {
+// What the screen leaves for window's widget inner once the window's frame, menu and bars are
+// taken off: a limit for its minimum and growth.
+QSize RoomOnScreen(const QWidget& inner) {
+  const QWidget* window = inner.window();
+  const QScreen* screen = window->screen();
+  if (!screen) return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+  const QSize around = window->frameGeometry().size() - inner.size();
+  return (screen->availableGeometry().size() - around).expandedTo({1, 1});
+}
+}  // namespace
+
+void QtChildPeer::SetMinClientSize(TSize size) {
+  if (!widget_) return;
+  widget_->setMinimumSize(QSize(std::max(size.cx, 0), std::max(size.cy, 0)).boundedTo(RoomOnScreen(*widget_)));
+}
+
+void QtChildPeer::GrowClientTo(TSize size) {
+  if (!widget_) return;
+  QWidget* window = widget_->window();
+  // A minimum just set is still pending in the window's layout; settle it so both sizes agree.
+  if (QLayout* layout = window->layout()) layout->activate();
+  const QSize wanted = QSize(size.cx, size.cy).boundedTo(RoomOnScreen(*widget_));
+  const QSize deficit = (wanted - widget_->size()).expandedTo({0, 0});
+  if (deficit.isNull() || window->isMaximized() || window->isFullScreen()) return;
+  window->resize(window->size() + deficit);
 }
 
 void QtChildPeer::SetFocus() {

@@ -117,6 +117,8 @@ class QtChildPeer : public QtPeer {
   std::unique_ptr<TDC> MeasuringDC() override;
   void SetVScroll(int range, int position) override;
   void SetFocus() override;
+  void SetMinClientSize(TSize size) override;
+  void GrowClientTo(TSize size) override;
 
   void SetCaption(const std::string&) override {}
   void SetMenu(const std::vector<TMenuItem>&) override {}

@@ -27,10 +27,20 @@ class AppGameTest : public QObject {
 
   // At the default frame size every line of the side panel shows, down to the last counter
   // (row 25): fixed faces on Linux are taller than the cell the layout was designed around.
-  void theSidePanelFitsTheDefaultWindow() {
+  // The outer size is saved and restored as one measure: ten restarts in a frame keep it.
+  void theSidePanelFitsAndTheFrameSizeSurvivesRestarts() {
     GameRun run;
     QVERIFY(run.Shown() && run.Frame()->frameGeometry().size() == QSize(560, 481));
     QVERIFY(run.app().Client().Freq().ClientRect().Height() >= 26 * Cells().cellHeight);
+    run.app().Frame().Peer().Move(TRect::FromSize(30, 20, 660, 531));
+    for (int start = 0; start < 10; ++start) {
+      run.Restart();
+      QVERIFY(run.Shown());
+      QVERIFY(run.Frame()->frameGeometry().size() != run.Frame()->size());  // framed
+      QTRY_COMPARE(run.Frame()->frameGeometry(), QRect(30, 20, 660, 531));
+    }
+    QCOMPARE(std::pair(Settings().ReadInt("quillo", "WindowSizeX", 0), Settings().ReadInt("quillo", "WindowSizeY", 0)),
+             std::pair(660, 531));
   }
 
   // Yes starts the next game; No leaves the solved puzzle on screen, and later paints judge it

@@ -12,11 +12,11 @@
 namespace {
 QtPlatform& Backend() { return dynamic_cast<QtPlatform&>(Platform()); }
 
-// The text of a PDF file as pdftotext reads it, one page; empty when it cannot be read. Whether
-// "fi" is drawn as one ligature glyph depends on the fonts installed, so ligatures are split.
+// The text of a PDF file as pdftotext reads it (UTF-8), one page, with ligatures such as "fi"
+// split back into their letters; empty when it cannot be read.
 QString PdfText(const QString& path) {
   QProcess pdftotext;
-  pdftotext.start("pdftotext", {"-layout", path, "-"});
+  pdftotext.start("pdftotext", {"-enc", "UTF-8", "-layout", path, "-"});
   if (!pdftotext.waitForFinished(10000) || pdftotext.exitCode() != 0) return {};
   return QString::fromUtf8(pdftotext.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
 }

@@ -16,12 +16,14 @@ struct WordListSeen {
   QString caption;
   QStringList words;
   char previewOnL = 0;  // the preview's letter on the ciphertext of 'l', lower case
+  QRect placed;         // its outer rectangle as it opened
 };
 
 // Selects the first word with a click, records, then ends with a double click or Cancel.
 void AnswerWordList(WordListSeen& seen, int cipherL, bool doubleClick) {
   WhenDialogOpens([&seen, cipherL, doubleClick](QDialog* dialog) {
     seen.caption = dialog->windowTitle();
+    seen.placed = dialog->frameGeometry();
     auto* list = ControlOf<QListWidget>(dialog, kWordListBox);
     if (!list || list->count() == 0) return dialog->reject();
     for (int i = 0; i < list->count(); ++i) seen.words << list->item(i)->text();
@@ -62,6 +64,9 @@ class AppWordListTest : public QObject {
     AnswerWordList(cancelled, cipherL, false);
     QTest::mouseClick(run.Puzzle(), Qt::LeftButton, Qt::AltModifier, OnLetter(run, 0));
     QCOMPARE(cancelled.caption, QStringLiteral("Possible Words"));
+    // Never placed before: beside the main window, right of it, not over the puzzle.
+    const QRect frame = run.Frame()->frameGeometry();
+    QCOMPARE(cancelled.placed.topLeft(), QPoint(frame.right() + 1, frame.top()));
     QCOMPARE(cancelled.words, QStringList{"hello"});
     QCOMPARE(cancelled.previewOnL, 'l');
     QVERIFY(!TheWordPreview().active);
@@ -73,6 +78,7 @@ class AppWordListTest : public QObject {
     AnswerWordList(entered, cipherL, true);
     QTest::mouseClick(run.Puzzle(), Qt::LeftButton, Qt::ControlModifier, OnLetter(run, 0));
     QCOMPARE(entered.words, QStringList{"hello"});
+    QCOMPARE(entered.placed, cancelled.placed);  // where it was left
     QVERIFY(!TheWordPreview().active);
     QCOMPARE(run.app().state.guess[cipherL], 'L');
     QCOMPARE(run.app().panel.wordListCount, 2);

@@ -1,11 +1,16 @@
 // GUI tests of the display in the whole game: a long puzzle painted and clicked on the real panes.
 #include <QApplication>
+#include <QFontInfo>
+#include <QScrollBar>
 
 #include <memory>
 
 #include "display/color.h"
+#include "display/font.h"
 #include "display/freqwindow.h"
 #include "game_run.h"
+#include "qt/qtdc.h"
+#include "qt/qtfontchooser.h"
 
 namespace {
 constexpr const char* kQuotation =
@@ -35,12 +40,25 @@ class DisplayTest : public QObject {
   Game& TheGame() { return run_->app(); }
   QWidget* Canvas(TWindow& window) { return WidgetOf(&window)->focusProxy(); }
   QImage Grab(TWindow& window) { return Canvas(window)->grab().toImage(); }
-  void MoveFrame(int height) { run_->app().Frame().Peer().Move(TRect::FromSize(40, 40, 640, height)); }
+  void MoveFrame(int width, int height) { run_->app().Frame().Peer().Move(TRect::FromSize(40, 40, width, height)); }
+  // Chooses family at pixels in the font chooser, by Change Font; the message box that may
+  // follow is answered with OK.
+  std::shared_ptr<SeenMessageBox> ChangeFont(const QString& family, int pixels) {
+    WhenDialogOpens([=](QDialog* shown) {
+      QFont font(family);
+      font.setPixelSize(pixels);
+      dynamic_cast<QtFontChooser*>(shown)->setCurrentFont(font);
+      shown->accept();
+    });
+    auto message = AnswerNextMessageBox(QMessageBox::Ok);
+    if (!run_->Choose("Change Font")) return {};
+    return message;
+  }
 
  private slots:
   void initTestCase() {
     run_ = std::make_unique<GameRun>("Tutorial=1\n", kQuotation);
-    MoveFrame(420);
+    MoveFrame(640, 420);
     QVERIFY(run_->Shown());
   }
   void cleanupTestCase() { run_.reset(); }
@@ -74,6 +92,39 @@ class DisplayTest : public QObject {
     const char h = static_cast<char>('a' + TheGame().state.key['h' - 'a']);
     for (char typed : {h, 'h'}) QTest::keyClick(QApplication::focusWidget(), typed);
     QCOMPARE(TheGame().state.guess[h - 'a'], 'H');
+  }
+
+  // The frame keeps a minimum: twelve puzzle columns beside the panel, down to its clock (row 19).
+  void theScrollBarShowsExactlyWhileTheTextIsTallerAndTheFrameHasAMinimum() {
+    auto* bar = WidgetOf(&Window().Quote())->findChild<QScrollBar*>();
+    QVERIFY(bar && bar->isHidden());
+    MoveFrame(300, 140);
+    QTRY_VERIFY(Window().Quote().ScrollRange() > 0 && bar->isVisible());
+    QVERIFY(Window().Quote().ClientRect().Width() + bar->width() >= 12 * Cells().cellWidth);
+    QVERIFY(Window().Freq().ClientRect().Height() >= 20 * Cells().cellHeight);
+    bar->setValue(bar->maximum());
+    QTRY_COMPARE(Window().Quote().ScrollPosition(), bar->maximum());
+    MoveFrame(640, 420);
+    QTRY_VERIFY(Window().Quote().ScrollRange() == 0 && bar->isHidden());
+  }
+
+  // A proportional face is refused with the message and the stock fixed font drawn; a large
+  // fixed one lays the display out again and grows the window to show the whole panel.
+  void aLargeFontLaysTheDisplayOutAgainAndAProportionalOneIsRefused() {
+    const int narrow = Cells().cellWidth;
+    const auto refused = ChangeFont("DejaVu Sans", 15);
+    QVERIFY(refused && refused->seen);
+    QCOMPARE(std::tuple(refused->title, refused->text),
+             std::tuple(QStringLiteral("Error"), QStringLiteral("The selected font is not a fixed-width font.\nUsing default font instead.")));
+    QVERIFY(!TheFont().HasFont() && TheFont().Changed());
+    QVERIFY(QFontInfo(MakeFont(nullptr)).fixedPitch());
+
+    QVERIFY(!ChangeFont("DejaVu Sans Mono", 28)->seen);
+    QVERIFY(TheFont().HasFont() && Cells().cellWidth > narrow);
+    QTRY_COMPARE(Window().Freq().ClientRect().Width(), Cells().panelWidth);
+    QTRY_VERIFY(Window().Quote().Layout().lineCount > 3);
+    QTRY_VERIFY(Window().Freq().ClientRect().Height() >= 26 * Cells().cellHeight);
+    QVERIFY(NoModalLeft());
   }
 };
 

@@ -34,6 +34,13 @@ class RecordingFrame : public TFrameWindow {
   bool allowClose = true;
 };
 
+class TypingClient : public TWindow {
+ public:
+  TypingClient() : TWindow(nullptr) {}
+  void Char(int ch) override { typed += static_cast<char>(ch); }
+  std::string typed;
+};
+
 const QString kMenuText =
     "&Game[&New Game\tAlt+N, &Go To Specific Puzzle\tAlt+G, -, Print &Options[&Color], E&xit\tAlt+X], "
     "&Hint[&Confirm\tAlt+C]";
@@ -71,7 +78,7 @@ class FrameTest : public QObject {
 
  private:
   RecordingFrame frame_;
-  TWindow client_{nullptr};
+  TypingClient client_;
   QMainWindow* main_ = nullptr;
 
   QtFramePeer& Peer() { return dynamic_cast<QtFramePeer&>(frame_.Peer()); }
@@ -125,6 +132,27 @@ class FrameTest : public QObject {
     QCOMPARE(Describe(main_->menuBar()->actions()), kMenuText);
     QTest::keyClick(client, Qt::Key_X, Qt::AltModifier);
     QCOMPARE(frame_.commands, (std::vector<int>{107, 109}));
+  }
+
+  // A bare Alt tap leaves the menu bar alone, so the next letter reaches the window.
+  void altTapThenALetterReachesTheWindow() {
+    QWindow* client = main_->windowHandle();  // keys go where the focus is, as typed keys do
+    const auto openMenu = [] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      const QString title = menu ? menu->title() : QString();
+      if (menu) menu->close();
+      return title;
+    };
+    main_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main_));
+    client_.typed.clear();
+    for (const Qt::Key letter : {Qt::Key_E, Qt::Key_G, Qt::Key_H}) {
+      QTest::keyPress(client, Qt::Key_Alt);
+      QTest::keyRelease(client, Qt::Key_Alt, Qt::AltModifier);
+      QTest::keyClick(client, letter);
+      QCOMPARE(openMenu(), QString());
+    }
+    QCOMPARE(client_.typed, std::string("egh"));
   }
 
   void movingAndMaximising() {

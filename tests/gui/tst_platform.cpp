@@ -4,7 +4,6 @@
 #include <QColorDialog>
 #include <QFile>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -16,6 +15,7 @@
 #include "gui_helpers.h"
 #include "qt/qtcommondlg.h"
 #include "qt/qthelp.h"
+#include "qt/qtfontchooser.h"
 #include "qt/qtplatform.h"
 #include "qt/qtsound.h"
 
@@ -94,20 +94,41 @@ class PlatformTest : public QObject {
     QVERIFY(!chosen.ok && chosen.errorCode == 0);
   }
 
+  // The font chooser lists fixed-pitch families only, opens on the face the record draws, and a
+  // family click takes its regular style; a proportional face that gets through is marked so.
   void fontAndColourChoosers() {
     TLogFont font;
     font.outPrecision = 3;
-    font.SetFace("Lucida Console");
-    WhenDialogOpens([](QDialog* shown) {
-      qobject_cast<QFontDialog*>(shown)->setCurrentFont(QFont("DejaVu Sans Mono", 12, QFont::Bold));
+    font.SetFace("Lucida Console");  // not installed: DejaVu Sans Mono stands in
+    font.height = -20;
+    font.pitchAndFamily = kFixedPitch | kFamilyModern;
+    QString openedOn;
+    QStringList families;
+    WhenDialogOpens([&](QDialog* shown) {
+      auto* chooser = dynamic_cast<QtFontChooser*>(shown);
+      openedOn = chooser->selectedFont().family() + " " + QString::number(chooser->selectedFont().pointSize());
+      for (int i = 0; i < chooser->Families()->count(); ++i) families << chooser->Families()->item(i)->text();
+      chooser->setCurrentFont(QFont("DejaVu Sans Mono", 12, QFont::Bold));
+      QListWidgetItem* mono = chooser->Families()->findItems("DejaVu Sans Mono", Qt::MatchExactly).value(0);
+      chooser->Families()->setCurrentItem(mono);
+      QTest::mouseClick(chooser->Families()->viewport(), Qt::LeftButton, {},
+                        chooser->Families()->visualItemRect(mono).center());
       shown->accept();
     });
     std::string error = "stale";
     QCOMPARE(Platform().ChooseFont(nullptr, font, error), TChooseResult::Ok);
     QVERIFY(error.empty());
-    // 12 points at 96 pixels per inch; fixed-pitch modern; the precision as it was.
-    QCOMPARE(std::tuple(std::string(font.faceName), font.height, font.weight, font.pitchAndFamily, font.outPrecision),
-             std::tuple(std::string("DejaVu Sans Mono"), -16, 700, std::uint8_t{0x31}, std::uint8_t{3}));
+    QCOMPARE(openedOn, QStringLiteral("DejaVu Sans Mono 15"));  // 20 pixels at 96 per inch
+    QCOMPARE(families, QStringList{"DejaVu Sans Mono"});       // of the DejaVu faces
+    // 12 points at 96 pixels per inch; the click took the regular style; fixed-pitch modern.
+    QCOMPARE(std::tuple(std::string(font.faceName), font.height, font.weight, font.italic, font.pitchAndFamily, font.outPrecision),
+             std::tuple(std::string("DejaVu Sans Mono"), -16, 400, std::uint8_t{0}, std::uint8_t{0x31}, std::uint8_t{3}));
+    WhenDialogOpens([](QDialog* shown) {
+      dynamic_cast<QtFontChooser*>(shown)->setCurrentFont(QFont("DejaVu Sans", 12));
+      shown->accept();
+    });
+    QCOMPARE(Platform().ChooseFont(nullptr, font, error), TChooseResult::Ok);
+    QCOMPARE(std::tuple(std::string(font.faceName), font.pitchAndFamily), std::tuple(std::string("DejaVu Sans"), std::uint8_t{0x22}));
     WhenDialogOpens([](QDialog* shown) { shown->reject(); });
     QCOMPARE(Platform().ChooseFont(nullptr, font, error), TChooseResult::Cancelled);
     QCOMPARE(font.height, -16);

@@ -255,11 +255,16 @@ def main():
         args.seed = random.randrange(1, 2**31)
     print(f"kill test seed {args.seed}", flush=True)
     os.environ.setdefault("QT_QPA_PLATFORM", "offscreen")
+    # Nothing of this machine's set-up reaches the game: a fresh home and XDG folders, one locale.
+    home = tempfile.mkdtemp(prefix="kill-home-")
+    os.environ.update({"HOME": home, "XDG_CONFIG_HOME": home + "/config", "XDG_CACHE_HOME": home + "/cache",
+                       "XDG_DATA_HOME": home + "/data", "XDG_RUNTIME_DIR": home, "LC_ALL": "C.UTF-8"})
     test = KillTest(args)
     try:
         return test.run(args.runs)
     finally:
         shutil.rmtree(test.root, ignore_errors=True)
+        shutil.rmtree(home, ignore_errors=True)
 
 
 if __name__ == "__main__":

@@ -39,14 +39,14 @@ class GameDialogTest : public testing::Test {
             store.ReadInt(section, "DY", -1)};
   }
   // Runs a message dialog; the script sees it after set-up and may drag it before OK.
-  TRect ShowMessage(TWindow* parent, const char* section, const TRect* dragTo = nullptr) {
+  TRect ShowMessage(TWindow* parent, const char* section, const TRect* dragTo = nullptr, int fontHeight = 0) {
     TRect opened;
     fake.ScriptDialog(kHintTemplateId, [&](FakeDialog& d) {
       opened = d.Rect();
       if (dragTo) d.Drag(*dragTo);
       d.Click(IDOK);
     });
-    MyHintDialog(parent, "Notice", "Select a ciphertext character now", 0, store, section)
+    MyHintDialog(parent, "Notice", "Select a ciphertext character now", fontHeight, store, section)
         .Execute();
     return opened;
   }
@@ -65,11 +65,19 @@ class GameDialogTest : public testing::Test {
   TFrameWindow frame;
 };
 
-TEST_F(GameDialogTest, OpensAtMainWindowCornerAndRemembersOnClose) {
+TEST_F(GameDialogTest, OpensBesideTheMainWindowFirstThenWhereItWasLeft) {
   TSize size = MessageSize();
-  // Nothing saved: the top-left corner of the main window, and that place is saved.
-  EXPECT_EQ(ShowMessage(&frame, "Error"), TRect::FromSize(100, 100, size.cx, size.cy));
-  EXPECT_EQ(SavedPlacement("Error"), (std::vector<int>{0, 0, 0}));
+  // Nothing saved: right of the main window, and that place is saved by its top-right corner.
+  EXPECT_EQ(ShowMessage(&frame, "Error"), TRect::FromSize(660, 100, size.cx, size.cy));
+  EXPECT_EQ(SavedPlacement("Error"), (std::vector<int>{1, 0, 0}));
+  // Without room on the right, below it; without room there either, centred over it.
+  const struct {
+    TRect workArea;
+    TPoint at;
+  } firstPlaces[] = {{{0, 0, 900, 1040}, {100, 581}}, {{0, 0, 900, 700}, {230, 240}}};
+  for (const auto& [workArea, at] : firstPlaces) {
+    EXPECT_EQ(floatplace::FirstPlace({300, 200}, kFrameRect, workArea), TRect::FromSize(at.x, at.y, 300, 200));
+  }
 
   // Dragged near the bottom-right corner, it comes back at the same offset from that corner
   // after the main window has moved and grown.
@@ -108,6 +116,11 @@ TEST_F(GameDialogTest, PlacementIsClampedToTheWorkAreaAndTheClampedPlaceIsSaved)
   EXPECT_EQ(opened, TRect::FromSize(1920 - size.cx, 1040 - size.cy, size.cx, size.cy));
   EXPECT_EQ(SavedPlacement("Error"), (std::vector<int>{3, opened.left - 660, opened.top - 581}));
   EXPECT_EQ(ShowMessage(&frame, "Error"), opened);
+
+  // Grown for a large puzzle font after it was placed against the right edge, it is pulled back.
+  SavePlacement("HintDialog", 1, 1920 - 660 - size.cx, 0);
+  const TRect grown = ShowMessage(&frame, "HintDialog", nullptr, -20);
+  EXPECT_TRUE(grown.right == 1920 && grown.Width() > size.cx);
 
   // Offsets at the ends of the integer range do no harm.
   SavePlacement("Error", 1, INT_MAX, INT_MIN);
