@@ -56,6 +56,8 @@ void WhenDialogOpens(std::function<void(QDialog*)> action, int timeoutMs) {
   }
 }
 
+void ForgetDialogAnswers() { waiting.clear(); }
+
 std::shared_ptr<SeenMessageBox> AnswerNextMessageBox(QMessageBox::StandardButton button) {
   auto seen = std::make_shared<SeenMessageBox>();
   WhenDialogOpens([seen, button](QDialog* dialog) {

@@ -27,6 +27,8 @@ struct GuiTestRegistration {
 // its modal loop. Actions queue up: each takes the next dialog not handled before. Dialogs that
 // open while no action waits are left alone. Waiting stops after timeoutMs.
 void WhenDialogOpens(std::function<void(QDialog*)> action, int timeoutMs = 10000);
+// Drops every action still waiting.
+void ForgetDialogAnswers();
 
 // What a message box answered by AnswerNextMessageBox showed.
 struct SeenMessageBox {

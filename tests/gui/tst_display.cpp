@@ -120,6 +120,7 @@ class DisplayTest : public QObject {
     QVERIFY(QFontInfo(MakeFont(nullptr)).fixedPitch());
 
     QVERIFY(!ChangeFont("DejaVu Sans Mono", 28)->seen);
+    ForgetDialogAnswers();  // the message answer nobody used
     QVERIFY(TheFont().HasFont() && Cells().cellWidth > narrow);
     QTRY_COMPARE(Window().Freq().ClientRect().Width(), Cells().panelWidth);
     QTRY_VERIFY(Window().Quote().Layout().lineCount > 3);
