@@ -10,6 +10,7 @@
 #include "app/programpath.h"
 #include "app/quotefilesearch.h"
 #include "classlib/inifile.h"
+#include "dialogs/timedialog.h"
 #include "dialogs/youwon.h"
 #include "display/font.h"
 #include "display/quillowindow.h"
@@ -191,8 +192,15 @@ int App::DialogFontHeight() { return TheFont().AuxiliaryHeight(); }
 bool App::IsMilitaryStyle() { return CurrentCaseStyle() == kCaseMilitary; }
 
 // Save Favorite gets its work with the favourites file; until then the button is greyed.
-int App::ShowYouWonDialog() {
-  return WinDialog(&client_->Quote(), [this] { SaveFavorite(*this, frame_.get()); }).Execute();
+WinChoice App::ShowYouWonDialog() {
+  switch (WinDialog(&client_->Quote(), [this] { SaveFavorite(*this, frame_.get()); }).Execute()) {
+    case kYouWonYes:
+      return WinChoice::kNextGame;
+    case kYouWonExit:
+      return WinChoice::kExit;
+    default:
+      return WinChoice::kStay;
+  }
 }
 
 // Only a puzzle read from a compressed quote file has a place in the record. The record's
@@ -231,6 +239,14 @@ void App::SaveGame() { ::SaveGame(*this, frame_.get()); }
 
 bool App::EnterPuzzleText(bool plaintext) {
   return EnterPuzzle(*this, plaintext, frame_.get(), DialogFontHeight());
+}
+
+void App::ChangeTimes() {
+  try {
+    TimeDialog(MainWindow()).Execute();
+  } catch (const std::exception& e) {
+    ShowMessage(e.what(), "ERROR", MessageIcon::kStop);
+  }
 }
 
 // Help > View the Tutorial, and Yes to the first-paint offer: puzzle 0 of the shipped collection

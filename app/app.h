@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/controlbar.h"
+#include "dialogs/messagehooks.h"
 #include "engine/game.h"
 #include "framework/platform.h"
 #include "sources/casestyle.h"
@@ -22,7 +23,7 @@ class QuilloWindow;
 //
 // Start-up calls, in order: the constructor, InitMainWindow, StartFirstGame. Commands arrive
 // through Command from the frame (menu, accelerators, hint buttons).
-class App : public GameHooks, public Game, private PuzzleLoaderHost {
+class App : public MessageHooks, public Game, private PuzzleLoaderHost {
  public:
   // Records the current folder as the working folder. A command-line quote file (null for none)
   // becomes quoteFileName, cut to 255 characters, and is written to QuoteFile; otherwise
@@ -70,6 +71,11 @@ class App : public GameHooks, public Game, private PuzzleLoaderHost {
   bool TutorialRequested() const { return tutorialRequested_; }
   // Help > View the Tutorial.
   void ViewTutorial();
+  // Options > Change Times.
+  void ChangeTimes();
+  // The owner of the game's messages and dialogs, and their font height.
+  TWindow* MainWindow();
+  int DialogFontHeight() override;
 
   // Option flags read once at start-up.
   bool WordListAlphabetical() const { return wordListAlphabetical_; }
@@ -87,10 +93,8 @@ class App : public GameHooks, public Game, private PuzzleLoaderHost {
   void StopClockTimer() override;
   bool IsMainWindowMinimised() override;
   void ShowMainFrame(bool show) override;
-  TWindow* MainWindow() override;
-  int DialogFontHeight() override;
   bool IsMilitaryStyle() override;
-  int ShowYouWonDialog() override;
+  WinChoice ShowYouWonDialog() override;
   void MarkPuzzleSolved() override;
   void OpenWordList(const std::string& word, bool alphabetical, const char* placementKey) override;
 
@@ -100,6 +104,7 @@ class App : public GameHooks, public Game, private PuzzleLoaderHost {
 
   // PuzzleLoaderHost: a failed load ends in Open Puzzle File, without the confirmation.
   TWindow* MessageOwner() override;
+  TWindow* MessageWindow() override { return MainWindow(); }
   void OpenPuzzleFileDialog() override { OpenPuzzleFile(false); }
 
   // Frame events.

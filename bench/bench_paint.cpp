@@ -7,6 +7,7 @@
 #include <string>
 
 #include "classlib/inifile.h"
+#include "dialogs/messagehooks.h"
 #include "display/color.h"
 #include "display/displayoptions.h"
 #include "display/font.h"
@@ -121,7 +122,7 @@ class NullPlatform : public TPlatform {
   void Quit() override {}
 };
 
-class PanesOnly : public GameHooks {
+class PanesOnly : public MessageHooks {
  public:
   QuilloWindow* window = nullptr;
   void Redraw() override {}
@@ -132,10 +133,10 @@ class PanesOnly : public GameHooks {
   void StopClockTimer() override {}
   bool IsMainWindowMinimised() override { return false; }
   void ShowMainFrame(bool) override {}
-  TWindow* MainWindow() override { return nullptr; }
+  TWindow* MessageWindow() override { return nullptr; }
   int DialogFontHeight() override { return -15; }
   bool IsMilitaryStyle() override { return false; }
-  int ShowYouWonDialog() override { return kYouWonNo; }
+  WinChoice ShowYouWonDialog() override { return WinChoice::kStay; }
   void MarkPuzzleSolved() override {}
   void NewGame(int, int, bool) override {}
   void Shutdown() override {}

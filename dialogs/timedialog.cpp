@@ -33,6 +33,11 @@ bool ParsePenaltyText(const std::string& text, int& seconds) {
   return true;
 }
 
+int GetPenalty(int index) {
+  if (index < 0 || index >= kPenaltyCount) return 0;
+  return Settings().ReadInt("quillo", PenaltyKey(index), PenaltyDefault(index));
+}
+
 TimeDialog::TimeDialog(TWindow* parent)
     : FloatDlg(parent, TimeTemplate(), Settings(), "TimeDialog") {}
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/gamehooks.h"
-#include "sources/quotelimits.h"
+#include "engine/quotelimits.h"
 
 inline constexpr int kLetterCount = 26;
 inline constexpr int kFileNameSize = 256;
@@ -118,7 +118,7 @@ class Game {
   bool IsGameOver() const { return state.gameOver != 0; }
   // Error sound and "The game is over!".
   void ReportGameOver();
-  // Error sound; true when the ExplainErrors setting asks for the explanation.
+  // Error sound; true when the ExplainErrors option asks for the explanation.
   bool ExplainError();
   // Selects a plaintext (kSelectPlain) or ciphertext (kSelectCipher) letter, pairing it with
   // the other selection when there is one. True when something happened; the caller redraws.
@@ -131,8 +131,9 @@ class Game {
   bool ClearGuess(int c);
   // A typed character: backspace/escape, Shift+letter (erase), letter (select), else refused.
   void KeyTyped(int ch);
-  // Clicks on the puzzle or the panel. Alt or Ctrl with the left button asks for a word list.
-  void LeftClick(const LetterHit& hit, unsigned modifiers);
+  // Clicks on the puzzle or the panel; a left click with askWordList (Alt or Ctrl held) asks
+  // for the word list of the word under it.
+  void LeftClick(const LetterHit& hit, bool askWordList);
   void RightClick(const LetterHit& hit);
 
   // --- Judging (judge.cpp) ---
@@ -174,7 +175,6 @@ class Game {
   void MaxOutClock();
   void TimerTick();        // one second, unless paused or minimised
   void PauseGame();
-  void ChangeTimes();      // the Change Time Penalties dialog
   bool IsPaused() const { return paused_; }
   bool IsCipherClockStopped() const { return cipherClockStopped_; }
 
@@ -182,10 +182,6 @@ class Game {
   GameHooks& Hooks() { return hooks_; }
 
  private:
-  // Messages: a MyHintDialog with the dialog font and remembered placement, and a message box
-  // owned by the main window.
-  void ShowHint(const char* caption, const std::string& message, const char* section);
-  int ShowMessage(const std::string& message, const char* caption, unsigned flags);
   // Error sound, then the explanation when ExplainErrors is on.
   void Refuse(const std::string& message, const char* section = "Error");
   // The shared opening of every help command: false (after the report) when the game is over.

@@ -56,13 +56,13 @@ void Game::CheckForWin() {
   StopClock();
   hooks_.MarkPuzzleSolved();
   switch (hooks_.ShowYouWonDialog()) {
-    case kYouWonYes:
+    case WinChoice::kNextGame:
       hooks_.NewGame(kind == kTutorialPuzzle ? kQuotePuzzle : kind, -1, false);
       break;
-    case kYouWonExit:
+    case WinChoice::kExit:
       hooks_.Shutdown();
       break;
-    default:
+    case WinChoice::kStay:
       break;
   }
 }

@@ -3,7 +3,6 @@
 
 #include "engine/game.h"
 #include "engine/random.h"
-#include "framework/types.h"
 
 namespace {
 bool IsUpper(int ch) { return ch >= 'A' && ch <= 'Z'; }
@@ -101,7 +100,7 @@ bool Game::StateIsSound() const {
 
 bool Game::IsLetterUsed(int p) {
   if (p < 0 || p >= kLetterCount) {
-    ShowMessage("Letter out of range", "IsLetterUsed", MB_OK);
+    hooks_.ShowMessage("Letter out of range", "IsLetterUsed", MessageIcon::kNone);
     return false;
   }
   return panel.unused[p] == ' ';
@@ -109,7 +108,7 @@ bool Game::IsLetterUsed(int p) {
 
 void Game::MarkLetterUsed(int p) {
   if (p < 0 || p >= kLetterCount) {
-    ShowMessage("Letter out of range", "MarkLetterUsed", MB_OK);
+    hooks_.ShowMessage("Letter out of range", "MarkLetterUsed", MessageIcon::kNone);
     return;
   }
   panel.unused[p] = ' ';
@@ -117,7 +116,7 @@ void Game::MarkLetterUsed(int p) {
 
 void Game::MarkLetterUnused(int p) {
   if (p < 0 || p >= kLetterCount) {
-    ShowMessage("Letter out of range", "MarkLetterUnused", MB_OK);
+    hooks_.ShowMessage("Letter out of range", "MarkLetterUnused", MessageIcon::kNone);
     return;
   }
   panel.unused[p] = static_cast<char>('A' + p);

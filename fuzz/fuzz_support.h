@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/gamehooks.h"
+#include "dialogs/messagehooks.h"
 #include "framework/platform.h"
 
 // A platform with no screen: message boxes are counted and answered with `answer`, dialogs are
@@ -65,7 +65,7 @@ inline void FuzzCheck(bool ok, const char* what) {
 }
 
 // Hooks for a Game with no windows around it.
-class NullHooks : public GameHooks {
+class NullHooks : public MessageHooks {
  public:
   void Redraw() override {}
   void RepaintAll() override {}
@@ -75,10 +75,10 @@ class NullHooks : public GameHooks {
   void StopClockTimer() override {}
   bool IsMainWindowMinimised() override { return false; }
   void ShowMainFrame(bool) override {}
-  TWindow* MainWindow() override { return nullptr; }
+  TWindow* MessageWindow() override { return nullptr; }
   int DialogFontHeight() override { return -15; }
   bool IsMilitaryStyle() override { return false; }
-  int ShowYouWonDialog() override { return kYouWonNo; }
+  WinChoice ShowYouWonDialog() override { return WinChoice::kStay; }
   void MarkPuzzleSolved() override {}
   void NewGame(int, int, bool) override {}
   void Shutdown() override {}

@@ -5,7 +5,7 @@
 
 #include "classlib/inifile.h"
 #include "framework/platform.h"
-#include "sources/quotelimits.h"
+#include "engine/quotelimits.h"
 
 namespace {
 

@@ -6,15 +6,15 @@
 
 #include "display/font.h"
 #include "display/quillowindow.h"
-#include "engine/gamehooks.h"
+#include "dialogs/messagehooks.h"
 
 // The drawing hooks go to the layout window as the application object sends them; the
 // application-level hooks (the win dialog, new game, shutdown, word lists) are recorded by name.
-class DisplayHooks : public GameHooks {
+class DisplayHooks : public MessageHooks {
  public:
   QuilloWindow* window = nullptr;
   TWindow* mainWindow = nullptr;
-  int youWonAnswer = kYouWonNo;
+  WinChoice youWonAnswer = WinChoice::kStay;
   std::vector<std::string> calls;
 
   int Count(const std::string& call) const {
@@ -31,10 +31,10 @@ class DisplayHooks : public GameHooks {
   void StopClockTimer() override { window->StopClockTimer(); }
   bool IsMainWindowMinimised() override { return false; }
   void ShowMainFrame(bool) override {}
-  TWindow* MainWindow() override { return mainWindow; }
+  TWindow* MessageWindow() override { return mainWindow; }
   int DialogFontHeight() override { return TheFont().AuxiliaryHeight(); }
   bool IsMilitaryStyle() override { return false; }
-  int ShowYouWonDialog() override {
+  WinChoice ShowYouWonDialog() override {
     calls.push_back("ShowYouWonDialog");
     return youWonAnswer;
   }

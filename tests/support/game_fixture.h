@@ -11,13 +11,14 @@
 #include <vector>
 
 #include "classlib/inifile.h"
+#include "dialogs/messagehooks.h"
 #include "engine/game.h"
 #include "engine/random.h"
 #include "support/fake_platform.h"
 #include "support/testing.h"
 
 // Records every hook call by name, in order, and answers the queries from its fields.
-class RecordingHooks : public GameHooks {
+class RecordingHooks : public MessageHooks {
  public:
   struct WordListRequest {
     std::string word;
@@ -29,7 +30,7 @@ class RecordingHooks : public GameHooks {
   bool timerRunning = false;
   bool minimised = false;
   bool military = false;
-  int youWonAnswer = kYouWonNo;
+  WinChoice youWonAnswer = WinChoice::kStay;
   // Runs inside ShowMainFrame, after the call is recorded (to act while a message is up).
   std::function<void(bool show)> onShowMainFrame;
 
@@ -49,10 +50,10 @@ class RecordingHooks : public GameHooks {
     calls.push_back(show ? "ShowMainFrame" : "HideMainFrame");
     if (onShowMainFrame) onShowMainFrame(show);
   }
-  TWindow* MainWindow() override { return nullptr; }
+  TWindow* MessageWindow() override { return nullptr; }
   int DialogFontHeight() override { return -15; }
   bool IsMilitaryStyle() override { return military; }
-  int ShowYouWonDialog() override {
+  WinChoice ShowYouWonDialog() override {
     calls.push_back("ShowYouWonDialog");
     return youWonAnswer;
   }

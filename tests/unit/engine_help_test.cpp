@@ -114,7 +114,7 @@ TEST_F(HelpTest, BigHintGivesTheMostFrequentLetterOrTheSelectedOne) {
 
 TEST_F(HelpTest, BigHintOnASelectedPlaintextLetterReleasesTheWrongGuessItOverwrites) {
   TypeLetters('s', 'e');  // C holds E, wrongly
-  game.LeftClick({'S' - 'A', LetterHit::kPlainLetter, -1}, 0);
+  game.LeftClick({'S' - 'A', LetterHit::kPlainLetter, -1}, false);
   game.BigHint();
   EXPECT_EQ(GuessOn('C'), 'S');
   ExpectUsedTableMatchesGuesses();

@@ -207,7 +207,7 @@ TEST_F(EngineTest, TimeDialogShowsThePenaltiesAndStopsAtAnIllegalField) {
     d.Type(kTimeFieldIds[3], " 0");
     d.Click(IDOK);
   });
-  game.ChangeTimes();
+  TimeDialog(nullptr).Execute();
   EXPECT_EQ(Stored("UndoPenalty"), 12);  // unchanged fields are not rewritten
   EXPECT_EQ(Stored("BigHintPenalty"), 0);
   EXPECT_EQ(GetPenalty(kConfirmPenalty), -5);
