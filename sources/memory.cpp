@@ -9,7 +9,7 @@
 
 #include "classlib/safefile.h"
 #include "framework/platform.h"
-#include "wordlist/errorlog.h"
+#include "classlib/errorlog.h"
 
 namespace {
 

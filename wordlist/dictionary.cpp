@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "wordlist/errorlog.h"
+#include "classlib/errorlog.h"
 
 Word WordSlot::operator[](std::size_t i) const {
   Word word;
