@@ -116,16 +116,16 @@ void App::StartFirstGame() {
   }
   switch (OfferSavedGame()) {
     case SavedGameOffer::Resumed:
-      state.resumed = 1;
+      state.resumed = true;
       break;
     case SavedGameOffer::Damaged:
       Platform().MessageBox(frame_.get(),
                             "Cannot resume the saved game:\nSomething is wrong with it.  Sorry.",
                             "Error", MB_OK | MB_ICONSTOP);
-      NewGame(kQuotePuzzle, -1, false);
+      NewGame(PuzzleKind::kQuotePuzzle, -1, false);
       break;
     case SavedGameOffer::NotResumed:
-      NewGame(kQuotePuzzle, -1, false);
+      NewGame(PuzzleKind::kQuotePuzzle, -1, false);
       break;
   }
   // The panes draw nothing while a question is up, and a window system that keeps window
@@ -154,7 +154,7 @@ void App::CheckMark(int id, bool checked) {
 }
 
 int App::HintButtonsSetting() const {
-  const bool visible = state.hintsDisallowed ? state.hintBarWasVisible != 0 : hintBar_.IsVisible();
+  const bool visible = state.hintsDisallowed ? state.hintBarWasVisible : hintBar_.IsVisible();
   return visible ? 1 : 0;
 }
 
@@ -207,7 +207,7 @@ WinChoice App::ShowYouWonDialog() {
 // current puzzle stays that of the last quotation read, so marking it after a typed-in puzzle
 // would record a puzzle the player never solved.
 void App::MarkPuzzleSolved() {
-  const bool fromQuoteFile = state.puzzleKind == kQuotePuzzle || state.puzzleKind == kTutorialPuzzle;
+  const bool fromQuoteFile = state.puzzleKind == PuzzleKind::kQuotePuzzle || state.puzzleKind == PuzzleKind::kTutorialPuzzle;
   if (fromQuoteFile && state.currentPuzzle >= 0) TheMemory().MarkSolved();
 }
 
@@ -226,7 +226,7 @@ App::SavedGameOffer App::OfferSavedGame() {
     case kSavedGameResumed:
       PuzzleTextChanged();
       // A resumed ciphertext puzzle has no hints, as a new one has none.
-      AllowHints(state.puzzleKind != kCipherEntered);
+      AllowHints(state.puzzleKind != PuzzleKind::kCipherEntered);
       return SavedGameOffer::Resumed;
     case kSavedGameBroken:
       return SavedGameOffer::Damaged;
@@ -256,5 +256,5 @@ void App::ViewTutorial() {
   loader_.SetQuoteFile((ProgramFolder() + "quillo.cqt").c_str());
   state.currentPuzzle = -1;
   Platform().ShowHelp(frame_.get(), HelpPath(), 1000);
-  NewGame(kTutorialPuzzle, 0, false);
+  NewGame(PuzzleKind::kTutorialPuzzle, 0, false);
 }

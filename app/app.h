@@ -46,7 +46,7 @@ class App : public MessageHooks, public Game, private PuzzleLoaderHost {
   // --- The game's course ---
   // Begins a game of this kind: the entered text for kinds 1 and 2 (a cancelled entry falls
   // back to kind 0), otherwise puzzle puzzleNumber of the quote file (-1: the file chooses).
-  void NewGame(int kind, int puzzleNumber, bool textReady) override;
+  void NewGame(PuzzleKind kind, int puzzleNumber, bool textReady) override;
   // True when the game on screen may be dropped: untouched, solved, or the player says Yes.
   bool ConfirmNewGame();
   // Greys or restores the Hint menu and hides or restores the hint buttons.
@@ -118,9 +118,9 @@ class App : public MessageHooks, public Game, private PuzzleLoaderHost {
   void NewGameCommand();
   void HintCommand(void (Game::*help)());
   // Commands of the puzzle sources, help and accessories (morecommands.cpp).
-  void EnterPuzzleCommand(int kind);
+  void EnterPuzzleCommand(PuzzleKind kind);
   void CorrectPuzzleCommand();
-  void PasteCommand(int kind);
+  void PasteCommand(PuzzleKind kind);
   void OpenFavoritesCommand();
   void GoToPuzzleCommand();
 

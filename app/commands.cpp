@@ -35,8 +35,8 @@ const std::map<int, App::Handler>& App::CommandTable() {
        }},
       {kCmdGoToPuzzle, [](App& app) { app.GoToPuzzleCommand(); }},
       {kCmdSaveFavorite, [](App& app) { SaveFavorite(app, app.MainWindow()); }},
-      {kCmdEnterEncrypted, [](App& app) { app.EnterPuzzleCommand(kCipherEntered); }},
-      {kCmdEnterPlaintext, [](App& app) { app.EnterPuzzleCommand(kPlainEntered); }},
+      {kCmdEnterEncrypted, [](App& app) { app.EnterPuzzleCommand(PuzzleKind::kCipherEntered); }},
+      {kCmdEnterPlaintext, [](App& app) { app.EnterPuzzleCommand(PuzzleKind::kPlainEntered); }},
       {kCmdCorrectPuzzle, [](App& app) { app.CorrectPuzzleCommand(); }},
       {kCmdOpenFavorites, [](App& app) { app.OpenFavoritesCommand(); }},
       {kCmdPuzzleSource,
@@ -46,8 +46,8 @@ const std::map<int, App::Handler>& App::CommandTable() {
       // Edit
       {kCmdCopyPuzzle, [](App& app) { CopyToClipboard(app, true); }},
       {kCmdCopyPlaintext, [](App& app) { CopyToClipboard(app, false); }},
-      {kCmdPasteEncrypted, [](App& app) { app.PasteCommand(kCipherEntered); }},
-      {kCmdPastePlaintext, [](App& app) { app.PasteCommand(kPlainEntered); }},
+      {kCmdPasteEncrypted, [](App& app) { app.PasteCommand(PuzzleKind::kCipherEntered); }},
+      {kCmdPastePlaintext, [](App& app) { app.PasteCommand(PuzzleKind::kPlainEntered); }},
       // Hint
       {kCmdConfirm, [](App& app) { app.HintCommand(&Game::Confirm); }},
       {kCmdUndoError, [](App& app) { app.HintCommand(&Game::UndoError); }},
@@ -107,7 +107,7 @@ void App::Command(int id) {
 }
 
 void App::NewGameCommand() {
-  if (ConfirmNewGame()) NewGame(kQuotePuzzle, -1, false);
+  if (ConfirmNewGame()) NewGame(PuzzleKind::kQuotePuzzle, -1, false);
 }
 
 // While hints are disallowed the Hint menu is greyed and the bar hidden; a greyed command does

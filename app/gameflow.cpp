@@ -14,16 +14,16 @@ constexpr const char* kQuoteFileFilter =
 constexpr int kHintMenuIndex = 2;  // Game, Edit, Hint, ...
 }  // namespace
 
-void App::NewGame(int kind, int puzzleNumber, bool textReady) {
+void App::NewGame(PuzzleKind kind, int puzzleNumber, bool textReady) {
   const unsigned serial = ++newGameSerial_;
   state.puzzleKind = kind;
-  if (kind == kCipherEntered || kind == kPlainEntered) {
-    if (textReady || EnterPuzzleText(kind == kPlainEntered)) {
-      AllowHints(kind != kCipherEntered);
+  if (kind == PuzzleKind::kCipherEntered || kind == PuzzleKind::kPlainEntered) {
+    if (textReady || EnterPuzzleText(kind == PuzzleKind::kPlainEntered)) {
+      AllowHints(kind != PuzzleKind::kCipherEntered);
       StartGame();
       return;
     }
-    state.puzzleKind = kQuotePuzzle;
+    state.puzzleKind = PuzzleKind::kQuotePuzzle;
   }
   AllowHints(true);
   loader_.LoadPuzzle(puzzleNumber);
@@ -33,10 +33,10 @@ void App::NewGame(int kind, int puzzleNumber, bool textReady) {
 }
 
 bool App::ConfirmNewGame() {
-  if (state.modified == 0) return true;
-  if (state.puzzleKind == kCipherEntered) {
+  if (!state.modified) return true;
+  if (state.puzzleKind == PuzzleKind::kCipherEntered) {
     if (AllLettersGuessed()) return true;
-  } else if (state.gameOver == 1) {
+  } else if (state.gameOver) {
     return true;
   }
   return Platform().MessageBox(frame_.get(),
@@ -45,13 +45,13 @@ bool App::ConfirmNewGame() {
 }
 
 void App::AllowHints(bool allow) {
-  if (allow == (state.hintsDisallowed == 0)) return;
+  if (allow == !state.hintsDisallowed) return;
   if (!allow) {
     state.hintBarWasVisible = hintBar_.IsVisible() ? 1 : 0;
     if (hintBar_.IsVisible()) ToggleHintButtons();
-    state.hintsDisallowed = 1;
+    state.hintsDisallowed = true;
   } else {
-    state.hintsDisallowed = 0;
+    state.hintsDisallowed = false;
     if (state.hintBarWasVisible) ToggleHintButtons();
   }
   if (!frame_->HasPeer() || !frame_->Peer().HasMenu()) {
@@ -62,7 +62,7 @@ void App::AllowHints(bool allow) {
 }
 
 int App::AskSaveGame() {
-  if (state.modified != 1 || state.gameOver != 0) return IDNO;
+  if (!state.modified || state.gameOver) return IDNO;
   const int answer = Platform().MessageBox(frame_.get(), "Would you like to save this game?",
                                            "Quillo!", MB_YESNOCANCEL | MB_ICONQUESTION);
   if (answer == IDYES) SaveGame();
@@ -94,7 +94,7 @@ void App::OpenPuzzleFile(bool confirm) {
   if (result.ok) {
     loader_.SetQuoteFile(result.path.c_str());
     state.currentPuzzle = -1;
-    NewGame(kQuotePuzzle, -1, false);
+    NewGame(PuzzleKind::kQuotePuzzle, -1, false);
   } else if (result.errorCode != 0) {
     char message[80];
     std::snprintf(message, sizeof message, "Open puzzle file dialog error code #%ld", result.errorCode);

@@ -3,7 +3,7 @@
 #include "sources/entered.h"
 #include "sources/favorites.h"
 
-void App::EnterPuzzleCommand(int kind) {
+void App::EnterPuzzleCommand(PuzzleKind kind) {
   if (ConfirmNewGame()) NewGame(kind, -1, false);
 }
 
@@ -12,7 +12,7 @@ void App::CorrectPuzzleCommand() {
 }
 
 // A pasted puzzle replaces the game without the new-game question.
-void App::PasteCommand(int kind) {
+void App::PasteCommand(PuzzleKind kind) {
   if (PasteFromClipboard(*this, MainWindow())) NewGame(kind, 0, true);
 }
 
@@ -20,11 +20,11 @@ void App::OpenFavoritesCommand() {
   if (!CheckFavoritesFile(MainWindow()) || !ConfirmNewGame()) return;
   loader_.SetQuoteFile(kFavoritesFileName);
   state.currentPuzzle = -1;
-  NewGame(kQuotePuzzle, -1, false);
+  NewGame(PuzzleKind::kQuotePuzzle, -1, false);
 }
 
 void App::GoToPuzzleCommand() {
   if (!ConfirmNewGame()) return;
   const int index = AskPuzzleNumber(*this, MainWindow(), DialogFontHeight());
-  if (index >= 0) NewGame(kQuotePuzzle, index, false);
+  if (index >= 0) NewGame(PuzzleKind::kQuotePuzzle, index, false);
 }

@@ -138,7 +138,7 @@ class PanesOnly : public MessageHooks {
   bool IsMilitaryStyle() override { return false; }
   WinChoice ShowYouWonDialog() override { return WinChoice::kStay; }
   void MarkPuzzleSolved() override {}
-  void NewGame(int, int, bool) override {}
+  void NewGame(PuzzleKind, int, bool) override {}
   void Shutdown() override {}
   void OpenWordList(const std::string&, bool, const char*) override {}
 };
@@ -174,7 +174,7 @@ class PuzzleOnScreen {
     std::strncpy(game_.text.displayText, text.c_str(), kQuoteBufferSize - 1);
     SeedRandom(3);
     game_.StartGame();
-    game_.panel.panelShown = 1;
+    game_.panel.panelShown = true;
     for (int p = 0; p < kLetterCount; p += 2) game_.AssignLetter(game_.state.key[p], (p + 1) % kLetterCount, false);
     game_.state.selectedCipher = game_.state.key['e' - 'a'];
   }

@@ -4,7 +4,7 @@
 #include "engine/game.h"
 
 void Game::StartClock() {
-  if (state.resumed == 0) panel.elapsedSeconds = 0;
+  if (!state.resumed) panel.elapsedSeconds = 0;
   ResumeClock();
 }
 

@@ -83,8 +83,8 @@ void Game::AssignLetter(int c, int p, bool byHint) {
   if (replaced != ' ' && replaced != letter) MarkLetterUnused(LetterIndex(replaced));
   MarkLetterUsed(p);
   state.guess[c] = letter;
-  if (byHint) state.locked[c] = 1;
-  state.modified = 1;
+  if (byHint) state.locked[c] = true;
+  state.modified = true;
 }
 
 bool Game::ClearGuess(int c) {
@@ -98,7 +98,7 @@ bool Game::ClearGuess(int c) {
     Refuse(WithLetter("There is no plaintext character for ", letter, "."));
     return false;
   }
-  if (state.locked[c] == 1) {
+  if (state.locked[c]) {
     hooks_.ShowMessage(WithLetter("The answer for ciphertext ", letter,
                                   " was given to you as a hint\nor you have already confirmed it "
                                   "to be correct."),

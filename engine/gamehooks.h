@@ -1,11 +1,14 @@
 // GameHooks: everything the game engine needs from the world around it.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // The clock's repeating timer: this id, this period, on the side panel's window.
 inline constexpr int kClockTimerId = 1;
 inline constexpr int kClockPeriodMs = 1000;
+
+enum class PuzzleKind : std::int32_t;  // engine/game.h
 
 // The four sound events, numbered as their settings are.
 enum SoundEvent { kSoundHint = 0, kSoundYouWon = 1, kSoundStartingOver = 2, kSoundError = 3 };
@@ -71,7 +74,7 @@ class GameHooks {
   virtual void MarkPuzzleSolved() = 0;
   // Begin a new game of this kind (the application's NewGame: it obtains the text, then calls
   // Game::StartGame). puzzleNumber -1 lets the quote file choose.
-  virtual void NewGame(int kind, int puzzleNumber, bool textReady) = 0;
+  virtual void NewGame(PuzzleKind kind, int puzzleNumber, bool textReady) = 0;
   // End the program as Exit does after its question (no question asked here).
   virtual void Shutdown() = 0;
   // Open the Possible Words dialog for a lower-case word of 1..25 characters; the dialog charges

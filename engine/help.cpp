@@ -33,7 +33,7 @@ void Game::Confirm() {
     if (GuessIsWrong(c)) {
       somethingWrong = true;
     } else {
-      state.locked[c] = 1;
+      state.locked[c] = true;
     }
   }
   hooks_.ShowHint("Confirm", somethingWrong ? "Something is wrong..." : "Everything is correct so far.",
@@ -116,8 +116,8 @@ void Game::SolvePuzzle() {
     state.guess[c] = Decipher('A' + c);
     MarkLetterUsed(LetterIndex(state.guess[c]));
   }
-  state.gameOver = 1;
-  state.winAnnounced = 1;
+  state.gameOver = true;
+  state.winAnnounced = true;
   MaxOutClock();
   hooks_.Redraw();
   hooks_.MarkPuzzleSolved();

@@ -46,11 +46,11 @@ void Game::GenerateKey() {
   for (int i = 0; i < kLetterCount; ++i) {
     key[i] = static_cast<std::int8_t>(i);
     state.guess[i] = ' ';
-    state.locked[i] = 0;
+    state.locked[i] = false;
   }
-  if (state.puzzleKind == kTutorialPuzzle) {
+  if (state.puzzleKind == PuzzleKind::kTutorialPuzzle) {
     for (int i = 0; i < kLetterCount; ++i) key[i] = static_cast<std::int8_t>((i + 12) % 26);
-  } else if (state.puzzleKind != kCipherEntered) {
+  } else if (state.puzzleKind != PuzzleKind::kCipherEntered) {
     // j stays below i, so a pass over the identity makes one cycle of all 26 letters; a pass
     // over an earlier arrangement may not, and then the shuffle goes on from where it is.
     do {
@@ -93,7 +93,6 @@ bool Game::StateIsSound() const {
     if (c < 0 || c >= kLetterCount || state.inverseKey[c] != i) return false;
     const char g = state.guess[i];
     if (g != ' ' && !IsUpper(g)) return false;
-    if (state.locked[i] > 1) return false;
   }
   return true;
 }

@@ -51,7 +51,7 @@ void Game::RequestWordList(int textPosition) {
   for (char& ch : word) {
     if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
   }
-  const bool alphabetical = hooks_.AlphabeticalWordLists() || state.puzzleKind != kQuotePuzzle;
+  const bool alphabetical = hooks_.AlphabeticalWordLists() || state.puzzleKind != PuzzleKind::kQuotePuzzle;
   hooks_.PlaySound(kSoundHint);
   hooks_.OpenWordList(word, alphabetical, "WordListDialog");
 }

@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "resumed an unterminated buffer");
   FuzzCheck(game.panel.elapsedSeconds >= 0 && game.panel.elapsedSeconds <= kMaxClockSeconds,
             "resumed clock out of range");
-  if (game.state.puzzleKind == kQuotePuzzle && game.state.currentPuzzle >= 0) {
+  if (game.state.puzzleKind == PuzzleKind::kQuotePuzzle && game.state.currentPuzzle >= 0) {
     FuzzCheck(game.state.currentPuzzle < game.state.puzzleCount, "resumed puzzle out of range");
   }
   PlayOn(game);

@@ -80,7 +80,7 @@ class NullHooks : public MessageHooks {
   bool IsMilitaryStyle() override { return false; }
   WinChoice ShowYouWonDialog() override { return WinChoice::kStay; }
   void MarkPuzzleSolved() override {}
-  void NewGame(int, int, bool) override {}
+  void NewGame(PuzzleKind, int, bool) override {}
   void Shutdown() override {}
   void OpenWordList(const std::string&, bool, const char*) override {}
 };

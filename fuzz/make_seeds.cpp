@@ -92,7 +92,7 @@ void SavedGameSeeds() {
   NullHooks hooks;
   Game game(hooks);
   SeedRandom(12345);
-  game.state.puzzleKind = kPlainEntered;
+  game.state.puzzleKind = PuzzleKind::kPlainEntered;
   std::strcpy(game.text.quoteText, kQuotations[0].c_str());
   ApplyCaseStyle(game.text.quoteText, game.text.displayText);
   game.StartGame();

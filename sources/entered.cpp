@@ -66,8 +66,8 @@ bool EnterPuzzle(Game& game, bool plaintext, TWindow* owner, int fontHeight) {
 }
 
 bool CorrectPuzzle(Game& game, TWindow* owner, int fontHeight) {
-  const int kind = game.state.puzzleKind;
-  if (kind != kCipherEntered && kind != kPlainEntered) {
+  const PuzzleKind kind = game.state.puzzleKind;
+  if (kind != PuzzleKind::kCipherEntered && kind != PuzzleKind::kPlainEntered) {
     Platform().MessageBox(owner, "Sorry, you can only fix a puzzle that you entered.", "Error",
                           MB_OK | MB_ICONEXCLAMATION);
     return false;

@@ -21,7 +21,7 @@ constexpr int kNumberBufferSize = 128;
 // The puzzle's text as it goes into the favourites file.
 std::string FavoriteText(const Game& game) {
   const PuzzleText& text = game.text;
-  if (game.state.puzzleKind == kCipherEntered) {
+  if (game.state.puzzleKind == PuzzleKind::kCipherEntered) {
     const std::size_t length = strnlen(text.puzzleText, kQuoteBufferSize);
     return std::string(text.plainText, strnlen(text.plainText, length));
   }
@@ -86,14 +86,14 @@ bool CheckFavoritesFile(TWindow* owner) {
 
 bool SaveFavorite(const Game& game, TWindow* owner) {
   const GameState& state = game.state;
-  if (state.puzzleKind == kQuotePuzzle && IsFavoritesFileName(state.quoteFileName)) {
+  if (state.puzzleKind == PuzzleKind::kQuotePuzzle && IsFavoritesFileName(state.quoteFileName)) {
     Platform().MessageBox(owner, "This puzzle is already in the favorites file!", "Error", kRefusal);
     return false;
   }
   bool dropped = false;
   const std::string line = ReadableLine(FavoriteText(game), dropped);
   const bool solved = game.IsGameOver() ||
-                      (state.puzzleKind == kCipherEntered && game.AllLettersGuessed());
+                      (state.puzzleKind == PuzzleKind::kCipherEntered && game.AllLettersGuessed());
   // A puzzle without a letter was never solved, whatever the flags say.
   if (!solved || !HasLetter(line)) {
     Platform().MessageBox(owner, "You cannot save a puzzle until you have solved it!", "Error",

@@ -106,7 +106,7 @@ void WordList::FillList() {
   const char* file = game_.state.quoteFileName;
   const std::string_view quoteFile(file, strnlen(file, sizeof game_.state.quoteFileName));
   const std::vector<std::string> candidates =
-      ListCandidates(*dictionary_, pattern_, game_.state.puzzleKind, quoteFile,
+      ListCandidates(*dictionary_, pattern_, static_cast<int>(game_.state.puzzleKind), quoteFile,
                      [this](int p) { return IsLetterUsed(p); });
   Peer().ListAddAll(kWordListBox, candidates);
 }

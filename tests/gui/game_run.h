@@ -61,7 +61,7 @@ class GameRun {
   bool Shown() { return QTest::qWaitForWindowExposed(Frame()) && WaitForClock(); }
   // The panel's first paint marks it shown; the clock starts just after that paint.
   bool WaitForClock() {
-    if (!QTest::qWaitFor([this] { return app().panel.panelShown != 0; }, 5000)) return false;
+    if (!QTest::qWaitFor([this] { return app().panel.panelShown; }, 5000)) return false;
     QTest::qWait(100);
     return true;
   }

@@ -63,7 +63,7 @@ class AppPrintTest : public QObject {
 
     QVERIFY(run.Choose("View the Tutorial"));
     QCOMPARE(help->CurrentPage(), programFolder.absoluteFilePath("help/topic1000.html"));
-    QCOMPARE(run.app().state.puzzleKind, int{kTutorialPuzzle});
+    QVERIFY(run.app().state.puzzleKind == PuzzleKind::kTutorialPuzzle);
     QCOMPARE(QString(run.app().state.quoteFileName), programFolder.absoluteFilePath("quillo.cqt"));
     QCOMPARE(run.app().state.currentPuzzle, 0);
     for (int i = 0; i < kLetterCount; ++i) QCOMPARE(int{run.app().state.key[i]}, (i + 12) % 26);

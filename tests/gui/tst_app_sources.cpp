@@ -66,7 +66,7 @@ class AppSourcesTest : public QObject {
     answers.AnswerNext(kYouWonNo);
     QGuiApplication::clipboard()->setText("  Ifmmp,   xpsme \r\n");
     QVERIFY(run.Choose("Paste Encrypted Puzzle"));
-    QCOMPARE(run.app().state.puzzleKind, int{kCipherEntered});
+    QVERIFY(run.app().state.puzzleKind == PuzzleKind::kCipherEntered);
     QCOMPARE(Text(run.app().text.quoteText), std::string("Ifmmp, xpsme"));
     QCOMPARE(Text(run.app().text.puzzleText), std::string("Ifmmp, xpsme"));
     QMenu* hints = HintMenu(run);
@@ -81,7 +81,7 @@ class AppSourcesTest : public QObject {
 
     QGuiApplication::clipboard()->setText(GameRun::kQuotation);
     QVERIFY(run.Choose("Paste Plaintext Puzzle"));
-    QCOMPARE(run.app().state.puzzleKind, int{kPlainEntered});
+    QVERIFY(run.app().state.puzzleKind == PuzzleKind::kPlainEntered);
     QVERIFY(hints->isEnabled() && hints->menuAction()->isEnabled());
     QCOMPARE(Text(run.app().text.puzzleText), Enciphered(run.app(), GameRun::kQuotation));
     QVERIFY(Text(run.app().text.puzzleText) != GameRun::kQuotation);
@@ -103,7 +103,7 @@ class AppSourcesTest : public QObject {
     QTest::keyClick(run.Keys(), Qt::Key_T, Qt::AltModifier);
     QCOMPARE(seen, (QStringList{"Plaintext Puzzle", "Enter quote or phrase:", "Plaintext Puzzle",
                                 "Enter quote or phrase:"}));
-    QCOMPARE(run.app().state.puzzleKind, int{kPlainEntered});
+    QVERIFY(run.app().state.puzzleKind == PuzzleKind::kPlainEntered);
     QCOMPARE(Text(run.app().text.quoteText), std::string("Birds of a feather"));
     QCOMPARE(Text(run.app().text.puzzleText), Enciphered(run.app(), "Birds of a feather"));
     QTRY_COMPARE(run.app().Client().Quote().Layout().lines[0].length, 18);

@@ -160,7 +160,7 @@ class Player : public QObject {
   // The panel's first paint starts the clock; it must come after the saved-game question too.
   bool WaitShown() {
     return QTest::qWaitForWindowExposed(Frame()) &&
-           QTest::qWaitFor([this] { return app_->panel.panelShown != 0; }, 10000);
+           QTest::qWaitFor([this] { return app_->panel.panelShown; }, 10000);
   }
 
   void Pause() { QTest::qWait(15 + Pick(50)); }

@@ -61,7 +61,7 @@ class DisplayFixture : public testing::Test {
 
   // A new game on plain with a key drawn from seed, painted once (the panel's first paint marks
   // it shown; its tutorial offer is answered for good beforehand).
-  void StartPuzzle(const char* plain, int kind = kQuotePuzzle, std::uint32_t seed = 7) {
+  void StartPuzzle(const char* plain, PuzzleKind kind = PuzzleKind::kQuotePuzzle, std::uint32_t seed = 7) {
     if (!frame.HasPeer()) {
       store.WriteInt("quillo", "Tutorial", 1);
       Open();

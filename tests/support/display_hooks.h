@@ -39,7 +39,9 @@ class DisplayHooks : public MessageHooks {
     return youWonAnswer;
   }
   void MarkPuzzleSolved() override { calls.push_back("MarkPuzzleSolved"); }
-  void NewGame(int kind, int, bool) override { calls.push_back("NewGame " + std::to_string(kind)); }
+  void NewGame(PuzzleKind kind, int, bool) override {
+    calls.push_back("NewGame " + std::to_string(static_cast<int>(kind)));
+  }
   void Shutdown() override { calls.push_back("Shutdown"); }
   void OpenWordList(const std::string& word, bool, const char*) override {
     calls.push_back("OpenWordList " + word);

@@ -58,8 +58,8 @@ class RecordingHooks : public MessageHooks {
     return youWonAnswer;
   }
   void MarkPuzzleSolved() override { calls.push_back("MarkPuzzleSolved"); }
-  void NewGame(int kind, int puzzleNumber, bool textReady) override {
-    calls.push_back("NewGame " + std::to_string(kind) + " " + std::to_string(puzzleNumber) +
+  void NewGame(PuzzleKind kind, int puzzleNumber, bool textReady) override {
+    calls.push_back("NewGame " + std::to_string(static_cast<int>(kind)) + " " + std::to_string(puzzleNumber) +
                     (textReady ? " ready" : " ask"));
   }
   void Shutdown() override { calls.push_back("Shutdown"); }
@@ -76,11 +76,11 @@ class GameFixture : public testing::Test {
 
   // A new game on plain, as NewGame and the first paint of the panel would leave it: the key
   // drawn from seed, the text enciphered, the clock started from 0 and running.
-  void StartPuzzle(const char* plain, int kind = kQuotePuzzle, std::uint32_t seed = 1) {
+  void StartPuzzle(const char* plain, PuzzleKind kind = PuzzleKind::kQuotePuzzle, std::uint32_t seed = 1) {
     std::strncpy(game.text.displayText, plain, kQuoteBufferSize - 1);
     game.state.puzzleKind = kind;
     SeedRandom(seed);
-    game.panel.panelShown = 1;
+    game.panel.panelShown = true;
     game.StartGame();
     Paint();  // the repaint StartGame asks for judges the fresh puzzle
     hooks.calls.clear();

@@ -279,11 +279,11 @@ TEST_F(AppTest, OnlyPuzzlesFromTheCompressedFileReachTheRecord) {
   const int first = game.state.currentPuzzle;
   game.MarkPuzzleSolved();
   EXPECT_TRUE(TheMemory().IsSolved(first));
-  game.NewGame(kQuotePuzzle, -1, false);
+  game.NewGame(PuzzleKind::kQuotePuzzle, -1, false);
   const int second = game.state.currentPuzzle;
   ASSERT_EQ(second, 1 - first);  // the unsolved one
   std::snprintf(game.text.displayText, kQuoteBufferSize, "%s", "Typed in");
-  game.NewGame(kPlainEntered, 0, true);
+  game.NewGame(PuzzleKind::kPlainEntered, 0, true);
   game.MarkPuzzleSolved();
   EXPECT_FALSE(TheMemory().IsSolved(second));
 }
@@ -386,7 +386,7 @@ TEST_F(AppTest, HintButtonEdgesShowTheBarFirstAndMoveIt) {
 TEST_F(AppTest, EnteredCiphertextGreysTheHintsAndAQuoteFileGameRestoresThem) {
   App& game = Start();
   std::snprintf(game.text.displayText, kQuoteBufferSize, "%s", "Xyz abc");
-  game.NewGame(kCipherEntered, 0, true);
+  game.NewGame(PuzzleKind::kCipherEntered, 0, true);
   EXPECT_FALSE(FramePeer().IsTopMenuEnabled(2));
   // The bar cannot be shown meanwhile, and the greyed commands do not run.
   Choose(kCmdShowHintButtons);
@@ -398,7 +398,7 @@ TEST_F(AppTest, EnteredCiphertextGreysTheHintsAndAQuoteFileGameRestoresThem) {
   EXPECT_EQ(game.panel.confirmCount + game.panel.undoCount + game.panel.littleHintCount +
                 game.panel.bigHintCount, 0);
   EXPECT_EQ(game.state.guess[0], ' ');
-  game.NewGame(kQuotePuzzle, -1, false);
+  game.NewGame(PuzzleKind::kQuotePuzzle, -1, false);
   EXPECT_TRUE(FramePeer().IsTopMenuEnabled(2));
   EXPECT_TRUE(FramePeer().toolBarVisible);
   EXPECT_TRUE(Marked(kCmdShowHintButtons));

@@ -250,7 +250,7 @@ TEST_F(DisplayTest, TheMapOfAQuotationPuzzleAndItsClock) {
 }
 
 TEST_F(DisplayTest, CipherPuzzlesOptionsAndTheAlphabeticalOrder) {
-  StartPuzzle("QXQ", kCipherEntered);
+  StartPuzzle("QXQ", PuzzleKind::kCipherEntered);
   RecordingDC dc = PaintPanel();
   EXPECT_TRUE(dc.DrewText("Erased"));
   EXPECT_TRUE(dc.DrewText("Word list"));

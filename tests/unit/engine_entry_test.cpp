@@ -17,7 +17,7 @@ const std::string kTone = "tone 500 150";
 class EntryTest : public GameFixture {
  protected:
   void SetUp() override {
-    StartPuzzle(kHello, kQuotePuzzle, kSeed);
+    StartPuzzle(kHello, PuzzleKind::kQuotePuzzle, kSeed);
     BeepOnErrors();
   }
   LetterHit Cipher(char letter) { return {Game::LetterIndex(letter), LetterHit::kCipherLetter, -1}; }
@@ -144,9 +144,9 @@ TEST_F(EntryTest, WinIsAnnouncedOnceAndTheGameIsOverAfterwards) {
 
 TEST_F(EntryTest, WinDialogAnswers) {
   for (auto [kind, answer, then] :
-       {std::tuple{kQuotePuzzle, WinChoice::kNextGame, "NewGame 0 -1 ask"},
-        {kPlainEntered, WinChoice::kNextGame, "NewGame 2 -1 ask"},
-        {kQuotePuzzle, WinChoice::kExit, "Shutdown"}}) {
+       {std::tuple{PuzzleKind::kQuotePuzzle, WinChoice::kNextGame, "NewGame 0 -1 ask"},
+        {PuzzleKind::kPlainEntered, WinChoice::kNextGame, "NewGame 2 -1 ask"},
+        {PuzzleKind::kQuotePuzzle, WinChoice::kExit, "Shutdown"}}) {
     StartPuzzle(kHello, kind, kSeed);
     hooks.youWonAnswer = answer;
     SolveByTyping();
@@ -156,7 +156,7 @@ TEST_F(EntryTest, WinDialogAnswers) {
 }
 
 TEST_F(EntryTest, CiphertextPuzzleStopsTheClockWhileEveryLetterHasAGuess) {
-  StartPuzzle("Xy zx", kCipherEntered, kSeed);
+  StartPuzzle("Xy zx", PuzzleKind::kCipherEntered, kSeed);
   ASSERT_EQ(std::string(game.text.puzzleText), "Xy zx");
   ASSERT_TRUE(hooks.timerRunning);
   TypeLetters('x', 't');

@@ -186,7 +186,7 @@ TEST_F(WordListTest, PenaltyAndOrderFollowTheRequest) {
             (std::vector<std::string>{"sis", "did", "dad", "tat"}));
 
   // The same setting for a puzzle the player entered: alphabetical, 300 seconds.
-  StartPuzzle("Did dad nap", kPlainEntered);
+  StartPuzzle("Did dad nap", PuzzleKind::kPlainEntered);
   request = Request(0);
   EXPECT_TRUE(request.alphabetical);
   dialog = Make(request.word, request.alphabetical);
