@@ -15,12 +15,13 @@ constexpr int kHintMenuIndex = 2;  // Game, Edit, Hint, ...
 }  // namespace
 
 void App::NewGame(PuzzleKind kind, int puzzleNumber, bool textReady) {
+  GameState& state = game_.state;
   const unsigned serial = ++newGameSerial_;
   state.puzzleKind = kind;
   if (kind == PuzzleKind::kCipherEntered || kind == PuzzleKind::kPlainEntered) {
     if (textReady || EnterPuzzleText(kind == PuzzleKind::kPlainEntered)) {
       AllowHints(kind != PuzzleKind::kCipherEntered);
-      StartGame();
+      game_.StartGame();
       return;
     }
     state.puzzleKind = PuzzleKind::kQuotePuzzle;
@@ -29,13 +30,14 @@ void App::NewGame(PuzzleKind kind, int puzzleNumber, bool textReady) {
   loader_.LoadPuzzle(puzzleNumber);
   // A failed load ends in Open Puzzle File, whose chosen file has started its own game by now.
   if (serial != newGameSerial_) return;
-  StartGame();
+  game_.StartGame();
 }
 
 bool App::ConfirmNewGame() {
+  const GameState& state = game_.state;
   if (!state.modified) return true;
   if (state.puzzleKind == PuzzleKind::kCipherEntered) {
-    if (AllLettersGuessed()) return true;
+    if (game_.AllLettersGuessed()) return true;
   } else if (state.gameOver) {
     return true;
   }
@@ -45,14 +47,15 @@ bool App::ConfirmNewGame() {
 }
 
 void App::AllowHints(bool allow) {
+  GameState& state = game_.state;
   if (allow == !state.hintsDisallowed) return;
   if (!allow) {
-    state.hintBarWasVisible = hintBar_.IsVisible() ? 1 : 0;
-    if (hintBar_.IsVisible()) ToggleHintButtons();
+    state.hintBarWasVisible = hintBar_.IsVisible();
+    if (hintBar_.IsVisible()) options_.ToggleHintButtons();
     state.hintsDisallowed = true;
   } else {
     state.hintsDisallowed = false;
-    if (state.hintBarWasVisible) ToggleHintButtons();
+    if (state.hintBarWasVisible) options_.ToggleHintButtons();
   }
   if (!frame_->HasPeer() || !frame_->Peer().HasMenu()) {
     if (!allow) Platform().MessageBox(frame_.get(), "Cannot disallow hints - no menu!", "Error", MB_OK);
@@ -62,6 +65,7 @@ void App::AllowHints(bool allow) {
 }
 
 int App::AskSaveGame() {
+  const GameState& state = game_.state;
   if (!state.modified || state.gameOver) return IDNO;
   const int answer = Platform().MessageBox(frame_.get(), "Would you like to save this game?",
                                            "Quillo!", MB_YESNOCANCEL | MB_ICONQUESTION);
@@ -83,17 +87,17 @@ void App::Shutdown() {
 
 void App::OpenPuzzleFile(bool confirm) {
   if (confirm && !ConfirmNewGame()) return;
-  ClearSelection();
+  game_.ClearSelection();
   TOpenFileRequest request;
   request.title = "Quote File";
   request.filter = kQuoteFileFilter;
   request.defaultExtension = "cqt";
   request.initialFolder = ProgramFolder();
-  request.initialName = state.quoteFileName;
+  request.initialName = game_.state.quoteFileName;
   const TOpenFileResult result = Platform().OpenFile(frame_.get(), request);
   if (result.ok) {
     loader_.SetQuoteFile(result.path.c_str());
-    state.currentPuzzle = -1;
+    game_.state.currentPuzzle = -1;
     NewGame(PuzzleKind::kQuotePuzzle, -1, false);
   } else if (result.errorCode != 0) {
     char message[80];

@@ -8,23 +8,23 @@ void App::EnterPuzzleCommand(PuzzleKind kind) {
 }
 
 void App::CorrectPuzzleCommand() {
-  if (CorrectPuzzle(*this, MainWindow(), DialogFontHeight())) StartGame();
+  if (CorrectPuzzle(game_, MainWindow(), DialogFontHeight())) game_.StartGame();
 }
 
 // A pasted puzzle replaces the game without the new-game question.
 void App::PasteCommand(PuzzleKind kind) {
-  if (PasteFromClipboard(*this, MainWindow())) NewGame(kind, 0, true);
+  if (PasteFromClipboard(game_, MainWindow())) NewGame(kind, 0, true);
 }
 
 void App::OpenFavoritesCommand() {
   if (!CheckFavoritesFile(MainWindow()) || !ConfirmNewGame()) return;
   loader_.SetQuoteFile(kFavoritesFileName);
-  state.currentPuzzle = -1;
+  game_.state.currentPuzzle = -1;
   NewGame(PuzzleKind::kQuotePuzzle, -1, false);
 }
 
 void App::GoToPuzzleCommand() {
   if (!ConfirmNewGame()) return;
-  const int index = AskPuzzleNumber(*this, MainWindow(), DialogFontHeight());
+  const int index = AskPuzzleNumber(game_, MainWindow(), DialogFontHeight());
   if (index >= 0) NewGame(PuzzleKind::kQuotePuzzle, index, false);
 }
