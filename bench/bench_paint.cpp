@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/runservices.h"
 #include "classlib/inifile.h"
 #include "dialogs/messagehooks.h"
 #include "display/color.h"
@@ -158,7 +159,6 @@ class PuzzleOnScreen {
  public:
   PuzzleOnScreen(TPlatform& platform, TSize size, bool highlight) : window_(&frame_, game_) {
     SetPlatform(&platform);
-    SetSettings(&settings_);
     settings_.WriteInt("quillo", "Tutorial", 1);
     TheFont().Load();
     TheColors().Load();
@@ -178,16 +178,14 @@ class PuzzleOnScreen {
     for (int p = 0; p < kLetterCount; p += 2) game_.AssignLetter(game_.state.key[p], (p + 1) % kLetterCount, false);
     game_.state.selectedCipher = game_.state.key['e' - 'a'];
   }
-  ~PuzzleOnScreen() {
-    SetSettings(nullptr);
-    SetPlatform(nullptr);
-  }
+  ~PuzzleOnScreen() { SetPlatform(nullptr); }
 
   TFrameWindow& Frame() { return frame_; }
   QuilloWindow& Window() { return window_; }
 
  private:
   MemoryIniFile settings_;
+  RunServices services_{settings_};  // a fresh run on these settings
   PanesOnly hooks_;
   Game game_{hooks_};
   TFrameWindow frame_;

@@ -8,6 +8,7 @@
 #include "classlib/inifile.h"
 #include "display/settingsfile.h"
 #include "framework/platform.h"
+#include "classlib/services.h"
 
 namespace {
 constexpr int kSettingSize = 512;
@@ -132,10 +133,7 @@ void Color::Save() {
   changed_ = false;
 }
 
-Color& TheColors() {
-  static Color colors;
-  return colors;
-}
+Color& TheColors() { return *RequiredServices("TheColors").colors; }
 
 TColor HighlightFor(TColor background) {
   const int r = RedOf(background);

@@ -11,6 +11,7 @@
 #include "framework/dc.h"
 #include "framework/platform.h"
 #include "framework/window.h"
+#include "classlib/services.h"
 
 namespace {
 constexpr int kAuxiliaryLimit = 23;
@@ -159,7 +160,4 @@ void Font::Save() {
   changed_ = false;
 }
 
-Font& TheFont() {
-  static Font font;
-  return font;
-}
+Font& TheFont() { return *RequiredServices("TheFont").font; }

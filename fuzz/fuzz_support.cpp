@@ -9,6 +9,9 @@
 #include <filesystem>
 #include <vector>
 
+#include "app/runservices.h"
+#include "classlib/inifile.h"
+
 int FuzzPlatform::MessageBox(TWindow*, const std::string& text, const std::string&, unsigned) {
   ++messageCount;
   lastMessage = text;
@@ -84,6 +87,9 @@ FuzzPlatform& FuzzSetUp() {
   static ScratchFolder folder;
   static FuzzPlatform platform;
   static const bool installed = (SetPlatform(&platform), true);
+  // The readers run inside one session for the whole process, as in one run of the game.
+  static MemoryIniFile store;
+  static RunServices services(store);
   (void)installed;
   platform.answer = IDYES;
   platform.messageCount = 0;

@@ -4,15 +4,14 @@
 #include <string>
 
 #include "classlib/inifile.h"
-#include "framework/platform.h"
+#include "classlib/services.h"
 #include "engine/quotelimits.h"
+#include "framework/platform.h"
 
 namespace {
 
 constexpr int kMilitaryStopLength = 998;  // a block's blank may still follow, up to 999
 
-bool known = false;
-CaseStyle current = kCaseDefault;
 
 bool StyleFromLetter(char letter, CaseStyle& style) {
   switch (letter) {
@@ -77,20 +76,20 @@ void CopyMilitary(const char* quote, char* display) {
 }  // namespace
 
 CaseStyle CurrentCaseStyle() {
-  if (!known) {
-    current = ReadCaseSetting();
-    known = true;
+  CaseStyleState& state = *RequiredServices("CurrentCaseStyle").caseStyle;
+  if (!state.known) {
+    state.style = ReadCaseSetting();
+    state.known = true;
   }
-  return current;
+  return state.style;
 }
 
 void SetCaseStyle(CaseStyle style) {
-  current = style;
-  known = true;
+  CaseStyleState& state = *RequiredServices("SetCaseStyle").caseStyle;
+  state.style = style;
+  state.known = true;
   Settings().WriteString("quillo", "Case", SettingValueOf(style));
 }
-
-void ForgetCaseStyle() { known = false; }
 
 void ApplyCaseStyle(const char* quoteText, char* displayText) {
   const CaseStyle style = CurrentCaseStyle();

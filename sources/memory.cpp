@@ -10,6 +10,7 @@
 #include "classlib/safefile.h"
 #include "framework/platform.h"
 #include "classlib/errorlog.h"
+#include "classlib/services.h"
 
 namespace {
 
@@ -116,7 +117,4 @@ void Memory::Close() {
   current_ = 0;
 }
 
-Memory& TheMemory() {
-  static Memory memory;
-  return memory;
-}
+Memory& TheMemory() { return *RequiredServices("TheMemory").memory; }

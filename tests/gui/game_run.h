@@ -93,9 +93,8 @@ class GameRun {
   std::string Guesses() { return std::string(app().TheGame().state.guess, 26); }
 
  private:
-  // Each start is a fresh program: the dictionary, loaded once a process, is loaded again.
+  // Each start is a fresh program with a session of its own: the dictionary is loaded again.
   void Start() {
-    TheWordListStore() = WordListStore();
     session_ = QuilloSession::Start(QUILLO_BIN_DIR "/quillo", {"quotes.qot"});
   }
   void Write(const QString& name, const QString& text) {

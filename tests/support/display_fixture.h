@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/runservices.h"
 #include "classlib/inifile.h"
 #include "display/cellmetrics.h"
 #include "display/color.h"
@@ -28,24 +29,11 @@ class DisplayFixture : public testing::Test {
   static constexpr int kCellW = 7;
   static constexpr int kCellH = 15;
 
-  DisplayFixture() : store(folder.File("quillo.ini").c_str()), game(hooks), window(&frame, game) {
-    SetSettings(&store);
-    ResetDisplayGlobals();
+  DisplayFixture()
+      : store(folder.File("quillo.ini").c_str()), services(store), game(hooks),
+        window(&frame, game) {
     hooks.window = &window;
     hooks.mainWindow = &frame;
-  }
-  ~DisplayFixture() override {
-    SetSettings(nullptr);
-    ResetDisplayGlobals();
-  }
-
-  static void ResetDisplayGlobals() {
-    TheFont() = Font{};
-    TheColors() = Color{};
-    Cells() = CellMetrics{};
-    SetHighlightSolution(false);
-    SetFrequencyOrder(true);
-    TheWordPreview() = WordPreview{};
   }
 
   // Start-up as the application does it, with the frame's client at width x height.
@@ -103,6 +91,7 @@ class DisplayFixture : public testing::Test {
 
   TempFolder folder;
   PrivateIniFile store;
+  RunServices services;  // fresh font, colours, cells, options and preview on this store
   FakePlatform fake;
   DisplayHooks hooks;
   Game game;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/runservices.h"
 #include "classlib/inifile.h"
 #include "dialogs/messagehooks.h"
 #include "engine/game.h"
@@ -71,8 +72,7 @@ class RecordingHooks : public MessageHooks {
 
 class GameFixture : public testing::Test {
  protected:
-  GameFixture() : store(folder.File("quillo.ini").c_str()), game(hooks) { SetSettings(&store); }
-  ~GameFixture() override { SetSettings(nullptr); }
+  GameFixture() : store(folder.File("quillo.ini").c_str()), services(store), game(hooks) {}
 
   // A new game on plain, as NewGame and the first paint of the panel would leave it: the key
   // drawn from seed, the text enciphered, the clock started from 0 and running.
@@ -136,6 +136,7 @@ class GameFixture : public testing::Test {
 
   TempFolder folder;
   PrivateIniFile store;
+  RunServices services;
   FakePlatform fake;
   RecordingHooks hooks;
   Game game;

@@ -39,15 +39,8 @@ class AppTest : public testing::Test {
   static constexpr const char* kQuotation = "Hello, world";
 
   AppTest() { WriteFile(folder.File("quotes.qot"), std::string(kQuotation) + "\n"); }
-  // The session goes while the fake can still take its calls; the process-wide options then
-  // go back to their defaults for the tests that follow.
-  ~AppTest() override {
-    session.reset();
-    LoadDisplayOptions();
-    ForgetCaseStyle();
-    TheFont().Load();
-    TheColors().Load();
-  }
+  // The session goes while the fake can still take its calls.
+  ~AppTest() override { session.reset(); }
 
   // Writes the settings file the next run starts from, e.g. "HintButtons=0\nWindowX=5\n". A session
   // still open is closed first, and before each start, as closing writes its own settings.

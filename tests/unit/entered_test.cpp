@@ -19,12 +19,10 @@ MessageBoxRecord Refused(const char* text) { return {text, "Error", kRefusal}; }
 class EnteredTest : public GameFixture {
  protected:
   EnteredTest() {
-    ForgetCaseStyle();
     store.WriteString("quillo", "Case", "Upper");
     std::strcpy(game.text.quoteText, "old");
     std::strcpy(game.text.displayText, "OLD");
   }
-  ~EnteredTest() override { ForgetCaseStyle(); }
 
   // The player types text and presses OK (or Cancel); with `shown`, the dialog must have shown it.
   void Answer(const std::string& typed, int button = IDOK, const char* shown = nullptr) {

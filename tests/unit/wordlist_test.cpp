@@ -111,9 +111,7 @@ class WordListTest : public GameFixture {
     const std::vector<unsigned char> bytes = Encode({{"sis", 10}, {"did", 10}, {"dog", 10}, {"ddd", 10}, {"pop", 0},
                                                      {"dad", 10}, {"tat", 10}, {"to", 9}, {"at", 8}});
     WriteFile(dictionaryPath, std::string(bytes.begin(), bytes.end()));
-    TheWordPreview() = WordPreview{};
   }
-  ~WordListTest() override { TheWordPreview() = WordPreview{}; }
 
   // The enciphered form of a plaintext word, as a click on the puzzle hands it over.
   std::string Enciphered(const std::string& plain) const {
