@@ -75,10 +75,10 @@ void App::InitMainWindow() {
   TheMemory().SetOwner(&frame);
   client_->CreateWindows();
   client_->SetTutorialStarter([this] { ViewTutorial(); });
-  TWindowPeer& peer = frame.Peer();
-  peer.SetCaption("Quillo!");
-  peer.SetMenu(MenuBar());
-  peer.SetClient(client_.get());
+  TFramePeer& framePeer = frame.FramePeer();
+  framePeer.SetCaption("Quillo!");
+  framePeer.SetMenu(MenuBar());
+  framePeer.SetClient(client_.get());
 
   IniFile& settings = Settings();
   hintBar_.Build(settings.ReadInt("quillo", "HintLocation", kHintsBottom),
@@ -86,8 +86,8 @@ void App::InitMainWindow() {
                  settings.ReadInt("quillo", "HintButtons", 1) != 0);
 
   const FramePlacement placement = SavedFramePlacement();
-  peer.Move(placement.rect);
-  peer.Show(placement.maximized ? TShow::Maximized : TShow::Normal);
+  frame.Peer().Move(placement.rect);
+  frame.Peer().Show(placement.maximized ? TShow::Maximized : TShow::Normal);
 
   options_.Read();
 }

@@ -57,11 +57,11 @@ void App::AllowHints(bool allow) {
     state.hintsDisallowed = false;
     if (state.hintBarWasVisible) options_.ToggleHintButtons();
   }
-  if (!frame_->HasPeer() || !frame_->Peer().HasMenu()) {
+  if (!frame_->HasPeer() || !frame_->FramePeer().HasMenu()) {
     if (!allow) Platform().MessageBox(frame_.get(), "Cannot disallow hints - no menu!", "Error", MB_OK);
     return;
   }
-  frame_->Peer().EnableTopMenu(kHintMenuIndex, allow);
+  frame_->FramePeer().EnableTopMenu(kHintMenuIndex, allow);
 }
 
 int App::AskSaveGame() {

@@ -39,7 +39,7 @@ void Options::Read() {
 }
 
 void Options::CheckMark(int id, bool checked) {
-  if (frame_.HasPeer()) frame_.Peer().CheckMenuItem(id, checked);
+  if (frame_.HasPeer()) frame_.FramePeer().CheckMenuItem(id, checked);
 }
 
 // A toggle reads any non-zero value as on, so a hand-edited 5 turns off rather than staying on.

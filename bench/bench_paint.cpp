@@ -59,7 +59,7 @@ class CountingDC : public TDC {
 };
 
 // A window peer holding only its rectangle; moves deliver Size as a window system does.
-class NullPeer : public TWindowPeer {
+class NullPeer : public TWindowPeer, public TFramePeer {
  public:
   explicit NullPeer(TWindow& window) : window_(window) {}
   TRect ClientRect() const override { return {0, 0, rect_.Width(), rect_.Height()}; }
@@ -167,7 +167,7 @@ class PuzzleOnScreen {
     hooks_.window = &window_;
     frame_.Create();
     window_.CreateWindows();
-    frame_.Peer().SetClient(&window_);
+    frame_.FramePeer().SetClient(&window_);
     frame_.Peer().Move({0, 0, size.cx, size.cy});
 
     const std::string text = LongQuotation();

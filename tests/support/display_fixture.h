@@ -43,7 +43,7 @@ class DisplayFixture : public testing::Test {
     LoadDisplayOptions();
     frame.Create();
     window.CreateWindows();
-    frame.Peer().SetClient(&window);
+    frame.FramePeer().SetClient(&window);
     fake.Resize(frame, width, height);
   }
 
