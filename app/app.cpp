@@ -103,7 +103,7 @@ void App::StartFirstGame() {
       state.resumed = true;
       break;
     case SavedGameOffer::Damaged:
-      Platform().MessageBox(frame_.get(),
+      DialogService().MessageBox(frame_.get(),
                             "Cannot resume the saved game:\nSomething is wrong with it.  Sorry.",
                             "Error", MB_OK | MB_ICONSTOP);
       NewGame(PuzzleKind::kQuotePuzzle, -1, false);
@@ -196,6 +196,6 @@ void App::ViewTutorial() {
   tutorialRequested_ = true;
   loader_.SetQuoteFile((ProgramFolder() + "quillo.cqt").c_str());
   game_.state.currentPuzzle = -1;
-  Platform().ShowHelp(frame_.get(), HelpPath(), 1000);
+  DialogService().ShowHelp(frame_.get(), HelpPath(), 1000);
   NewGame(PuzzleKind::kTutorialPuzzle, 0, false);
 }

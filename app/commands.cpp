@@ -84,7 +84,7 @@ const std::map<int, App::Handler>& App::CommandTable() {
       {kCmdChangeSounds,
        [](App& app) { SoundDialog(app.MainWindow(), ProgramFolder()).Execute(); }},
       // Help
-      {kCmdHelp, [](App& app) { Platform().ShowHelp(app.MainWindow(), HelpPath(), 0); }},
+      {kCmdHelp, [](App& app) { DialogService().ShowHelp(app.MainWindow(), HelpPath(), 0); }},
       {kCmdAbout, [](App& app) { AboutDlg(app.MainWindow()).Execute(); }},
       {kCmdTutorial, [](App& app) { app.ViewTutorial(); }},
       {kCmdCheckForUpdates, [](App& app) { ShowCheckForUpdates(app.MainWindow()); }},

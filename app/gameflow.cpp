@@ -41,7 +41,7 @@ bool App::ConfirmNewGame() {
   } else if (state.gameOver) {
     return true;
   }
-  return Platform().MessageBox(frame_.get(),
+  return DialogService().MessageBox(frame_.get(),
                                "Do you really want to start a new game\nand lose this one?",
                                "Confirm New Game", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
@@ -58,7 +58,7 @@ void App::AllowHints(bool allow) {
     if (state.hintBarWasVisible) options_.ToggleHintButtons();
   }
   if (!frame_->HasPeer() || !frame_->FramePeer().HasMenu()) {
-    if (!allow) Platform().MessageBox(frame_.get(), "Cannot disallow hints - no menu!", "Error", MB_OK);
+    if (!allow) DialogService().MessageBox(frame_.get(), "Cannot disallow hints - no menu!", "Error", MB_OK);
     return;
   }
   frame_->FramePeer().EnableTopMenu(kHintMenuIndex, allow);
@@ -67,7 +67,7 @@ void App::AllowHints(bool allow) {
 int App::AskSaveGame() {
   const GameState& state = game_.state;
   if (!state.modified || state.gameOver) return IDNO;
-  const int answer = Platform().MessageBox(frame_.get(), "Would you like to save this game?",
+  const int answer = DialogService().MessageBox(frame_.get(), "Would you like to save this game?",
                                            "Quillo!", MB_YESNOCANCEL | MB_ICONQUESTION);
   if (answer == IDYES) SaveGame();
   return answer;
@@ -82,7 +82,7 @@ void App::Shutdown() {
   Settings().WriteInt("quillo", "HintButtons", HintButtonsSetting());
   TheMemory().Close();
   shutdownRequested_ = true;
-  Platform().Quit();
+  SystemService().Quit();
 }
 
 void App::OpenPuzzleFile(bool confirm) {
@@ -94,7 +94,7 @@ void App::OpenPuzzleFile(bool confirm) {
   request.defaultExtension = "cqt";
   request.initialFolder = ProgramFolder();
   request.initialName = game_.state.quoteFileName;
-  const TOpenFileResult result = Platform().OpenFile(frame_.get(), request);
+  const TOpenFileResult result = DialogService().OpenFile(frame_.get(), request);
   if (result.ok) {
     loader_.SetQuoteFile(result.path.c_str());
     game_.state.currentPuzzle = -1;
@@ -102,7 +102,7 @@ void App::OpenPuzzleFile(bool confirm) {
   } else if (result.errorCode != 0) {
     char message[80];
     std::snprintf(message, sizeof message, "Open puzzle file dialog error code #%ld", result.errorCode);
-    Platform().MessageBox(frame_.get(), message, "Error", MB_OK);
+    DialogService().MessageBox(frame_.get(), message, "Error", MB_OK);
     Shutdown();
   }
 }

@@ -89,7 +89,7 @@ void Options::ToggleHighlight() {
 
 void Options::ToggleHintButtons() {
   if (game_.state.hintsDisallowed) {
-    Platform().MessageBox(&frame_,
+    DialogService().MessageBox(&frame_,
                           "No hints are possible with a puzzle\nthat you entered as ciphertext.",
                           "Sorry!", MB_OK | MB_ICONINFORMATION);
     return;

@@ -26,7 +26,7 @@ unsigned IconFlags(MessageIcon icon) {
 }  // namespace
 
 void MessageHooks::ShowMessage(const std::string& text, const char* caption, MessageIcon icon) {
-  Platform().MessageBox(MessageWindow(), text, caption, MB_OK | IconFlags(icon));
+  DialogService().MessageBox(MessageWindow(), text, caption, MB_OK | IconFlags(icon));
 }
 
 void MessageHooks::ShowHint(const char* caption, const std::string& text,

@@ -65,7 +65,7 @@ void ColorDialog::ChangeColor() {
   const int element = SelectedElement();
   TColor color = TheColors().Get(element);
   // A cancelled picker leaves the colour it started from, which is then stored as it was shown.
-  Platform().ChooseColor(Parent(), color, Remembered().customSlots);
+  DialogService().ChooseColor(Parent(), color, Remembered().customSlots);
   TheColors().Set(element, color);
   ShowSelection();
   ShowChanges();
@@ -88,6 +88,6 @@ void RunColorDialog(TWindow* parent, std::function<void()> showChanges) {
   try {
     ColorDialog(parent, std::move(showChanges)).Execute();
   } catch (const std::exception& e) {
-    Platform().MessageBox(parent, e.what(), "ERROR", MB_OK | MB_ICONSTOP);
+    DialogService().MessageBox(parent, e.what(), "ERROR", MB_OK | MB_ICONSTOP);
   }
 }

@@ -208,7 +208,7 @@ void FreqWindow::Timer(int id) {
 void FreqWindow::OfferTutorial() {
   IniFile& settings = Settings();
   if (settings.ReadInt("quillo", "Tutorial", 0) != 0) return;
-  const int answer = Platform().MessageBox(TopWindow(this), kTutorialQuestion, "Welcome to Quillo!",
+  const int answer = DialogService().MessageBox(TopWindow(this), kTutorialQuestion, "Welcome to Quillo!",
                                            MB_YESNOCANCEL | MB_ICONQUESTION);
   if (answer == IDYES) {
     settings.WriteInt("quillo", "Tutorial", 1);

@@ -37,7 +37,7 @@ CaseStyle ReadCaseSetting() {
   const std::string value = Settings().ReadString("quillo", "Case", "d");
   CaseStyle style = kCaseDefault;
   if (!value.empty() && StyleFromLetter(value[0], style)) return style;
-  Platform().MessageBox(nullptr, "Invalid \"Case\" option in quillo.ini:\nchanging it to Default",
+  DialogService().MessageBox(nullptr, "Invalid \"Case\" option in quillo.ini:\nchanging it to Default",
                         "Error", MB_OK);
   Settings().WriteString("quillo", "Case", "Default");
   return kCaseDefault;

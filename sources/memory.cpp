@@ -44,7 +44,7 @@ bool Memory::TakeFileName(const char* fileName) {
   try {
     fileName_ = fileName;
   } catch (const std::bad_alloc&) {
-    Platform().MessageBox(owner_, "Out of memory", fileName, MB_OK);
+    DialogService().MessageBox(owner_, "Out of memory", fileName, MB_OK);
     return false;
   }
   hasFile_ = true;
@@ -103,7 +103,7 @@ void Memory::SaveMemory() {
   bool& told = writing ? writeLossTold_ : openLossTold_;
   if (told) return;
   told = true;
-  Platform().MessageBox(owner_,
+  DialogService().MessageBox(owner_,
                         WithReason(writing ? "Cannot write memory file, memory lost."
                                            : "Cannot open memory file for writing, memory lost.",
                                    errno),

@@ -46,7 +46,7 @@ void ForgetUndeletable(TWindow* owner, const std::string& stamp) {
   const int error = errno;
   Settings().WriteString("quillo", kUndeletedKey, stamp.c_str());
   Settings().Flush(false);
-  Platform().MessageBox(owner,
+  DialogService().MessageBox(owner,
                         WithReason("The saved game quillo.svg cannot be deleted.\n"
                                    "It will not be offered again.",
                                    error),
@@ -284,7 +284,7 @@ std::string SavedGameText(const Game& game) {
 bool SaveGame(const Game& game, TWindow* owner) {
   if (game.state.puzzleKind == PuzzleKind::kTutorialPuzzle) return true;
   if (ReplaceFileContents(kSavedGameFileName, SavedGameText(game))) return true;
-  Platform().MessageBox(owner,
+  DialogService().MessageBox(owner,
                         WithReason("Cannot save the game.  Try removing the file\nquillo.svg in "
                                    "your Quillo! folder to fix the problem.",
                                    errno),
@@ -302,7 +302,7 @@ int ResumeSavedGame(Game& game, TWindow* owner, Memory& memory) {
     return kSavedGameNone;
   }
 
-  const int answer = Platform().MessageBox(owner, "Continue the unfinished game\nyou saved earlier?",
+  const int answer = DialogService().MessageBox(owner, "Continue the unfinished game\nyou saved earlier?",
                                            "Quillo!", MB_YESNOCANCEL | MB_ICONQUESTION);
   if (answer == IDNO) return kSavedGameNone;
   if (std::remove(kSavedGameFileName) != 0 && errno != ENOENT) ForgetUndeletable(owner, stamp);
