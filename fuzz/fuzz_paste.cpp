@@ -45,7 +45,7 @@ void PlayPuzzle(Game& game, PuzzleKind kind) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  FuzzPlatform& platform = FuzzSetUp();
+  QuietPlatform& platform = FuzzSetUp();
   const std::uint8_t styleByte = TakeByte(data, size);
   const std::string clipboard(reinterpret_cast<const char*>(data), size);
   const std::string cleaned = CleanClipboardText(clipboard);
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const CaseStyle kStyles[] = {kCaseUpper, kCaseLower, kCaseDefault, kCaseMilitary};
   SetCaseStyle(kStyles[styleByte % 4]);
   platform.clipboard = clipboard;
-  NullHooks hooks;
+  TestHooks hooks;
   Game game(hooks);
   // The entry dialog takes any bytes the player types (up to 999, up to a zero) uncleaned.
   std::strncpy(game.text.quoteText, clipboard.c_str(), kQuoteBufferSize - 1);

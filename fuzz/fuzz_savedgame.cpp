@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   WriteCollectionOnce();
   SeedRandom(7);
   WriteInput(kSavedGameFileName, data, size);
-  NullHooks hooks;
+  TestHooks hooks;
   Game game(hooks);
   Memory memory;
   const std::vector<unsigned char> before = Snapshot(game);

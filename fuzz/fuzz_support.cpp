@@ -12,17 +12,6 @@
 #include "app/runservices.h"
 #include "classlib/inifile.h"
 
-int FuzzPlatform::MessageBox(TWindow*, const std::string& text, const std::string&, unsigned) {
-  ++messageCount;
-  lastMessage = text;
-  return answer;
-}
-
-bool FuzzPlatform::SetClipboardText(const std::string& text) {
-  clipboard = text;
-  return true;
-}
-
 namespace {
 
 // Memory-backed when the system has /dev/shm: the game syncs every file it replaces, and on a
@@ -83,9 +72,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   return 0;
 }
 
-FuzzPlatform& FuzzSetUp() {
+QuietPlatform& FuzzSetUp() {
   static ScratchFolder folder;
-  static FuzzPlatform platform;
+  static QuietPlatform platform;
   static const bool installed = (SetPlatform(&platform), true);
   // The readers run inside one session for the whole process, as in one run of the game.
   static MemoryIniFile store;

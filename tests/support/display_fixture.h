@@ -18,8 +18,8 @@
 #include "display/quotewindow.h"
 #include "display/wordpreview.h"
 #include "engine/game.h"
+#include "doubles/test_hooks.h"
 #include "engine/random.h"
-#include "support/display_hooks.h"
 #include "support/fake_platform.h"
 #include "support/testing.h"
 
@@ -93,7 +93,7 @@ class DisplayFixture : public testing::Test {
   PrivateIniFile store;
   RunServices services;  // fresh font, colours, cells, options and preview on this store
   FakePlatform fake;
-  DisplayHooks hooks;
+  TestHooks hooks;
   Game game;
   TFrameWindow frame;
   QuilloWindow window;

@@ -121,10 +121,10 @@ class WordListTest : public GameFixture {
   }
 
   // The word list the game asks for when the player Alt+clicks the puzzle at textPosition.
-  RecordingHooks::WordListRequest Request(int textPosition) {
+  TestHooks::WordListRequest Request(int textPosition) {
     game.RequestWordList(textPosition);
     EXPECT_FALSE(hooks.wordLists.empty());
-    return hooks.wordLists.empty() ? RecordingHooks::WordListRequest{} : hooks.wordLists.back();
+    return hooks.wordLists.empty() ? TestHooks::WordListRequest{} : hooks.wordLists.back();
   }
 
   std::unique_ptr<WordList> Make(const std::string& word, bool alphabetical, int fontHeight = -15) {
@@ -174,7 +174,7 @@ TEST_F(WordListTest, PenaltyAndOrderFollowTheRequest) {
   // By frequency from a quote file: file order, 480 seconds charged before the dialog shows.
   SetSetting("WordlistOrder", 0);
   StartPuzzle("Did dad nap");
-  RecordingHooks::WordListRequest request = Request(0);
+  TestHooks::WordListRequest request = Request(0);
   EXPECT_EQ(request.word, Enciphered("did"));
   EXPECT_FALSE(request.alphabetical);
   auto dialog = Make(request.word, request.alphabetical);
