@@ -20,13 +20,14 @@ ALLOWED = {
     "display": {"sources", "dialogs", "engine", "resources", "classlib", "framework"},
     "wordlist": {"display", "sources", "dialogs", "engine", "resources", "classlib", "framework"},
     "solver": {"wordlist", "sources", "engine", "classlib", "framework"},
+    "stats": {"classlib"},
     "app": {"wordlist", "display", "sources", "dialogs", "engine", "resources", "classlib",
-            "framework", "solver"},
+            "framework", "solver", "stats"},
     # The Qt front end implements the framework and knows no game rule; only main() sees the app.
     "qt": {"framework", "resources"},
     "qt/main.cpp": {"app", "display", "framework", "resources", "qt"},
     # Programs: the tool finds its data through the game's program paths.
-    "tools": {"app", "solver", "wordlist", "sources", "engine", "classlib", "framework"},
+    "tools": {"app", "solver", "stats", "wordlist", "sources", "engine", "classlib", "framework"},
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([A-Za-z0-9_]+)/')
