@@ -1,4 +1,4 @@
-// App: construction, the main window, and the engine's requests passed on to the windows.
+// App: construction, the main window, start-up, frame events, the saved game and the tutorial.
 #include "app/app.h"
 
 #include <cstring>
@@ -10,6 +10,7 @@
 #include "app/programpath.h"
 #include "app/quotefilesearch.h"
 #include "classlib/inifile.h"
+#include "dialogs/timedialog.h"
 #include "dialogs/youwon.h"
 #include "display/font.h"
 #include "display/quillowindow.h"
@@ -25,22 +26,6 @@
 
 namespace {
 
-// The congratulations dialog; its Save Favorite button is greyed when no work stands behind it.
-class WinDialog : public YouWonDialog {
- public:
-  WinDialog(TWindow* parent, std::function<void()> saveFavorite)
-      : YouWonDialog(parent, Settings(), "YouWonDialog", saveFavorite),
-        canSaveFavorite_(static_cast<bool>(saveFavorite)) {}
-
-  void SetupWindow() override {
-    YouWonDialog::SetupWindow();
-    if (!canSaveFavorite_) Peer().EnableItem(kYouWonSaveFavorite, false);
-  }
-
- private:
-  bool canSaveFavorite_;
-};
-
 std::string CurrentFolder() {
   std::error_code error;
   std::filesystem::path folder = std::filesystem::current_path(error);
@@ -50,12 +35,13 @@ std::string CurrentFolder() {
 }  // namespace
 
 App::App(const char* commandLineQuoteFile)
-    : Game(static_cast<GameHooks&>(*this)),
-      workingFolder_(CurrentFolder()),
-      loader_(PuzzleFieldsOf(*this), this),
+    : workingFolder_(CurrentFolder()),
+      loader_(PuzzleFieldsOf(game_), this),
       frame_(std::make_unique<MyFrameWindow>()),
-      client_(std::make_unique<QuilloWindow>(frame_.get(), *this)),
-      hintBar_(*frame_) {
+      client_(std::make_unique<QuilloWindow>(frame_.get(), game_)),
+      hintBar_(*frame_),
+      options_(*frame_, *client_, hintBar_, game_) {
+  GameState& state = game_.state;
   if (commandLineQuoteFile) {
     loader_.SetQuoteFile(commandLineQuoteFile);
     return;
@@ -89,10 +75,10 @@ void App::InitMainWindow() {
   TheMemory().SetOwner(&frame);
   client_->CreateWindows();
   client_->SetTutorialStarter([this] { ViewTutorial(); });
-  TWindowPeer& peer = frame.Peer();
-  peer.SetCaption("Quillo!");
-  peer.SetMenu(MenuBar());
-  peer.SetClient(client_.get());
+  TFramePeer& framePeer = frame.FramePeer();
+  framePeer.SetCaption("Quillo!");
+  framePeer.SetMenu(MenuBar());
+  framePeer.SetClient(client_.get());
 
   IniFile& settings = Settings();
   hintBar_.Build(settings.ReadInt("quillo", "HintLocation", kHintsBottom),
@@ -100,37 +86,36 @@ void App::InitMainWindow() {
                  settings.ReadInt("quillo", "HintButtons", 1) != 0);
 
   const FramePlacement placement = SavedFramePlacement();
-  peer.Move(placement.rect);
-  peer.Show(placement.maximized ? TShow::Maximized : TShow::Normal);
+  frame.Peer().Move(placement.rect);
+  frame.Peer().Show(placement.maximized ? TShow::Maximized : TShow::Normal);
 
-  ReadOptionFlags();
-  SetCheckMarks();
-  GreyCommandsAwaitingWork();
+  options_.Read();
 }
 
 void App::StartFirstGame() {
+  GameState& state = game_.state;
   if (!FindReadableQuoteFile(state.quoteFileName, kFileNameSize)) {
     OpenPuzzleFile(false);
     return;
   }
   switch (OfferSavedGame()) {
     case SavedGameOffer::Resumed:
-      state.resumed = 1;
+      state.resumed = true;
       break;
     case SavedGameOffer::Damaged:
-      Platform().MessageBox(frame_.get(),
+      DialogService().MessageBox(frame_.get(),
                             "Cannot resume the saved game:\nSomething is wrong with it.  Sorry.",
                             "Error", MB_OK | MB_ICONSTOP);
-      NewGame(kQuotePuzzle, -1, false);
+      NewGame(PuzzleKind::kQuotePuzzle, -1, false);
       break;
     case SavedGameOffer::NotResumed:
-      NewGame(kQuotePuzzle, -1, false);
+      NewGame(PuzzleKind::kQuotePuzzle, -1, false);
       break;
   }
   // The panes draw nothing while a question is up, and a window system that keeps window
   // contents sends no paint when the box goes (a new game skips its repaint before the first
   // paint): ask for the first paint here, which also starts the clock.
-  RepaintAll();
+  client_->RepaintAll();
 }
 
 // --- Frame events ---
@@ -148,12 +133,9 @@ void App::FrameMoved() {
   Settings().WriteInt("quillo", "WindowY", outer.top);
 }
 
-void App::CheckMark(int id, bool checked) {
-  if (frame_->HasPeer()) frame_->Peer().CheckMenuItem(id, checked);
-}
-
 int App::HintButtonsSetting() const {
-  const bool visible = state.hintsDisallowed ? state.hintBarWasVisible != 0 : hintBar_.IsVisible();
+  const GameState& state = game_.state;
+  const bool visible = state.hintsDisallowed ? state.hintBarWasVisible : hintBar_.IsVisible();
   return visible ? 1 : 0;
 }
 
@@ -163,50 +145,17 @@ void App::RestoreWorkingFolder() {
   std::filesystem::current_path(workingFolder_, error);
 }
 
-// --- GameHooks ---
-
-void App::Redraw() { client_->Redraw(); }
-void App::RepaintAll() { client_->RepaintAll(); }
-void App::RedrawTime() { client_->RedrawTime(); }
-void App::PuzzleTextChanged() { client_->PuzzleTextChanged(); }
-void App::StartClockTimer() { client_->StartClockTimer(); }
-void App::StopClockTimer() { client_->StopClockTimer(); }
-
-bool App::IsMainWindowMinimised() { return frame_->HasPeer() && frame_->Peer().IsIconic(); }
-
-// Pause Game hides the frame and shows it again as it was, maximised or not.
-void App::ShowMainFrame(bool show) {
-  if (!frame_->HasPeer()) return;
-  TWindowPeer& peer = frame_->Peer();
-  if (!show) {
-    frameWasZoomed_ = peer.IsZoomed();
-    peer.Show(TShow::Hide);
-  } else {
-    peer.Show(frameWasZoomed_ ? TShow::Maximized : TShow::Normal);
-  }
-}
-
 TWindow* App::MainWindow() { return frame_.get(); }
 int App::DialogFontHeight() { return TheFont().AuxiliaryHeight(); }
-bool App::IsMilitaryStyle() { return CurrentCaseStyle() == kCaseMilitary; }
-
-// Save Favorite gets its work with the favourites file; until then the button is greyed.
-int App::ShowYouWonDialog() {
-  return WinDialog(&client_->Quote(), [this] { SaveFavorite(*this, frame_.get()); }).Execute();
-}
 
 // Only a puzzle read from a compressed quote file has a place in the record. The record's
 // current puzzle stays that of the last quotation read, so marking it after a typed-in puzzle
 // would record a puzzle the player never solved.
 void App::MarkPuzzleSolved() {
-  const bool fromQuoteFile = state.puzzleKind == kQuotePuzzle || state.puzzleKind == kTutorialPuzzle;
+  const GameState& state = game_.state;
+  const bool fromQuoteFile = state.puzzleKind == PuzzleKind::kQuotePuzzle ||
+                             state.puzzleKind == PuzzleKind::kTutorialPuzzle;
   if (fromQuoteFile && state.currentPuzzle >= 0) TheMemory().MarkSolved();
-}
-
-// The Possible Words dialog charges its own penalty through ChargeWordList.
-void App::OpenWordList(const std::string& word, bool alphabetical, const char* placementKey) {
-  ShowPossibleWords(MainWindow(), *this, word, alphabetical, placementKey, DialogFontHeight(),
-                    WordListPath(), [this] { Redraw(); });
 }
 
 TWindow* App::MessageOwner() { return client_->Quote().HasPeer() ? &client_->Quote() : nullptr; }
@@ -214,11 +163,11 @@ TWindow* App::MessageOwner() { return client_->Quote().HasPeer() ? &client_->Quo
 // --- The saved game, typed-in puzzles and the tutorial ---
 
 App::SavedGameOffer App::OfferSavedGame() {
-  switch (ResumeSavedGame(*this, frame_.get())) {
+  switch (ResumeSavedGame(game_, frame_.get())) {
     case kSavedGameResumed:
-      PuzzleTextChanged();
+      client_->PuzzleTextChanged();
       // A resumed ciphertext puzzle has no hints, as a new one has none.
-      AllowHints(state.puzzleKind != kCipherEntered);
+      AllowHints(game_.state.puzzleKind != PuzzleKind::kCipherEntered);
       return SavedGameOffer::Resumed;
     case kSavedGameBroken:
       return SavedGameOffer::Damaged;
@@ -227,10 +176,18 @@ App::SavedGameOffer App::OfferSavedGame() {
   }
 }
 
-void App::SaveGame() { ::SaveGame(*this, frame_.get()); }
+void App::SaveGame() { ::SaveGame(game_, frame_.get()); }
 
 bool App::EnterPuzzleText(bool plaintext) {
-  return EnterPuzzle(*this, plaintext, frame_.get(), DialogFontHeight());
+  return EnterPuzzle(game_, plaintext, frame_.get(), DialogFontHeight());
+}
+
+void App::ChangeTimes() {
+  try {
+    TimeDialog(MainWindow()).Execute();
+  } catch (const std::exception& e) {
+    hooks_.ShowMessage(e.what(), "ERROR", MessageIcon::kStop);
+  }
 }
 
 // Help > View the Tutorial, and Yes to the first-paint offer: puzzle 0 of the shipped collection
@@ -238,7 +195,7 @@ bool App::EnterPuzzleText(bool plaintext) {
 void App::ViewTutorial() {
   tutorialRequested_ = true;
   loader_.SetQuoteFile((ProgramFolder() + "quillo.cqt").c_str());
-  state.currentPuzzle = -1;
-  Platform().ShowHelp(frame_.get(), HelpPath(), 1000);
-  NewGame(kTutorialPuzzle, 0, false);
+  game_.state.currentPuzzle = -1;
+  DialogService().ShowHelp(frame_.get(), HelpPath(), 1000);
+  NewGame(PuzzleKind::kTutorialPuzzle, 0, false);
 }

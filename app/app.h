@@ -5,24 +5,24 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
+#include "app/apphooks.h"
 #include "app/controlbar.h"
+#include "app/options.h"
 #include "engine/game.h"
 #include "framework/platform.h"
-#include "sources/casestyle.h"
 #include "sources/puzzleloader.h"
 
 class MyFrameWindow;
 class QuilloWindow;
 
-// Lives for the whole run. It is the game (Game), answers the engine's requests (GameHooks) by
-// passing them to the client window and the frame, and hosts the puzzle loader, whose failures
-// end in Open Puzzle File. Everything runs on the user-interface thread.
+// Lives for the whole run. It owns the game (Game) with the adapter that answers the engine's
+// requests (AppHooks), the windows, the option state, and hosts the puzzle loader, whose
+// failures end in Open Puzzle File. Everything runs on the user-interface thread.
 //
 // Start-up calls, in order: the constructor, InitMainWindow, StartFirstGame. Commands arrive
 // through Command from the frame (menu, accelerators, hint buttons).
-class App : public GameHooks, public Game, private PuzzleLoaderHost {
+class App : private PuzzleLoaderHost {
  public:
   // Records the current folder as the working folder. A command-line quote file (null for none)
   // becomes quoteFileName, cut to 255 characters, and is written to QuoteFile; otherwise
@@ -32,32 +32,36 @@ class App : public GameHooks, public Game, private PuzzleLoaderHost {
 
   // Builds the client window with both panes and the frame (caption "Quillo!", the menu, the
   // hint-button bar from HintButtons, HintLocation and HintOrientation), places and shows the
-  // frame from the saved placement, reads the option flags kept in memory, sets the check marks
-  // and greys the commands whose work has not arrived yet.
+  // frame from the saved placement, reads the options kept in memory and sets the check marks.
   void InitMainWindow();
   // The rest of start-up: finds a readable quote file (else Open Puzzle File, and start-up ends
   // there), then offers the saved game or starts a new game.
   void StartFirstGame();
 
+  Game& TheGame() { return game_; }
   MyFrameWindow& Frame() { return *frame_; }
   QuilloWindow& Client() { return *client_; }
+  Options& Opts() { return options_; }
+  // The owner of the game's messages and dialogs, and their font height (-23..23).
+  TWindow* MainWindow();
+  int DialogFontHeight();
 
   // --- The game's course ---
   // Begins a game of this kind: the entered text for kinds 1 and 2 (a cancelled entry falls
   // back to kind 0), otherwise puzzle puzzleNumber of the quote file (-1: the file chooses).
-  void NewGame(int kind, int puzzleNumber, bool textReady) override;
+  void NewGame(PuzzleKind kind, int puzzleNumber, bool textReady);
   // True when the game on screen may be dropped: untouched, solved, or the player says Yes.
   bool ConfirmNewGame();
   // Greys or restores the Hint menu and hides or restores the hint buttons.
   void AllowHints(bool allow);
+  // Records the current puzzle as solved, when it came from a compressed quote file.
+  void MarkPuzzleSolved();
   // "Would you like to save this game?" while an unsolved game was touched; IDNO otherwise.
   int AskSaveGame();
   // Alt+X: the save question, then Shutdown unless cancelled.
   void Exit();
   // Back to the working folder, HintButtons written, the message loop told to end.
-  void Shutdown() override;
-  // The Open Puzzle File command (confirm: ask ConfirmNewGame first).
-  void OpenPuzzleFile(bool confirm);
+  void Shutdown();
 
   // --- Commands ---
   // Runs the command with this id through the command table; ids without work do nothing.
@@ -66,33 +70,8 @@ class App : public GameHooks, public Game, private PuzzleLoaderHost {
   // For tests: sees every command before it runs; answering true keeps it from running.
   void SetCommandFilter(std::function<bool(int id)> filter) { commandFilter_ = std::move(filter); }
   bool ShutdownRequested() const { return shutdownRequested_; }
-  // The tutorial offer was answered Yes.
+  // The tutorial offer was answered Yes, or Help > View the Tutorial ran.
   bool TutorialRequested() const { return tutorialRequested_; }
-  // Help > View the Tutorial.
-  void ViewTutorial();
-
-  // Option flags read once at start-up.
-  bool WordListAlphabetical() const { return wordListAlphabetical_; }
-  double PrintMarginInches() const { return printMargin_; }
-  double& PrintMargin() { return printMargin_; }
-  // The printer, made at the first Print Puzzle or Printer Setup and kept for the run.
-  std::unique_ptr<TPrinter>& Printer() { return printer_; }
-
-  // --- GameHooks ---
-  void Redraw() override;
-  void RepaintAll() override;
-  void RedrawTime() override;
-  void PuzzleTextChanged() override;
-  void StartClockTimer() override;
-  void StopClockTimer() override;
-  bool IsMainWindowMinimised() override;
-  void ShowMainFrame(bool show) override;
-  TWindow* MainWindow() override;
-  int DialogFontHeight() override;
-  bool IsMilitaryStyle() override;
-  int ShowYouWonDialog() override;
-  void MarkPuzzleSolved() override;
-  void OpenWordList(const std::string& word, bool alphabetical, const char* placementKey) override;
 
  private:
   using Handler = void (*)(App&);
@@ -105,59 +84,37 @@ class App : public GameHooks, public Game, private PuzzleLoaderHost {
   // Frame events.
   bool CanCloseFrame();
   void FrameMoved();
-  void CheckMark(int id, bool checked);
   int HintButtonsSetting() const;
   void RestoreWorkingFolder();
 
-  // Commands (commands.cpp).
+  // Commands (commands.cpp, morecommands.cpp).
   void NewGameCommand();
   void HintCommand(void (Game::*help)());
-  // Commands of the puzzle sources, help and accessories (morecommands.cpp).
-  void EnterPuzzleCommand(int kind);
+  void OpenPuzzleFile(bool confirm);
+  void EnterPuzzleCommand(PuzzleKind kind);
   void CorrectPuzzleCommand();
-  void PasteCommand(int kind);
+  void PasteCommand(PuzzleKind kind);
   void OpenFavoritesCommand();
   void GoToPuzzleCommand();
+  void ChangeTimes();
+  void ViewTutorial();
 
-  // Options (options.cpp).
-  void ReadOptionFlags();
-  void SetCheckMarks();
-  void GreyCommandsAwaitingWork();
-  bool ToggleSetting(const char* key, int defaultValue, int commandId);
-  void ToggleShown(const char* key, int commandId);
-  void ChooseLetters(CaseStyle style);
-  void MarkLetters(CaseStyle style);
-  void PlaceQuoteWindow(bool right);
-  void ToggleHighlight();
-  void ToggleHintButtons();
-  void PlaceHintButtons(int location);
-  void MarkHintLocation(int location);
-  void ChooseFrequencyOrder(bool byFrequency);
-  void MarkFrequencyOrder(bool byFrequency);
-  void ChooseWordListOrder(bool alphabetical);
-  void MarkWordListOrder(bool alphabetical);
-
-  // Hook points for work that arrives with later changes; see each definition.
   enum class SavedGameOffer { NotResumed, Resumed, Damaged };
   SavedGameOffer OfferSavedGame();
   void SaveGame();
   bool EnterPuzzleText(bool plaintext);
 
+  AppHooks hooks_{*this};
+  Game game_{hooks_};
   std::string workingFolder_;
   PuzzleLoader loader_;
   std::unique_ptr<MyFrameWindow> frame_;
   std::unique_ptr<QuilloWindow> client_;
   MyControlBar hintBar_;
+  Options options_;
   std::function<bool(int)> commandFilter_;
   unsigned newGameSerial_ = 0;  // counts NewGame calls, to notice one started inside a load
-  bool wordListAlphabetical_ = true;
-  double printMargin_ = 0.5;
-  std::unique_ptr<TPrinter> printer_;
-  bool frameWasZoomed_ = false;  // the frame was maximised when Pause Game hid it
+  std::unique_ptr<TPrinter> printer_;  // made at the first Print Puzzle or Printer Setup
   bool shutdownRequested_ = false;
   bool tutorialRequested_ = false;
 };
-
-// Menu commands whose work arrives with later changes. They stay in the menu, greyed from
-// start-up on; the change that wires one removes it here and adds it to the command table.
-const std::vector<int>& CommandsAwaitingWork();

@@ -1,14 +1,13 @@
 // The command table: which member does the work of each menu command, accelerator and hint button.
 #include "app/app.h"
-#include "display/quillowindow.h"
+#include "app/programpath.h"
 #include "dialogs/aboutdlg.h"
 #include "dialogs/online.h"
 #include "dialogs/sounddlg.h"
-#include "display/font.h"
 #include "display/printout.h"
+#include "display/quillowindow.h"
 #include "framework/platform.h"
 #include "resources/commands.h"
-#include "app/programpath.h"
 #include "sources/compresscmd.h"
 #include "sources/entered.h"
 #include "sources/favorites.h"
@@ -18,36 +17,38 @@ const std::map<int, App::Handler>& App::CommandTable() {
   static const std::map<int, Handler> table = {
       // Game
       {kCmdNewGame, [](App& app) { app.NewGameCommand(); }},
-      {kCmdRestartPuzzle, [](App& app) { app.StartGame(); }},
-      {kCmdPauseGame, [](App& app) { app.PauseGame(); }},
+      {kCmdRestartPuzzle, [](App& app) { app.game_.StartGame(); }},
+      {kCmdPauseGame, [](App& app) { app.game_.PauseGame(); }},
       {kCmdOpenPuzzleFile, [](App& app) { app.OpenPuzzleFile(true); }},
-      {kCmdPrintColor, [](App& app) { app.ToggleSetting("PrintColor", 0, kCmdPrintColor); }},
-      {kCmdPrintBig, [](App& app) { app.ToggleSetting("PrintBig", 0, kCmdPrintBig); }},
+      {kCmdPrintColor,
+       [](App& app) { app.options_.ToggleSetting("PrintColor", 0, kCmdPrintColor); }},
+      {kCmdPrintBig, [](App& app) { app.options_.ToggleSetting("PrintBig", 0, kCmdPrintBig); }},
       {kCmdExit, [](App& app) { app.Exit(); }},
       {kCmdPrintPuzzle,
        [](App& app) {
-         PrintPuzzle(app.MainWindow(), app.Client(), app, app.PrintMarginInches(), app.Printer());
+         PrintPuzzle(app.MainWindow(), app.Client(), app.game_, app.options_.PrintMargin(),
+                     app.printer_);
        }},
-      {kCmdPrinterSetup, [](App& app) { PrinterSetup(app.MainWindow(), app.Printer()); }},
+      {kCmdPrinterSetup, [](App& app) { PrinterSetup(app.MainWindow(), app.printer_); }},
       {kCmdPrintMargin,
        [](App& app) {
-         AskPrintMargin(app.MainWindow(), TheFont().AuxiliaryHeight(), app.PrintMargin());
+         AskPrintMargin(app.MainWindow(), app.DialogFontHeight(), app.options_.PrintMargin());
        }},
       {kCmdGoToPuzzle, [](App& app) { app.GoToPuzzleCommand(); }},
-      {kCmdSaveFavorite, [](App& app) { SaveFavorite(app, app.MainWindow()); }},
-      {kCmdEnterEncrypted, [](App& app) { app.EnterPuzzleCommand(kCipherEntered); }},
-      {kCmdEnterPlaintext, [](App& app) { app.EnterPuzzleCommand(kPlainEntered); }},
+      {kCmdSaveFavorite, [](App& app) { SaveFavorite(app.game_, app.MainWindow()); }},
+      {kCmdEnterEncrypted, [](App& app) { app.EnterPuzzleCommand(PuzzleKind::kCipherEntered); }},
+      {kCmdEnterPlaintext, [](App& app) { app.EnterPuzzleCommand(PuzzleKind::kPlainEntered); }},
       {kCmdCorrectPuzzle, [](App& app) { app.CorrectPuzzleCommand(); }},
       {kCmdOpenFavorites, [](App& app) { app.OpenFavoritesCommand(); }},
       {kCmdPuzzleSource,
-       [](App& app) { ShowPuzzleSource(PuzzleSourceOf(app), app.MainWindow()); }},
+       [](App& app) { ShowPuzzleSource(PuzzleSourceOf(app.game_), app.MainWindow()); }},
       {kCmdCompressFile,
        [](App& app) { CompressPuzzleFile(app.MainWindow(), app.DialogFontHeight()); }},
       // Edit
-      {kCmdCopyPuzzle, [](App& app) { CopyToClipboard(app, true); }},
-      {kCmdCopyPlaintext, [](App& app) { CopyToClipboard(app, false); }},
-      {kCmdPasteEncrypted, [](App& app) { app.PasteCommand(kCipherEntered); }},
-      {kCmdPastePlaintext, [](App& app) { app.PasteCommand(kPlainEntered); }},
+      {kCmdCopyPuzzle, [](App& app) { CopyToClipboard(app.game_, true); }},
+      {kCmdCopyPlaintext, [](App& app) { CopyToClipboard(app.game_, false); }},
+      {kCmdPasteEncrypted, [](App& app) { app.PasteCommand(PuzzleKind::kCipherEntered); }},
+      {kCmdPastePlaintext, [](App& app) { app.PasteCommand(PuzzleKind::kPlainEntered); }},
       // Hint
       {kCmdConfirm, [](App& app) { app.HintCommand(&Game::Confirm); }},
       {kCmdUndoError, [](App& app) { app.HintCommand(&Game::UndoError); }},
@@ -56,33 +57,34 @@ const std::map<int, App::Handler>& App::CommandTable() {
       {kCmdSolvePuzzle, [](App& app) { app.HintCommand(&Game::SolvePuzzle); }},
       // Options
       {kCmdShowFrequencies,
-       [](App& app) { app.ToggleShown("ShowLetterFrequencies", kCmdShowFrequencies); }},
+       [](App& app) { app.options_.ToggleShown("ShowLetterFrequencies", kCmdShowFrequencies); }},
       {kCmdShowTimeAndScores,
-       [](App& app) { app.ToggleShown("ShowTimeAndScores", kCmdShowTimeAndScores); }},
-      {kCmdShowHintButtons, [](App& app) { app.ToggleHintButtons(); }},
-      {kCmdCaseUpper, [](App& app) { app.ChooseLetters(kCaseUpper); }},
-      {kCmdCaseLower, [](App& app) { app.ChooseLetters(kCaseLower); }},
-      {kCmdCaseMixed, [](App& app) { app.ChooseLetters(kCaseDefault); }},
-      {kCmdCaseMilitary, [](App& app) { app.ChooseLetters(kCaseMilitary); }},
-      {kCmdExplainErrors, [](App& app) { app.ToggleSetting("ExplainErrors", 1, kCmdExplainErrors); }},
-      {kCmdQuoteLeft, [](App& app) { app.PlaceQuoteWindow(false); }},
-      {kCmdQuoteRight, [](App& app) { app.PlaceQuoteWindow(true); }},
-      {kCmdHighlightSolution, [](App& app) { app.ToggleHighlight(); }},
-      {kCmdHintsTop, [](App& app) { app.PlaceHintButtons(kHintsTop); }},
-      {kCmdHintsBottom, [](App& app) { app.PlaceHintButtons(kHintsBottom); }},
-      {kCmdHintsLeft, [](App& app) { app.PlaceHintButtons(kHintsLeft); }},
-      {kCmdHintsRight, [](App& app) { app.PlaceHintButtons(kHintsRight); }},
-      {kCmdFrequencyByCount, [](App& app) { app.ChooseFrequencyOrder(true); }},
-      {kCmdFrequencyAlphabetical, [](App& app) { app.ChooseFrequencyOrder(false); }},
-      {kCmdWordsAlphabetical, [](App& app) { app.ChooseWordListOrder(true); }},
-      {kCmdWordsByFrequency, [](App& app) { app.ChooseWordListOrder(false); }},
+       [](App& app) { app.options_.ToggleShown("ShowTimeAndScores", kCmdShowTimeAndScores); }},
+      {kCmdShowHintButtons, [](App& app) { app.options_.ToggleHintButtons(); }},
+      {kCmdCaseUpper, [](App& app) { app.options_.ChooseLetters(kCaseUpper); }},
+      {kCmdCaseLower, [](App& app) { app.options_.ChooseLetters(kCaseLower); }},
+      {kCmdCaseMixed, [](App& app) { app.options_.ChooseLetters(kCaseDefault); }},
+      {kCmdCaseMilitary, [](App& app) { app.options_.ChooseLetters(kCaseMilitary); }},
+      {kCmdExplainErrors,
+       [](App& app) { app.options_.ToggleSetting("ExplainErrors", 1, kCmdExplainErrors); }},
+      {kCmdQuoteLeft, [](App& app) { app.options_.PlaceQuoteWindow(false); }},
+      {kCmdQuoteRight, [](App& app) { app.options_.PlaceQuoteWindow(true); }},
+      {kCmdHighlightSolution, [](App& app) { app.options_.ToggleHighlight(); }},
+      {kCmdHintsTop, [](App& app) { app.options_.PlaceHintButtons(kHintsTop); }},
+      {kCmdHintsBottom, [](App& app) { app.options_.PlaceHintButtons(kHintsBottom); }},
+      {kCmdHintsLeft, [](App& app) { app.options_.PlaceHintButtons(kHintsLeft); }},
+      {kCmdHintsRight, [](App& app) { app.options_.PlaceHintButtons(kHintsRight); }},
+      {kCmdFrequencyByCount, [](App& app) { app.options_.ChooseFrequencyOrder(true); }},
+      {kCmdFrequencyAlphabetical, [](App& app) { app.options_.ChooseFrequencyOrder(false); }},
+      {kCmdWordsAlphabetical, [](App& app) { app.options_.ChooseWordListOrder(true); }},
+      {kCmdWordsByFrequency, [](App& app) { app.options_.ChooseWordListOrder(false); }},
       {kCmdChangeColors, [](App& app) { app.Client().ChangeColors(); }},
       {kCmdChangeFont, [](App& app) { app.Client().ChangeFont(); }},
       {kCmdChangeTimes, [](App& app) { app.ChangeTimes(); }},
       {kCmdChangeSounds,
        [](App& app) { SoundDialog(app.MainWindow(), ProgramFolder()).Execute(); }},
       // Help
-      {kCmdHelp, [](App& app) { Platform().ShowHelp(app.MainWindow(), HelpPath(), 0); }},
+      {kCmdHelp, [](App& app) { DialogService().ShowHelp(app.MainWindow(), HelpPath(), 0); }},
       {kCmdAbout, [](App& app) { AboutDlg(app.MainWindow()).Execute(); }},
       {kCmdTutorial, [](App& app) { app.ViewTutorial(); }},
       {kCmdCheckForUpdates, [](App& app) { ShowCheckForUpdates(app.MainWindow()); }},
@@ -90,11 +92,6 @@ const std::map<int, App::Handler>& App::CommandTable() {
       {kCmdWebSite, [](App& app) { ShowWebSite(app.MainWindow()); }},
   };
   return table;
-}
-
-const std::vector<int>& CommandsAwaitingWork() {
-  static const std::vector<int> commands = {};
-  return commands;
 }
 
 bool App::HandlesCommand(int id) { return CommandTable().count(id) != 0; }
@@ -107,12 +104,12 @@ void App::Command(int id) {
 }
 
 void App::NewGameCommand() {
-  if (ConfirmNewGame()) NewGame(kQuotePuzzle, -1, false);
+  if (ConfirmNewGame()) NewGame(PuzzleKind::kQuotePuzzle, -1, false);
 }
 
 // While hints are disallowed the Hint menu is greyed and the bar hidden; a greyed command does
 // not run, whichever way its key arrives.
 void App::HintCommand(void (Game::*help)()) {
-  if (state.hintsDisallowed) return;
-  (this->*help)();
+  if (game_.state.hintsDisallowed) return;
+  (game_.*help)();
 }

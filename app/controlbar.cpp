@@ -31,7 +31,7 @@ TEdge EdgeOfHintLocation(int location) {
 
 void MyControlBar::Build(int location, bool vertical, bool visible) {
   if (!frame_.HasPeer()) return;
-  frame_.Peer().SetToolBar(Items());
+  frame_.FramePeer().SetToolBar(Items());
   Place(location, vertical);
   Show(visible);
 }
@@ -39,10 +39,10 @@ void MyControlBar::Build(int location, bool vertical, bool visible) {
 void MyControlBar::Place(int location, bool vertical) {
   location_ = location;
   vertical_ = vertical;
-  if (frame_.HasPeer()) frame_.Peer().PlaceToolBar(EdgeOfHintLocation(location), vertical);
+  if (frame_.HasPeer()) frame_.FramePeer().PlaceToolBar(EdgeOfHintLocation(location), vertical);
 }
 
 void MyControlBar::Show(bool visible) {
   visible_ = visible;
-  if (frame_.HasPeer()) frame_.Peer().ShowToolBar(visible);
+  if (frame_.HasPeer()) frame_.FramePeer().ShowToolBar(visible);
 }

@@ -14,7 +14,7 @@ enum HintLocation : int { kHintsTop = 1, kHintsBottom = 2, kHintsLeft = 3, kHint
 // frame has its peer.
 class MyControlBar {
  public:
-  explicit MyControlBar(TWindow& frame) : frame_(frame) {}
+  explicit MyControlBar(TFrameWindow& frame) : frame_(frame) {}
 
   // The eight items, in order: Confirm, Undo Error, a gap, Little hint, Big hint, a gap, Solve
   // Puzzle, New Game (pictures 4, 3, 2, 1, 5, 6).
@@ -31,7 +31,7 @@ class MyControlBar {
   bool IsVertical() const { return vertical_; }
 
  private:
-  TWindow& frame_;
+  TFrameWindow& frame_;
   int location_ = kHintsBottom;
   bool vertical_ = false;
   bool visible_ = true;

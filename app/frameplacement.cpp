@@ -30,7 +30,7 @@ bool IsTrue(const char* text) {
 
 FramePlacement SavedFramePlacement() {
   IniFile& settings = Settings();
-  const TRect work = Platform().WorkArea();
+  const TRect work = SystemService().WorkArea();
   FramePlacement placement;
   char maximized[kFlagSize];
   settings.ReadString("quillo", "WindowMaximized", "false", maximized, sizeof maximized);

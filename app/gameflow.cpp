@@ -14,56 +14,60 @@ constexpr const char* kQuoteFileFilter =
 constexpr int kHintMenuIndex = 2;  // Game, Edit, Hint, ...
 }  // namespace
 
-void App::NewGame(int kind, int puzzleNumber, bool textReady) {
+void App::NewGame(PuzzleKind kind, int puzzleNumber, bool textReady) {
+  GameState& state = game_.state;
   const unsigned serial = ++newGameSerial_;
   state.puzzleKind = kind;
-  if (kind == kCipherEntered || kind == kPlainEntered) {
-    if (textReady || EnterPuzzleText(kind == kPlainEntered)) {
-      AllowHints(kind != kCipherEntered);
-      StartGame();
+  if (kind == PuzzleKind::kCipherEntered || kind == PuzzleKind::kPlainEntered) {
+    if (textReady || EnterPuzzleText(kind == PuzzleKind::kPlainEntered)) {
+      AllowHints(kind != PuzzleKind::kCipherEntered);
+      game_.StartGame();
       return;
     }
-    state.puzzleKind = kQuotePuzzle;
+    state.puzzleKind = PuzzleKind::kQuotePuzzle;
   }
   AllowHints(true);
   loader_.LoadPuzzle(puzzleNumber);
   // A failed load ends in Open Puzzle File, whose chosen file has started its own game by now.
   if (serial != newGameSerial_) return;
-  StartGame();
+  game_.StartGame();
 }
 
 bool App::ConfirmNewGame() {
-  if (state.modified == 0) return true;
-  if (state.puzzleKind == kCipherEntered) {
-    if (AllLettersGuessed()) return true;
-  } else if (state.gameOver == 1) {
+  const GameState& state = game_.state;
+  if (!state.modified) return true;
+  if (state.puzzleKind == PuzzleKind::kCipherEntered) {
+    if (game_.AllLettersGuessed()) return true;
+  } else if (state.gameOver) {
     return true;
   }
-  return Platform().MessageBox(frame_.get(),
+  return DialogService().MessageBox(frame_.get(),
                                "Do you really want to start a new game\nand lose this one?",
                                "Confirm New Game", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 void App::AllowHints(bool allow) {
-  if (allow == (state.hintsDisallowed == 0)) return;
+  GameState& state = game_.state;
+  if (allow == !state.hintsDisallowed) return;
   if (!allow) {
-    state.hintBarWasVisible = hintBar_.IsVisible() ? 1 : 0;
-    if (hintBar_.IsVisible()) ToggleHintButtons();
-    state.hintsDisallowed = 1;
+    state.hintBarWasVisible = hintBar_.IsVisible();
+    if (hintBar_.IsVisible()) options_.ToggleHintButtons();
+    state.hintsDisallowed = true;
   } else {
-    state.hintsDisallowed = 0;
-    if (state.hintBarWasVisible) ToggleHintButtons();
+    state.hintsDisallowed = false;
+    if (state.hintBarWasVisible) options_.ToggleHintButtons();
   }
-  if (!frame_->HasPeer() || !frame_->Peer().HasMenu()) {
-    if (!allow) Platform().MessageBox(frame_.get(), "Cannot disallow hints - no menu!", "Error", MB_OK);
+  if (!frame_->HasPeer() || !frame_->FramePeer().HasMenu()) {
+    if (!allow) DialogService().MessageBox(frame_.get(), "Cannot disallow hints - no menu!", "Error", MB_OK);
     return;
   }
-  frame_->Peer().EnableTopMenu(kHintMenuIndex, allow);
+  frame_->FramePeer().EnableTopMenu(kHintMenuIndex, allow);
 }
 
 int App::AskSaveGame() {
-  if (state.modified != 1 || state.gameOver != 0) return IDNO;
-  const int answer = Platform().MessageBox(frame_.get(), "Would you like to save this game?",
+  const GameState& state = game_.state;
+  if (!state.modified || state.gameOver) return IDNO;
+  const int answer = DialogService().MessageBox(frame_.get(), "Would you like to save this game?",
                                            "Quillo!", MB_YESNOCANCEL | MB_ICONQUESTION);
   if (answer == IDYES) SaveGame();
   return answer;
@@ -78,27 +82,27 @@ void App::Shutdown() {
   Settings().WriteInt("quillo", "HintButtons", HintButtonsSetting());
   TheMemory().Close();
   shutdownRequested_ = true;
-  Platform().Quit();
+  SystemService().Quit();
 }
 
 void App::OpenPuzzleFile(bool confirm) {
   if (confirm && !ConfirmNewGame()) return;
-  ClearSelection();
+  game_.ClearSelection();
   TOpenFileRequest request;
   request.title = "Quote File";
   request.filter = kQuoteFileFilter;
   request.defaultExtension = "cqt";
   request.initialFolder = ProgramFolder();
-  request.initialName = state.quoteFileName;
-  const TOpenFileResult result = Platform().OpenFile(frame_.get(), request);
+  request.initialName = game_.state.quoteFileName;
+  const TOpenFileResult result = DialogService().OpenFile(frame_.get(), request);
   if (result.ok) {
     loader_.SetQuoteFile(result.path.c_str());
-    state.currentPuzzle = -1;
-    NewGame(kQuotePuzzle, -1, false);
+    game_.state.currentPuzzle = -1;
+    NewGame(PuzzleKind::kQuotePuzzle, -1, false);
   } else if (result.errorCode != 0) {
     char message[80];
     std::snprintf(message, sizeof message, "Open puzzle file dialog error code #%ld", result.errorCode);
-    Platform().MessageBox(frame_.get(), message, "Error", MB_OK);
+    DialogService().MessageBox(frame_.get(), message, "Error", MB_OK);
     Shutdown();
   }
 }

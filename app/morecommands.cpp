@@ -3,28 +3,28 @@
 #include "sources/entered.h"
 #include "sources/favorites.h"
 
-void App::EnterPuzzleCommand(int kind) {
+void App::EnterPuzzleCommand(PuzzleKind kind) {
   if (ConfirmNewGame()) NewGame(kind, -1, false);
 }
 
 void App::CorrectPuzzleCommand() {
-  if (CorrectPuzzle(*this, MainWindow(), DialogFontHeight())) StartGame();
+  if (CorrectPuzzle(game_, MainWindow(), DialogFontHeight())) game_.StartGame();
 }
 
 // A pasted puzzle replaces the game without the new-game question.
-void App::PasteCommand(int kind) {
-  if (PasteFromClipboard(*this, MainWindow())) NewGame(kind, 0, true);
+void App::PasteCommand(PuzzleKind kind) {
+  if (PasteFromClipboard(game_, MainWindow())) NewGame(kind, 0, true);
 }
 
 void App::OpenFavoritesCommand() {
   if (!CheckFavoritesFile(MainWindow()) || !ConfirmNewGame()) return;
   loader_.SetQuoteFile(kFavoritesFileName);
-  state.currentPuzzle = -1;
-  NewGame(kQuotePuzzle, -1, false);
+  game_.state.currentPuzzle = -1;
+  NewGame(PuzzleKind::kQuotePuzzle, -1, false);
 }
 
 void App::GoToPuzzleCommand() {
   if (!ConfirmNewGame()) return;
-  const int index = AskPuzzleNumber(*this, MainWindow(), DialogFontHeight());
-  if (index >= 0) NewGame(kQuotePuzzle, index, false);
+  const int index = AskPuzzleNumber(game_, MainWindow(), DialogFontHeight());
+  if (index >= 0) NewGame(PuzzleKind::kQuotePuzzle, index, false);
 }

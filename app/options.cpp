@@ -1,11 +1,14 @@
 // The option commands: each writes its setting at once, keeps its check marks and shows the change.
 #include <cstdlib>
 
-#include "app/app.h"
+#include "app/options.h"
+
+#include "app/controlbar.h"
 #include "app/mainframe.h"
 #include "classlib/inifile.h"
 #include "display/displayoptions.h"
 #include "display/quillowindow.h"
+#include "engine/game.h"
 #include "framework/platform.h"
 #include "resources/commands.h"
 
@@ -14,21 +17,14 @@ constexpr int kMarginTextSize = 64;
 }  // namespace
 
 // FrequencyOrder and QuoteWindowHighlightSolution were read with the display's other settings.
-void App::ReadOptionFlags() {
+void Options::Read() {
   IniFile& settings = Settings();
   wordListAlphabetical_ = settings.ReadInt("quillo", "WordlistOrder", 1) != 0;
   char margin[kMarginTextSize];
   settings.ReadString("quillo", "PrintMargin", "0.5", margin, sizeof margin);
   printMargin_ = std::strtod(margin, nullptr);
-  CurrentCaseStyle();
-}
-
-// Qt gives the game no "first opening of the menu", so the marks are set once at start-up,
-// which the player cannot tell apart. Afterwards each command keeps its own marks.
-void App::SetCheckMarks() {
-  IniFile& settings = Settings();
-  CheckMark(kCmdQuoteLeft, !client_->QuoteOnRight());
-  CheckMark(kCmdQuoteRight, client_->QuoteOnRight());
+  CheckMark(kCmdQuoteLeft, !client_.QuoteOnRight());
+  CheckMark(kCmdQuoteRight, client_.QuoteOnRight());
   CheckMark(kCmdHighlightSolution, HighlightSolution());
   MarkLetters(CurrentCaseStyle());
   MarkFrequencyOrder(FrequencyOrder());
@@ -42,13 +38,12 @@ void App::SetCheckMarks() {
   CheckMark(kCmdShowHintButtons, hintBar_.IsVisible());
 }
 
-void App::GreyCommandsAwaitingWork() {
-  if (!frame_->HasPeer()) return;
-  for (int id : CommandsAwaitingWork()) frame_->Peer().EnableMenuItem(id, false);
+void Options::CheckMark(int id, bool checked) {
+  if (frame_.HasPeer()) frame_.FramePeer().CheckMenuItem(id, checked);
 }
 
 // A toggle reads any non-zero value as on, so a hand-edited 5 turns off rather than staying on.
-bool App::ToggleSetting(const char* key, int defaultValue, int commandId) {
+bool Options::ToggleSetting(const char* key, int defaultValue, int commandId) {
   const bool on = Settings().ReadInt("quillo", key, defaultValue) == 0;
   Settings().WriteInt("quillo", key, on ? 1 : 0);
   CheckMark(commandId, on);
@@ -56,45 +51,45 @@ bool App::ToggleSetting(const char* key, int defaultValue, int commandId) {
 }
 
 // Turning a part of the panel off must erase it; turning it on only draws more.
-void App::ToggleShown(const char* key, int commandId) {
+void Options::ToggleShown(const char* key, int commandId) {
   if (ToggleSetting(key, 1, commandId)) {
-    Redraw();
+    client_.Redraw();
   } else {
-    RepaintAll();
+    client_.RepaintAll();
   }
 }
 
-void App::ChooseLetters(CaseStyle style) {
+void Options::ChooseLetters(CaseStyle style) {
   SetCaseStyle(style);
   MarkLetters(style);
-  ApplyCaseStyle(text.quoteText, text.displayText);
-  RestylePuzzleText();
-  RepaintAll();
+  ApplyCaseStyle(game_.text.quoteText, game_.text.displayText);
+  game_.RestylePuzzleText();
+  client_.RepaintAll();
 }
 
-void App::MarkLetters(CaseStyle style) {
+void Options::MarkLetters(CaseStyle style) {
   CheckMark(kCmdCaseUpper, style == kCaseUpper);
   CheckMark(kCmdCaseLower, style == kCaseLower);
   CheckMark(kCmdCaseMixed, style == kCaseDefault);
   CheckMark(kCmdCaseMilitary, style == kCaseMilitary);
 }
 
-void App::PlaceQuoteWindow(bool right) {
+void Options::PlaceQuoteWindow(bool right) {
   Settings().WriteString("quillo", "QuoteWindowPosition", right ? "Right" : "Left");
   CheckMark(kCmdQuoteLeft, !right);
   CheckMark(kCmdQuoteRight, right);
-  client_->ComputeLayout();
-  RepaintAll();
+  client_.ComputeLayout();
+  client_.RepaintAll();
 }
 
-void App::ToggleHighlight() {
+void Options::ToggleHighlight() {
   SetHighlightSolution(ToggleSetting("QuoteWindowHighlightSolution", 0, kCmdHighlightSolution));
-  RepaintAll();
+  client_.RepaintAll();
 }
 
-void App::ToggleHintButtons() {
-  if (state.hintsDisallowed) {
-    Platform().MessageBox(frame_.get(),
+void Options::ToggleHintButtons() {
+  if (game_.state.hintsDisallowed) {
+    DialogService().MessageBox(&frame_,
                           "No hints are possible with a puzzle\nthat you entered as ciphertext.",
                           "Sorry!", MB_OK | MB_ICONINFORMATION);
     return;
@@ -103,7 +98,7 @@ void App::ToggleHintButtons() {
   CheckMark(kCmdShowHintButtons, hintBar_.IsVisible());
 }
 
-void App::PlaceHintButtons(int location) {
+void Options::PlaceHintButtons(int location) {
   if (!hintBar_.IsVisible()) ToggleHintButtons();
   const bool vertical = location == kHintsLeft || location == kHintsRight;
   Settings().WriteInt("quillo", "HintLocation", location);
@@ -113,7 +108,7 @@ void App::PlaceHintButtons(int location) {
 }
 
 // Any value but 2..4 marks the top, as the bar is placed.
-void App::MarkHintLocation(int location) {
+void Options::MarkHintLocation(int location) {
   const TEdge edge = EdgeOfHintLocation(location);
   CheckMark(kCmdHintsTop, edge == TEdge::Top);
   CheckMark(kCmdHintsBottom, edge == TEdge::Bottom);
@@ -121,26 +116,26 @@ void App::MarkHintLocation(int location) {
   CheckMark(kCmdHintsRight, edge == TEdge::Right);
 }
 
-void App::ChooseFrequencyOrder(bool byFrequency) {
+void Options::ChooseFrequencyOrder(bool byFrequency) {
   if (byFrequency == FrequencyOrder()) return;
   Settings().WriteInt("quillo", "FrequencyOrder", byFrequency ? 1 : 0);
   SetFrequencyOrder(byFrequency);
   MarkFrequencyOrder(byFrequency);
-  RepaintAll();
+  client_.RepaintAll();
 }
 
-void App::MarkFrequencyOrder(bool byFrequency) {
+void Options::MarkFrequencyOrder(bool byFrequency) {
   CheckMark(kCmdFrequencyByCount, byFrequency);
   CheckMark(kCmdFrequencyAlphabetical, !byFrequency);
 }
 
-void App::ChooseWordListOrder(bool alphabetical) {
+void Options::ChooseWordListOrder(bool alphabetical) {
   Settings().WriteInt("quillo", "WordlistOrder", alphabetical ? 1 : 0);
   wordListAlphabetical_ = alphabetical;
   MarkWordListOrder(alphabetical);
 }
 
-void App::MarkWordListOrder(bool alphabetical) {
+void Options::MarkWordListOrder(bool alphabetical) {
   CheckMark(kCmdWordsAlphabetical, alphabetical);
   CheckMark(kCmdWordsByFrequency, !alphabetical);
 }

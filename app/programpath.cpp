@@ -4,17 +4,10 @@
 #include <filesystem>
 #include <system_error>
 
-namespace {
-struct ProgramPaths {
-  std::string folder;
-  std::string help;
-  std::string wordList;
-};
+#include "classlib/services.h"
 
-ProgramPaths& Paths() {
-  static ProgramPaths paths;
-  return paths;
-}
+namespace {
+ProgramPaths& Paths() { return *RequiredServices("ProgramPaths").paths; }
 }  // namespace
 
 std::string ProgramPath(const char* argv0) {

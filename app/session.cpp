@@ -5,6 +5,7 @@
 
 #include "app/app.h"
 #include "app/programpath.h"
+#include "app/runservices.h"
 #include "classlib/inifile.h"
 #include "dialogs/workfolder.h"
 #include "display/color.h"
@@ -12,7 +13,6 @@
 #include "display/font.h"
 #include "display/settingsfile.h"
 #include "engine/random.h"
-#include "sources/casestyle.h"
 
 std::unique_ptr<QuilloSession> QuilloSession::Start(const std::string& programPath,
                                                     const std::vector<std::string>& args) {
@@ -20,7 +20,7 @@ std::unique_ptr<QuilloSession> QuilloSession::Start(const std::string& programPa
   auto settings = std::make_unique<PrivateIniFile>("./quillo.ini");
   settings->OnWriteFailure(SettingsLossReporter(settings->FileName()));
   session->settings_ = std::move(settings);
-  SetSettings(session->settings_.get());
+  session->services_ = std::make_unique<RunServices>(*session->settings_);
   SetProgramPaths(programPath);
   SetWorkingFolder(programPath.c_str());
   // The store reads its file lazily, so everything read from here on comes from the working
@@ -28,7 +28,6 @@ std::unique_ptr<QuilloSession> QuilloSession::Start(const std::string& programPa
   TheFont().Load();
   TheColors().Load();
   LoadDisplayOptions();
-  ForgetCaseStyle();
   SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
 
   session->app_ = std::make_unique<App>(args.empty() ? nullptr : args.front().c_str());
@@ -41,6 +40,6 @@ QuilloSession::~QuilloSession() {
   app_.reset();
   TheFont().Save();
   TheColors().Save();
-  SetSettings(nullptr);
+  services_.reset();
   settings_.reset();
 }

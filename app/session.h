@@ -7,6 +7,7 @@
 
 class App;
 class IniFile;
+class RunServices;
 
 class QuilloSession {
  public:
@@ -18,8 +19,8 @@ class QuilloSession {
   // dialog); the caller then skips the message loop.
   static std::unique_ptr<QuilloSession> Start(const std::string& programPath,
                                               const std::vector<std::string>& args);
-  // App goes first, then the font and the colour scheme write their changes, then the settings
-  // store flushes and goes.
+  // App goes first, then the font and the colour scheme write their changes, then the run's
+  // services go and the settings store flushes and goes.
   ~QuilloSession();
 
   App& TheApp() { return *app_; }
@@ -28,5 +29,6 @@ class QuilloSession {
   QuilloSession() = default;
 
   std::unique_ptr<IniFile> settings_;
+  std::unique_ptr<RunServices> services_;
   std::unique_ptr<App> app_;
 };

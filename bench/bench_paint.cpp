@@ -6,7 +6,10 @@
 #include <memory>
 #include <string>
 
+#include "app/runservices.h"
 #include "classlib/inifile.h"
+#include "doubles/quiet_platform.h"
+#include "doubles/test_hooks.h"
 #include "display/color.h"
 #include "display/displayoptions.h"
 #include "display/font.h"
@@ -56,92 +59,6 @@ class CountingDC : public TDC {
   TPoint origin_;
 };
 
-// A window peer holding only its rectangle; moves deliver Size as a window system does.
-class NullPeer : public TWindowPeer {
- public:
-  explicit NullPeer(TWindow& window) : window_(window) {}
-  TRect ClientRect() const override { return {0, 0, rect_.Width(), rect_.Height()}; }
-  TRect WindowRect() const override { return rect_; }
-  void Move(const TRect& rect) override {
-    const bool resized = rect.Width() != rect_.Width() || rect.Height() != rect_.Height();
-    rect_ = rect;
-    if (resized) window_.Size({rect.Width(), rect.Height()});
-    if (resized && client_) client_->Peer().Move({0, 0, rect.Width(), rect.Height()});
-  }
-  void Show(TShow) override {}
-  bool IsVisible() const override { return true; }
-  bool IsIconic() const override { return false; }
-  bool IsZoomed() const override { return false; }
-  void Invalidate(bool) override {}
-  void UpdateNow() override {}
-  void SetBackground(TColor) override {}
-  void SetTimer(int, int) override {}
-  void KillTimer(int) override {}
-  std::unique_ptr<TDC> MeasuringDC() override { return std::make_unique<CountingDC>(); }
-  void SetVScroll(int, int) override {}
-  void SetFocus() override {}
-  void SetCaption(const std::string&) override {}
-  void SetMenu(const std::vector<TMenuItem>&) override {}
-  void CheckMenuItem(int, bool) override {}
-  void EnableMenuItem(int, bool) override {}
-  void EnableTopMenu(int, bool) override {}
-  bool HasMenu() const override { return false; }
-  void SetToolBar(const std::vector<TToolItem>&) override {}
-  void PlaceToolBar(TEdge, bool) override {}
-  void ShowToolBar(bool) override {}
-  bool IsToolBarVisible() const override { return false; }
-  void SetClient(TWindow* client) override { client_ = client; }
-
- private:
-  TWindow& window_;
-  TWindow* client_ = nullptr;
-  TRect rect_;
-};
-
-class NullPlatform : public TPlatform {
- public:
-  std::unique_ptr<TWindowPeer> CreatePeer(TWindow& window) override { return std::make_unique<NullPeer>(window); }
-  int RunDialog(TDialog&) override { return IDCANCEL; }
-  int MessageBox(TWindow*, const std::string&, const std::string&, unsigned) override { return IDOK; }
-  std::optional<std::string> ClipboardText() override { return std::nullopt; }
-  bool SetClipboardText(const std::string&) override { return false; }
-  void PlayWave(const std::string&) override {}
-  void Tone(int, int) override {}
-  void SimpleBeep() override {}
-  TOpenFileResult OpenFile(TWindow*, const TOpenFileRequest&) override { return {}; }
-  TChooseResult ChooseFont(TWindow*, TLogFont&, std::string&) override { return TChooseResult::Cancelled; }
-  bool ChooseColor(TWindow*, TColor&, TColor*) override { return false; }
-  std::unique_ptr<TPrinter> CreatePrinter() override { return nullptr; }
-  void ShowHelp(TWindow*, const std::string&, int) override {}
-  TColor SysColor(int) override { return MakeColor(240, 240, 240); }
-  TRect WorkArea() override { return {0, 0, 1920, 1040}; }
-  std::vector<TRect> Monitors() override { return {{0, 0, 1920, 1080}}; }
-  bool IsKeyDown(TKey) override { return false; }
-  TSize ScreenPixelsPerInch() override { return {96, 96}; }
-  void Quit() override {}
-};
-
-class PanesOnly : public GameHooks {
- public:
-  QuilloWindow* window = nullptr;
-  void Redraw() override {}
-  void RepaintAll() override {}
-  void RedrawTime() override {}
-  void PuzzleTextChanged() override { window->PuzzleTextChanged(); }
-  void StartClockTimer() override {}
-  void StopClockTimer() override {}
-  bool IsMainWindowMinimised() override { return false; }
-  void ShowMainFrame(bool) override {}
-  TWindow* MainWindow() override { return nullptr; }
-  int DialogFontHeight() override { return -15; }
-  bool IsMilitaryStyle() override { return false; }
-  int ShowYouWonDialog() override { return kYouWonNo; }
-  void MarkPuzzleSolved() override {}
-  void NewGame(int, int, bool) override {}
-  void Shutdown() override {}
-  void OpenWordList(const std::string&, bool, const char*) override {}
-};
-
 std::string LongQuotation() {
   const std::string words = "Many a Quiet hour is spent in Puzzling over letters, and the patient mind "
                             "finds that each Guess brings the hidden saying nearer. ";
@@ -157,7 +74,6 @@ class PuzzleOnScreen {
  public:
   PuzzleOnScreen(TPlatform& platform, TSize size, bool highlight) : window_(&frame_, game_) {
     SetPlatform(&platform);
-    SetSettings(&settings_);
     settings_.WriteInt("quillo", "Tutorial", 1);
     TheFont().Load();
     TheColors().Load();
@@ -166,35 +82,34 @@ class PuzzleOnScreen {
     hooks_.window = &window_;
     frame_.Create();
     window_.CreateWindows();
-    frame_.Peer().SetClient(&window_);
+    frame_.FramePeer().SetClient(&window_);
     frame_.Peer().Move({0, 0, size.cx, size.cy});
 
     const std::string text = LongQuotation();
     std::strncpy(game_.text.displayText, text.c_str(), kQuoteBufferSize - 1);
     SeedRandom(3);
     game_.StartGame();
-    game_.panel.panelShown = 1;
+    game_.panel.panelShown = true;
     for (int p = 0; p < kLetterCount; p += 2) game_.AssignLetter(game_.state.key[p], (p + 1) % kLetterCount, false);
     game_.state.selectedCipher = game_.state.key['e' - 'a'];
   }
-  ~PuzzleOnScreen() {
-    SetSettings(nullptr);
-    SetPlatform(nullptr);
-  }
+  ~PuzzleOnScreen() { SetPlatform(nullptr); }
 
   TFrameWindow& Frame() { return frame_; }
   QuilloWindow& Window() { return window_; }
 
  private:
   MemoryIniFile settings_;
-  PanesOnly hooks_;
+  RunServices services_{settings_};  // a fresh run on these settings
+  TestHooks hooks_;
   Game game_{hooks_};
   TFrameWindow frame_;
   QuilloWindow window_;
 };
 
 void PaintPuzzleAndPanel(benchmark::State& state) {
-  NullPlatform platform;
+  QuietPlatform platform;
+  platform.measuringDC = [] { return std::make_unique<CountingDC>(); };
   PuzzleOnScreen screen(platform, {900, 1000}, state.range(0) != 0);
   QuilloWindow& window = screen.Window();
   CountingDC dc;

@@ -98,7 +98,7 @@ void NewGameEndToEnd(benchmark::State& state) {
     QWidget* frame = dynamic_cast<QtPeer&>(app.Frame().Peer()).Widget();
     QApplication::processEvents();
     for (auto _ : state) {
-      app.NewGame(kQuotePuzzle, -1, false);
+      app.NewGame(PuzzleKind::kQuotePuzzle, -1, false);
       frame->repaint();
     }
   }

@@ -13,6 +13,7 @@
 #include "classlib/inifile_text.h"
 #include "classlib/newstrdup.h"
 #include "classlib/safefile.h"
+#include "classlib/services.h"
 
 namespace {
 
@@ -62,8 +63,6 @@ int ParseLeadingInt(const char* text, int def) {
   if (negative) return static_cast<int>(-magnitude);
   return static_cast<int>(std::min<std::int64_t>(magnitude, INT_MAX));
 }
-
-IniFile* installedSettings = nullptr;
 
 }  // namespace
 
@@ -291,8 +290,7 @@ int MemoryIniFile::ReadRaw(const char*, const char*, const char* def, char* buff
 }
 
 IniFile& Settings() {
-  static MemoryIniFile fallback;
-  return installedSettings ? *installedSettings : fallback;
+  static MemoryIniFile noFile;
+  Services* services = InstalledServices();
+  return services && services->settings ? *services->settings : noFile;
 }
-
-void SetSettings(IniFile* store) { installedSettings = store; }

@@ -105,7 +105,7 @@ class PrivateIniFile : public IniFile {
 };
 
 // A store without a file: reads give their defaults until the program sets a value, and flushed
-// values go nowhere. Serves as the global store until one is installed, and in tests.
+// values go nowhere. Serves programs that run without a session, and tests.
 class MemoryIniFile : public IniFile {
  public:
   void WriteRaw(const char* section, const char* key, const char* value) override;
@@ -113,8 +113,6 @@ class MemoryIniFile : public IniFile {
               int size) override;
 };
 
-// The process-wide store every part of the game uses. Start-up installs the store on
-// "./quillo.ini"; tests install their own. The caller keeps ownership of what it installs and
-// must reinstall (or pass null) before destroying it; null returns to a MemoryIniFile.
+// The installed session's store (on "./quillo.ini" in the game; each test has its own); a store
+// without a file while no session is installed.
 IniFile& Settings();
-void SetSettings(IniFile* store);

@@ -21,7 +21,7 @@ AboutDlg::AboutDlg(TWindow* parent, TProjectRCVersion version)
     : TDialog(parent, AboutTemplate()), version_(std::move(version)) {}
 
 void AboutDlg::SetupWindow() {
-  const bool shiftHeld = Platform().IsKeyDown(TKey::Shift);
+  const bool shiftHeld = SystemService().IsKeyDown(TKey::Shift);
   std::string fileVersion;
   std::string distribution;
   if (version_.FileVersion(fileVersion) && version_.DistributionType(distribution)) {

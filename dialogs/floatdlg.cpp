@@ -37,9 +37,9 @@ int Coordinate(int corner, int offset) {
 }
 
 TRect WorkAreaOrScreen() {
-  TRect area = Platform().WorkArea();
+  TRect area = SystemService().WorkArea();
   if (area.Width() > 0 && area.Height() > 0) return area;
-  std::vector<TRect> monitors = Platform().Monitors();
+  std::vector<TRect> monitors = SystemService().Monitors();
   return monitors.empty() ? area : monitors.front();
 }
 

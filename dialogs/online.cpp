@@ -5,7 +5,7 @@
 
 namespace {
 void Inform(TWindow* parent, const char* text) {
-  Platform().MessageBox(parent, text, "Quillo!", MB_OK | MB_ICONINFORMATION);
+  DialogService().MessageBox(parent, text, "Quillo!", MB_OK | MB_ICONINFORMATION);
 }
 }  // namespace
 

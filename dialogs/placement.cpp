@@ -77,7 +77,7 @@ TRect FitToMonitor(const TRect& rect, const std::vector<TRect>& monitors) {
 }
 
 TRect FitToMonitor(const TRect& rect) {
-  std::vector<TRect> monitors = Platform().Monitors();
-  if (monitors.empty()) monitors.push_back(Platform().WorkArea());
+  std::vector<TRect> monitors = SystemService().Monitors();
+  if (monitors.empty()) monitors.push_back(SystemService().WorkArea());
   return FitToMonitor(rect, monitors);
 }

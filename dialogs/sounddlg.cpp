@@ -101,15 +101,15 @@ void SoundDialog::ChooseNewSound(int event) {
   request.initialFolder = programFolder_;
   // The stored file only: an event still on its default file starts with an empty name.
   request.initialName = StoredFile(sound, "").substr(0, kMostNameCharacters);
-  const TOpenFileResult result = Platform().OpenFile(Parent(), request);
+  const TOpenFileResult result = DialogService().OpenFile(Parent(), request);
   if (result.ok) {
     Settings().WriteString(kSoundSection, sound.fileKey, result.path.c_str());
     ShowFileName(event);
   } else if (result.errorCode != 0) {
     const std::string text =
         "Change sound dialog error code #" + std::to_string(result.errorCode);
-    Platform().MessageBox(Parent(), text, "Error", MB_OK);
+    DialogService().MessageBox(Parent(), text, "Error", MB_OK);
     End(IDCANCEL);
-    Platform().Quit();
+    SystemService().Quit();
   }
 }

@@ -15,12 +15,12 @@ void PlayEventSound(int event) {
   const SoundEventSettings& sound = kSoundEvents[event];
   switch (Settings().ReadInt(kSoundSection, sound.modeKey, kSoundModeNone)) {
     case kSoundModeBeep:
-      Platform().Tone(kBeepFrequencyHz, kBeepMilliseconds);
+      SoundService().Tone(kBeepFrequencyHz, kBeepMilliseconds);
       break;
     case kSoundModeWave: {
       char file[kMaxSoundPath + 1];
       Settings().ReadString(kSoundSection, sound.fileKey, sound.defaultFile, file, sizeof file);
-      Platform().PlayWave(file);
+      SoundService().PlayWave(file);
       break;
     }
     default:

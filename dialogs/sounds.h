@@ -3,7 +3,7 @@
 
 #include <array>
 
-enum SoundEvent { kSoundHint = 0, kSoundYouWon = 1, kSoundStartingOver = 2, kSoundError = 3 };
+#include "engine/gamehooks.h"  // SoundEvent
 
 // Mode values stored under an event's mode key; any other value means no sound.
 enum SoundMode { kSoundModeNone = 0, kSoundModeBeep = 1, kSoundModeWave = 2 };

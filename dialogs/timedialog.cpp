@@ -33,6 +33,11 @@ bool ParsePenaltyText(const std::string& text, int& seconds) {
   return true;
 }
 
+int GetPenalty(int index) {
+  if (index < 0 || index >= kPenaltyCount) return 0;
+  return Settings().ReadInt("quillo", PenaltyKey(index), PenaltyDefault(index));
+}
+
 TimeDialog::TimeDialog(TWindow* parent)
     : FloatDlg(parent, TimeTemplate(), Settings(), "TimeDialog") {}
 
@@ -50,7 +55,7 @@ bool TimeDialog::CanClose() {
     if (!Peer().IsModified(id)) continue;
     int seconds = 0;
     if (!ParsePenaltyText(Peer().GetItemText(id), seconds)) {
-      Platform().MessageBox(Parent(),
+      DialogService().MessageBox(Parent(),
                             "One or more values for the times are illegal.\nPlease correct them "
                             "and click OK,\nor click Cancel to forget it.",
                             "Error", MB_OK | MB_ICONEXCLAMATION);

@@ -5,6 +5,10 @@
 
 #include "dialogs/floatdlg.h"
 
+// The penalty in seconds, read from section "quillo" of the settings at every call so that a
+// change applies at once; 0 outside 0..5. Any number is allowed, negative ones too.
+int GetPenalty(int index);
+
 // Reads a penalty field as the dialog does: at most its first 20 characters, leading blanks
 // skipped, an optional sign, then digits up to the first non-digit (saturated to the 32-bit
 // range). False when no digit follows.

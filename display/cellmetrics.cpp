@@ -5,6 +5,7 @@
 
 #include "display/font.h"
 #include "framework/dc.h"
+#include "classlib/services.h"
 
 void CellMetrics::Measure(TDC& dc) {
   TheFont().Select(dc);
@@ -15,7 +16,4 @@ void CellMetrics::Measure(TDC& dc) {
   panelWidth = kPanelColumns * cellWidth;
 }
 
-CellMetrics& Cells() {
-  static CellMetrics cells;
-  return cells;
-}
+CellMetrics& Cells() { return *RequiredServices("Cells").cells; }

@@ -8,6 +8,7 @@
 #include "classlib/inifile.h"
 #include "display/settingsfile.h"
 #include "framework/platform.h"
+#include "classlib/services.h"
 
 namespace {
 constexpr int kSettingSize = 512;
@@ -30,7 +31,7 @@ bool ValidIndex(int index) { return index >= 0 && index < kColorElementCount; }
 bool IsSystemReference(TColor value) { return (value & 0xFF000000u) == kSystemTag; }
 
 TColor Resolve(TColor value) {
-  return IsSystemReference(value) ? Platform().SysColor(static_cast<int>(value & 0xFFFF)) & 0xFFFFFFu
+  return IsSystemReference(value) ? SystemService().SysColor(static_cast<int>(value & 0xFFFF)) & 0xFFFFFFu
                                   : value;
 }
 
@@ -98,7 +99,7 @@ TColor Color::Get(int index) const {
   if (!ValidIndex(index)) return 0;
   const TColor value = Resolve(colors_[index]);
   if (index == kColorBackground && value == kFollowSystem) {
-    const TColor face = Platform().SysColor(kSysColorButtonFace);
+    const TColor face = SystemService().SysColor(kSysColorButtonFace);
     return MakeColor(TowardMiddle(RedOf(face)), TowardMiddle(GreenOf(face)), TowardMiddle(BlueOf(face)));
   }
   return value & 0xFFFFFFu;
@@ -132,10 +133,7 @@ void Color::Save() {
   changed_ = false;
 }
 
-Color& TheColors() {
-  static Color colors;
-  return colors;
-}
+Color& TheColors() { return *RequiredServices("TheColors").colors; }
 
 TColor HighlightFor(TColor background) {
   const int r = RedOf(background);

@@ -7,14 +7,13 @@
 #include "framework/dc.h"
 #include "framework/platform.h"
 #include "resources/resources.h"
+#include "classlib/services.h"
 
 namespace {
-int gRememberedSelection = 0;
-// The picker's custom colours, kept between openings within the run.
-TColor gCustomSlots[kCustomColorCount] = {};
+ColorDialogMemory& Remembered() { return *RequiredServices("ColorDialog").colorDialog; }
 }  // namespace
 
-int ColorDialog::RememberedSelection() { return gRememberedSelection; }
+int ColorDialog::RememberedSelection() { return Remembered().selection; }
 
 ColorDialog::ColorDialog(TWindow* parent, std::function<void()> showChanges)
     : FloatDlg(parent, ColorTemplate(), Settings(), "ColorDialog"),
@@ -26,7 +25,7 @@ void ColorDialog::SetupWindow() {
   FloatDlg::SetupWindow();
   TDialogPeer& peer = Peer();
   for (int i = 0; i < kColorElementCount; ++i) peer.ListAdd(kColorListId, Color::Name(i), i);
-  int selection = gRememberedSelection;
+  int selection = Remembered().selection;
   if (selection < 0 || selection >= peer.ListCount(kColorListId)) selection = 0;
   peer.ListSelect(kColorListId, selection);
   ShowSelection();
@@ -66,7 +65,7 @@ void ColorDialog::ChangeColor() {
   const int element = SelectedElement();
   TColor color = TheColors().Get(element);
   // A cancelled picker leaves the colour it started from, which is then stored as it was shown.
-  Platform().ChooseColor(Parent(), color, gCustomSlots);
+  DialogService().ChooseColor(Parent(), color, Remembered().customSlots);
   TheColors().Set(element, color);
   ShowSelection();
   ShowChanges();
@@ -78,7 +77,7 @@ void ColorDialog::ShowChanges() {
 
 void ColorDialog::CloseWindow(int result) {
   FloatDlg::CloseWindow(result);
-  gRememberedSelection = Peer().ListSelected(kColorListId);
+  Remembered().selection = Peer().ListSelected(kColorListId);
   if (result != IDOK) {
     TheColors().Copy(snapshot_);
     ShowChanges();
@@ -89,6 +88,6 @@ void RunColorDialog(TWindow* parent, std::function<void()> showChanges) {
   try {
     ColorDialog(parent, std::move(showChanges)).Execute();
   } catch (const std::exception& e) {
-    Platform().MessageBox(parent, e.what(), "ERROR", MB_OK | MB_ICONSTOP);
+    DialogService().MessageBox(parent, e.what(), "ERROR", MB_OK | MB_ICONSTOP);
   }
 }

@@ -16,7 +16,14 @@ enum : int {
   kColorListId = 11,
 };
 
-// Works on the process-wide scheme, which changes at once; Cancel (or the close box) puts back
+// What the dialog remembers between openings within the run (the session keeps it): the
+// selected element and the picker's custom colours.
+struct ColorDialogMemory {
+  int selection = 0;
+  TColor customSlots[kCustomColorCount] = {};
+};
+
+// Works on the session's scheme, which changes at once; Cancel (or the close box) puts back
 // the scheme as it was when the dialog was made. After every change, and after Cancel,
 // showChanges is called (the panes take the background and the main window is repainted). The
 // selected element is remembered for the next opening within the run. Placement: "ColorDialog".

@@ -2,18 +2,19 @@
 #include "display/displayoptions.h"
 
 #include "classlib/inifile.h"
+#include "classlib/services.h"
 
 namespace {
-bool gHighlightSolution = false;
-bool gFrequencyOrder = true;
+DisplayOptions& Options() { return *RequiredServices("DisplayOptions").display; }
 }  // namespace
 
 void LoadDisplayOptions() {
-  gHighlightSolution = Settings().ReadInt("quillo", "QuoteWindowHighlightSolution", 0) != 0;
-  gFrequencyOrder = Settings().ReadInt("quillo", "FrequencyOrder", 1) != 0;
+  Options().highlightSolution =
+      Settings().ReadInt("quillo", "QuoteWindowHighlightSolution", 0) != 0;
+  Options().frequencyOrder = Settings().ReadInt("quillo", "FrequencyOrder", 1) != 0;
 }
 
-bool HighlightSolution() { return gHighlightSolution; }
-void SetHighlightSolution(bool on) { gHighlightSolution = on; }
-bool FrequencyOrder() { return gFrequencyOrder; }
-void SetFrequencyOrder(bool byFrequency) { gFrequencyOrder = byFrequency; }
+bool HighlightSolution() { return Options().highlightSolution; }
+void SetHighlightSolution(bool on) { Options().highlightSolution = on; }
+bool FrequencyOrder() { return Options().frequencyOrder; }
+void SetFrequencyOrder(bool byFrequency) { Options().frequencyOrder = byFrequency; }

@@ -1,6 +1,12 @@
 // The display options read once at start-up and kept in memory: highlight solution, frequency order.
 #pragma once
 
+// The session's display options; the functions below read and set them.
+struct DisplayOptions {
+  bool highlightSolution = false;
+  bool frequencyOrder = true;
+};
+
 // Reads QuoteWindowHighlightSolution (default 0) and FrequencyOrder (default 1) from the settings.
 void LoadDisplayOptions();
 

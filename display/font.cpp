@@ -11,6 +11,7 @@
 #include "framework/dc.h"
 #include "framework/platform.h"
 #include "framework/window.h"
+#include "classlib/services.h"
 
 namespace {
 constexpr int kAuxiliaryLimit = 23;
@@ -92,7 +93,7 @@ void Font::Load() {
   hasFont_ = false;
   needsCreate_ = ParseFontSetting(value, record_);
   // A height nobody could read or that draws nothing is damage, not a choice.
-  if (needsCreate_ && !IsSaneFontHeight(record_.height, Platform().ScreenPixelsPerInch().cy)) {
+  if (needsCreate_ && !IsSaneFontHeight(record_.height, SystemService().ScreenPixelsPerInch().cy)) {
     ParseFontSetting(kDefaultFontSetting, record_);
   }
   if (!needsCreate_) record_ = TLogFont{};
@@ -121,11 +122,11 @@ bool Font::Create(TDC& dc) {
 bool Font::Choose(TWindow* parent) {
   TLogFont chosen = hasFont_ ? record_ : TLogFont{};
   std::string error;
-  switch (Platform().ChooseFont(parent, chosen, error)) {
+  switch (DialogService().ChooseFont(parent, chosen, error)) {
     case TChooseResult::Cancelled:
       return false;
     case TChooseResult::Failed:
-      Platform().MessageBox(parent, error, "ERROR", MB_OK | MB_ICONSTOP);
+      DialogService().MessageBox(parent, error, "ERROR", MB_OK | MB_ICONSTOP);
       return false;
     case TChooseResult::Ok:
       break;
@@ -141,7 +142,7 @@ bool Font::Choose(TWindow* parent) {
     hasFont_ = false;
   }
   if (!fixed) {
-    Platform().MessageBox(parent, "The selected font is not a fixed-width font.\nUsing default font instead.",
+    DialogService().MessageBox(parent, "The selected font is not a fixed-width font.\nUsing default font instead.",
                           "Error", MB_OK);
   }
   return true;
@@ -159,7 +160,4 @@ void Font::Save() {
   changed_ = false;
 }
 
-Font& TheFont() {
-  static Font font;
-  return font;
-}
+Font& TheFont() { return *RequiredServices("TheFont").font; }

@@ -104,7 +104,7 @@ void FreqWindow::DrawHeadings(TDC& dc, bool frequencies, bool timeAndScores) {
   if (!timeAndScores) return;
   static constexpr const char* kLabels[] = {"Erased",     "Word list",   "Confirm",
                                             "Undo error", "Little hint", "Big hint"};
-  const int labels = game.state.puzzleKind == kCipherEntered ? 2 : 6;
+  const int labels = game.state.puzzleKind == PuzzleKind::kCipherEntered ? 2 : 6;
   for (int i = 0; i < labels; ++i) CellText(dc, 4, kCountersTop + i, kLabels[i]);
 }
 
@@ -181,12 +181,12 @@ void FreqWindow::DrawCounters(TDC& dc) {
   const PanelState& panel = TheGame().panel;
   const int counters[] = {panel.erasedCount,     panel.wordListCount,   panel.confirmCount,
                           panel.undoCount,       panel.littleHintCount, panel.bigHintCount};
-  const int shown = TheGame().state.puzzleKind == kCipherEntered ? 2 : 6;
+  const int shown = TheGame().state.puzzleKind == PuzzleKind::kCipherEntered ? 2 : 6;
   for (int i = 0; i < shown; ++i) CellText(dc, 0, kCountersTop + i, Count3(counters[i]));
 }
 
 void FreqWindow::FirstPaintDone() {
-  TheGame().panel.panelShown = 1;
+  TheGame().panel.panelShown = true;
   // The question is modal: it runs just after this paint, not inside it.
   if (HasPeer()) {
     Peer().SetTimer(kFirstPaintTimerId, 0);
@@ -208,7 +208,7 @@ void FreqWindow::Timer(int id) {
 void FreqWindow::OfferTutorial() {
   IniFile& settings = Settings();
   if (settings.ReadInt("quillo", "Tutorial", 0) != 0) return;
-  const int answer = Platform().MessageBox(TopWindow(this), kTutorialQuestion, "Welcome to Quillo!",
+  const int answer = DialogService().MessageBox(TopWindow(this), kTutorialQuestion, "Welcome to Quillo!",
                                            MB_YESNOCANCEL | MB_ICONQUESTION);
   if (answer == IDYES) {
     settings.WriteInt("quillo", "Tutorial", 1);

@@ -102,7 +102,7 @@ std::optional<PageGeometry> ComputePageGeometry(const PageInput& in) {
 
 void Printout::PrintPage(TDC& dc) {
   const TRect client = window_.ClientRect();
-  const TSize screen = Platform().ScreenPixelsPerInch();
+  const TSize screen = SystemService().ScreenPixelsPerInch();
   PageInput in;
   in.width = client.Width();
   in.height = client.Height();
@@ -190,9 +190,9 @@ namespace {
 
 // The kept printer, made on first use; false after telling the player it cannot be reached.
 bool EnsurePrinter(TWindow* owner, std::unique_ptr<TPrinter>& printer) {
-  if (!printer) printer = Platform().CreatePrinter();
+  if (!printer) printer = PrintService().CreatePrinter();
   if (printer) return true;
-  Platform().MessageBox(owner, "Cannot access printer.", "Error", MB_OK | MB_ICONSTOP);
+  DialogService().MessageBox(owner, "Cannot access printer.", "Error", MB_OK | MB_ICONSTOP);
   return false;
 }
 
@@ -203,7 +203,7 @@ void PrintPuzzle(TWindow* owner, QuilloWindow& window, const Game& game, double 
   if (!EnsurePrinter(owner, printer)) return;
   Printout printout(window, game, margin);
   if (printer->Print(owner, printout) == TPrintResult::Failed) {
-    Platform().MessageBox(owner, "Unknown printing error", "Error", MB_OK | MB_ICONSTOP);
+    DialogService().MessageBox(owner, "Unknown printing error", "Error", MB_OK | MB_ICONSTOP);
   }
 }
 
@@ -235,7 +235,7 @@ bool AskPrintMargin(TWindow* owner, int fontHeight, double& margin) {
       margin = value;
       return true;
     }
-    Platform().MessageBox(owner,
+    DialogService().MessageBox(owner,
                           "Error: the printer margin must be between\n0.0 and 3.0 inches.  "
                           "Please try again.",
                           "Error", MB_OK);

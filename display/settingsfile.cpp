@@ -36,7 +36,7 @@ PrivateIniFile::WriteFailure SettingsLossReporter(const std::string& fileName) {
     std::error_code ignored;
     const std::string folder =
         std::filesystem::absolute(fileName, ignored).lexically_normal().parent_path().string();
-    Platform().MessageBox(nullptr,
+    DialogService().MessageBox(nullptr,
                           WithReason("Your settings cannot be saved in the folder\n" + folder, error),
                           "Error", MB_OK | MB_ICONEXCLAMATION);
   };

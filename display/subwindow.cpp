@@ -24,7 +24,8 @@ TPoint SubWindow::PointToCell(TPoint point) const {
 void SubWindow::LButtonDown(TPoint point, unsigned modifiers) {
   LetterHit hit;
   if (!PointToLetter(1, PointToCell(point), hit)) hit = LetterHit{};
-  game_.LeftClick(hit, modifiers);
+  // Ctrl serves as well as Alt: many desktops keep Alt+click for moving windows.
+  game_.LeftClick(hit, (modifiers & (kModAlt | kModControl)) != 0);
 }
 
 void SubWindow::RButtonDown(TPoint point, unsigned) {

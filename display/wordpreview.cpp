@@ -1,10 +1,9 @@
-// WordPreview: the process-wide preview and its merge into the guess row.
+// WordPreview: the session's preview and its merge into the guess row.
 #include "display/wordpreview.h"
 
-WordPreview& TheWordPreview() {
-  static WordPreview preview;
-  return preview;
-}
+#include "classlib/services.h"
+
+WordPreview& TheWordPreview() { return *RequiredServices("TheWordPreview").preview; }
 
 void MergePreview(const char* puzzle, const char* plain, const WordPreview& preview, char* out,
                   int size) {

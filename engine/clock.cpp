@@ -1,13 +1,10 @@
-// The clock: starting, stopping, penalties added, the one-second tick, Pause Game and Change Times.
+// The clock: starting, stopping, penalties added, the one-second tick, and Pause Game.
 #include <cstdint>
-#include <stdexcept>
 
-#include "dialogs/timedialog.h"
 #include "engine/game.h"
-#include "framework/types.h"
 
 void Game::StartClock() {
-  if (state.resumed == 0) panel.elapsedSeconds = 0;
+  if (!state.resumed) panel.elapsedSeconds = 0;
   ResumeClock();
 }
 
@@ -39,16 +36,8 @@ void Game::TimerTick() {
 void Game::PauseGame() {
   hooks_.ShowMainFrame(false);
   paused_ = true;
-  ShowMessage("This game is paused; click OK to continue playing.", "Quillo!",
-              MB_OK | MB_ICONEXCLAMATION);
+  hooks_.ShowMessage("This game is paused; click OK to continue playing.", "Quillo!",
+                     MessageIcon::kExclamation);
   hooks_.ShowMainFrame(true);
   paused_ = false;
-}
-
-void Game::ChangeTimes() {
-  try {
-    TimeDialog(hooks_.MainWindow()).Execute();
-  } catch (const std::exception& e) {
-    ShowMessage(e.what(), "ERROR", MB_OK | MB_ICONSTOP);
-  }
 }

@@ -1,11 +1,5 @@
 // Letter entry: selecting, assigning and erasing letters by keyboard and mouse, and the refusals.
-#include <stdexcept>
-
-#include "classlib/inifile.h"
-#include "dialogs/hintdialog.h"
-#include "dialogs/sounds.h"
 #include "engine/game.h"
-#include "framework/platform.h"
 
 namespace {
 std::string WithLetter(const char* before, char letter, const char* after) {
@@ -13,39 +7,25 @@ std::string WithLetter(const char* before, char letter, const char* after) {
 }
 }  // namespace
 
-void Game::ShowHint(const char* caption, const std::string& message, const char* section) {
-  try {
-    MyHintDialog(hooks_.MainWindow(), caption, message, hooks_.DialogFontHeight(), Settings(),
-                 section)
-        .Execute();
-  } catch (const std::exception& e) {
-    ShowMessage(e.what(), "ERROR", MB_OK | MB_ICONSTOP);
-  }
-}
-
-int Game::ShowMessage(const std::string& message, const char* caption, unsigned flags) {
-  return Platform().MessageBox(hooks_.MainWindow(), message, caption, flags);
-}
-
 void Game::Refuse(const std::string& message, const char* section) {
-  if (ExplainError()) ShowHint("Error", message, section);
+  if (ExplainError()) hooks_.ShowHint("Error", message, section);
 }
 
 bool Game::CheckIndex(int i, int n) {
   if (i >= 0 && i < n) return true;
-  ShowMessage("Subscript error, please contact Brindlewood", "Error", MB_OK | MB_ICONSTOP);
+  hooks_.ShowMessage("Subscript error, please contact Brindlewood", "Error", MessageIcon::kStop);
   hooks_.Shutdown();
   return false;
 }
 
 void Game::ReportGameOver() {
-  PlayEventSound(kSoundError);
-  ShowHint("Wake Up!", "The game is over!", "GameOver");
+  hooks_.PlaySound(kSoundError);
+  hooks_.ShowHint("Wake Up!", "The game is over!", "GameOver");
 }
 
 bool Game::ExplainError() {
-  PlayEventSound(kSoundError);
-  return Settings().ReadInt("quillo", "ExplainErrors", 1) != 0;
+  hooks_.PlaySound(kSoundError);
+  return hooks_.ExplainErrors();
 }
 
 bool Game::SelectLetter(int index, int which) {
@@ -103,8 +83,8 @@ void Game::AssignLetter(int c, int p, bool byHint) {
   if (replaced != ' ' && replaced != letter) MarkLetterUnused(LetterIndex(replaced));
   MarkLetterUsed(p);
   state.guess[c] = letter;
-  if (byHint) state.locked[c] = 1;
-  state.modified = 1;
+  if (byHint) state.locked[c] = true;
+  state.modified = true;
 }
 
 bool Game::ClearGuess(int c) {
@@ -118,11 +98,11 @@ bool Game::ClearGuess(int c) {
     Refuse(WithLetter("There is no plaintext character for ", letter, "."));
     return false;
   }
-  if (state.locked[c] == 1) {
-    ShowMessage(WithLetter("The answer for ciphertext ", letter,
-                           " was given to you as a hint\nor you have already confirmed it to be "
-                           "correct."),
-                "Error", MB_OK | MB_ICONEXCLAMATION);
+  if (state.locked[c]) {
+    hooks_.ShowMessage(WithLetter("The answer for ciphertext ", letter,
+                                  " was given to you as a hint\nor you have already confirmed it "
+                                  "to be correct."),
+                       "Error", MessageIcon::kExclamation);
     return false;
   }
   MarkLetterUnused(LetterIndex(state.guess[c]));
@@ -146,13 +126,12 @@ void Game::KeyTyped(int ch) {
   }
 }
 
-void Game::LeftClick(const LetterHit& hit, unsigned modifiers) {
-  // Ctrl serves as well as Alt: many desktops keep Alt+click for moving windows.
-  if (modifiers & (kModAlt | kModControl)) {
+void Game::LeftClick(const LetterHit& hit, bool askWordList) {
+  if (askWordList) {
     if (hit.textPos >= 0) {
       RequestWordList(hit.textPos);
     } else {
-      ShowMessage("Must point to a word to get a word list.", "Error", MB_OK);
+      hooks_.ShowMessage("Must point to a word to get a word list.", "Error", MessageIcon::kNone);
     }
     return;
   }

@@ -5,13 +5,14 @@
 #include <string>
 
 #include "engine/gamehooks.h"
-#include "sources/quotelimits.h"
+#include "engine/quotelimits.h"
 
 inline constexpr int kLetterCount = 26;
 inline constexpr int kFileNameSize = 256;
 inline constexpr int kMaxClockSeconds = 359999;  // 99:59:59
 
-enum PuzzleKind {
+// The numbers are those the saved game stores.
+enum class PuzzleKind : std::int32_t {
   kQuotePuzzle = 0,     // a quotation from the current quote file
   kCipherEntered = 1,   // entered or pasted as ciphertext: identity key, answer unknown
   kPlainEntered = 2,    // entered or pasted as plaintext
@@ -21,7 +22,8 @@ enum PuzzleKind {
 // The `which` of SelectLetter.
 enum SelectWhich { kSelectPlain = 0, kSelectCipher = 1 };
 
-// One game's state, field for field as the saved game keeps it. Letters are indices 0..25.
+// One game's state; the saved game keeps the key, guesses, locks and puzzle source. Letters are
+// indices 0..25.
 struct GameState {
   char quoteFileName[kFileNameSize];  // current quote file
   std::int32_t puzzleCount;           // puzzles in the compressed quote file, 0 for a plain one
@@ -29,16 +31,16 @@ struct GameState {
   std::int8_t key[kLetterCount];         // key[p]: ciphertext index of plaintext index p
   std::int8_t inverseKey[kLetterCount];  // inverseKey[c]: plaintext index of ciphertext index c
   char guess[kLetterCount];              // by ciphertext index: 'A'..'Z', or ' ' for none
-  std::uint8_t locked[kLetterCount];     // by ciphertext index: 1 = given by a hint or confirmed
+  bool locked[kLetterCount];             // by ciphertext index: given by a hint or confirmed
   std::int32_t selectedPlain;            // selected plaintext index, -1 for none
   std::int32_t selectedCipher;           // selected ciphertext index, -1 for none
-  std::uint8_t modified;                 // a letter was assigned since the game began
-  std::int32_t gameOver;                 // every letter is right, or the puzzle was solved for you
-  std::int32_t winAnnounced;             // the win needs no (further) announcement
-  std::uint8_t resumed;                  // resumed from the saved game: the clock keeps its time
-  std::uint8_t hintsDisallowed;          // the Hint menu is greyed (ciphertext entered)
-  std::uint8_t hintBarWasVisible;        // the hint buttons' visibility when hints were disallowed
-  std::int32_t puzzleKind;               // a PuzzleKind
+  bool modified;                         // a letter was assigned since the game began
+  bool gameOver;                         // every letter is right, or the puzzle was solved for you
+  bool winAnnounced;                     // the win needs no (further) announcement
+  bool resumed;                          // resumed from the saved game: the clock keeps its time
+  bool hintsDisallowed;                  // the Hint menu is greyed (ciphertext entered)
+  bool hintBarWasVisible;                // the hint buttons' visibility when hints were disallowed
+  PuzzleKind puzzleKind;
 };
 
 // The quotation buffers, in this order, each zero-terminated (at most 999 characters).
@@ -63,7 +65,7 @@ struct PanelState {
   std::int32_t littleHintCount;
   std::int32_t bigHintCount;
   std::int32_t wordListCount;
-  std::uint8_t panelShown;  // the panel has been painted once; no clock runs before that
+  bool panelShown;  // the panel has been painted once; no clock runs before that
 };
 
 // What lies under a mouse click, as the windows' hit tests (PointToLetter) report it.
@@ -115,10 +117,10 @@ class Game {
   // --- Letter entry (entry.cpp) ---
   // False (after the subscript message and a shutdown) when i lies outside 0..n-1.
   bool CheckIndex(int i, int n);
-  bool IsGameOver() const { return state.gameOver != 0; }
+  bool IsGameOver() const { return state.gameOver; }
   // Error sound and "The game is over!".
   void ReportGameOver();
-  // Error sound; true when the ExplainErrors setting asks for the explanation.
+  // Error sound; true when the ExplainErrors option asks for the explanation.
   bool ExplainError();
   // Selects a plaintext (kSelectPlain) or ciphertext (kSelectCipher) letter, pairing it with
   // the other selection when there is one. True when something happened; the caller redraws.
@@ -131,12 +133,13 @@ class Game {
   bool ClearGuess(int c);
   // A typed character: backspace/escape, Shift+letter (erase), letter (select), else refused.
   void KeyTyped(int ch);
-  // Clicks on the puzzle or the panel. Alt or Ctrl with the left button asks for a word list.
-  void LeftClick(const LetterHit& hit, unsigned modifiers);
+  // Clicks on the puzzle or the panel; a left click with askWordList (Alt or Ctrl held) asks
+  // for the word list of the word under it.
+  void LeftClick(const LetterHit& hit, bool askWordList);
   void RightClick(const LetterHit& hit);
 
   // --- Judging (judge.cpp) ---
-  // true: solved unless the kind is kCipherEntered; false: not solved, and re-arms the win.
+  // true: solved unless the kind is PuzzleKind::kCipherEntered; false: not solved, and re-arms the win.
   void SetGameOver(bool flag);
   // True exactly once per win (gameOver set, not yet announced); marks it announced.
   bool TakeWinAnnouncement();
@@ -174,7 +177,6 @@ class Game {
   void MaxOutClock();
   void TimerTick();        // one second, unless paused or minimised
   void PauseGame();
-  void ChangeTimes();      // the Change Time Penalties dialog
   bool IsPaused() const { return paused_; }
   bool IsCipherClockStopped() const { return cipherClockStopped_; }
 
@@ -182,10 +184,6 @@ class Game {
   GameHooks& Hooks() { return hooks_; }
 
  private:
-  // Messages: a MyHintDialog with the dialog font and remembered placement, and a message box
-  // owned by the main window.
-  void ShowHint(const char* caption, const std::string& message, const char* section);
-  int ShowMessage(const std::string& message, const char* caption, unsigned flags);
   // Error sound, then the explanation when ExplainErrors is on.
   void Refuse(const std::string& message, const char* section = "Error");
   // The shared opening of every help command: false (after the report) when the game is over.

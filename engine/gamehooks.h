@@ -1,24 +1,33 @@
-// GameHooks: what the game engine needs from the windows and the application around it.
+// GameHooks: everything the game engine needs from the world around it.
 #pragma once
 
+#include <cstdint>
 #include <string>
-
-#include "resources/resources.h"  // kYouWonYes, kYouWonNo, kYouWonExit
-
-class TWindow;
 
 // The clock's repeating timer: this id, this period, on the side panel's window.
 inline constexpr int kClockTimerId = 1;
 inline constexpr int kClockPeriodMs = 1000;
 
-// The engine never touches a window itself: it asks through this interface, which the
-// application object implements (and tests replace with a recorder). Message boxes, the game's
-// message dialogs and sounds are not hooks: the engine calls the platform and the dialog code
-// directly. Every call comes from the user-interface thread, from inside an engine operation.
+enum class PuzzleKind : std::int32_t;  // engine/game.h
+
+// The four sound events, numbered as their settings are.
+enum SoundEvent { kSoundHint = 0, kSoundYouWon = 1, kSoundStartingOver = 2, kSoundError = 3 };
+
+// The icon of a message with an OK button.
+enum class MessageIcon { kNone, kStop, kExclamation, kInformation };
+
+// The congratulations dialog's answer.
+enum class WinChoice { kNextGame, kStay, kExit };
+
+// The engine is a model: it owns the puzzle and its rules and reaches windows, dialogs, sounds
+// and settings only through this interface. The application implements it with a small adapter
+// (and tests with recorders). Every call comes from the user-interface thread, from inside an
+// engine operation; a call that shows something may run a modal loop before it returns.
 class GameHooks {
  public:
   virtual ~GameHooks() = default;
 
+  // --- Drawing ---
   // Repaint the puzzle and the side panel now, without erasing their backgrounds.
   virtual void Redraw() = 0;
   // Invalidate the puzzle and the panel with erasing (a full repaint).
@@ -29,29 +38,43 @@ class GameHooks {
   // paint, and let both panes show content from now on.
   virtual void PuzzleTextChanged() = 0;
 
+  // --- The clock's timer and the main window ---
   // Start or stop the repeating timer kClockTimerId (kClockPeriodMs) on the panel's window; its
   // ticks go to Game::TimerTick. Starting a running timer restarts it.
   virtual void StartClockTimer() = 0;
   virtual void StopClockTimer() = 0;
-
   // The main window is minimised (ticks are then ignored).
   virtual bool IsMainWindowMinimised() = 0;
   // Hide the main frame (false) or show it normally again (true); used by Pause Game.
   virtual void ShowMainFrame(bool show) = 0;
-  // The owner of the engine's message boxes and dialogs.
-  virtual TWindow* MainWindow() = 0;
-  // The puzzle font's height limited to -23..23, for the message and input dialogs.
-  virtual int DialogFontHeight() = 0;
+
+  // --- Messages and sounds ---
+  // A message box with an OK button, owned by the main window.
+  virtual void ShowMessage(const std::string& text, const char* caption, MessageIcon icon) = 0;
+  // The game's message dialog, placed where the settings section placementKey remembers.
+  virtual void ShowHint(const char* caption, const std::string& text,
+                        const char* placementKey) = 0;
+  // Play what the player chose for a sound event; never fails.
+  virtual void PlaySound(SoundEvent event) = 0;
+
+  // --- Options, read at each use so that a change applies at once ---
+  // Refused input is explained (the ExplainErrors option).
+  virtual bool ExplainErrors() = 0;
+  // Word lists of quotations come in alphabetical order (else by word frequency).
+  virtual bool AlphabeticalWordLists() = 0;
+  // The seconds charged for a help of this PenaltyIndex (any number, negative ones too).
+  virtual int Penalty(int index) = 0;
   // The letter case style is the military cipher (word lists are refused then).
   virtual bool IsMilitaryStyle() = 0;
 
-  // Show the congratulations dialog; returns kYouWonYes, kYouWonNo or kYouWonExit.
-  virtual int ShowYouWonDialog() = 0;
+  // --- The application ---
+  // Show the congratulations dialog.
+  virtual WinChoice ShowYouWonDialog() = 0;
   // Record the current puzzle as solved in the solved-puzzle record.
   virtual void MarkPuzzleSolved() = 0;
   // Begin a new game of this kind (the application's NewGame: it obtains the text, then calls
   // Game::StartGame). puzzleNumber -1 lets the quote file choose.
-  virtual void NewGame(int kind, int puzzleNumber, bool textReady) = 0;
+  virtual void NewGame(PuzzleKind kind, int puzzleNumber, bool textReady) = 0;
   // End the program as Exit does after its question (no question asked here).
   virtual void Shutdown() = 0;
   // Open the Possible Words dialog for a lower-case word of 1..25 characters; the dialog charges

@@ -1,10 +1,8 @@
 // The help commands: Confirm, Undo Error, Little hint, Big hint and Solve Puzzle, with their costs.
 #include <cstring>
 
-#include "dialogs/sounds.h"
 #include "engine/game.h"
 #include "engine/penalties.h"
-#include "framework/types.h"
 
 const char* ArticleFor(char letter) {
   return std::strchr("AEFHILMNORSX", letter) != nullptr && letter != '\0' ? "an" : "a";
@@ -15,7 +13,7 @@ bool Game::BeginHelpCommand() {
     ReportGameOver();
     return false;
   }
-  PlayEventSound(kSoundHint);
+  hooks_.PlaySound(kSoundHint);
   return true;
 }
 
@@ -27,7 +25,7 @@ bool Game::GuessIsWrong(int c) const {
 void Game::Confirm() {
   if (!BeginHelpCommand()) return;
   ++panel.confirmCount;
-  AddSeconds(GetPenalty(kConfirmPenalty));
+  AddSeconds(hooks_.Penalty(kConfirmPenalty));
   ClearSelection();
   bool somethingWrong = false;
   for (int c = 0; c < kLetterCount; ++c) {
@@ -35,10 +33,10 @@ void Game::Confirm() {
     if (GuessIsWrong(c)) {
       somethingWrong = true;
     } else {
-      state.locked[c] = 1;
+      state.locked[c] = true;
     }
   }
-  ShowHint("Confirm", somethingWrong ? "Something is wrong..." : "Everything is correct so far.",
+  hooks_.ShowHint("Confirm", somethingWrong ? "Something is wrong..." : "Everything is correct so far.",
            "ConfirmDialog");
   hooks_.Redraw();
 }
@@ -46,7 +44,7 @@ void Game::Confirm() {
 void Game::UndoError() {
   if (!BeginHelpCommand()) return;
   ++panel.undoCount;
-  AddSeconds(GetPenalty(kUndoPenalty));
+  AddSeconds(hooks_.Penalty(kUndoPenalty));
   ClearSelection();
   for (int c = 0; c < kLetterCount; ++c) {
     if (!GuessIsWrong(c)) continue;
@@ -54,12 +52,12 @@ void Game::UndoError() {
     std::string message = "Ciphertext ";
     message += static_cast<char>('A' + c);
     message += std::string(" is not ") + ArticleFor(g) + " " + g;
-    ShowHint("Undo Error", message, "UndoDialog");
+    hooks_.ShowHint("Undo Error", message, "UndoDialog");
     ClearGuess(c);
     hooks_.Redraw();
     return;
   }
-  ShowHint("Undo Error", "Everything is correct so far.", "UndoDialog");
+  hooks_.ShowHint("Undo Error", "Everything is correct so far.", "UndoDialog");
   hooks_.Redraw();
 }
 
@@ -67,9 +65,9 @@ void Game::RevealLetter(char plain, char cipher, const char* title) {
   std::string message = "Ciphertext character ";
   message += cipher;
   message += std::string(" is really ") + ArticleFor(plain) + " " + plain;
-  ShowHint(title, message, "HintDialog");
+  hooks_.ShowHint(title, message, "HintDialog");
   AssignLetter(LetterIndex(cipher), LetterIndex(plain), true);
-  AddSeconds(GetPenalty(title[0] == 'B' ? kBigHintPenalty : kLittleHintPenalty));
+  AddSeconds(hooks_.Penalty(title[0] == 'B' ? kBigHintPenalty : kLittleHintPenalty));
   ClearSelection();
   hooks_.Redraw();
 }
@@ -91,7 +89,7 @@ void Game::LittleHint() {
   for (int row = kLetterCount - 1; row >= 0; --row) {
     if (HintFromFrequencyRow(row, "Little Hint")) return;
   }
-  ShowMessage("Sorry, no more hints!", "Little Hint", MB_OK | MB_ICONEXCLAMATION);
+  hooks_.ShowMessage("Sorry, no more hints!", "Little Hint", MessageIcon::kExclamation);
 }
 
 void Game::BigHint() {
@@ -107,7 +105,7 @@ void Game::BigHint() {
     for (int row = 0; row < kLetterCount; ++row) {
       if (HintFromFrequencyRow(row, "Big Hint")) return;
     }
-    ShowMessage("Sorry, no more hints!", "Big Hint", MB_OK | MB_ICONEXCLAMATION);
+    hooks_.ShowMessage("Sorry, no more hints!", "Big Hint", MessageIcon::kExclamation);
   }
 }
 
@@ -118,8 +116,8 @@ void Game::SolvePuzzle() {
     state.guess[c] = Decipher('A' + c);
     MarkLetterUsed(LetterIndex(state.guess[c]));
   }
-  state.gameOver = 1;
-  state.winAnnounced = 1;
+  state.gameOver = true;
+  state.winAnnounced = true;
   MaxOutClock();
   hooks_.Redraw();
   hooks_.MarkPuzzleSolved();

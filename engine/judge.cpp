@@ -3,16 +3,16 @@
 
 void Game::SetGameOver(bool flag) {
   if (flag) {
-    state.gameOver = state.puzzleKind == kCipherEntered ? 0 : 1;
+    state.gameOver = state.puzzleKind == PuzzleKind::kCipherEntered ? 0 : 1;
   } else {
-    state.gameOver = 0;
-    state.winAnnounced = 0;
+    state.gameOver = false;
+    state.winAnnounced = false;
   }
 }
 
 bool Game::TakeWinAnnouncement() {
-  if (state.gameOver != 1 || state.winAnnounced != 0) return false;
-  state.winAnnounced = 1;
+  if (!state.gameOver || state.winAnnounced) return false;
+  state.winAnnounced = true;
   return true;
 }
 
@@ -41,7 +41,7 @@ void Game::JudgePuzzle() {
 }
 
 void Game::CheckForWin() {
-  if (state.puzzleKind == kCipherEntered) {
+  if (state.puzzleKind == PuzzleKind::kCipherEntered) {
     if (AllLettersGuessed()) {
       StopClock();
       cipherClockStopped_ = true;
@@ -52,17 +52,17 @@ void Game::CheckForWin() {
     return;
   }
   if (!TakeWinAnnouncement()) return;
-  const int kind = state.puzzleKind;
+  const PuzzleKind kind = state.puzzleKind;
   StopClock();
   hooks_.MarkPuzzleSolved();
   switch (hooks_.ShowYouWonDialog()) {
-    case kYouWonYes:
-      hooks_.NewGame(kind == kTutorialPuzzle ? kQuotePuzzle : kind, -1, false);
+    case WinChoice::kNextGame:
+      hooks_.NewGame(kind == PuzzleKind::kTutorialPuzzle ? PuzzleKind::kQuotePuzzle : kind, -1, false);
       break;
-    case kYouWonExit:
+    case WinChoice::kExit:
       hooks_.Shutdown();
       break;
-    default:
+    case WinChoice::kStay:
       break;
   }
 }

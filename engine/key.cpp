@@ -3,7 +3,6 @@
 
 #include "engine/game.h"
 #include "engine/random.h"
-#include "framework/types.h"
 
 namespace {
 bool IsUpper(int ch) { return ch >= 'A' && ch <= 'Z'; }
@@ -47,11 +46,11 @@ void Game::GenerateKey() {
   for (int i = 0; i < kLetterCount; ++i) {
     key[i] = static_cast<std::int8_t>(i);
     state.guess[i] = ' ';
-    state.locked[i] = 0;
+    state.locked[i] = false;
   }
-  if (state.puzzleKind == kTutorialPuzzle) {
+  if (state.puzzleKind == PuzzleKind::kTutorialPuzzle) {
     for (int i = 0; i < kLetterCount; ++i) key[i] = static_cast<std::int8_t>((i + 12) % 26);
-  } else if (state.puzzleKind != kCipherEntered) {
+  } else if (state.puzzleKind != PuzzleKind::kCipherEntered) {
     // j stays below i, so a pass over the identity makes one cycle of all 26 letters; a pass
     // over an earlier arrangement may not, and then the shuffle goes on from where it is.
     do {
@@ -94,14 +93,13 @@ bool Game::StateIsSound() const {
     if (c < 0 || c >= kLetterCount || state.inverseKey[c] != i) return false;
     const char g = state.guess[i];
     if (g != ' ' && !IsUpper(g)) return false;
-    if (state.locked[i] > 1) return false;
   }
   return true;
 }
 
 bool Game::IsLetterUsed(int p) {
   if (p < 0 || p >= kLetterCount) {
-    ShowMessage("Letter out of range", "IsLetterUsed", MB_OK);
+    hooks_.ShowMessage("Letter out of range", "IsLetterUsed", MessageIcon::kNone);
     return false;
   }
   return panel.unused[p] == ' ';
@@ -109,7 +107,7 @@ bool Game::IsLetterUsed(int p) {
 
 void Game::MarkLetterUsed(int p) {
   if (p < 0 || p >= kLetterCount) {
-    ShowMessage("Letter out of range", "MarkLetterUsed", MB_OK);
+    hooks_.ShowMessage("Letter out of range", "MarkLetterUsed", MessageIcon::kNone);
     return;
   }
   panel.unused[p] = ' ';
@@ -117,7 +115,7 @@ void Game::MarkLetterUsed(int p) {
 
 void Game::MarkLetterUnused(int p) {
   if (p < 0 || p >= kLetterCount) {
-    ShowMessage("Letter out of range", "MarkLetterUnused", MB_OK);
+    hooks_.ShowMessage("Letter out of range", "MarkLetterUnused", MessageIcon::kNone);
     return;
   }
   panel.unused[p] = static_cast<char>('A' + p);

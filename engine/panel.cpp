@@ -65,7 +65,7 @@ void Game::ClearCounters() {
 }
 
 void Game::StartGame() {
-  state.resumed = 0;
+  state.resumed = false;
   ClearCounters();
   GenerateKey();
   // The order is fixed: the frequencies are counted on the plaintext before it is enciphered.
@@ -74,7 +74,7 @@ void Game::StartGame() {
   EncipherPuzzleText();
   state.selectedPlain = -1;
   state.selectedCipher = -1;
-  state.modified = 0;
+  state.modified = false;
   // Until the panel has been painted once, its first paint starts the clock.
   if (panel.panelShown) {
     StartClock();

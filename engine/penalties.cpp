@@ -1,7 +1,5 @@
-// The penalty settings table and its reader.
+// The penalty settings table.
 #include "engine/penalties.h"
-
-#include "classlib/inifile.h"
 
 namespace {
 struct PenaltySetting {
@@ -20,8 +18,3 @@ bool InRange(int index) { return index >= 0 && index < kPenaltyCount; }
 const char* PenaltyKey(int index) { return InRange(index) ? kPenalties[index].key : nullptr; }
 
 int PenaltyDefault(int index) { return InRange(index) ? kPenalties[index].seconds : 0; }
-
-int GetPenalty(int index) {
-  if (!InRange(index)) return 0;
-  return Settings().ReadInt("quillo", kPenalties[index].key, kPenalties[index].seconds);
-}

@@ -1,4 +1,4 @@
-// The six time penalties: their settings keys, defaults and the reader every charge goes through.
+// The six time penalties: their settings keys and defaults.
 #pragma once
 
 enum PenaltyIndex {
@@ -15,6 +15,3 @@ enum PenaltyIndex {
 const char* PenaltyKey(int index);
 // The default seconds of a penalty (15, 30, 30, 60, 300, 480); 0 outside 0..5.
 int PenaltyDefault(int index);
-// The penalty in seconds, read from section "quillo" at every call so that a change applies at
-// once; 0 outside 0..5. Any number is allowed, negative ones too.
-int GetPenalty(int index);

@@ -1,11 +1,8 @@
 // Word-list requests: the clicked word, the refusals, the list order, and the charge for a list.
 #include <cstring>
 
-#include "classlib/inifile.h"
-#include "dialogs/sounds.h"
 #include "engine/game.h"
 #include "engine/penalties.h"
-#include "framework/types.h"
 
 namespace {
 constexpr std::size_t kLongestListedWord = 25;
@@ -36,30 +33,30 @@ void Game::RequestWordList(int textPosition) {
     return;
   }
   if (hooks_.IsMilitaryStyle()) {
-    ShowMessage("Sorry, word lists are not available when\nmilitary-cipher style is being used.",
-                "Error", MB_OK | MB_ICONINFORMATION);
+    hooks_.ShowMessage(
+        "Sorry, word lists are not available when\nmilitary-cipher style is being used.", "Error",
+        MessageIcon::kInformation);
     return;
   }
   std::string word = WordAt(text.puzzleText, textPosition);
   if (word.size() > kLongestListedWord) {
-    ShowMessage("Sorry, the dictionary doesn't have\nany entries of that length.", "Error",
-                MB_OK | MB_ICONINFORMATION);
+    hooks_.ShowMessage("Sorry, the dictionary doesn't have\nany entries of that length.", "Error",
+                       MessageIcon::kInformation);
     return;
   }
   if (word.empty()) {
-    ShowMessage("Must point to a word to get a word list.", "Error", MB_OK);
+    hooks_.ShowMessage("Must point to a word to get a word list.", "Error", MessageIcon::kNone);
     return;
   }
   for (char& ch : word) {
     if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
   }
-  const bool alphabetical =
-      Settings().ReadInt("quillo", "WordlistOrder", 1) != 0 || state.puzzleKind != kQuotePuzzle;
-  PlayEventSound(kSoundHint);
+  const bool alphabetical = hooks_.AlphabeticalWordLists() || state.puzzleKind != PuzzleKind::kQuotePuzzle;
+  hooks_.PlaySound(kSoundHint);
   hooks_.OpenWordList(word, alphabetical, "WordListDialog");
 }
 
 void Game::ChargeWordList(bool alphabetical) {
   ++panel.wordListCount;
-  AddSeconds(GetPenalty(alphabetical ? kWordListAlphaPenalty : kWordListFreqPenalty));
+  AddSeconds(hooks_.Penalty(alphabetical ? kWordListAlphaPenalty : kWordListFreqPenalty));
 }

@@ -20,6 +20,8 @@ void SetPlatform(TPlatform* platform) { gPlatform = platform; }
 
 TWindow::~TWindow() = default;
 
+TFramePeer& TFrameWindow::FramePeer() { return dynamic_cast<TFramePeer&>(Peer()); }
+
 void TWindow::Create() {
   if (!peer_) peer_ = Platform().CreatePeer(*this);
 }

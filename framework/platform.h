@@ -1,4 +1,4 @@
-// TPlatform: every service of the window system the game uses, behind one small interface.
+// TPlatform: every service of the window system the game uses, in small interfaces.
 #pragma once
 
 #include <memory>
@@ -51,53 +51,80 @@ class TPrinter {
 
 enum class TChooseResult { Ok, Cancelled, Failed };
 
-// The contract every back end keeps: calls come from the user-interface thread; message boxes
-// and dialogs are modal and return when the player has answered; nothing here throws except
-// where said.
-class TPlatform {
- public:
-  virtual ~TPlatform() = default;
+// The window system's services, each a small interface of its own so that code can say which
+// one it needs. The contract every back end keeps: calls come from the user-interface thread;
+// message boxes and dialogs are modal and return when the player has answered; nothing here
+// throws except where said.
 
-  // Windows and dialogs.
-  virtual std::unique_ptr<TWindowPeer> CreatePeer(TWindow& window) = 0;
+// Message boxes, dialogs from templates, the common dialogs and help.
+class TDialogs {
+ public:
+  virtual ~TDialogs() = default;
   virtual int RunDialog(TDialog& dialog) = 0;
   // A message box; flags are a button set ored with an icon (MB_*). Returns an ID* result.
   virtual int MessageBox(TWindow* owner, const std::string& text, const std::string& caption,
                          unsigned flags) = 0;
-
-  // Clipboard text; nullopt when the clipboard cannot be opened, "" when it holds no text.
-  virtual std::optional<std::string> ClipboardText() = 0;
-  virtual bool SetClipboardText(const std::string& text) = 0;
-
-  // Sounds: asynchronous, silently nothing when a file or the sound device is missing.
-  virtual void PlayWave(const std::string& path) = 0;
-  virtual void Tone(int frequencyHz, int milliseconds) = 0;
-  virtual void SimpleBeep() = 0;
-
-  // Common dialogs.
   virtual TOpenFileResult OpenFile(TWindow* parent, const TOpenFileRequest& request) = 0;
   // Fixed-pitch screen fonts only; on Ok the record describes the chosen font.
   virtual TChooseResult ChooseFont(TWindow* parent, TLogFont& font, std::string& error) = 0;
   // Starts from color; custom holds 16 slots kept by the caller. True when the player chose.
   virtual bool ChooseColor(TWindow* parent, TColor& color, TColor custom[16]) = 0;
-
-  // Printing: null when no printer can be reached.
-  virtual std::unique_ptr<TPrinter> CreatePrinter() = 0;
-
   // Help: topic 0 opens the table of contents.
   virtual void ShowHelp(TWindow* parent, const std::string& helpPath, int topic) = 0;
+};
 
-  // System queries.
+// Sounds: asynchronous, silently nothing when a file or the sound device is missing.
+class TSound {
+ public:
+  virtual ~TSound() = default;
+  virtual void PlayWave(const std::string& path) = 0;
+  virtual void Tone(int frequencyHz, int milliseconds) = 0;
+  virtual void SimpleBeep() = 0;
+};
+
+// Clipboard text; nullopt when the clipboard cannot be opened, "" when it holds no text.
+class TClipboard {
+ public:
+  virtual ~TClipboard() = default;
+  virtual std::optional<std::string> ClipboardText() = 0;
+  virtual bool SetClipboardText(const std::string& text) = 0;
+};
+
+// Printing: null when no printer can be reached.
+class TPrinting {
+ public:
+  virtual ~TPrinting() = default;
+  virtual std::unique_ptr<TPrinter> CreatePrinter() = 0;
+};
+
+// System queries, and the end of the message loop.
+class TSystem {
+ public:
+  virtual ~TSystem() = default;
   virtual TColor SysColor(int index) = 0;
   virtual TRect WorkArea() = 0;
   virtual std::vector<TRect> Monitors() = 0;
   virtual bool IsKeyDown(TKey key) = 0;
   virtual TSize ScreenPixelsPerInch() = 0;
-
   // Ends the message loop after the current command.
   virtual void Quit() = 0;
+};
+
+// A back end: the window peers and every service above.
+class TPlatform : public TDialogs, public TSound, public TClipboard, public TPrinting,
+                  public TSystem {
+ public:
+  ~TPlatform() override = default;
+  // The peer of a frame (TWindow::IsFrame) also implements TFramePeer.
+  virtual std::unique_ptr<TWindowPeer> CreatePeer(TWindow& window) = 0;
 };
 
 // The process-wide platform: the Qt back end in the game, the fake in tests.
 TPlatform& Platform();
 void SetPlatform(TPlatform* platform);
+// The installed platform's services, one at a time.
+inline TDialogs& DialogService() { return Platform(); }
+inline TSound& SoundService() { return Platform(); }
+inline TClipboard& ClipboardService() { return Platform(); }
+inline TPrinting& PrintService() { return Platform(); }
+inline TSystem& SystemService() { return Platform(); }

@@ -18,7 +18,7 @@ enum class TEdge { Top = 1, Bottom = 2, Left = 3, Right = 4 };
 
 // The back end's side of one window. The game never sees the widget behind it.
 // Child windows are placed in their parent's client coordinates; a frame's rectangles are its
-// outer rectangle in screen coordinates. Frame-only calls do nothing on a child window.
+// outer rectangle in screen coordinates.
 class TWindowPeer {
  public:
   virtual ~TWindowPeer() = default;
@@ -53,8 +53,15 @@ class TWindowPeer {
   // it, until its client is at least size, as far as the screen allows. Neither ever shrinks it.
   virtual void SetMinClientSize(TSize size) { (void)size; }
   virtual void GrowClientTo(TSize size) { (void)size; }
+};
 
-  // Frame windows only.
+// The frame-only side of a frame window's peer: caption, menu, tool bar and client window. The
+// platform makes the peer of every frame (TWindow::IsFrame) implement it beside TWindowPeer;
+// TFrameWindow::FramePeer reaches it.
+class TFramePeer {
+ public:
+  virtual ~TFramePeer() = default;
+
   virtual void SetCaption(const std::string& caption) = 0;
   virtual void SetMenu(const std::vector<TMenuItem>& menu) = 0;
   virtual void CheckMenuItem(int id, bool checked) = 0;
@@ -115,4 +122,6 @@ class TFrameWindow : public TWindow {
  public:
   TFrameWindow() : TWindow(nullptr) {}
   bool IsFrame() const override { return true; }
+  // The frame side of the peer; like Peer(), only once the window has one.
+  TFramePeer& FramePeer();
 };

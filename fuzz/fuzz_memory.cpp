@@ -27,7 +27,7 @@ std::vector<std::uint8_t> ReadRecordFile() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  FuzzPlatform& platform = FuzzSetUp();
+  QuietPlatform& platform = FuzzSetUp();
   // Twelve bits of puzzle count (a record of up to 512 bytes, so files run both shorter and
   // longer than it) and two bytes of the puzzle to mark, then the file.
   const std::uint32_t count = TakeByte(data, size) | (TakeByte(data, size) & 0x0F) << 8;

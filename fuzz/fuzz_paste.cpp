@@ -28,7 +28,7 @@ void CheckCleaned(const std::string& text) {
 }
 
 // A puzzle of kind `kind` on quoteText as it stands, played on a little.
-void PlayPuzzle(Game& game, int kind) {
+void PlayPuzzle(Game& game, PuzzleKind kind) {
   game.state.puzzleKind = kind;
   ApplyCaseStyle(game.text.quoteText, game.text.displayText);
   game.StartGame();
@@ -45,7 +45,7 @@ void PlayPuzzle(Game& game, int kind) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  FuzzPlatform& platform = FuzzSetUp();
+  QuietPlatform& platform = FuzzSetUp();
   const std::uint8_t styleByte = TakeByte(data, size);
   const std::string clipboard(reinterpret_cast<const char*>(data), size);
   const std::string cleaned = CleanClipboardText(clipboard);
@@ -54,11 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const CaseStyle kStyles[] = {kCaseUpper, kCaseLower, kCaseDefault, kCaseMilitary};
   SetCaseStyle(kStyles[styleByte % 4]);
   platform.clipboard = clipboard;
-  NullHooks hooks;
+  TestHooks hooks;
   Game game(hooks);
   // The entry dialog takes any bytes the player types (up to 999, up to a zero) uncleaned.
   std::strncpy(game.text.quoteText, clipboard.c_str(), kQuoteBufferSize - 1);
-  PlayPuzzle(game, styleByte & 4 ? kCipherEntered : kPlainEntered);
+  PlayPuzzle(game, styleByte & 4 ? PuzzleKind::kCipherEntered : PuzzleKind::kPlainEntered);
 
   const bool pasted = PasteFromClipboard(game, nullptr);
   FuzzCheck(pasted == !cleaned.empty(), "paste disagrees with the cleaned text");
@@ -68,6 +68,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzCheck(cleaned == game.text.quoteText, "pasted text differs from the cleaned text");
   FuzzCheck(std::memchr(game.text.displayText, '\0', kQuoteBufferSize) != nullptr,
             "display text not terminated");
-  PlayPuzzle(game, styleByte & 8 ? kCipherEntered : kPlainEntered);
+  PlayPuzzle(game, styleByte & 8 ? PuzzleKind::kCipherEntered : PuzzleKind::kPlainEntered);
   return 0;
 }

@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   WriteCollectionOnce();
   SeedRandom(7);
   WriteInput(kSavedGameFileName, data, size);
-  NullHooks hooks;
+  TestHooks hooks;
   Game game(hooks);
   Memory memory;
   const std::vector<unsigned char> before = Snapshot(game);
@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "resumed an unterminated buffer");
   FuzzCheck(game.panel.elapsedSeconds >= 0 && game.panel.elapsedSeconds <= kMaxClockSeconds,
             "resumed clock out of range");
-  if (game.state.puzzleKind == kQuotePuzzle && game.state.currentPuzzle >= 0) {
+  if (game.state.puzzleKind == PuzzleKind::kQuotePuzzle && game.state.currentPuzzle >= 0) {
     FuzzCheck(game.state.currentPuzzle < game.state.puzzleCount, "resumed puzzle out of range");
   }
   PlayOn(game);

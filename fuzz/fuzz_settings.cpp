@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/runservices.h"
 #include "app/frameplacement.h"
 #include "classlib/inifile.h"
 #include "classlib/inifile_text.h"
@@ -97,7 +98,7 @@ void CheckStore(std::string_view text, const std::string& section, const std::st
 // case and the main window's place, which must land on the screen.
 void CheckStartUpReads() {
   PrivateIniFile store(kFileName);
-  SetSettings(&store);
+  RunServices services(store);  // a fresh run on this file
   TheFont().Load();
   TheFont().AuxiliaryHeight();
   const TLogFont& font = TheFont().Record();
@@ -110,7 +111,6 @@ void CheckStartUpReads() {
               "text drawn in the background colour");
   }
   LoadDisplayOptions();
-  ForgetCaseStyle();
   CurrentCaseStyle();
   const TRect work = Platform().WorkArea();
   const FramePlacement placement = SavedFramePlacement();
@@ -118,7 +118,6 @@ void CheckStartUpReads() {
   FuzzCheck(r.left >= work.left && r.top >= work.top && r.right <= work.right &&
                 r.bottom <= work.bottom && r.Width() > 0 && r.Height() > 0,
             "main window placed off the screen");
-  SetSettings(nullptr);
 }
 
 // A setting value as a colour list and as a font: a font that reads writes back as itself.

@@ -9,16 +9,8 @@
 #include <filesystem>
 #include <vector>
 
-int FuzzPlatform::MessageBox(TWindow*, const std::string& text, const std::string&, unsigned) {
-  ++messageCount;
-  lastMessage = text;
-  return answer;
-}
-
-bool FuzzPlatform::SetClipboardText(const std::string& text) {
-  clipboard = text;
-  return true;
-}
+#include "app/runservices.h"
+#include "classlib/inifile.h"
 
 namespace {
 
@@ -80,10 +72,13 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   return 0;
 }
 
-FuzzPlatform& FuzzSetUp() {
+QuietPlatform& FuzzSetUp() {
   static ScratchFolder folder;
-  static FuzzPlatform platform;
+  static QuietPlatform platform;
   static const bool installed = (SetPlatform(&platform), true);
+  // The readers run inside one session for the whole process, as in one run of the game.
+  static MemoryIniFile store;
+  static RunServices services(store);
   (void)installed;
   platform.answer = IDYES;
   platform.messageCount = 0;

@@ -1,4 +1,4 @@
-// What every fuzz target shares: a quiet platform, a scratch folder, input files and null hooks.
+// What every fuzz target shares: the quiet platform, a scratch folder and input files.
 #pragma once
 
 #include <cstddef>
@@ -7,47 +7,13 @@
 #include <string>
 #include <string_view>
 
-#include "engine/gamehooks.h"
-#include "framework/platform.h"
-
-// A platform with no screen: message boxes are counted and answered with `answer`, dialogs are
-// cancelled, the clipboard holds `clipboard`, and nothing else does anything.
-class FuzzPlatform : public TPlatform {
- public:
-  int answer = IDYES;
-  int messageCount = 0;
-  std::string lastMessage;
-  std::optional<std::string> clipboard;
-
-  std::unique_ptr<TWindowPeer> CreatePeer(TWindow&) override { return nullptr; }
-  int RunDialog(TDialog&) override { return IDCANCEL; }
-  int MessageBox(TWindow*, const std::string& text, const std::string&, unsigned) override;
-  std::optional<std::string> ClipboardText() override { return clipboard; }
-  bool SetClipboardText(const std::string& text) override;
-  void PlayWave(const std::string&) override {}
-  void Tone(int, int) override {}
-  void SimpleBeep() override {}
-  TOpenFileResult OpenFile(TWindow*, const TOpenFileRequest&) override { return {}; }
-  TChooseResult ChooseFont(TWindow*, TLogFont&, std::string&) override {
-    return TChooseResult::Cancelled;
-  }
-  bool ChooseColor(TWindow*, TColor&, TColor[16]) override { return false; }
-  std::unique_ptr<TPrinter> CreatePrinter() override { return nullptr; }
-  void ShowHelp(TWindow*, const std::string&, int) override {}
-  TColor SysColor(int) override { return 0; }
-  TRect WorkArea() override { return TRect{0, 0, 1024, 768}; }
-  std::vector<TRect> Monitors() override { return {WorkArea()}; }
-  bool IsKeyDown(TKey) override { return false; }
-  TSize ScreenPixelsPerInch() override { return TSize{96, 96}; }
-  void Quit() override { ++quitCount; }
-
-  int quitCount = 0;
-};
+#include "doubles/quiet_platform.h"
+#include "doubles/test_hooks.h"
 
 // Installs the platform (once) and makes a fresh scratch folder the working folder, so that the
 // files the game writes beside its data (records, saved games) stay out of the way. Every call
 // resets the platform's answers and counts.
-FuzzPlatform& FuzzSetUp();
+QuietPlatform& FuzzSetUp();
 
 // Writes the bytes to `name` in the scratch folder (replacing it) and returns the name.
 std::string WriteInput(const char* name, const std::uint8_t* data, std::size_t size);
@@ -64,23 +30,3 @@ inline void FuzzCheck(bool ok, const char* what) {
   if (!ok) FuzzFail(what);
 }
 
-// Hooks for a Game with no windows around it.
-class NullHooks : public GameHooks {
- public:
-  void Redraw() override {}
-  void RepaintAll() override {}
-  void RedrawTime() override {}
-  void PuzzleTextChanged() override {}
-  void StartClockTimer() override {}
-  void StopClockTimer() override {}
-  bool IsMainWindowMinimised() override { return false; }
-  void ShowMainFrame(bool) override {}
-  TWindow* MainWindow() override { return nullptr; }
-  int DialogFontHeight() override { return -15; }
-  bool IsMilitaryStyle() override { return false; }
-  int ShowYouWonDialog() override { return kYouWonNo; }
-  void MarkPuzzleSolved() override {}
-  void NewGame(int, int, bool) override {}
-  void Shutdown() override {}
-  void OpenWordList(const std::string&, bool, const char*) override {}
-};

@@ -89,10 +89,10 @@ void MemorySeeds() {
 // A game in progress on an entered plaintext, saved as the game saves it; and the same game as
 // puzzle 2 of the collection the savedgame target keeps beside it.
 void SavedGameSeeds() {
-  NullHooks hooks;
+  TestHooks hooks;
   Game game(hooks);
   SeedRandom(12345);
-  game.state.puzzleKind = kPlainEntered;
+  game.state.puzzleKind = PuzzleKind::kPlainEntered;
   std::strcpy(game.text.quoteText, kQuotations[0].c_str());
   ApplyCaseStyle(game.text.quoteText, game.text.displayText);
   game.StartGame();

@@ -121,7 +121,7 @@ class FirstPaintExit : public QObject {
     }
     // Checked after this paint has run, when the panel's first paint has marked it shown.
     QTimer::singleShot(0, this, [this] {
-      if (!puzzlePainted_ || !app_.panel.panelShown || quitting_) return;
+      if (!puzzlePainted_ || !app_.TheGame().panel.panelShown || quitting_) return;
       quitting_ = true;
       const auto now = std::chrono::steady_clock::now().time_since_epoch();
       const QWidget* frame = dynamic_cast<QtPeer&>(app_.Frame().Peer()).Widget();

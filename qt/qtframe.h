@@ -42,7 +42,7 @@ class QtFrameWidget : public QMainWindow {
 // The peer of a frame window. Rectangles are the outer frame in screen coordinates; the client
 // rectangle is the area below the menu bar. Menu, accelerator and tool-bar commands go to
 // TWindow::Command. The client window set by SetClient fills the area the tool bar leaves.
-class QtFramePeer : public QtPeer {
+class QtFramePeer : public QtPeer, public TFramePeer {
  public:
   explicit QtFramePeer(TWindow& owner);
   ~QtFramePeer() override;

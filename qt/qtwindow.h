@@ -120,18 +120,6 @@ class QtChildPeer : public QtPeer {
   void SetMinClientSize(TSize size) override;
   void GrowClientTo(TSize size) override;
 
-  void SetCaption(const std::string&) override {}
-  void SetMenu(const std::vector<TMenuItem>&) override {}
-  void CheckMenuItem(int, bool) override {}
-  void EnableMenuItem(int, bool) override {}
-  void EnableTopMenu(int, bool) override {}
-  bool HasMenu() const override { return false; }
-  void SetToolBar(const std::vector<TToolItem>&) override {}
-  void PlaceToolBar(TEdge, bool) override {}
-  void ShowToolBar(bool) override {}
-  bool IsToolBarVisible() const override { return false; }
-  void SetClient(TWindow*) override {}
-
  private:
   QPointer<QtChildWidget> widget_;
   QtTimers timers_;

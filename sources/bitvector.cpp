@@ -14,7 +14,7 @@ std::uint32_t MaskOf(std::uint32_t n) { return 0x80000000u >> (n % 32); }
 // An internal fault: reported on stderr, then the program ends as Exit ends it.
 void Fail(std::uint32_t n, const char* what) {
   std::fprintf(stderr, "BitVector( %lu ): %s\n", static_cast<unsigned long>(n), what);
-  Platform().Quit();
+  SystemService().Quit();
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 // The words are owned; bits past the bit count in the last word carry no meaning. A bit number
 // at or past the bit count, and a failed allocation, are internal faults: the vector writes
-// "BitVector( n ): ..." to stderr and ends the program through Platform().Quit(), which returns
+// "BitVector( n ): ..." to stderr and ends the program through SystemService().Quit(), which returns
 // to the caller (the loop stops after the current command), so every operation still returns.
 class BitVector {
  public:

@@ -4,15 +4,14 @@
 #include <string>
 
 #include "classlib/inifile.h"
+#include "classlib/services.h"
+#include "engine/quotelimits.h"
 #include "framework/platform.h"
-#include "sources/quotelimits.h"
 
 namespace {
 
 constexpr int kMilitaryStopLength = 998;  // a block's blank may still follow, up to 999
 
-bool known = false;
-CaseStyle current = kCaseDefault;
 
 bool StyleFromLetter(char letter, CaseStyle& style) {
   switch (letter) {
@@ -38,7 +37,7 @@ CaseStyle ReadCaseSetting() {
   const std::string value = Settings().ReadString("quillo", "Case", "d");
   CaseStyle style = kCaseDefault;
   if (!value.empty() && StyleFromLetter(value[0], style)) return style;
-  Platform().MessageBox(nullptr, "Invalid \"Case\" option in quillo.ini:\nchanging it to Default",
+  DialogService().MessageBox(nullptr, "Invalid \"Case\" option in quillo.ini:\nchanging it to Default",
                         "Error", MB_OK);
   Settings().WriteString("quillo", "Case", "Default");
   return kCaseDefault;
@@ -77,20 +76,20 @@ void CopyMilitary(const char* quote, char* display) {
 }  // namespace
 
 CaseStyle CurrentCaseStyle() {
-  if (!known) {
-    current = ReadCaseSetting();
-    known = true;
+  CaseStyleState& state = *RequiredServices("CurrentCaseStyle").caseStyle;
+  if (!state.known) {
+    state.style = ReadCaseSetting();
+    state.known = true;
   }
-  return current;
+  return state.style;
 }
 
 void SetCaseStyle(CaseStyle style) {
-  current = style;
-  known = true;
+  CaseStyleState& state = *RequiredServices("SetCaseStyle").caseStyle;
+  state.style = style;
+  state.known = true;
   Settings().WriteString("quillo", "Case", SettingValueOf(style));
 }
-
-void ForgetCaseStyle() { known = false; }
 
 void ApplyCaseStyle(const char* quoteText, char* displayText) {
   const CaseStyle style = CurrentCaseStyle();

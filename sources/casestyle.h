@@ -9,6 +9,12 @@ enum CaseStyle : char {
   kCaseMilitary = 'm',
 };
 
+// The session's style, read from the settings at its first use.
+struct CaseStyleState {
+  bool known = false;
+  CaseStyle style = kCaseDefault;
+};
+
 // The style of the run. The first call reads `Case` (section "quillo", default "d"): its first
 // character in either case picks the style; anything else shows "Invalid \"Case\" option in
 // quillo.ini:\nchanging it to Default" (caption "Error", no icon), writes `Case` = "Default" and
@@ -19,8 +25,6 @@ CaseStyle CurrentCaseStyle();
 // "Default" or "Military".
 void SetCaseStyle(CaseStyle style);
 
-// Forgets the style, so that the next use reads `Case` again (a new settings store, tests).
-void ForgetCaseStyle();
 
 // Makes displayText from quoteText in the current style. Both are 1000-byte buffers; quoteText
 // is read up to its zero or 999 characters, displayText is always zero-terminated.

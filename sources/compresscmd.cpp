@@ -32,7 +32,7 @@ std::string FileProblem(const std::string& input, std::vector<std::string>& quot
 }
 
 void ShowError(TWindow* owner, const std::string& text) {
-  Platform().MessageBox(owner, text, "Error", MB_OK | MB_ICONSTOP);
+  DialogService().MessageBox(owner, text, "Error", MB_OK | MB_ICONSTOP);
 }
 
 }  // namespace
@@ -50,7 +50,7 @@ bool CompressPuzzleFile(TWindow* owner, int fontHeight) {
   request.title = kTitle;
   request.filter = "Uncompressed Quote Files (*.qot)|*.qot|All Files (*.*)|*.*|";
   request.defaultExtension = "qot";
-  const TOpenFileResult chosen = Platform().OpenFile(owner, request);
+  const TOpenFileResult chosen = DialogService().OpenFile(owner, request);
   if (!chosen.ok) {
     if (chosen.errorCode != 0) {
       ShowError(owner, "Open file dialog error code #" + std::to_string(chosen.errorCode));
@@ -75,7 +75,7 @@ bool CompressPuzzleFile(TWindow* owner, int fontHeight) {
     ShowError(owner, "The compressed puzzle file could not be written:\n" + output);
     return false;
   }
-  Platform().MessageBox(owner, "The compressed puzzle file was written:\n" + output, kTitle,
+  DialogService().MessageBox(owner, "The compressed puzzle file was written:\n" + output, kTitle,
                         MB_OK | MB_ICONINFORMATION);
   return true;
 }

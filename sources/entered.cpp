@@ -52,7 +52,7 @@ int RunInputDialog(TWindow* owner, const char* caption, const char* prompt, char
                          section);
     return dialog.Execute() == IDOK ? IDOK : IDCANCEL;
   } catch (const std::runtime_error& error) {
-    Platform().MessageBox(owner, error.what(), "ERROR", MB_OK);
+    DialogService().MessageBox(owner, error.what(), "ERROR", MB_OK);
     return IDCANCEL;
   }
 }
@@ -66,9 +66,9 @@ bool EnterPuzzle(Game& game, bool plaintext, TWindow* owner, int fontHeight) {
 }
 
 bool CorrectPuzzle(Game& game, TWindow* owner, int fontHeight) {
-  const int kind = game.state.puzzleKind;
-  if (kind != kCipherEntered && kind != kPlainEntered) {
-    Platform().MessageBox(owner, "Sorry, you can only fix a puzzle that you entered.", "Error",
+  const PuzzleKind kind = game.state.puzzleKind;
+  if (kind != PuzzleKind::kCipherEntered && kind != PuzzleKind::kPlainEntered) {
+    DialogService().MessageBox(owner, "Sorry, you can only fix a puzzle that you entered.", "Error",
                           MB_OK | MB_ICONEXCLAMATION);
     return false;
   }
@@ -96,11 +96,11 @@ std::string CleanClipboardText(std::string_view clipboard) {
 }
 
 bool PasteFromClipboard(Game& game, TWindow* owner) {
-  const std::optional<std::string> clipboard = Platform().ClipboardText();
+  const std::optional<std::string> clipboard = ClipboardService().ClipboardText();
   if (!clipboard) return false;
   const std::string quotation = CleanClipboardText(*clipboard);
   if (quotation.empty()) {
-    Platform().MessageBox(owner, kNothingToPaste, "Error", MB_OK | MB_ICONEXCLAMATION);
+    DialogService().MessageBox(owner, kNothingToPaste, "Error", MB_OK | MB_ICONEXCLAMATION);
     return false;
   }
   TakeQuotation(game, quotation);
@@ -109,5 +109,5 @@ bool PasteFromClipboard(Game& game, TWindow* owner) {
 
 void CopyToClipboard(const Game& game, bool puzzle) {
   const char* text = puzzle ? game.text.puzzleText : game.text.plainText;
-  Platform().SetClipboardText(std::string(text, strnlen(text, kQuoteBufferSize)) + "\r\n");
+  ClipboardService().SetClipboardText(std::string(text, strnlen(text, kQuoteBufferSize)) + "\r\n");
 }

@@ -21,7 +21,7 @@ constexpr int kNumberBufferSize = 128;
 // The puzzle's text as it goes into the favourites file.
 std::string FavoriteText(const Game& game) {
   const PuzzleText& text = game.text;
-  if (game.state.puzzleKind == kCipherEntered) {
+  if (game.state.puzzleKind == PuzzleKind::kCipherEntered) {
     const std::size_t length = strnlen(text.puzzleText, kQuoteBufferSize);
     return std::string(text.plainText, strnlen(text.plainText, length));
   }
@@ -80,36 +80,36 @@ bool IsFavoritesFileName(const char* fileName) {
 bool CheckFavoritesFile(TWindow* owner) {
   std::error_code ignored;
   if (std::filesystem::exists(kFavoritesFileName, ignored)) return true;
-  Platform().MessageBox(owner, "You haven't saved any favorites yet!", "Error", kRefusal);
+  DialogService().MessageBox(owner, "You haven't saved any favorites yet!", "Error", kRefusal);
   return false;
 }
 
 bool SaveFavorite(const Game& game, TWindow* owner) {
   const GameState& state = game.state;
-  if (state.puzzleKind == kQuotePuzzle && IsFavoritesFileName(state.quoteFileName)) {
-    Platform().MessageBox(owner, "This puzzle is already in the favorites file!", "Error", kRefusal);
+  if (state.puzzleKind == PuzzleKind::kQuotePuzzle && IsFavoritesFileName(state.quoteFileName)) {
+    DialogService().MessageBox(owner, "This puzzle is already in the favorites file!", "Error", kRefusal);
     return false;
   }
   bool dropped = false;
   const std::string line = ReadableLine(FavoriteText(game), dropped);
   const bool solved = game.IsGameOver() ||
-                      (state.puzzleKind == kCipherEntered && game.AllLettersGuessed());
+                      (state.puzzleKind == PuzzleKind::kCipherEntered && game.AllLettersGuessed());
   // A puzzle without a letter was never solved, whatever the flags say.
   if (!solved || !HasLetter(line)) {
-    Platform().MessageBox(owner, "You cannot save a puzzle until you have solved it!", "Error",
+    DialogService().MessageBox(owner, "You cannot save a puzzle until you have solved it!", "Error",
                           kRefusal);
     return false;
   }
   // A failed append leaves the file as it was, so no part of a line becomes a quotation.
   if (!AppendLine(kFavoritesFileName, line)) {
-    Platform().MessageBox(owner,
+    DialogService().MessageBox(owner,
                           WithReason("The puzzle could not be saved in the favorites file.", errno),
                           "Error", MB_OK | MB_ICONSTOP);
     return false;
   }
   std::string done = "The puzzle has been saved in the favorites file";
   if (dropped) done += kFavoriteCharactersDropped;
-  Platform().MessageBox(owner, done, "Save complete", MB_OK | MB_ICONINFORMATION);
+  DialogService().MessageBox(owner, done, "Save complete", MB_OK | MB_ICONINFORMATION);
   return true;
 }
 
@@ -122,7 +122,7 @@ int ReadPuzzleNumber(const char* text, int count) {
 int AskPuzzleNumber(const Game& game, TWindow* owner, int fontHeight) {
   const int count = game.state.puzzleCount;
   if (count <= 0) {
-    Platform().MessageBox(owner,
+    DialogService().MessageBox(owner,
                           "Sorry, you can only select specific puzzles\nfrom compressed quote files.",
                           "Error", kRefusal);
     return -1;
@@ -136,13 +136,13 @@ int AskPuzzleNumber(const Game& game, TWindow* owner, int fontHeight) {
     const int index = ReadPuzzleNumber(buffer, count);
     if (index >= 0) return index;
     if (index == kNotAPuzzleNumber) {
-      if (Platform().MessageBox(owner, "Illegal number, try again.", "Error",
+      if (DialogService().MessageBox(owner, "Illegal number, try again.", "Error",
                                 MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK) {
         return -1;
       }
       continue;
     }
-    if (Platform().MessageBox(owner, "You must enter a number from 1 to " + std::to_string(count),
+    if (DialogService().MessageBox(owner, "You must enter a number from 1 to " + std::to_string(count),
                               "Error", MB_OKCANCEL) != IDOK) {
       return -1;
     }

@@ -9,7 +9,8 @@
 
 #include "classlib/safefile.h"
 #include "framework/platform.h"
-#include "wordlist/errorlog.h"
+#include "classlib/errorlog.h"
+#include "classlib/services.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ bool Memory::TakeFileName(const char* fileName) {
   try {
     fileName_ = fileName;
   } catch (const std::bad_alloc&) {
-    Platform().MessageBox(owner_, "Out of memory", fileName, MB_OK);
+    DialogService().MessageBox(owner_, "Out of memory", fileName, MB_OK);
     return false;
   }
   hasFile_ = true;
@@ -102,7 +103,7 @@ void Memory::SaveMemory() {
   bool& told = writing ? writeLossTold_ : openLossTold_;
   if (told) return;
   told = true;
-  Platform().MessageBox(owner_,
+  DialogService().MessageBox(owner_,
                         WithReason(writing ? "Cannot write memory file, memory lost."
                                            : "Cannot open memory file for writing, memory lost.",
                                    errno),
@@ -116,7 +117,4 @@ void Memory::Close() {
   current_ = 0;
 }
 
-Memory& TheMemory() {
-  static Memory memory;
-  return memory;
-}
+Memory& TheMemory() { return *RequiredServices("TheMemory").memory; }

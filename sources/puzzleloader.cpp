@@ -182,7 +182,7 @@ void PuzzleLoader::TakeQuotation(const char (&quote)[kQuoteBufferSize]) {
 }
 
 void PuzzleLoader::Tell(const char* text, const char* caption, unsigned flags) {
-  Platform().MessageBox(host_ ? host_->MessageOwner() : nullptr, text, caption, flags);
+  DialogService().MessageBox(host_ ? host_->MessageOwner() : nullptr, text, caption, flags);
 }
 
 void PuzzleLoader::OpenPuzzleFileDialog() {

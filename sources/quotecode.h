@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "sources/quotelimits.h"
+#include "engine/quotelimits.h"
 
 // A quotation buffer holds 1000 bytes: at most 999 characters and the terminating zero.
 

@@ -65,7 +65,7 @@ std::string PuzzleSourceReport(const PuzzleSource& source, const Memory& memory)
 }
 
 void ShowPuzzleSource(const PuzzleSource& source, TWindow* owner, const Memory& memory) {
-  Platform().MessageBox(owner, PuzzleSourceReport(source, memory), "Puzzle Source",
+  DialogService().MessageBox(owner, PuzzleSourceReport(source, memory), "Puzzle Source",
                         MB_OK | MB_ICONINFORMATION);
 }
 

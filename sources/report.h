@@ -20,7 +20,8 @@ struct PuzzleSource {
 // The fields of a Game (anything with state.puzzleKind, quoteFileName and currentPuzzle).
 template <class GameLike>
 PuzzleSource PuzzleSourceOf(const GameLike& game) {
-  return {game.state.puzzleKind, game.state.quoteFileName, game.state.currentPuzzle};
+  return {static_cast<int>(game.state.puzzleKind), game.state.quoteFileName,
+          game.state.currentPuzzle};
 }
 
 // n in decimal with a comma between groups of three digits: 7, 999, 1,000, 12,345.

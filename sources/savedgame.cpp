@@ -46,7 +46,7 @@ void ForgetUndeletable(TWindow* owner, const std::string& stamp) {
   const int error = errno;
   Settings().WriteString("quillo", kUndeletedKey, stamp.c_str());
   Settings().Flush(false);
-  Platform().MessageBox(owner,
+  DialogService().MessageBox(owner,
                         WithReason("The saved game quillo.svg cannot be deleted.\n"
                                    "It will not be offered again.",
                                    error),
@@ -122,7 +122,7 @@ bool ReadKeyLines(LineReader& in, GameState& state) {
     state.key[i] = static_cast<std::int8_t>(v[0]);
     state.inverseKey[i] = static_cast<std::int8_t>(v[1]);
     state.guess[i] = static_cast<char>(v[2]);
-    state.locked[i] = static_cast<std::uint8_t>(v[3]);
+    state.locked[i] = v[3] == 1;
   }
   return true;
 }
@@ -190,9 +190,10 @@ bool ReadTextLines(LineReader& in, PuzzleText& text) {
 bool ReadSavedGame(std::string_view fileText, SavedGame& saved) {
   LineReader in(fileText);
   long kind;
-  if (!in.Numbers(&kind, 1, kQuotePuzzle, kPlainEntered)) return false;
-  saved.state.puzzleKind = static_cast<std::int32_t>(kind);
-  if (kind == kQuotePuzzle) {
+  // The tutorial is never saved: kinds 0..2 only.
+  if (!in.Numbers(&kind, 1, 0, 2)) return false;
+  saved.state.puzzleKind = static_cast<PuzzleKind>(kind);
+  if (saved.state.puzzleKind == PuzzleKind::kQuotePuzzle) {
     long current;
     std::string_view name;
     if (!in.Numbers(&current, 1, -1, 0x7FFFFFFE) || !in.Line(name)) return false;
@@ -229,7 +230,7 @@ bool ReopenQuoteFile(SavedGame& saved, Memory& memory) {
 void TakeOver(Game& game, const SavedGame& saved) {
   GameState& state = game.state;
   state.puzzleKind = saved.state.puzzleKind;
-  if (state.puzzleKind == kQuotePuzzle) {
+  if (state.puzzleKind == PuzzleKind::kQuotePuzzle) {
     state.currentPuzzle = saved.state.currentPuzzle;
     state.puzzleCount = saved.state.puzzleCount;
   }
@@ -237,9 +238,9 @@ void TakeOver(Game& game, const SavedGame& saved) {
   std::memcpy(state.inverseKey, saved.state.inverseKey, sizeof state.inverseKey);
   std::memcpy(state.guess, saved.state.guess, sizeof state.guess);
   std::memcpy(state.locked, saved.state.locked, sizeof state.locked);
-  state.gameOver = 0;
-  state.winAnnounced = 0;
-  state.modified = 1;
+  state.gameOver = false;
+  state.winAnnounced = false;
+  state.modified = true;
   const std::uint8_t panelShown = game.panel.panelShown;
   game.panel = saved.panel;
   game.panel.panelShown = panelShown;
@@ -253,8 +254,8 @@ std::string SavedGameText(const Game& game) {
   const GameState& state = game.state;
   std::string out;
   out.reserve(24000);
-  AppendNumbers(out, {state.puzzleKind});
-  if (state.puzzleKind == kQuotePuzzle) {
+  AppendNumbers(out, {static_cast<long>(state.puzzleKind)});
+  if (state.puzzleKind == PuzzleKind::kQuotePuzzle) {
     AppendNumbers(out, {state.currentPuzzle});
     out.append(state.quoteFileName, strnlen(state.quoteFileName, kFileNameSize - 1));
     out += '\n';
@@ -281,9 +282,9 @@ std::string SavedGameText(const Game& game) {
 }
 
 bool SaveGame(const Game& game, TWindow* owner) {
-  if (game.state.puzzleKind == kTutorialPuzzle) return true;
+  if (game.state.puzzleKind == PuzzleKind::kTutorialPuzzle) return true;
   if (ReplaceFileContents(kSavedGameFileName, SavedGameText(game))) return true;
-  Platform().MessageBox(owner,
+  DialogService().MessageBox(owner,
                         WithReason("Cannot save the game.  Try removing the file\nquillo.svg in "
                                    "your Quillo! folder to fix the problem.",
                                    errno),
@@ -301,7 +302,7 @@ int ResumeSavedGame(Game& game, TWindow* owner, Memory& memory) {
     return kSavedGameNone;
   }
 
-  const int answer = Platform().MessageBox(owner, "Continue the unfinished game\nyou saved earlier?",
+  const int answer = DialogService().MessageBox(owner, "Continue the unfinished game\nyou saved earlier?",
                                            "Quillo!", MB_YESNOCANCEL | MB_ICONQUESTION);
   if (answer == IDNO) return kSavedGameNone;
   if (std::remove(kSavedGameFileName) != 0 && errno != ENOENT) ForgetUndeletable(owner, stamp);
@@ -310,7 +311,7 @@ int ResumeSavedGame(Game& game, TWindow* owner, Memory& memory) {
   // The scratch copy starts as the game, so that kinds 1 and 2 keep the current quote file.
   SavedGame saved{game.state, game.panel, game.text};
   if (!ReadSavedGame(file.text, saved)) return kSavedGameBroken;
-  if (saved.state.puzzleKind == kQuotePuzzle && !ReopenQuoteFile(saved, memory)) {
+  if (saved.state.puzzleKind == PuzzleKind::kQuotePuzzle && !ReopenQuoteFile(saved, memory)) {
     return kSavedGameBroken;
   }
   TakeOver(game, saved);

@@ -9,7 +9,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "wordlist/errorlog.h"
+#include "classlib/errorlog.h"
+#include "classlib/services.h"
 
 Word WordSlot::operator[](std::size_t i) const {
   Word word;
@@ -231,10 +232,7 @@ void WordListStore::Free() {
   loaded_ = false;
 }
 
-WordListStore& TheWordListStore() {
-  static WordListStore store;
-  return store;
-}
+WordListStore& TheWordListStore() { return *RequiredServices("TheWordListStore").wordLists; }
 
 const WordDictionary* EnsureDictionaryLoaded(const std::string& path) {
   return TheWordListStore().EnsureLoaded(path);

@@ -54,7 +54,7 @@ WordList::WordList(TWindow* parent, Game& game, WordListStore& store,
   if (dictionary_) {
     game_.ChargeWordList(alphabetical_);
   } else {
-    Platform().MessageBox(parent, kDictionaryMissingMessage, "Error", MB_OK | MB_ICONSTOP);
+    DialogService().MessageBox(parent, kDictionaryMissingMessage, "Error", MB_OK | MB_ICONSTOP);
   }
 }
 
@@ -106,7 +106,7 @@ void WordList::FillList() {
   const char* file = game_.state.quoteFileName;
   const std::string_view quoteFile(file, strnlen(file, sizeof game_.state.quoteFileName));
   const std::vector<std::string> candidates =
-      ListCandidates(*dictionary_, pattern_, game_.state.puzzleKind, quoteFile,
+      ListCandidates(*dictionary_, pattern_, static_cast<int>(game_.state.puzzleKind), quoteFile,
                      [this](int p) { return IsLetterUsed(p); });
   Peer().ListAddAll(kWordListBox, candidates);
 }
@@ -137,7 +137,7 @@ void WordList::EnterSelection() {
   TheWordPreview().Hide();
   const int selected = Peer().ListSelected(kWordListBox);
   if (selected < 0) {
-    Platform().MessageBox(Parent(), kNoSelectionMessage, "Error", MB_OK | MB_ICONINFORMATION);
+    DialogService().MessageBox(Parent(), kNoSelectionMessage, "Error", MB_OK | MB_ICONINFORMATION);
     return;
   }
   const std::string text = Peer().ListText(kWordListBox, selected).substr(0, kCandidateChars);
@@ -166,6 +166,6 @@ void ShowPossibleWords(TWindow* parent, Game& game, const std::string& word, boo
   try {
     dialog.Execute();
   } catch (const std::runtime_error& e) {
-    Platform().MessageBox(parent, e.what(), "ERROR", MB_OK | MB_ICONSTOP);
+    DialogService().MessageBox(parent, e.what(), "ERROR", MB_OK | MB_ICONSTOP);
   }
 }

@@ -16,7 +16,7 @@ class AppGameTest : public QObject {
   void startsOnTheCommandLineFileAndOffersTheTutorial() {
     GameRun run("");
     QCOMPARE(Settings().ReadString("quillo", "QuoteFile", ""), std::string("quotes.qot"));
-    QCOMPARE(std::string(run.app().text.quoteText), std::string(GameRun::kQuotation));
+    QCOMPARE(std::string(run.app().TheGame().text.quoteText), std::string(GameRun::kQuotation));
     auto offer = AnswerNextMessageBox(QMessageBox::Yes);
     QVERIFY(run.Shown());
     QTRY_VERIFY(offer->seen);
@@ -56,13 +56,13 @@ class AppGameTest : public QObject {
       QTRY_COMPARE(answers.seen, 1);
       if (next) {
         QTRY_VERIFY(run.Key() != key);
-        QTRY_COMPARE(run.app().state.gameOver, 0);  // recomputed by the new game's first paint
-        QCOMPARE(run.app().state.modified, 0);
+        QTRY_COMPARE(run.app().TheGame().state.gameOver, 0);  // recomputed by the new game's first paint
+        QCOMPARE(run.app().TheGame().state.modified, 0);
         QCOMPARE(run.Guesses(), std::string(26, ' '));
       } else {
         QCOMPARE(run.Key(), key);
-        QCOMPARE(run.app().state.gameOver, 1);
-        run.app().RepaintAll();
+        QCOMPARE(run.app().TheGame().state.gameOver, 1);
+        run.app().Client().RepaintAll();
       }
       QTest::qWait(200);
       QVERIFY(answers.seen == 1 && NoModalLeft());
@@ -77,12 +77,12 @@ class AppGameTest : public QObject {
     GameRun run;
     QVERIFY(run.Shown());
     run.Guess('h');
-    PanelState& panel = run.app().panel;
+    PanelState& panel = run.app().TheGame().panel;
     std::tie(panel.elapsedSeconds, panel.confirmCount, panel.erasedCount) = std::tuple(75, 2, 1);
     const std::string key = run.Key();
     QTest::keyClick(run.Keys(), Qt::Key_R, Qt::AltModifier);
     QVERIFY(NoModalLeft() && run.Key() != key);
-    QCOMPARE(std::tuple(panel.elapsedSeconds, panel.confirmCount, panel.erasedCount, run.app().state.modified),
+    QCOMPARE(std::tuple(panel.elapsedSeconds, panel.confirmCount, panel.erasedCount, run.app().TheGame().state.modified),
              std::tuple(0, 0, 0, 0));
     QCOMPARE(run.Guesses(), std::string(26, ' '));
   }
@@ -137,17 +137,17 @@ class AppGameTest : public QObject {
     int during = -1, after = -1;
     WhenDialogOpens([&](QDialog* box) {
       hidden = !run.Frame()->isVisible();
-      during = run.app().panel.elapsedSeconds;
+      during = run.app().TheGame().panel.elapsedSeconds;
       QTimer::singleShot(2300, box, [&, box] {
-        after = run.app().panel.elapsedSeconds;
+        after = run.app().TheGame().panel.elapsedSeconds;
         box->accept();
       });
     });
     QTest::keyClick(run.Keys(), Qt::Key_P, Qt::AltModifier);
     QVERIFY(hidden && run.Frame()->isVisible());
     QCOMPARE(after, during);
-    const int resumed = run.app().panel.elapsedSeconds;
-    QTRY_VERIFY_WITH_TIMEOUT(run.app().panel.elapsedSeconds > resumed, 3000);
+    const int resumed = run.app().TheGame().panel.elapsedSeconds;
+    QTRY_VERIFY_WITH_TIMEOUT(run.app().TheGame().panel.elapsedSeconds > resumed, 3000);
   }
 
   // Every key of the game's command table, with the command it must send.

@@ -61,7 +61,7 @@ class GameRun {
   bool Shown() { return QTest::qWaitForWindowExposed(Frame()) && WaitForClock(); }
   // The panel's first paint marks it shown; the clock starts just after that paint.
   bool WaitForClock() {
-    if (!QTest::qWaitFor([this] { return app().panel.panelShown != 0; }, 5000)) return false;
+    if (!QTest::qWaitFor([this] { return app().TheGame().panel.panelShown; }, 5000)) return false;
     QTest::qWait(100);
     return true;
   }
@@ -83,19 +83,18 @@ class GameRun {
 
   // Types the ciphertext letter of plain, then plain itself.
   void Guess(char plain) {
-    QTest::keyClick(Keys(), static_cast<char>('a' + app().state.key[plain - 'a']));
+    QTest::keyClick(Keys(), static_cast<char>('a' + app().TheGame().state.key[plain - 'a']));
     QTest::keyClick(Keys(), plain);
   }
   void Solve() {
     for (char plain : std::string("helowrd")) Guess(plain);
   }
-  std::string Key() { return std::string(reinterpret_cast<const char*>(app().state.key), 26); }
-  std::string Guesses() { return std::string(app().state.guess, 26); }
+  std::string Key() { return std::string(reinterpret_cast<const char*>(app().TheGame().state.key), 26); }
+  std::string Guesses() { return std::string(app().TheGame().state.guess, 26); }
 
  private:
-  // Each start is a fresh program: the dictionary, loaded once a process, is loaded again.
+  // Each start is a fresh program with a session of its own: the dictionary is loaded again.
   void Start() {
-    TheWordListStore() = WordListStore();
     session_ = QuilloSession::Start(QUILLO_BIN_DIR "/quillo", {"quotes.qot"});
   }
   void Write(const QString& name, const QString& text) {

@@ -13,6 +13,8 @@
 #include <cstring>
 #include <vector>
 
+#include "app/runservices.h"
+#include "classlib/inifile.h"
 #include "framework/platform.h"
 #include "gui_helpers.h"
 #include "qt/qtplatform.h"
@@ -93,6 +95,8 @@ int main(int argc, char** argv) {
   int failedClasses = 0;
   for (const auto& test : tests) {
     if (!chosen.empty() && std::find(chosen.begin(), chosen.end(), test.get()) == chosen.end()) continue;
+    MemoryIniFile store;
+    RunServices services(store);  // each class starts from a fresh session
     if (QTest::qExec(test.get(), static_cast<int>(testArgs.size()), testArgs.data()) != 0) ++failedClasses;
     ForgetDialogAnswers();  // an answer one class left waiting must not take the next one's dialog
   }

@@ -41,7 +41,7 @@ class AppPrintTest : public QObject {
     const QStringList lines = text.split('\n');
     QCOMPARE(lines.value(0).trimmed(), QStringLiteral("A puzzle from file quotes"));
     QVERIFY(lines.contains(QRegularExpression("^\\s*Quillo! - a cryptogram game for Linux$")));
-    const QString cipher = QString::fromLatin1(run.app().text.puzzleText);
+    const QString cipher = QString::fromLatin1(run.app().TheGame().text.puzzleText);
     const qsizetype row = lines.indexOf(QRegularExpression("^" + QRegularExpression::escape(cipher) + "\\b.*"));
     QVERIFY2(row > 0, qPrintable(cipher + " in " + text));
     // Above it the guess row: the player's H over the first letter, the comma over the comma.
@@ -63,11 +63,11 @@ class AppPrintTest : public QObject {
 
     QVERIFY(run.Choose("View the Tutorial"));
     QCOMPARE(help->CurrentPage(), programFolder.absoluteFilePath("help/topic1000.html"));
-    QCOMPARE(run.app().state.puzzleKind, int{kTutorialPuzzle});
-    QCOMPARE(QString(run.app().state.quoteFileName), programFolder.absoluteFilePath("quillo.cqt"));
-    QCOMPARE(run.app().state.currentPuzzle, 0);
-    for (int i = 0; i < kLetterCount; ++i) QCOMPARE(int{run.app().state.key[i]}, (i + 12) % 26);
-    QVERIFY(std::string(run.app().text.quoteText).starts_with("Early to bed and early to rise"));
+    QVERIFY(run.app().TheGame().state.puzzleKind == PuzzleKind::kTutorialPuzzle);
+    QCOMPARE(QString(run.app().TheGame().state.quoteFileName), programFolder.absoluteFilePath("quillo.cqt"));
+    QCOMPARE(run.app().TheGame().state.currentPuzzle, 0);
+    for (int i = 0; i < kLetterCount; ++i) QCOMPARE(int{run.app().TheGame().state.key[i]}, (i + 12) % 26);
+    QVERIFY(std::string(run.app().TheGame().text.quoteText).starts_with("Early to bed and early to rise"));
     QVERIFY(NoModalLeft());
   }
 };

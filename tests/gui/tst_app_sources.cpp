@@ -60,35 +60,35 @@ class AppSourcesTest : public QObject {
     QCOMPARE(nothing->title, QStringLiteral("Error"));
     QCOMPARE(nothing->text, QStringLiteral("Nothing in the clipboard!"));
     QCOMPARE(nothing->icon, QMessageBox::Warning);
-    QCOMPARE(Text(run.app().text.quoteText), std::string(GameRun::kQuotation));
+    QCOMPARE(Text(run.app().TheGame().text.quoteText), std::string(GameRun::kQuotation));
 
     WinAnswers answers;
     answers.AnswerNext(kYouWonNo);
     QGuiApplication::clipboard()->setText("  Ifmmp,   xpsme \r\n");
     QVERIFY(run.Choose("Paste Encrypted Puzzle"));
-    QCOMPARE(run.app().state.puzzleKind, int{kCipherEntered});
-    QCOMPARE(Text(run.app().text.quoteText), std::string("Ifmmp, xpsme"));
-    QCOMPARE(Text(run.app().text.puzzleText), std::string("Ifmmp, xpsme"));
+    QVERIFY(run.app().TheGame().state.puzzleKind == PuzzleKind::kCipherEntered);
+    QCOMPARE(Text(run.app().TheGame().text.quoteText), std::string("Ifmmp, xpsme"));
+    QCOMPARE(Text(run.app().TheGame().text.puzzleText), std::string("Ifmmp, xpsme"));
     QMenu* hints = HintMenu(run);
     QVERIFY(!hints->isEnabled() && !hints->menuAction()->isEnabled());
     for (const char* pair : {"ih", "fe", "ml", "po", "xw", "sr", "ed"}) {
       QTest::keyClick(run.Keys(), pair[0]);
       QTest::keyClick(run.Keys(), pair[1]);
     }
-    QCOMPARE(run.app().state.guess['m' - 'a'], 'L');
-    QTRY_VERIFY(run.app().IsCipherClockStopped());
-    QCOMPARE(run.app().state.gameOver, 0);
+    QCOMPARE(run.app().TheGame().state.guess['m' - 'a'], 'L');
+    QTRY_VERIFY(run.app().TheGame().IsCipherClockStopped());
+    QCOMPARE(run.app().TheGame().state.gameOver, 0);
 
     QGuiApplication::clipboard()->setText(GameRun::kQuotation);
     QVERIFY(run.Choose("Paste Plaintext Puzzle"));
-    QCOMPARE(run.app().state.puzzleKind, int{kPlainEntered});
+    QVERIFY(run.app().TheGame().state.puzzleKind == PuzzleKind::kPlainEntered);
     QVERIFY(hints->isEnabled() && hints->menuAction()->isEnabled());
-    QCOMPARE(Text(run.app().text.puzzleText), Enciphered(run.app(), GameRun::kQuotation));
-    QVERIFY(Text(run.app().text.puzzleText) != GameRun::kQuotation);
+    QCOMPARE(Text(run.app().TheGame().text.puzzleText), Enciphered(run.app().TheGame(), GameRun::kQuotation));
+    QVERIFY(Text(run.app().TheGame().text.puzzleText) != GameRun::kQuotation);
     QCOMPARE(answers.seen, 0);
     run.Solve();
     QTRY_COMPARE(answers.seen, 1);
-    QCOMPARE(run.app().state.gameOver, 1);
+    QCOMPARE(run.app().TheGame().state.gameOver, 1);
     QVERIFY(NoModalLeft());
   }
 
@@ -103,9 +103,9 @@ class AppSourcesTest : public QObject {
     QTest::keyClick(run.Keys(), Qt::Key_T, Qt::AltModifier);
     QCOMPARE(seen, (QStringList{"Plaintext Puzzle", "Enter quote or phrase:", "Plaintext Puzzle",
                                 "Enter quote or phrase:"}));
-    QCOMPARE(run.app().state.puzzleKind, int{kPlainEntered});
-    QCOMPARE(Text(run.app().text.quoteText), std::string("Birds of a feather"));
-    QCOMPARE(Text(run.app().text.puzzleText), Enciphered(run.app(), "Birds of a feather"));
+    QVERIFY(run.app().TheGame().state.puzzleKind == PuzzleKind::kPlainEntered);
+    QCOMPARE(Text(run.app().TheGame().text.quoteText), std::string("Birds of a feather"));
+    QCOMPARE(Text(run.app().TheGame().text.puzzleText), Enciphered(run.app().TheGame(), "Birds of a feather"));
     QTRY_COMPARE(run.app().Client().Quote().Layout().lines[0].length, 18);
     QVERIFY(NoModalLeft());
   }
@@ -125,7 +125,7 @@ class AppSourcesTest : public QObject {
     QCOMPARE(save->text, QStringLiteral("Would you like to save this game?"));
     QVERIFY(run.app().ShutdownRequested());
     QVERIFY(QFile::exists(run.Path("quillo.svg")));
-    const int clock = run.app().panel.elapsedSeconds;
+    const int clock = run.app().TheGame().panel.elapsedSeconds;
 
     auto offer = AnswerNextMessageBox(QMessageBox::Yes);
     run.Restart();
@@ -135,11 +135,11 @@ class AppSourcesTest : public QObject {
     QCOMPARE(offer->icon, QMessageBox::Question);
     QVERIFY(run.Shown());  // the resumed game is painted and its clock runs
     QTRY_COMPARE(run.app().Client().Quote().Layout().lineCount, 1);
-    QCOMPARE(Text(run.app().text.quoteText), std::string(GameRun::kQuotation));
+    QCOMPARE(Text(run.app().TheGame().text.quoteText), std::string(GameRun::kQuotation));
     QCOMPARE(run.Key(), key);
     QCOMPARE(run.Guesses(), guesses);
-    QVERIFY(run.app().panel.elapsedSeconds >= clock);
-    QCOMPARE(run.app().state.modified, 1);
+    QVERIFY(run.app().TheGame().panel.elapsedSeconds >= clock);
+    QCOMPARE(run.app().TheGame().state.modified, 1);
     QVERIFY(!QFile::exists(run.Path("quillo.svg")));
     QVERIFY(NoModalLeft());
   }

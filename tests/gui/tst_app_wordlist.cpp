@@ -57,8 +57,8 @@ class AppWordListTest : public QObject {
     QVERIFY(run.Shown());
     for (char plain : std::string("heo")) run.Guess(plain);
     const std::string guesses = run.Guesses();
-    const int cipherL = run.app().state.key['l' - 'a'];
-    const int clock = run.app().panel.elapsedSeconds;
+    const int cipherL = run.app().TheGame().state.key['l' - 'a'];
+    const int clock = run.app().TheGame().panel.elapsedSeconds;
 
     WordListSeen cancelled;
     AnswerWordList(cancelled, cipherL, false);
@@ -71,8 +71,8 @@ class AppWordListTest : public QObject {
     QCOMPARE(cancelled.previewOnL, 'l');
     QVERIFY(!TheWordPreview().active);
     QCOMPARE(run.Guesses(), guesses);
-    QCOMPARE(run.app().panel.wordListCount, 1);
-    QVERIFY(run.app().panel.elapsedSeconds >= clock + 300);
+    QCOMPARE(run.app().TheGame().panel.wordListCount, 1);
+    QVERIFY(run.app().TheGame().panel.elapsedSeconds >= clock + 300);
 
     WordListSeen entered;
     AnswerWordList(entered, cipherL, true);
@@ -80,8 +80,8 @@ class AppWordListTest : public QObject {
     QCOMPARE(entered.words, QStringList{"hello"});
     QCOMPARE(entered.placed, cancelled.placed);  // where it was left
     QVERIFY(!TheWordPreview().active);
-    QCOMPARE(run.app().state.guess[cipherL], 'L');
-    QCOMPARE(run.app().panel.wordListCount, 2);
+    QCOMPARE(run.app().TheGame().state.guess[cipherL], 'L');
+    QCOMPARE(run.app().TheGame().panel.wordListCount, 2);
     QVERIFY(NoModalLeft());
   }
 };

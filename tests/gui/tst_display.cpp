@@ -37,7 +37,7 @@ class DisplayTest : public QObject {
   std::unique_ptr<GameRun> run_;
 
   QuilloWindow& Window() { return run_->app().Client(); }
-  Game& TheGame() { return run_->app(); }
+  Game& TheGame() { return run_->app().TheGame(); }
   QWidget* Canvas(TWindow& window) { return WidgetOf(&window)->focusProxy(); }
   QImage Grab(TWindow& window) { return Canvas(window)->grab().toImage(); }
   void MoveFrame(int width, int height) { run_->app().Frame().Peer().Move(TRect::FromSize(40, 40, width, height)); }

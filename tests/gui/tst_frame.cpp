@@ -87,9 +87,9 @@ class FrameTest : public QObject {
   void initTestCase() {
     frame_.Create();
     client_.Create();
-    frame_.Peer().SetCaption("Quillo!");
-    frame_.Peer().SetMenu(SmallMenu());
-    frame_.Peer().SetClient(&client_);
+    frame_.FramePeer().SetCaption("Quillo!");
+    frame_.FramePeer().SetMenu(SmallMenu());
+    frame_.FramePeer().SetClient(&client_);
     frame_.Peer().Move(TRect::FromSize(30, 40, 560, 481));
     frame_.Peer().Show(TShow::Normal);
     main_ = qobject_cast<QMainWindow*>(WidgetOf(&frame_));
@@ -120,15 +120,15 @@ class FrameTest : public QObject {
     QWidget* client = WidgetOf(&client_)->focusProxy();
     QTest::keyClick(main_, Qt::Key_N, Qt::AltModifier);
     QTest::keyClick(client, Qt::Key_G);
-    frame_.Peer().EnableMenuItem(109, false);
-    frame_.Peer().CheckMenuItem(11854, true);
-    frame_.Peer().EnableTopMenu(1, false);
+    frame_.FramePeer().EnableMenuItem(109, false);
+    frame_.FramePeer().CheckMenuItem(11854, true);
+    frame_.FramePeer().EnableTopMenu(1, false);
     QCOMPARE(Describe(main_->menuBar()->actions()),
              QString(kMenuText).replace("Alt+X", "Alt+X (off)").replace("Color", "Color (on)") + " (off)");
     QTest::keyClick(client, Qt::Key_X, Qt::AltModifier);
-    frame_.Peer().EnableMenuItem(109, true);
-    frame_.Peer().CheckMenuItem(11854, false);
-    frame_.Peer().EnableTopMenu(1, true);
+    frame_.FramePeer().EnableMenuItem(109, true);
+    frame_.FramePeer().CheckMenuItem(11854, false);
+    frame_.FramePeer().EnableTopMenu(1, true);
     QCOMPARE(Describe(main_->menuBar()->actions()), kMenuText);
     QTest::keyClick(client, Qt::Key_X, Qt::AltModifier);
     QCOMPARE(frame_.commands, (std::vector<int>{107, 109}));
@@ -166,10 +166,10 @@ class FrameTest : public QObject {
   }
 
   void toolBarButtonsGapsAndPlacement() {
-    frame_.Peer().SetToolBar({TToolItem::Button(1, 108, "Confirm"), TToolItem::Gap(10),
+    frame_.FramePeer().SetToolBar({TToolItem::Button(1, 108, "Confirm"), TToolItem::Gap(10),
                               TToolItem::Button(99, 106, "Solve")});
     QToolBar* bar = Peer().ToolBar()->Bar();
-    QVERIFY(frame_.Peer().IsToolBarVisible() && !bar->isMovable() && !bar->isFloatable());
+    QVERIFY(frame_.FramePeer().IsToolBarVisible() && !bar->isMovable() && !bar->isFloatable());
     const QList<QAction*> actions = bar->actions();
     QCOMPARE(actions.size(), 3);
     auto* confirm = qobject_cast<QToolButton*>(bar->widgetForAction(actions[0]));
@@ -185,15 +185,15 @@ class FrameTest : public QObject {
     QCOMPARE(frame_.commands, (std::vector<int>{108, 106}));
 
     const auto placed = [&] { return std::tuple(main_->toolBarArea(bar), bar->orientation()); };
-    frame_.Peer().PlaceToolBar(TEdge::Left, true);
+    frame_.FramePeer().PlaceToolBar(TEdge::Left, true);
     QCOMPARE(placed(), std::tuple(Qt::LeftToolBarArea, Qt::Vertical));
-    frame_.Peer().PlaceToolBar(TEdge::Top, false);
+    frame_.FramePeer().PlaceToolBar(TEdge::Top, false);
     QCOMPARE(placed(), std::tuple(Qt::TopToolBarArea, Qt::Horizontal));
-    frame_.Peer().ShowToolBar(false);
-    frame_.Peer().PlaceToolBar(TEdge::Bottom, false);  // moving a hidden bar keeps it hidden
-    QVERIFY(!frame_.Peer().IsToolBarVisible());
-    frame_.Peer().ShowToolBar(true);
-    QVERIFY(frame_.Peer().IsToolBarVisible());
+    frame_.FramePeer().ShowToolBar(false);
+    frame_.FramePeer().PlaceToolBar(TEdge::Bottom, false);  // moving a hidden bar keeps it hidden
+    QVERIFY(!frame_.FramePeer().IsToolBarVisible());
+    frame_.FramePeer().ShowToolBar(true);
+    QVERIFY(frame_.FramePeer().IsToolBarVisible());
   }
 
   // Runs last: it closes every window.

@@ -68,7 +68,7 @@ class AnnouncingPlatform : public QtPlatform {
   }
 };
 
-struct Options {
+struct RunOptions {
   unsigned seed = 1;
   bool startOnly = false;
   std::string programFolder = QUILLO_BIN_DIR;
@@ -122,7 +122,7 @@ class Player : public QObject {
       if (!PlayPuzzle()) return Stuck("no win");
     }
     if (app_->ShutdownRequested()) return 0;
-    if (app_->state.gameOver) Press("new game", Qt::Key_N);
+    if (app_->TheGame().state.gameOver) Press("new game", Qt::Key_N);
     for (int i = 0; i < 3; ++i) GuessRight();
     Press("exit", Qt::Key_X);
     return app_->ShutdownRequested() ? 0 : Stuck("exit refused");
@@ -160,7 +160,7 @@ class Player : public QObject {
   // The panel's first paint starts the clock; it must come after the saved-game question too.
   bool WaitShown() {
     return QTest::qWaitForWindowExposed(Frame()) &&
-           QTest::qWaitFor([this] { return app_->panel.panelShown != 0; }, 10000);
+           QTest::qWaitFor([this] { return app_->TheGame().panel.panelShown; }, 10000);
   }
 
   void Pause() { QTest::qWait(15 + Pick(50)); }
@@ -175,7 +175,7 @@ class Player : public QObject {
 
   std::vector<int> PlainLettersOfQuote() {
     bool present[kLetterCount] = {};
-    for (const char* p = app_->text.quoteText; *p; ++p) {
+    for (const char* p = app_->TheGame().text.quoteText; *p; ++p) {
       const char c = static_cast<char>(*p | 0x20);
       if (c >= 'a' && c <= 'z') present[c - 'a'] = true;
     }
@@ -187,7 +187,7 @@ class Player : public QObject {
   }
 
   bool IsRight(int plain) const {
-    return app_->state.guess[app_->state.key[plain]] == 'A' + plain;
+    return app_->TheGame().state.guess[app_->TheGame().state.key[plain]] == 'A' + plain;
   }
 
   void Type(int cipher, int plain) {
@@ -204,17 +204,17 @@ class Player : public QObject {
     if (open.size() < 2) return;  // leave the win to the solving
     const int plain = open[Pick(static_cast<int>(open.size()))];
     Say("step guess");
-    Type(app_->state.key[plain], plain);
+    Type(app_->TheGame().state.key[plain], plain);
   }
 
   void GuessWrong() {
     const std::vector<int> letters = PlainLettersOfQuote();
     const int plain = letters[Pick(static_cast<int>(letters.size()))];
-    const int cipher = app_->state.key[plain];
-    if (app_->state.locked[cipher]) return;
+    const int cipher = app_->TheGame().state.key[plain];
+    if (app_->TheGame().state.locked[cipher]) return;
     std::vector<int> unused;
     for (int p = 0; p < kLetterCount; ++p) {
-      if (app_->panel.unused[p] != ' ' && p != plain && p != cipher) unused.push_back(p);
+      if (app_->TheGame().panel.unused[p] != ' ' && p != plain && p != cipher) unused.push_back(p);
     }
     if (unused.empty()) return;
     Say("step wrong guess");
@@ -225,15 +225,15 @@ class Player : public QObject {
   void Solve() {
     Say("step solve");
     for (int c = 0; c < kLetterCount; ++c) {
-      const char guess = app_->state.guess[c];
-      if (guess != ' ' && guess != 'A' + app_->state.inverseKey[c]) {
+      const char guess = app_->TheGame().state.guess[c];
+      if (guess != ' ' && guess != 'A' + app_->TheGame().state.inverseKey[c]) {
         QTest::keyClick(Keys(), static_cast<char>('A' + c), Qt::ShiftModifier);
       }
     }
     const int winsBefore = wins_;
     for (int p : PlainLettersOfQuote()) {
       if (wins_ != winsBefore || app_->ShutdownRequested()) return;
-      if (!IsRight(p)) Type(app_->state.key[p], p);
+      if (!IsRight(p)) Type(app_->TheGame().state.key[p], p);
     }
   }
 
@@ -274,7 +274,7 @@ class Player : public QObject {
     if (layout.lineCount == 0) return;
     const QuoteLine& line = layout.lines[0];
     for (int k = 0; k < line.length; ++k) {
-      const char c = static_cast<char>(app_->text.puzzleText[line.start + k] | 0x20);
+      const char c = static_cast<char>(app_->TheGame().text.puzzleText[line.start + k] | 0x20);
       if (c < 'a' || c > 'z') continue;
       const CellMetrics& cells = Cells();
       const QPoint centre((line.indent + 2 + k) * cells.cellWidth + cells.cellWidth / 2,
@@ -356,7 +356,7 @@ class Player : public QObject {
       youWon_ = dialog;
       youWonStage_ = 0;
       ++wins_;
-      Say("won " + std::to_string(app_->state.currentPuzzle));
+      Say("won " + std::to_string(app_->TheGame().state.currentPuzzle));
       if (Chance(35)) {
         Say("step favourite");
         ClickLater(dialog, Button(dialog, kYouWonSaveFavorite));
@@ -412,7 +412,7 @@ class Player : public QObject {
   bool unexpected_ = false;
 };
 
-bool ParseOptions(int argc, char** argv, Options& options) {
+bool ParseOptions(int argc, char** argv, RunOptions& options) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--start-only") {
@@ -432,7 +432,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options options;
+  RunOptions options;
   if (!ParseOptions(argc, argv, options)) return 64;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   // The questions are judged before the game reads (and changes) the files.

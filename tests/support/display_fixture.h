@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/runservices.h"
 #include "classlib/inifile.h"
 #include "display/cellmetrics.h"
 #include "display/color.h"
@@ -17,8 +18,8 @@
 #include "display/quotewindow.h"
 #include "display/wordpreview.h"
 #include "engine/game.h"
+#include "doubles/test_hooks.h"
 #include "engine/random.h"
-#include "support/display_hooks.h"
 #include "support/fake_platform.h"
 #include "support/testing.h"
 
@@ -28,24 +29,11 @@ class DisplayFixture : public testing::Test {
   static constexpr int kCellW = 7;
   static constexpr int kCellH = 15;
 
-  DisplayFixture() : store(folder.File("quillo.ini").c_str()), game(hooks), window(&frame, game) {
-    SetSettings(&store);
-    ResetDisplayGlobals();
+  DisplayFixture()
+      : store(folder.File("quillo.ini").c_str()), services(store), game(hooks),
+        window(&frame, game) {
     hooks.window = &window;
     hooks.mainWindow = &frame;
-  }
-  ~DisplayFixture() override {
-    SetSettings(nullptr);
-    ResetDisplayGlobals();
-  }
-
-  static void ResetDisplayGlobals() {
-    TheFont() = Font{};
-    TheColors() = Color{};
-    Cells() = CellMetrics{};
-    SetHighlightSolution(false);
-    SetFrequencyOrder(true);
-    TheWordPreview() = WordPreview{};
   }
 
   // Start-up as the application does it, with the frame's client at width x height.
@@ -55,13 +43,13 @@ class DisplayFixture : public testing::Test {
     LoadDisplayOptions();
     frame.Create();
     window.CreateWindows();
-    frame.Peer().SetClient(&window);
+    frame.FramePeer().SetClient(&window);
     fake.Resize(frame, width, height);
   }
 
   // A new game on plain with a key drawn from seed, painted once (the panel's first paint marks
   // it shown; its tutorial offer is answered for good beforehand).
-  void StartPuzzle(const char* plain, int kind = kQuotePuzzle, std::uint32_t seed = 7) {
+  void StartPuzzle(const char* plain, PuzzleKind kind = PuzzleKind::kQuotePuzzle, std::uint32_t seed = 7) {
     if (!frame.HasPeer()) {
       store.WriteInt("quillo", "Tutorial", 1);
       Open();
@@ -103,8 +91,9 @@ class DisplayFixture : public testing::Test {
 
   TempFolder folder;
   PrivateIniFile store;
+  RunServices services;  // fresh font, colours, cells, options and preview on this store
   FakePlatform fake;
-  DisplayHooks hooks;
+  TestHooks hooks;
   Game game;
   TFrameWindow frame;
   QuilloWindow window;

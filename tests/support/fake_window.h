@@ -16,7 +16,7 @@ class FakePlatform;
 // through TWindowPeer. As on the window system the game was written for, Move calls Size when
 // the client size changed and Moved when the position did; Show(Maximized) fills the work area;
 // UpdateNow paints a pending invalidation. Nothing else calls into the game by itself.
-class FakeWindowPeer : public TWindowPeer {
+class FakeWindowPeer : public TWindowPeer, public TFramePeer {
  public:
   FakeWindowPeer(FakePlatform& platform, TWindow& window);
   ~FakeWindowPeer() override;

@@ -1,4 +1,4 @@
-// GameFixture: a Game on the fake platform with a recording GameHooks and a settings file of its own.
+// GameFixture: a Game on the fake platform with recording hooks and a settings file of its own.
 
 #pragma once
 
@@ -10,76 +10,25 @@
 #include <string>
 #include <vector>
 
+#include "app/runservices.h"
 #include "classlib/inifile.h"
+#include "doubles/test_hooks.h"
 #include "engine/game.h"
 #include "engine/random.h"
 #include "support/fake_platform.h"
 #include "support/testing.h"
 
-// Records every hook call by name, in order, and answers the queries from its fields.
-class RecordingHooks : public GameHooks {
- public:
-  struct WordListRequest {
-    std::string word;
-    bool alphabetical = false;
-  };
-
-  std::vector<std::string> calls;
-  std::vector<WordListRequest> wordLists;
-  bool timerRunning = false;
-  bool minimised = false;
-  bool military = false;
-  int youWonAnswer = kYouWonNo;
-  // Runs inside ShowMainFrame, after the call is recorded (to act while a message is up).
-  std::function<void(bool show)> onShowMainFrame;
-
-  std::string Last() const { return calls.empty() ? "" : calls.back(); }
-  int Count(const std::string& call) const {
-    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
-  }
-
-  void Redraw() override { calls.push_back("Redraw"); }
-  void RepaintAll() override { calls.push_back("RepaintAll"); }
-  void RedrawTime() override { calls.push_back("RedrawTime"); }
-  void PuzzleTextChanged() override { calls.push_back("PuzzleTextChanged"); }
-  void StartClockTimer() override { calls.push_back("StartClockTimer"); timerRunning = true; }
-  void StopClockTimer() override { calls.push_back("StopClockTimer"); timerRunning = false; }
-  bool IsMainWindowMinimised() override { return minimised; }
-  void ShowMainFrame(bool show) override {
-    calls.push_back(show ? "ShowMainFrame" : "HideMainFrame");
-    if (onShowMainFrame) onShowMainFrame(show);
-  }
-  TWindow* MainWindow() override { return nullptr; }
-  int DialogFontHeight() override { return -15; }
-  bool IsMilitaryStyle() override { return military; }
-  int ShowYouWonDialog() override {
-    calls.push_back("ShowYouWonDialog");
-    return youWonAnswer;
-  }
-  void MarkPuzzleSolved() override { calls.push_back("MarkPuzzleSolved"); }
-  void NewGame(int kind, int puzzleNumber, bool textReady) override {
-    calls.push_back("NewGame " + std::to_string(kind) + " " + std::to_string(puzzleNumber) +
-                    (textReady ? " ready" : " ask"));
-  }
-  void Shutdown() override { calls.push_back("Shutdown"); }
-  void OpenWordList(const std::string& word, bool alphabetical, const char*) override {
-    calls.push_back("OpenWordList");
-    wordLists.push_back({word, alphabetical});
-  }
-};
-
 class GameFixture : public testing::Test {
  protected:
-  GameFixture() : store(folder.File("quillo.ini").c_str()), game(hooks) { SetSettings(&store); }
-  ~GameFixture() override { SetSettings(nullptr); }
+  GameFixture() : store(folder.File("quillo.ini").c_str()), services(store), game(hooks) {}
 
   // A new game on plain, as NewGame and the first paint of the panel would leave it: the key
   // drawn from seed, the text enciphered, the clock started from 0 and running.
-  void StartPuzzle(const char* plain, int kind = kQuotePuzzle, std::uint32_t seed = 1) {
+  void StartPuzzle(const char* plain, PuzzleKind kind = PuzzleKind::kQuotePuzzle, std::uint32_t seed = 1) {
     std::strncpy(game.text.displayText, plain, kQuoteBufferSize - 1);
     game.state.puzzleKind = kind;
     SeedRandom(seed);
-    game.panel.panelShown = 1;
+    game.panel.panelShown = true;
     game.StartGame();
     Paint();  // the repaint StartGame asks for judges the fresh puzzle
     hooks.calls.clear();
@@ -135,8 +84,9 @@ class GameFixture : public testing::Test {
 
   TempFolder folder;
   PrivateIniFile store;
+  RunServices services;
   FakePlatform fake;
-  RecordingHooks hooks;
+  TestHooks hooks;
   Game game;
 
  private:

@@ -39,15 +39,8 @@ class AppTest : public testing::Test {
   static constexpr const char* kQuotation = "Hello, world";
 
   AppTest() { WriteFile(folder.File("quotes.qot"), std::string(kQuotation) + "\n"); }
-  // The session goes while the fake can still take its calls; the process-wide options then
-  // go back to their defaults for the tests that follow.
-  ~AppTest() override {
-    session.reset();
-    LoadDisplayOptions();
-    ForgetCaseStyle();
-    TheFont().Load();
-    TheColors().Load();
-  }
+  // The session goes while the fake can still take its calls.
+  ~AppTest() override { session.reset(); }
 
   // Writes the settings file the next run starts from, e.g. "HintButtons=0\nWindowX=5\n". A session
   // still open is closed first, and before each start, as closing writes its own settings.
@@ -67,7 +60,7 @@ class AppTest : public testing::Test {
   bool Marked(int id) { return FramePeer().IsChecked(id); }
   // Puts the right plaintext letter on the ciphertext letter of plain, as the player types it.
   void Guess(char plain) {
-    app().Client().Char('a' + app().state.key[plain - 'a']);
+    app().Client().Char('a' + app().TheGame().state.key[plain - 'a']);
     app().Client().Char(plain);
   }
   TRect FrameAfterStart(const std::string& settings) {
@@ -84,17 +77,17 @@ class AppTest : public testing::Test {
 TEST_F(AppTest, StartUpFromTheCommandLineTheSettingOrTheFileDialog) {
   // Without a file anywhere, Open Puzzle File runs and start-up ends there.
   const std::string standard = folder.File("bin/quillo.cqt");
-  EXPECT_STREQ(Start({}).state.quoteFileName, standard.c_str());  // the name is restored
+  EXPECT_STREQ(Start({}).TheGame().state.quoteFileName, standard.c_str());  // the name is restored
   ASSERT_EQ(fake.OpenFileRequests().size(), 1u);
   EXPECT_EQ(fake.OpenFileRequests()[0].initialFolder, folder.File("bin/"));
   EXPECT_EQ(fake.OpenFileRequests()[0].initialName, standard);
-  EXPECT_STREQ(app().text.quoteText, "");
+  EXPECT_STREQ(app().TheGame().text.quoteText, "");
   EXPECT_FALSE(fake.QuitCalled());
 
   App& game = Start({"quotes.qot"});
-  EXPECT_STREQ(game.state.quoteFileName, "quotes.qot");
+  EXPECT_STREQ(game.TheGame().state.quoteFileName, "quotes.qot");
   EXPECT_EQ(Setting("QuoteFile"), "quotes.qot");
-  EXPECT_STREQ(game.text.quoteText, kQuotation);
+  EXPECT_STREQ(game.TheGame().text.quoteText, kQuotation);
   EXPECT_TRUE(fake.Messages().empty());
   EXPECT_EQ(FramePeer().client, &game.Client());
   EXPECT_TRUE(FramePeer().toolBarVisible);
@@ -104,15 +97,15 @@ TEST_F(AppTest, StartUpFromTheCommandLineTheSettingOrTheFileDialog) {
   // An argument is cut to 255 characters (no such file: the player cancels the dialog).
   const std::string longName(300, 'q');
   fake.AnswerOpenFile(TOpenFileResult{});
-  EXPECT_EQ(std::string(Start({longName}).state.quoteFileName), longName.substr(0, 255));
+  EXPECT_EQ(std::string(Start({longName}).TheGame().state.quoteFileName), longName.substr(0, 255));
   EXPECT_EQ(Setting("QuoteFile"), longName.substr(0, 255));
 
   // The setting names the file; the suffixes are tried in order, .cqt before .qot.
   fs::copy_file(FixturePath("quotes/two.cqt"), folder.File("quotes.cqt"));
   WriteSettings("QuoteFile=quotes\n");
-  EXPECT_STREQ(Start({}).state.quoteFileName, "quotes.cqt");
-  EXPECT_EQ(app().state.puzzleCount, 2);
-  EXPECT_GE(app().state.currentPuzzle, 0);
+  EXPECT_STREQ(Start({}).TheGame().state.quoteFileName, "quotes.cqt");
+  EXPECT_EQ(app().TheGame().state.puzzleCount, 2);
+  EXPECT_GE(app().TheGame().state.currentPuzzle, 0);
 
   // An error of the file dialog quits without the save question.
   fake.AnswerOpenFile(TOpenFileResult{false, "", 12290});
@@ -247,16 +240,16 @@ TEST_F(AppTest, OpenPuzzleFileAndAFailedLoadAskOnlyWhileTouched) {
   fake.AnswerNext(IDNO, kLoseQuestion);
   Choose(kCmdOpenPuzzleFile);
   EXPECT_TRUE(fake.OpenFileRequests().empty());
-  game.Client().Char('a' + game.state.key['e' - 'a']);  // a selection to be cleared
+  game.Client().Char('a' + game.TheGame().state.key['e' - 'a']);  // a selection to be cleared
   fake.AnswerNext(IDYES);
   fake.AnswerOpenFile(folder.File("other.qot"));
   Choose(kCmdOpenPuzzleFile);
   EXPECT_EQ(Setting("QuoteFile"), folder.File("other.qot"));
-  EXPECT_STREQ(game.text.quoteText, "Other words");
-  EXPECT_EQ(game.state.selectedCipher, -1);
+  EXPECT_STREQ(game.TheGame().text.quoteText, "Other words");
+  EXPECT_EQ(game.TheGame().state.selectedCipher, -1);
   fake.AnswerOpenFile(TOpenFileResult{});  // a plain cancel changes nothing
   Choose(kCmdOpenPuzzleFile);
-  EXPECT_STREQ(game.text.quoteText, "Other words");
+  EXPECT_STREQ(game.TheGame().text.quoteText, "Other words");
   EXPECT_FALSE(fake.QuitCalled());
 
   // New Game on a file gone meanwhile: its message, then the file dialog without a second question.
@@ -269,21 +262,21 @@ TEST_F(AppTest, OpenPuzzleFileAndAFailedLoadAskOnlyWhileTouched) {
   Choose(kCmdNewGame);
   EXPECT_EQ(fake.MessageTexts(),
             (std::vector<std::string>{kLoseQuestion, "Can't open file.\nPlease select a different file."}));
-  EXPECT_STREQ(game.text.quoteText, "Third words");
+  EXPECT_STREQ(game.TheGame().text.quoteText, "Third words");
   EXPECT_EQ(Setting("QuoteFile"), folder.File("third.qot"));
 }
 
 TEST_F(AppTest, OnlyPuzzlesFromTheCompressedFileReachTheRecord) {
   fs::copy_file(FixturePath("quotes/two.cqt"), folder.File("two.cqt"));
   App& game = Start({"two.cqt"});
-  const int first = game.state.currentPuzzle;
+  const int first = game.TheGame().state.currentPuzzle;
   game.MarkPuzzleSolved();
   EXPECT_TRUE(TheMemory().IsSolved(first));
-  game.NewGame(kQuotePuzzle, -1, false);
-  const int second = game.state.currentPuzzle;
+  game.NewGame(PuzzleKind::kQuotePuzzle, -1, false);
+  const int second = game.TheGame().state.currentPuzzle;
   ASSERT_EQ(second, 1 - first);  // the unsolved one
-  std::snprintf(game.text.displayText, kQuoteBufferSize, "%s", "Typed in");
-  game.NewGame(kPlainEntered, 0, true);
+  std::snprintf(game.TheGame().text.displayText, kQuoteBufferSize, "%s", "Typed in");
+  game.NewGame(PuzzleKind::kPlainEntered, 0, true);
   game.MarkPuzzleSolved();
   EXPECT_FALSE(TheMemory().IsSolved(second));
 }
@@ -324,24 +317,24 @@ TEST_F(AppTest, MarksAtStartUpFollowTheSettings) {
     EXPECT_EQ(Marked(id), marked.count(id) == 1) << id;
   }
   EXPECT_FALSE(FramePeer().toolBarVisible);
-  EXPECT_DOUBLE_EQ(game.PrintMarginInches(), 1.25);
-  EXPECT_FALSE(game.WordListAlphabetical());
-  EXPECT_STREQ(game.text.displayText, "HELLO WORLD");
+  EXPECT_DOUBLE_EQ(game.Opts().PrintMargin(), 1.25);
+  EXPECT_FALSE(game.Opts().WordListAlphabetical());
+  EXPECT_STREQ(game.TheGame().text.displayText, "HELLO WORLD");
 }
 
 TEST_F(AppTest, OptionCommandsStoreTheirSettingAndTakeEffectAtOnce) {
   App& game = Start();
-  const char cipherH = static_cast<char>('a' + game.state.key['h' - 'a']);
+  const char cipherH = static_cast<char>('a' + game.TheGame().state.key['h' - 'a']);
   Guess('h');
   // Letters restyle the text and keep key and guesses.
   Choose(kCmdCaseMilitary);
   EXPECT_EQ(Setting("Case"), "Military");
-  EXPECT_STREQ(game.text.displayText, "HELLO WORLD");
-  EXPECT_EQ(game.text.puzzleText[0], cipherH - 'a' + 'A');
-  EXPECT_EQ(game.state.guess[cipherH - 'a'], 'H');
+  EXPECT_STREQ(game.TheGame().text.displayText, "HELLO WORLD");
+  EXPECT_EQ(game.TheGame().text.puzzleText[0], cipherH - 'a' + 'A');
+  EXPECT_EQ(game.TheGame().state.guess[cipherH - 'a'], 'H');
   Choose(kCmdCaseLower);
   EXPECT_EQ(Setting("Case"), "Lower");
-  EXPECT_STREQ(game.text.displayText, "hello, world");
+  EXPECT_STREQ(game.TheGame().text.displayText, "hello, world");
 
   fake.Resize(game.Frame(), 600, 400);
   FakeWindowPeer& panel = fake.Peer(game.Client().Freq());
@@ -361,9 +354,9 @@ TEST_F(AppTest, OptionCommandsStoreTheirSettingAndTakeEffectAtOnce) {
   EXPECT_EQ(panel.invalidateCount, 1);
   // The word list's order: its setting, its marks, and the order the next list is asked in.
   Choose(kCmdWordsByFrequency);
-  EXPECT_TRUE(Setting("WordlistOrder") == "0" && Marked(kCmdWordsByFrequency) && !game.WordListAlphabetical());
+  EXPECT_TRUE(Setting("WordlistOrder") == "0" && Marked(kCmdWordsByFrequency) && !game.Opts().WordListAlphabetical());
   Choose(kCmdWordsAlphabetical);
-  EXPECT_TRUE(Setting("WordlistOrder") == "1" && !Marked(kCmdWordsByFrequency) && game.WordListAlphabetical());
+  EXPECT_TRUE(Setting("WordlistOrder") == "1" && !Marked(kCmdWordsByFrequency) && game.Opts().WordListAlphabetical());
 }
 
 TEST_F(AppTest, HintButtonEdgesShowTheBarFirstAndMoveIt) {
@@ -385,8 +378,8 @@ TEST_F(AppTest, HintButtonEdgesShowTheBarFirstAndMoveIt) {
 
 TEST_F(AppTest, EnteredCiphertextGreysTheHintsAndAQuoteFileGameRestoresThem) {
   App& game = Start();
-  std::snprintf(game.text.displayText, kQuoteBufferSize, "%s", "Xyz abc");
-  game.NewGame(kCipherEntered, 0, true);
+  std::snprintf(game.TheGame().text.displayText, kQuoteBufferSize, "%s", "Xyz abc");
+  game.NewGame(PuzzleKind::kCipherEntered, 0, true);
   EXPECT_FALSE(FramePeer().IsTopMenuEnabled(2));
   // The bar cannot be shown meanwhile, and the greyed commands do not run.
   Choose(kCmdShowHintButtons);
@@ -395,15 +388,15 @@ TEST_F(AppTest, EnteredCiphertextGreysTheHintsAndAQuoteFileGameRestoresThem) {
                               "Sorry!", MB_OK | MB_ICONINFORMATION}));
   EXPECT_FALSE(FramePeer().toolBarVisible);
   for (int id : {kCmdConfirm, kCmdUndoError, kCmdLittleHint, kCmdBigHint, kCmdSolvePuzzle}) Choose(id);
-  EXPECT_EQ(game.panel.confirmCount + game.panel.undoCount + game.panel.littleHintCount +
-                game.panel.bigHintCount, 0);
-  EXPECT_EQ(game.state.guess[0], ' ');
-  game.NewGame(kQuotePuzzle, -1, false);
+  EXPECT_EQ(game.TheGame().panel.confirmCount + game.TheGame().panel.undoCount + game.TheGame().panel.littleHintCount +
+                game.TheGame().panel.bigHintCount, 0);
+  EXPECT_EQ(game.TheGame().state.guess[0], ' ');
+  game.NewGame(PuzzleKind::kQuotePuzzle, -1, false);
   EXPECT_TRUE(FramePeer().IsTopMenuEnabled(2));
   EXPECT_TRUE(FramePeer().toolBarVisible);
   EXPECT_TRUE(Marked(kCmdShowHintButtons));
   Choose(kCmdConfirm);
-  EXPECT_EQ(game.panel.confirmCount, 1);
+  EXPECT_EQ(game.TheGame().panel.confirmCount, 1);
 
   // HintButtons remembers the bar as it was before hints were disallowed.
   game.AllowHints(false);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/runservices.h"
 #include "classlib/inifile.h"
 #include "dialogs/aboutdlg.h"
 #include "dialogs/floatdlg.h"
@@ -25,9 +26,7 @@ class GameDialogTest : public testing::Test {
   void SetUp() override {
     frame.Create();
     fake.Peer(frame).windowRect = kFrameRect;
-    SetSettings(&store);
   }
-  void TearDown() override { SetSettings(nullptr); }
 
   void SavePlacement(const char* section, int corner, int dx, int dy) {
     store.WriteInt(section, "Corner", corner);
@@ -62,6 +61,7 @@ class GameDialogTest : public testing::Test {
 
   FakePlatform fake;
   MemoryIniFile store;
+  RunServices services{store};
   TFrameWindow frame;
 };
 

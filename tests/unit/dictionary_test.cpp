@@ -12,7 +12,7 @@
 
 #include "support/testing.h"
 #include "wordlist/dictionary.h"
-#include "wordlist/errorlog.h"
+#include "classlib/errorlog.h"
 
 namespace {
 

@@ -94,7 +94,7 @@ TEST_F(DisplayTest, CellsOfThePuzzleGiveTheirCiphertextLetter) {
 
   // Alt (or Ctrl) with a click asks for the word under it; the panel has no words.
   fake.Click(quote(), At(10, 1), kModAlt);
-  EXPECT_EQ(hooks.calls.back(), "OpenWordList puqmg");
+  EXPECT_EQ(hooks.wordLists.back().word, "puqmg");
   fake.Click(freq(), At(4, 5), kModControl);
   EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"Must point to a word to get a word list.", "Error", MB_OK}));
 }
@@ -250,7 +250,7 @@ TEST_F(DisplayTest, TheMapOfAQuotationPuzzleAndItsClock) {
 }
 
 TEST_F(DisplayTest, CipherPuzzlesOptionsAndTheAlphabeticalOrder) {
-  StartPuzzle("QXQ", kCipherEntered);
+  StartPuzzle("QXQ", PuzzleKind::kCipherEntered);
   RecordingDC dc = PaintPanel();
   EXPECT_TRUE(dc.DrewText("Erased"));
   EXPECT_TRUE(dc.DrewText("Word list"));

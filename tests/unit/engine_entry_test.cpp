@@ -17,7 +17,7 @@ const std::string kTone = "tone 500 150";
 class EntryTest : public GameFixture {
  protected:
   void SetUp() override {
-    StartPuzzle(kHello, kQuotePuzzle, kSeed);
+    StartPuzzle(kHello, PuzzleKind::kQuotePuzzle, kSeed);
     BeepOnErrors();
   }
   LetterHit Cipher(char letter) { return {Game::LetterIndex(letter), LetterHit::kCipherLetter, -1}; }
@@ -36,7 +36,7 @@ TEST_F(EntryTest, KeyboardRhythmAndSelectionFromTheUnusedLetters) {
   EXPECT_EQ(game.state.selectedCipher, -1);
 
   // A plaintext letter picked in the panel, then the ciphertext letter typed.
-  game.LeftClick(Plain('E'), 0);
+  game.LeftClick(Plain('E'), false);
   EXPECT_EQ(game.state.selectedPlain, 'E' - 'A');
   game.KeyTyped('h');
   EXPECT_EQ(game.state.guess['H' - 'A'], 'E');
@@ -45,7 +45,7 @@ TEST_F(EntryTest, KeyboardRhythmAndSelectionFromTheUnusedLetters) {
   // Backspace and escape drop a pending selection.
   game.KeyTyped('u');
   game.KeyTyped(8);
-  game.LeftClick(Plain('O'), 0);
+  game.LeftClick(Plain('O'), false);
   game.KeyTyped(27);
   EXPECT_EQ(game.state.selectedCipher, -1);
   EXPECT_EQ(game.state.selectedPlain, -1);
@@ -57,11 +57,11 @@ TEST_F(EntryTest, RefusalsExplainedWithTheErrorSound) {
   ClearShown();
   game.KeyTyped('l');              // already guessed
   game.KeyTyped('u');              // selects cipher U
-  game.LeftClick(Cipher('P'), 0);  // a second ciphertext letter
+  game.LeftClick(Cipher('P'), false);  // a second ciphertext letter
   game.KeyTyped('h');              // H is taken
   game.KeyTyped(8);
-  game.LeftClick(Plain('A'), 0);
-  game.LeftClick(Plain('B'), 0);   // a second plaintext letter
+  game.LeftClick(Plain('A'), false);
+  game.LeftClick(Plain('B'), false);  // a second plaintext letter
   game.KeyTyped(27);
   for (char key : {'Q', '1', ' ', '\r'}) game.KeyTyped(key);  // erase where nothing is, then no letters
   std::vector<std::string> expected;
@@ -73,10 +73,10 @@ TEST_F(EntryTest, RefusalsExplainedWithTheErrorSound) {
   }
   EXPECT_EQ(Shown(), expected);
   EXPECT_EQ(game.state.guess['U' - 'A'], ' ');
-  EXPECT_EQ(game.panel.erasedCount, 0);
+  EXPECT_EQ(game.panel.erasedCount, false);
 
   // With ExplainErrors off only the sound remains; the locked-letter message still shows.
-  SetSetting("ExplainErrors", 0);
+  SetSetting("ExplainErrors", false);
   ClearShown();
   game.KeyTyped('l');
   game.KeyTyped('#');
@@ -117,7 +117,7 @@ TEST_F(EntryTest, WinIsAnnouncedOnceAndTheGameIsOverAfterwards) {
   SolveByTyping();
   game.KeyTyped('G');  // one letter missing: not solved
   Paint();
-  EXPECT_EQ(game.state.gameOver, 0);
+  EXPECT_EQ(game.state.gameOver, false);
   TypeLetters('d', 'd');
   EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 0);  // nothing until the paint judges
   Paint();
@@ -143,9 +143,10 @@ TEST_F(EntryTest, WinIsAnnouncedOnceAndTheGameIsOverAfterwards) {
 }
 
 TEST_F(EntryTest, WinDialogAnswers) {
-  for (auto [kind, answer, then] : {std::tuple{kQuotePuzzle, kYouWonYes, "NewGame 0 -1 ask"},
-                                    {kPlainEntered, kYouWonYes, "NewGame 2 -1 ask"},
-                                    {kQuotePuzzle, kYouWonExit, "Shutdown"}}) {
+  for (auto [kind, answer, then] :
+       {std::tuple{PuzzleKind::kQuotePuzzle, WinChoice::kNextGame, "NewGame 0 -1 ask"},
+        {PuzzleKind::kPlainEntered, WinChoice::kNextGame, "NewGame 2 -1 ask"},
+        {PuzzleKind::kQuotePuzzle, WinChoice::kExit, "Shutdown"}}) {
     StartPuzzle(kHello, kind, kSeed);
     hooks.youWonAnswer = answer;
     SolveByTyping();
@@ -155,7 +156,7 @@ TEST_F(EntryTest, WinDialogAnswers) {
 }
 
 TEST_F(EntryTest, CiphertextPuzzleStopsTheClockWhileEveryLetterHasAGuess) {
-  StartPuzzle("Xy zx", kCipherEntered, kSeed);
+  StartPuzzle("Xy zx", PuzzleKind::kCipherEntered, kSeed);
   ASSERT_EQ(std::string(game.text.puzzleText), "Xy zx");
   ASSERT_TRUE(hooks.timerRunning);
   TypeLetters('x', 't');
@@ -167,17 +168,17 @@ TEST_F(EntryTest, CiphertextPuzzleStopsTheClockWhileEveryLetterHasAGuess) {
   Paint();
   EXPECT_FALSE(hooks.timerRunning);
   EXPECT_TRUE(game.IsCipherClockStopped());
-  EXPECT_EQ(game.state.gameOver, 0);
+  EXPECT_EQ(game.state.gameOver, false);
 
   game.KeyTyped('Y');
   Paint();
   EXPECT_TRUE(hooks.timerRunning);
   EXPECT_EQ(game.panel.elapsedSeconds, 42);
-  EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 0);
+  EXPECT_EQ(hooks.Count("ShowYouWonDialog"), false);
 }
 
 TEST_F(EntryTest, OutOfRangeIndexShutsTheGameDown) {
-  game.LeftClick({26, LetterHit::kCipherLetter, -1}, 0);
+  game.LeftClick({26, LetterHit::kCipherLetter, -1}, false);
   EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"Subscript error, please contact Brindlewood",
                                                   "Error", MB_OK | MB_ICONSTOP}));
   EXPECT_EQ(hooks.calls, (std::vector<std::string>{"Shutdown"}));
@@ -189,12 +190,12 @@ TEST_F(EntryTest, OutOfRangeIndexShutsTheGameDown) {
 TEST_F(EntryTest, WordListRefusals) {
   BeepOnHints();
   std::strcpy(game.text.puzzleText, "Ab -- abcdefghijklmnopqrstuvwxyz");
-  game.LeftClick({-1, LetterHit::kCipherLetter, 4}, kModAlt);   // a token of dashes
-  game.LeftClick({-1, LetterHit::kCipherLetter, 2}, kModAlt);   // the blank
-  game.LeftClick({4, LetterHit::kCipherLetter, -1}, kModAlt);   // the panel: no text position
-  game.LeftClick({-1, LetterHit::kCipherLetter, 10}, kModAlt);  // 26 letters
+  game.LeftClick({-1, LetterHit::kCipherLetter, 4}, true);   // a token of dashes
+  game.LeftClick({-1, LetterHit::kCipherLetter, 2}, true);   // the blank
+  game.LeftClick({4, LetterHit::kCipherLetter, -1}, true);   // the panel: no text position
+  game.LeftClick({-1, LetterHit::kCipherLetter, 10}, true);  // 26 letters
   hooks.military = true;
-  game.LeftClick({-1, LetterHit::kCipherLetter, 0}, kModAlt);
+  game.LeftClick({-1, LetterHit::kCipherLetter, 0}, true);
   const std::string noWord = "box Error: Must point to a word to get a word list.";
   EXPECT_EQ(Shown(), (std::vector<std::string>{
                          noWord, noWord, noWord,
@@ -204,7 +205,7 @@ TEST_F(EntryTest, WordListRefusals) {
   EXPECT_TRUE(hooks.wordLists.empty());
 
   hooks.military = false;
-  game.LeftClick({-1, LetterHit::kCipherLetter, 0}, kModAlt);
+  game.LeftClick({-1, LetterHit::kCipherLetter, 0}, true);
   EXPECT_EQ(Shown().back(), kTone);  // the hint sound goes with a list
   ASSERT_EQ(hooks.wordLists.size(), 1u);
   EXPECT_EQ(hooks.wordLists[0].word, "ab");

@@ -16,7 +16,7 @@ const std::string kTone = "tone 500 150";
 class HelpTest : public GameFixture {
  protected:
   void SetUp() override {
-    StartPuzzle(kPuzzle, kQuotePuzzle, 7);
+    StartPuzzle(kPuzzle, PuzzleKind::kQuotePuzzle, 7);
     ASSERT_EQ(std::string(game.text.puzzleText), "HHHH AAA XX C");
     BeepOnHints();
     BeepOnErrors();
@@ -30,7 +30,7 @@ class HelpTest : public GameFixture {
     return shown;
   }
   char& GuessOn(char cipher) { return game.state.guess[cipher - 'A']; }
-  bool LockedOn(char cipher) { return game.state.locked[cipher - 'A'] == 1; }
+  bool LockedOn(char cipher) { return game.state.locked[cipher - 'A']; }
   // A plaintext letter is marked used exactly while some ciphertext letter carries it.
   void ExpectUsedTableMatchesGuesses() {
     for (int p = 0; p < kLetterCount; ++p) {
@@ -114,7 +114,7 @@ TEST_F(HelpTest, BigHintGivesTheMostFrequentLetterOrTheSelectedOne) {
 
 TEST_F(HelpTest, BigHintOnASelectedPlaintextLetterReleasesTheWrongGuessItOverwrites) {
   TypeLetters('s', 'e');  // C holds E, wrongly
-  game.LeftClick({'S' - 'A', LetterHit::kPlainLetter, -1}, 0);
+  game.LeftClick({'S' - 'A', LetterHit::kPlainLetter, -1}, false);
   game.BigHint();
   EXPECT_EQ(GuessOn('C'), 'S');
   ExpectUsedTableMatchesGuesses();

@@ -18,7 +18,7 @@ class EngineTest : public GameFixture {
  protected:
   // A new key for the kind, drawn after `picks` random numbers from seed, as ciphertext letters for
   // A..Z; the inverse key must undo it.
-  std::string GenerateFor(int kind, std::uint32_t seed, int picks = 0) {
+  std::string GenerateFor(PuzzleKind kind, std::uint32_t seed, int picks = 0) {
     game.state.puzzleKind = kind;
     SeedRandom(seed);
     for (int i = 0; i < picks; ++i) Random15();
@@ -35,21 +35,21 @@ class EngineTest : public GameFixture {
 };
 
 TEST_F(EngineTest, KeysFollowTheKindAndTheSeedAndClearGuessesAndLocks) {
-  EXPECT_EQ(GenerateFor(kQuotePuzzle, 2024), "QOMLCTRBNHUASFWZVKXPDIYJGE");
+  EXPECT_EQ(GenerateFor(PuzzleKind::kQuotePuzzle, 2024), "QOMLCTRBNHUASFWZVKXPDIYJGE");
   for (int p = 0; p < kLetterCount; ++p) EXPECT_NE(game.state.key[p], p);
   // A puzzle pick between seeding and the key changes the key.
-  EXPECT_EQ(GenerateFor(kQuotePuzzle, 2024, 2), "YJNUBDWAVOGHCXMTRIFQZKESPL");
+  EXPECT_EQ(GenerateFor(PuzzleKind::kQuotePuzzle, 2024, 2), "YJNUBDWAVOGHCXMTRIFQZKESPL");
 
   game.state.guess[3] = 'Q';
-  game.state.locked[3] = 1;
-  EXPECT_EQ(GenerateFor(kTutorialPuzzle, 99), "MNOPQRSTUVWXYZABCDEFGHIJKL");
+  game.state.locked[3] = true;
+  EXPECT_EQ(GenerateFor(PuzzleKind::kTutorialPuzzle, 99), "MNOPQRSTUVWXYZABCDEFGHIJKL");
   EXPECT_EQ(Guesses(), std::string(26, ' '));
   EXPECT_EQ(game.state.locked[3], 0);
-  EXPECT_EQ(GenerateFor(kCipherEntered, 99), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+  EXPECT_EQ(GenerateFor(PuzzleKind::kCipherEntered, 99), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 }
 
 TEST_F(EngineTest, MappingKeepsCaseAndTheLettersUsedTableRefusesIndicesOutOfRange) {
-  GenerateFor(kTutorialPuzzle, 0);
+  GenerateFor(PuzzleKind::kTutorialPuzzle, 0);
   // Only the low 8 bits count; non-letters map to themselves.
   const char mapped[] = {game.Encipher('q'), game.Encipher('Q' + 0x100), game.Encipher('-'),
                          game.Decipher('\xE9'), 0};
@@ -73,7 +73,7 @@ TEST_F(EngineTest, StartGameEnciphersCountsInBothOrdersAndResets) {
   game.panel.elapsedSeconds = 500;
   game.state.selectedCipher = 4;
   std::strcpy(game.text.displayText, "Hello,\tWorld|");
-  game.state.puzzleKind = kTutorialPuzzle;  // cipher letter = plain + 12
+  game.state.puzzleKind = PuzzleKind::kTutorialPuzzle;  // cipher letter = plain + 12
   game.StartGame();
   EXPECT_EQ(std::string(game.text.puzzleText), "Tqxxa,\tIadxp|");
   EXPECT_EQ(game.panel.confirmCount, 0);
@@ -82,7 +82,7 @@ TEST_F(EngineTest, StartGameEnciphersCountsInBothOrdersAndResets) {
   EXPECT_EQ(hooks.calls, (std::vector<std::string>{"PuzzleTextChanged"}));
   EXPECT_EQ(game.panel.elapsedSeconds, 500);
   hooks.calls.clear();
-  game.panel.panelShown = 1;
+  game.panel.panelShown = true;
   game.StartGame();
   EXPECT_EQ(game.panel.elapsedSeconds, 0);
   EXPECT_EQ(hooks.calls, (std::vector<std::string>{"PuzzleTextChanged", "RedrawTime",
@@ -96,7 +96,7 @@ TEST_F(EngineTest, StartGameEnciphersCountsInBothOrdersAndResets) {
 }
 
 TEST_F(EngineTest, JudgingBuildsTheGuessRowInTheCiphertextCaseAndSoundnessChecksRestoredKeys) {
-  StartPuzzle("Go, go!", kTutorialPuzzle);  // "Sa, sa!"
+  StartPuzzle("Go, go!", PuzzleKind::kTutorialPuzzle);  // "Sa, sa!"
   game.state.guess['S' - 'A'] = 'G';
   game.JudgePuzzle();
   EXPECT_EQ(std::string(game.text.plainText), "G , g !");
@@ -115,20 +115,20 @@ TEST_F(EngineTest, JudgingBuildsTheGuessRowInTheCiphertextCaseAndSoundnessChecks
   EXPECT_TRUE(game.StateIsSound());
   game.state.guess[2] = 'e';  // a lower-case guess
   EXPECT_FALSE(game.StateIsSound());
-  GenerateFor(kQuotePuzzle, 5);
+  GenerateFor(PuzzleKind::kQuotePuzzle, 5);
   game.state.inverseKey[0] = game.state.inverseKey[1];
   EXPECT_FALSE(game.StateIsSound());
 }
 
 TEST_F(EngineTest, TheClockTicksUnlessMinimisedAndSaturatesAt99_59_59) {
-  StartPuzzle("EEEE TTT AA S", kQuotePuzzle, 7);
+  StartPuzzle("EEEE TTT AA S", PuzzleKind::kQuotePuzzle, 7);
   game.TimerTick();
   hooks.minimised = true;
   game.TimerTick();
   EXPECT_EQ(game.panel.elapsedSeconds, 1);
   hooks.minimised = false;
   game.panel.elapsedSeconds = 77;
-  game.state.resumed = 1;  // a resumed game keeps its saved time
+  game.state.resumed = true;  // a resumed game keeps its saved time
   game.StartClock();
   EXPECT_EQ(game.panel.elapsedSeconds, 77);
 
@@ -146,7 +146,7 @@ TEST_F(EngineTest, TheClockTicksUnlessMinimisedAndSaturatesAt99_59_59) {
 }
 
 TEST_F(EngineTest, PauseHidesTheBoardAndStopsTheClockWhileTheMessageIsUp) {
-  StartPuzzle("EEEE TTT AA S", kQuotePuzzle, 7);
+  StartPuzzle("EEEE TTT AA S", PuzzleKind::kQuotePuzzle, 7);
   bool pausedWhileUp = false;
   // The frame comes back while the message is still up, before the pause ends.
   hooks.onShowMainFrame = [&](bool show) {
@@ -186,7 +186,7 @@ TEST_F(EngineTest, PenaltiesComeFromTheSettingsAndTheirTextReadsLikeTheOldNumber
 
 // An illegal field keeps the dialog open; the fields before it are stored already.
 TEST_F(EngineTest, TimeDialogShowsThePenaltiesAndStopsAtAnIllegalField) {
-  StartPuzzle("EEEE TTT AA S", kQuotePuzzle, 7);
+  StartPuzzle("EEEE TTT AA S", PuzzleKind::kQuotePuzzle, 7);
   SetSetting("UndoPenalty", 12);
   fake.ScriptDialog(kTimeTemplateId, [&](FakeDialog& d) {
     std::vector<std::string> shown;
@@ -207,7 +207,7 @@ TEST_F(EngineTest, TimeDialogShowsThePenaltiesAndStopsAtAnIllegalField) {
     d.Type(kTimeFieldIds[3], " 0");
     d.Click(IDOK);
   });
-  game.ChangeTimes();
+  TimeDialog(nullptr).Execute();
   EXPECT_EQ(Stored("UndoPenalty"), 12);  // unchanged fields are not rewritten
   EXPECT_EQ(Stored("BigHintPenalty"), 0);
   EXPECT_EQ(GetPenalty(kConfirmPenalty), -5);

@@ -19,12 +19,10 @@ MessageBoxRecord Refused(const char* text) { return {text, "Error", kRefusal}; }
 class EnteredTest : public GameFixture {
  protected:
   EnteredTest() {
-    ForgetCaseStyle();
     store.WriteString("quillo", "Case", "Upper");
     std::strcpy(game.text.quoteText, "old");
     std::strcpy(game.text.displayText, "OLD");
   }
-  ~EnteredTest() override { ForgetCaseStyle(); }
 
   // The player types text and presses OK (or Cancel); with `shown`, the dialog must have shown it.
   void Answer(const std::string& typed, int button = IDOK, const char* shown = nullptr) {
@@ -39,7 +37,7 @@ class EnteredTest : public GameFixture {
   void AnswerNumber(const char* shown, const std::string& typed) { Answer(typed, IDOK, shown); }
   void QuotePuzzle(const char* fileName) {
     std::strcpy(game.text.quoteText, "Hello, world\tAnon");
-    StartPuzzle("HELLO, WORLD\tANON", kQuotePuzzle, 5);
+    StartPuzzle("HELLO, WORLD\tANON", PuzzleKind::kQuotePuzzle, 5);
     std::strcpy(game.state.quoteFileName, fileName);
   }
   std::string Favorites() const { return ReadFile(kFavoritesFileName).value_or("<none>"); }
@@ -65,12 +63,12 @@ TEST_F(EnteredTest, EntryDialogAsksAgainForAnEmptyTextAndTakesTheConfirmedOne) {
 }
 
 TEST_F(EnteredTest, OnlyAnEnteredPuzzleCanBeCorrected) {
-  game.state.puzzleKind = kQuotePuzzle;
+  game.state.puzzleKind = PuzzleKind::kQuotePuzzle;
   EXPECT_FALSE(CorrectPuzzle(game, nullptr, -15));
   EXPECT_EQ(fake.LastMessage(), Refused("Sorry, you can only fix a puzzle that you entered."));
   EXPECT_TRUE(fake.Dialogs().empty());
 
-  game.state.puzzleKind = kCipherEntered;
+  game.state.puzzleKind = PuzzleKind::kCipherEntered;
   Answer("olde", IDOK, "old");
   EXPECT_TRUE(CorrectPuzzle(game, nullptr, -15));
   EXPECT_STREQ(game.text.quoteText, "olde");
@@ -125,7 +123,7 @@ TEST_F(EnteredTest, FavoriteOnlySolvedPuzzlesAreAppended) {
   EXPECT_EQ(fake.LastMessage(), kUnsolved);
   EXPECT_FALSE(std::filesystem::exists(kFavoritesFileName));
 
-  game.state.gameOver = 1;
+  game.state.gameOver = true;
   EXPECT_TRUE(SaveFavorite(game, nullptr));
   EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"The puzzle has been saved in the favorites file",
                                                   "Save complete", MB_OK | MB_ICONINFORMATION}));
@@ -146,7 +144,7 @@ TEST_F(EnteredTest, FavoriteOnlySolvedPuzzlesAreAppended) {
     EXPECT_FALSE(SaveFavorite(game, nullptr));
     EXPECT_EQ(fake.LastMessage(), Refused("This puzzle is already in the favorites file!"));
   }
-  game.state.puzzleKind = kPlainEntered;
+  game.state.puzzleKind = PuzzleKind::kPlainEntered;
   EXPECT_TRUE(SaveFavorite(game, nullptr));
   EXPECT_EQ(Favorites(), "Old line\nHello, world\tAnon\nHello, world\tAnon\n");
 
@@ -174,7 +172,7 @@ TEST_F(EnteredTest, FavoriteOnlySolvedPuzzlesAreAppended) {
 
 TEST_F(EnteredTest, FavoriteEnteredCiphertextSavesThePlayersDecipherment) {
   std::strcpy(game.text.quoteText, "XYZ ABC");
-  StartPuzzle("XYZ ABC", kCipherEntered, 1);
+  StartPuzzle("XYZ ABC", PuzzleKind::kCipherEntered, 1);
   for (const char* pair : {"xt", "yh", "ze", "ac", "ba"}) TypeLetters(pair[0], pair[1]);
   Paint();
   EXPECT_FALSE(SaveFavorite(game, nullptr));

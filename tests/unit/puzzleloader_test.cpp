@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/runservices.h"
 #include "classlib/inifile.h"
 #include "engine/random.h"
 #include "sources/casestyle.h"
@@ -41,15 +42,9 @@ struct TestGame {
 class PuzzleLoaderTest : public ::testing::Test {
  protected:
   PuzzleLoaderTest() {
-    SetSettings(&store);
-    ForgetCaseStyle();
     std::string error;
     EXPECT_TRUE(WriteCompressedQuoteFile("five.cqt", {"Zero.", "One.", "Two.\tSomeone", "Three.", "Four."},
                                          "Test", error)) << error;
-  }
-  ~PuzzleLoaderTest() override {
-    ForgetCaseStyle();
-    SetSettings(nullptr);
   }
 
   // Loads from the named file with the random state set to seed; returns the puzzle chosen.
@@ -63,6 +58,7 @@ class PuzzleLoaderTest : public ::testing::Test {
   FakePlatform fake;
   TempFolder folder{true};
   MemoryIniFile store;
+  RunServices services{store};
   Memory memory;
   RecordingHost host;
   TestGame game;

@@ -75,7 +75,7 @@ class SavedGameTest : public GameFixture {
   void PlayOther() {
     std::memset(&game.text, 0, sizeof game.text);
     std::strcpy(game.text.quoteText, "Other");
-    StartPuzzle("Other", kPlainEntered, 3);
+    StartPuzzle("Other", PuzzleKind::kPlainEntered, 3);
     game.state.quoteFileName[0] = '\0';
     game.state.puzzleCount = 0;
     game.state.currentPuzzle = -1;
@@ -112,7 +112,7 @@ TEST_F(SavedGameTest, HandMadeFileResumesFieldByFieldAndIsWrittenBackUnchanged) 
 
   const GameState& state = game.state;
   EXPECT_EQ(std::tuple(state.puzzleKind, state.currentPuzzle, state.puzzleCount, state.selectedCipher),
-            std::tuple(0, 41, 100, -1));
+            std::tuple(PuzzleKind::kQuotePuzzle, 41, 100, -1));
   EXPECT_STREQ(state.quoteFileName, "my quotes.cqt");
   EXPECT_EQ(memory.FileName(), "my quotes.cqm");
   EXPECT_EQ(memory.Current(), 41u);
@@ -160,7 +160,7 @@ TEST_F(SavedGameTest, HandMadeFileResumesFieldByFieldAndIsWrittenBackUnchanged) 
 // without touching the quote file or its record.
 TEST_F(SavedGameTest, TutorialIsNotSavedAndEnteredPuzzlesKeepTheQuoteFile) {
   std::strcpy(game.text.quoteText, "Hi");
-  StartPuzzle("HI", kTutorialPuzzle, 1);
+  StartPuzzle("HI", PuzzleKind::kTutorialPuzzle, 1);
   EXPECT_TRUE(SaveGame(game, nullptr));
   EXPECT_FALSE(SavedFileExists());
 
@@ -172,7 +172,7 @@ TEST_F(SavedGameTest, TutorialIsNotSavedAndEnteredPuzzlesKeepTheQuoteFile) {
   std::strcpy(game.state.quoteFileName, "current.qot");
   EXPECT_EQ(Resume(IDYES), kSavedGameResumed);
   EXPECT_EQ(std::tuple(game.state.puzzleKind, game.state.guess[1], game.panel.elapsedSeconds),
-            std::tuple(2, 'A', 3723));
+            std::tuple(PuzzleKind::kPlainEntered, 'A', 3723));
   EXPECT_STREQ(game.state.quoteFileName, "current.qot");
   EXPECT_FALSE(memory.HasFile());
   ASSERT_TRUE(SaveGame(game, nullptr));
@@ -274,7 +274,7 @@ long FillingDisk(int fd, const void* data, std::size_t size) {
 TEST_F(SavedGameTest, AFullDiskLeavesEveryFileAsItWasAndSaysWhy) {
   WriteFile(kSavedGameFileName, handMade);
   ASSERT_EQ(Resume(IDYES), kSavedGameResumed);
-  game.state.gameOver = 1;
+  game.state.gameOver = true;
   const std::string settings = folder.File("quillo.ini");
   const std::vector<std::pair<std::string, std::string>> files = {
       {kFavoritesFileName, "Old line"}, {kSavedGameFileName, "old game\n"},

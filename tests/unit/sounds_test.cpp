@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/runservices.h"
 #include "classlib/inifile.h"
 #include "dialogs/sounddlg.h"
 #include "dialogs/sounds.h"
@@ -18,9 +19,7 @@ class SoundDialogTest : public testing::Test {
  protected:
   void SetUp() override {
     frame.Create();
-    SetSettings(&store);
   }
-  void TearDown() override { SetSettings(nullptr); }
 
   int Mode(int event) { return store.ReadInt("quillo", kSoundEvents[event].modeKey, -1); }
   // One group of the dialog: its checked radio, then L and N while Listen and New Sound are
@@ -44,6 +43,7 @@ class SoundDialogTest : public testing::Test {
 
   FakePlatform fake;
   MemoryIniFile store;
+  RunServices services{store};
   TFrameWindow frame;
 };
 

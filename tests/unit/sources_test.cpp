@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/runservices.h"
 #include "classlib/inifile.h"
 #include "resources/resources.h"
 #include "sources/casestyle.h"
@@ -16,17 +17,9 @@
 
 namespace {
 
-// One fixture for the three: a settings store, a working folder, a clean case style.
+// One fixture for the three: a settings store, a working folder, a session of its own.
 class SourcesTest : public ::testing::Test {
  protected:
-  SourcesTest() {
-    SetSettings(&store);
-    ForgetCaseStyle();
-  }
-  ~SourcesTest() override {
-    ForgetCaseStyle();
-    SetSettings(nullptr);
-  }
 
   void WriteCollection(const std::string& path, std::size_t count, const std::string& description) {
     std::vector<std::string> quotes(count, "A quotation.");
@@ -60,6 +53,7 @@ class SourcesTest : public ::testing::Test {
   FakePlatform fake;
   TempFolder folder{true};
   MemoryIniFile store;
+  RunServices services{store};
   Memory memory;
 };
 
@@ -150,12 +144,12 @@ TEST_F(SourcesTest, CompressWritesNothingOnARefusalOrACancel) {
 TEST_F(SourcesTest, CaseOnlyTheFirstLetterOfTheSettingCountsAndAnInvalidOneIsReportedOnce) {
   store.WriteString("quillo", "Case", "lowercase");
   EXPECT_EQ(Styled("Hello, World 42|\tAnon"), "hello, world 42|\tanon");
-  ForgetCaseStyle();
+  services.caseStyle = {};  // as at the next run's start
   store.WriteString("quillo", "Case", "d");
   EXPECT_EQ(Styled("Hello, World 42|\tAnon"), "Hello, World 42|\tAnon");
   EXPECT_TRUE(fake.Messages().empty());
 
-  ForgetCaseStyle();
+  services.caseStyle = {};
   store.WriteString("quillo", "Case", "x");
   EXPECT_EQ(CurrentCaseStyle(), kCaseDefault);
   EXPECT_EQ(CurrentCaseStyle(), kCaseDefault);  // asked twice, reported once

@@ -111,9 +111,7 @@ class WordListTest : public GameFixture {
     const std::vector<unsigned char> bytes = Encode({{"sis", 10}, {"did", 10}, {"dog", 10}, {"ddd", 10}, {"pop", 0},
                                                      {"dad", 10}, {"tat", 10}, {"to", 9}, {"at", 8}});
     WriteFile(dictionaryPath, std::string(bytes.begin(), bytes.end()));
-    TheWordPreview() = WordPreview{};
   }
-  ~WordListTest() override { TheWordPreview() = WordPreview{}; }
 
   // The enciphered form of a plaintext word, as a click on the puzzle hands it over.
   std::string Enciphered(const std::string& plain) const {
@@ -123,10 +121,10 @@ class WordListTest : public GameFixture {
   }
 
   // The word list the game asks for when the player Alt+clicks the puzzle at textPosition.
-  RecordingHooks::WordListRequest Request(int textPosition) {
+  TestHooks::WordListRequest Request(int textPosition) {
     game.RequestWordList(textPosition);
     EXPECT_FALSE(hooks.wordLists.empty());
-    return hooks.wordLists.empty() ? RecordingHooks::WordListRequest{} : hooks.wordLists.back();
+    return hooks.wordLists.empty() ? TestHooks::WordListRequest{} : hooks.wordLists.back();
   }
 
   std::unique_ptr<WordList> Make(const std::string& word, bool alphabetical, int fontHeight = -15) {
@@ -176,7 +174,7 @@ TEST_F(WordListTest, PenaltyAndOrderFollowTheRequest) {
   // By frequency from a quote file: file order, 480 seconds charged before the dialog shows.
   SetSetting("WordlistOrder", 0);
   StartPuzzle("Did dad nap");
-  RecordingHooks::WordListRequest request = Request(0);
+  TestHooks::WordListRequest request = Request(0);
   EXPECT_EQ(request.word, Enciphered("did"));
   EXPECT_FALSE(request.alphabetical);
   auto dialog = Make(request.word, request.alphabetical);
@@ -186,7 +184,7 @@ TEST_F(WordListTest, PenaltyAndOrderFollowTheRequest) {
             (std::vector<std::string>{"sis", "did", "dad", "tat"}));
 
   // The same setting for a puzzle the player entered: alphabetical, 300 seconds.
-  StartPuzzle("Did dad nap", kPlainEntered);
+  StartPuzzle("Did dad nap", PuzzleKind::kPlainEntered);
   request = Request(0);
   EXPECT_TRUE(request.alphabetical);
   dialog = Make(request.word, request.alphabetical);

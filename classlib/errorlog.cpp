@@ -1,5 +1,5 @@
 // Appends fault lines to "errors.txt" in the working folder.
-#include "wordlist/errorlog.h"
+#include "classlib/errorlog.h"
 
 #include <cerrno>
 #include <cstdio>
