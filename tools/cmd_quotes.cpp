@@ -27,28 +27,6 @@ const char* const kInfoUsage =
     "Usage: quillo-tool info FILE\n"
     "Prints the format, the description and the number of quotations of a quote file.\n";
 
-int Fail(const std::string& message) {
-  std::fprintf(stderr, "quillo-tool: %s\n", message.c_str());
-  return 1;
-}
-
-int UsageError(const std::string& message, const char* usage) {
-  std::fprintf(stderr, "quillo-tool: %s\n\n%s", message.c_str(), usage);
-  return 2;
-}
-
-int PrintHelp(const char* usage) {
-  std::fputs(usage, stdout);
-  return 0;
-}
-
-bool WantsHelp(const ToolArgs& args) {
-  for (const std::string& a : args) {
-    if (a == "--help" || a == "-h") return true;
-  }
-  return false;
-}
-
 std::string StatusText(QuoteFileStatus status) {
   switch (status) {
     case QuoteFileStatus::Ok:
@@ -155,6 +133,28 @@ bool CheckLines(const std::string& path, const std::vector<PlainQuote>& quotes) 
 }
 
 }  // namespace
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "quillo-tool: %s\n", message.c_str());
+  return 1;
+}
+
+int UsageError(const std::string& message, const char* usage) {
+  std::fprintf(stderr, "quillo-tool: %s\n\n%s", message.c_str(), usage);
+  return 2;
+}
+
+int PrintHelp(const char* usage) {
+  std::fputs(usage, stdout);
+  return 0;
+}
+
+bool WantsHelp(const ToolArgs& args) {
+  for (const std::string& a : args) {
+    if (a == "--help" || a == "-h") return true;
+  }
+  return false;
+}
 
 int CompressCommand(const ToolArgs& args) {
   if (WantsHelp(args)) return PrintHelp(kCompressUsage);

@@ -33,15 +33,6 @@ const char* const kRateUsage =
     "from a trial solve and the quotation's features) and writes the ratings file beside it:\n"
     "the same base name with the extension .cqr.\n";
 
-int Fail(const std::string& message) {
-  std::fprintf(stderr, "quillo-tool: %s\n", message.c_str());
-  return 1;
-}
-
-int UsageError(const std::string& message, const char* usage) {
-  std::fprintf(stderr, "quillo-tool: %s\n\n%s", message.c_str(), usage);
-  return 2;
-}
 
 std::string JsonString(std::string_view text) {
   std::string out = "\"";

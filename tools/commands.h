@@ -17,6 +17,13 @@ int SolveCommand(const ToolArgs& args);      // solve [FILE] [--top N] [--json] 
 int RateCommand(const ToolArgs& args);       // rate FILE.cqt
 int CheckCommand(const ToolArgs& args);      // check FILE [--no-solve]
 
+// Shared by the commands: an error on stderr (exit status 1), a refused command line with the
+// command's usage (2), the usage on stdout (0), and whether --help or -h was given.
+int Fail(const std::string& message);
+int UsageError(const std::string& message, const char* usage);
+int PrintHelp(const char* usage);
+bool WantsHelp(const ToolArgs& args);
+
 // True when output names the very file input names (same device and inode, through links too);
 // a command then refuses, so that writing the output never destroys its own source.
 bool IsSameFile(const std::string& input, const std::string& output);
