@@ -173,6 +173,13 @@ class DialogTest : public QObject {
       peer->MoveWindow(before.Offset(15, 25));
       QCOMPARE(peer->WindowRect().Width(), before.Width());
       peer->SetItemText(999, "nobody");
+      // A one-line static given a longer text widens, and the dialog with it (the About box's
+      // version line with Shift held).
+      auto* prompt = ControlOf<QLabel>(peer, kPrompt);
+      const int dialogWidth = peer->width(), promptWidth = prompt->width();
+      peer->SetItemText(kPrompt, "Version 1.0 (Maint 0, Build 0) Linux package");
+      QVERIFY(prompt->width() >= prompt->sizeHint().width() && prompt->width() > promptWidth);
+      QCOMPARE(peer->width() - dialogWidth, prompt->width() - promptWidth);
       peer->End(IDOK);
     });
     QCOMPARE(dialog.Execute(), IDOK);

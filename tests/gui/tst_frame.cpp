@@ -152,6 +152,12 @@ class FrameTest : public QObject {
       QCOMPARE(openMenu(), QString());
     }
     QCOMPARE(client_.typed, std::string("egh"));
+    // F10 still opens the first menu, and Alt with a title's letter that no accelerator claims
+    // opens a menu of that letter (Hint and Help share theirs, as in the game's own bar).
+    QTest::keyClick(client, Qt::Key_F10);
+    QCOMPARE(openMenu(), QStringLiteral("&Game"));
+    QTest::keyClick(client, Qt::Key_H, Qt::AltModifier);
+    QVERIFY(openMenu().startsWith(QStringLiteral("&H")));
   }
 
   void movingAndMaximising() {
