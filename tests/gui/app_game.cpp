@@ -22,7 +22,7 @@ class AppGameTest : public QObject {
     QTRY_VERIFY(offer->seen);
     QCOMPARE(offer->title, QStringLiteral("Welcome to Quillo!"));
     QVERIFY(Settings().ReadInt("quillo", "Tutorial", 0) == 1 && run.app().TutorialRequested());
-    QCOMPARE(run.Frame()->windowTitle(), QStringLiteral("Quillo! - quotes.qot"));
+    QCOMPARE(run.Frame()->windowTitle(), QStringLiteral("Quillo! - tutorial"));
   }
 
   // At the default frame size every line of the side panel shows, down to the last counter
