@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/caption.h"
 #include "app/frameplacement.h"
 #include "app/mainframe.h"
 #include "app/programpath.h"
@@ -158,6 +159,10 @@ void App::MarkPuzzleSolved() {
   if (fromQuoteFile && state.currentPuzzle >= 0) TheMemory().MarkSolved();
 }
 
+void App::ShowCaption() {
+  if (frame_ && frame_->HasPeer()) frame_->FramePeer().SetCaption(GameCaption(CaptionPartsOf(game_)));
+}
+
 TWindow* App::MessageOwner() { return client_->Quote().HasPeer() ? &client_->Quote() : nullptr; }
 
 // --- The saved game, typed-in puzzles and the tutorial ---
@@ -166,6 +171,7 @@ App::SavedGameOffer App::OfferSavedGame() {
   switch (ResumeSavedGame(game_, frame_.get())) {
     case kSavedGameResumed:
       client_->PuzzleTextChanged();
+      ShowCaption();
       // A resumed ciphertext puzzle has no hints, as a new one has none.
       AllowHints(game_.state.puzzleKind != PuzzleKind::kCipherEntered);
       return SavedGameOffer::Resumed;

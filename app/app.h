@@ -52,6 +52,8 @@ class App : private PuzzleLoaderHost {
   void NewGame(PuzzleKind kind, int puzzleNumber, bool textReady);
   // True when the game on screen may be dropped: untouched, solved, or the player says Yes.
   bool ConfirmNewGame();
+  // Names the current puzzle in the frame's caption (GameCaption).
+  void ShowCaption();
   // Greys or restores the Hint menu and hides or restores the hint buttons.
   void AllowHints(bool allow);
   // Records the current puzzle as solved, when it came from a compressed quote file.

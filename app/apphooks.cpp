@@ -16,7 +16,10 @@
 void AppHooks::Redraw() { app_.Client().Redraw(); }
 void AppHooks::RepaintAll() { app_.Client().RepaintAll(); }
 void AppHooks::RedrawTime() { app_.Client().RedrawTime(); }
-void AppHooks::PuzzleTextChanged() { app_.Client().PuzzleTextChanged(); }
+void AppHooks::PuzzleTextChanged() {
+  app_.Client().PuzzleTextChanged();
+  app_.ShowCaption();
+}
 void AppHooks::StartClockTimer() { app_.Client().StartClockTimer(); }
 void AppHooks::StopClockTimer() { app_.Client().StopClockTimer(); }
 
@@ -40,7 +43,8 @@ bool AppHooks::IsMilitaryStyle() { return CurrentCaseStyle() == kCaseMilitary; }
 
 WinChoice AppHooks::ShowYouWonDialog() {
   YouWonDialog dialog(&app_.Client().Quote(), Settings(), "YouWonDialog",
-                      [this] { SaveFavorite(app_.TheGame(), app_.MainWindow()); });
+                      [this] { SaveFavorite(app_.TheGame(), app_.MainWindow()); },
+                      WinSummary(app_.TheGame().panel));
   switch (dialog.Execute()) {
     case kYouWonYes:
       return WinChoice::kNextGame;

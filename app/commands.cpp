@@ -49,6 +49,15 @@ const std::map<int, App::Handler>& App::CommandTable() {
       {kCmdCopyPlaintext, [](App& app) { CopyToClipboard(app.game_, false); }},
       {kCmdPasteEncrypted, [](App& app) { app.PasteCommand(PuzzleKind::kCipherEntered); }},
       {kCmdPastePlaintext, [](App& app) { app.PasteCommand(PuzzleKind::kPlainEntered); }},
+      {kCmdUndo, [](App& app) { app.game_.Undo(); }},
+      {kCmdRedo, [](App& app) { app.game_.Redo(); }},
+      {kCmdWordListKey,
+       [](App& app) {
+         // The same road as Alt+click on the selected letter, with its rules and charges.
+         LetterHit hit;
+         hit.textPos = app.game_.CursorPosition();
+         app.game_.LeftClick(hit, true);
+       }},
       // Hint
       {kCmdConfirm, [](App& app) { app.HintCommand(&Game::Confirm); }},
       {kCmdUndoError, [](App& app) { app.HintCommand(&Game::UndoError); }},
@@ -67,6 +76,11 @@ const std::map<int, App::Handler>& App::CommandTable() {
       {kCmdCaseMilitary, [](App& app) { app.options_.ChooseLetters(kCaseMilitary); }},
       {kCmdExplainErrors,
        [](App& app) { app.options_.ToggleSetting("ExplainErrors", 1, kCmdExplainErrors); }},
+      {kCmdAdvanceAfterGuess,
+       [](App& app) { app.options_.ToggleSetting("AdvanceAfterGuess", 0, kCmdAdvanceAfterGuess); }},
+      {kCmdQuickEntry,
+       [](App& app) { app.options_.ToggleSetting("QuickEntry", 0, kCmdQuickEntry); }},
+      {kCmdHighlightSelected, [](App& app) { app.options_.ToggleHighlightSelected(); }},
       {kCmdQuoteLeft, [](App& app) { app.options_.PlaceQuoteWindow(false); }},
       {kCmdQuoteRight, [](App& app) { app.options_.PlaceQuoteWindow(true); }},
       {kCmdHighlightSolution, [](App& app) { app.options_.ToggleHighlight(); }},

@@ -30,6 +30,9 @@ void Options::Read() {
   MarkFrequencyOrder(FrequencyOrder());
   MarkWordListOrder(wordListAlphabetical_);
   CheckMark(kCmdExplainErrors, settings.ReadInt("quillo", "ExplainErrors", 1) != 0);
+  CheckMark(kCmdAdvanceAfterGuess, settings.ReadInt("quillo", "AdvanceAfterGuess", 0) != 0);
+  CheckMark(kCmdQuickEntry, settings.ReadInt("quillo", "QuickEntry", 0) != 0);
+  CheckMark(kCmdHighlightSelected, HighlightSelected());
   CheckMark(kCmdShowFrequencies, settings.ReadInt("quillo", "ShowLetterFrequencies", 1) != 0);
   CheckMark(kCmdShowTimeAndScores, settings.ReadInt("quillo", "ShowTimeAndScores", 1) != 0);
   CheckMark(kCmdPrintColor, settings.ReadInt("quillo", "PrintColor", 0) != 0);
@@ -84,6 +87,11 @@ void Options::PlaceQuoteWindow(bool right) {
 
 void Options::ToggleHighlight() {
   SetHighlightSolution(ToggleSetting("QuoteWindowHighlightSolution", 0, kCmdHighlightSolution));
+  client_.RepaintAll();
+}
+
+void Options::ToggleHighlightSelected() {
+  SetHighlightSelected(ToggleSetting("HighlightSelectedLetter", 1, kCmdHighlightSelected));
   client_.RepaintAll();
 }
 

@@ -33,6 +33,7 @@ class Options {
   void ChooseLetters(CaseStyle style);
   void PlaceQuoteWindow(bool right);
   void ToggleHighlight();
+  void ToggleHighlightSelected();
   // Refused while hints are disallowed.
   void ToggleHintButtons();
   void PlaceHintButtons(int location);

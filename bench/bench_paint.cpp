@@ -1,5 +1,6 @@
 // Painting a 999-character puzzle and the side panel: into a counting context (< 2 ms of game
-// work), and by the Qt front end into images of 1920x1080 and 3840x2160.
+// work), after each move, cursor step and undo at the board, and by the Qt front end into
+// images of 1920x1080 and 3840x2160.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -96,6 +97,7 @@ class PuzzleOnScreen {
   ~PuzzleOnScreen() { SetPlatform(nullptr); }
 
   TFrameWindow& Frame() { return frame_; }
+  Game& TheGame() { return game_; }
   QuilloWindow& Window() { return window_; }
 
  private:
@@ -123,6 +125,56 @@ void PaintPuzzleAndPanel(benchmark::State& state) {
   state.counters["lines"] = window.Quote().Layout().lineCount;
 }
 BENCHMARK(PaintPuzzleAndPanel)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A step at the board and the repaint of both panes that follows it, at 1920x1080: 0 a cursor
+// step (Right, back Home at the end), 1 a guess typed and undone, 2 an undo and a redo. The
+// pairs do two steps and two repaints per iteration.
+void StepAtTheBoard(benchmark::State& state) {
+  QuietPlatform platform;
+  platform.measuringDC = [] { return std::make_unique<CountingDC>(); };
+  PuzzleOnScreen screen(platform, {1920, 1080}, false);
+  QuilloWindow& window = screen.Window();
+  Game& game = screen.TheGame();
+  CountingDC dc;
+  const auto repaint = [&] {
+    window.Quote().Draw(dc, true, false);
+    window.Freq().Draw(dc, true, false);
+  };
+  repaint();  // the first paint lays the text out
+  game.MoveCursor(Game::CursorMove::kHome);
+  game.MoveCursor(Game::CursorMove::kNextBlank);
+  const int blank = game.CursorPosition();
+  const auto typeGuess = [&] {
+    game.PlaceCursor(blank);
+    game.KeyTyped('a');  // a is unused: the fixture guesses b, d, f, ...
+  };
+  if (state.range(0) == 2) typeGuess();
+  for (auto _ : state) {
+    switch (state.range(0)) {
+      case 0: {
+        const int before = game.CursorPosition();
+        game.MoveCursor(Game::CursorMove::kRight);
+        if (game.CursorPosition() == before) game.MoveCursor(Game::CursorMove::kHome);
+        repaint();
+        break;
+      }
+      case 1:
+        typeGuess();
+        repaint();
+        game.Undo();
+        repaint();
+        break;
+      default:
+        game.Undo();
+        repaint();
+        game.Redo();
+        repaint();
+        break;
+    }
+    benchmark::DoNotOptimize(dc.calls);
+  }
+}
+BENCHMARK(StepAtTheBoard)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 #ifdef QUILLO_WITH_QT
 // The same puzzle painted by the Qt front end, offscreen, into an image of the screen's size:

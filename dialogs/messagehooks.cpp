@@ -41,6 +41,12 @@ void MessageHooks::ShowHint(const char* caption, const std::string& text,
 
 void MessageHooks::PlaySound(SoundEvent event) { PlayEventSound(event); }
 
+bool MessageHooks::QuickEntry() { return Settings().ReadInt("quillo", "QuickEntry", 0) != 0; }
+
+bool MessageHooks::AdvanceAfterGuess() {
+  return Settings().ReadInt("quillo", "AdvanceAfterGuess", 0) != 0;
+}
+
 bool MessageHooks::ExplainErrors() {
   return Settings().ReadInt("quillo", "ExplainErrors", 1) != 0;
 }

@@ -20,6 +20,8 @@ class MessageHooks : public GameHooks {
   bool ExplainErrors() override;
   bool AlphabeticalWordLists() override;
   int Penalty(int index) override;
+  bool QuickEntry() override;
+  bool AdvanceAfterGuess() override;
 
  protected:
   // The owner of the messages (null for none) and the dialog font height (-23..23).

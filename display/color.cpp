@@ -148,3 +148,13 @@ TColor HighlightFor(TColor background) {
   auto move = [delta](int c) { return c >= 240 ? c - delta : c + delta; };
   return MakeColor(move(r), move(g), move(b));
 }
+
+TColor SelectionFor(TColor background) {
+  auto move = [](int c) { return c >= 128 ? c - 64 : c + 64; };
+  return MakeColor(move(RedOf(background)), move(GreenOf(background)), move(BlueOf(background)));
+}
+
+TColor Blend(TColor a, TColor b) {
+  return MakeColor((RedOf(a) + RedOf(b)) / 2, (GreenOf(a) + GreenOf(b)) / 2,
+                   (BlueOf(a) + BlueOf(b)) / 2);
+}

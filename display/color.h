@@ -73,3 +73,8 @@ Color& TheColors();
 // The colour behind the guess rows while the solution is highlighted: each byte moved by 45, 30
 // or 15 (for a dark, dim or other background) away from the nearer end.
 TColor HighlightFor(TColor background);
+// The background of the selected letter's cells: each channel moved 64 toward the middle, a far
+// stronger mark than the solution band, legible under light and dark text alike.
+TColor SelectionFor(TColor background);
+// Halfway between two colours (the Possible Words preview's lighter tint).
+TColor Blend(TColor a, TColor b);

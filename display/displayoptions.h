@@ -5,9 +5,11 @@
 struct DisplayOptions {
   bool highlightSolution = false;
   bool frequencyOrder = true;
+  bool highlightSelected = true;
 };
 
-// Reads QuoteWindowHighlightSolution (default 0) and FrequencyOrder (default 1) from the settings.
+// Reads QuoteWindowHighlightSolution (default 0), FrequencyOrder (default 1) and
+// HighlightSelectedLetter (default 1) from the settings.
 void LoadDisplayOptions();
 
 // The guess rows are drawn on a highlight band. The menu command writes the setting itself and
@@ -19,3 +21,7 @@ void SetHighlightSolution(bool on);
 // menu command writes the setting itself and sets the flag here; the panel must then be repainted.
 bool FrequencyOrder();
 void SetFrequencyOrder(bool byFrequency);
+// Every cell of the selected ciphertext letter and its guess gets a highlight background. The
+// menu command writes the setting and sets the flag here; the puzzle must then be repainted.
+bool HighlightSelected();
+void SetHighlightSelected(bool on);

@@ -108,6 +108,15 @@ void Font::Select(TDC& dc) {
   dc.SelectFont(hasFont_ ? &record_ : nullptr);
 }
 
+void Font::SelectVariant(TDC& dc, bool bold, bool italic) {
+  Select(dc);
+  if (!hasFont_) return;
+  TLogFont variant = record_;
+  if (bold) variant.weight = 700;
+  if (italic) variant.italic = 1;
+  dc.SelectFont(&variant);
+}
+
 bool Font::Create(TDC& dc) {
   changed_ = true;
   hasFont_ = false;

@@ -38,6 +38,8 @@ class Font {
   // Selects the puzzle font (creating a loaded record first, which is no change) or the stock
   // fixed font into dc.
   void Select(TDC& dc);
+  // The puzzle font in bold or in italic (the stock font has no variants: it is selected plain).
+  void SelectVariant(TDC& dc, bool bold, bool italic);
   // Marks the font changed and tries the record in dc: kept only when ".", "M" and "W" measure
   // the same width. True when kept.
   bool Create(TDC& dc);

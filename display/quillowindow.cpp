@@ -73,7 +73,7 @@ void QuilloWindow::PlacePanes(TSize clientSize) {
 
 void QuilloWindow::Size(TSize clientSize) { PlacePanes(clientSize); }
 
-void QuilloWindow::Char(int ch) { game_.KeyTyped(ch); }
+void QuilloWindow::Char(int ch) { quote_->Char(ch); }
 
 void QuilloWindow::Redraw() {
   quote_->Invalidate(false);

@@ -1,6 +1,7 @@
 // Line breaking of the quotation and the hit test of its cells.
 #include "display/quotelayout.h"
 
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -76,4 +77,35 @@ bool LetterAtCell(const QuoteLayout& layout, const char* text, int lineColumns, 
   hit.letterKind = LetterHit::kCipherLetter;
   hit.textPos = textPos;
   return true;
+}
+
+int LineOf(const QuoteLayout& layout, int pos) {
+  for (int i = 0; i < layout.lineCount; ++i) {
+    const QuoteLine& line = layout.lines[i];
+    if (pos >= line.start && pos < line.start + line.length) return i;
+  }
+  return -1;
+}
+
+int LetterAcrossLines(const QuoteLayout& layout, const char* text, int pos, int step) {
+  const int from = LineOf(layout, pos);
+  if (from < 0) return -1;
+  const QuoteLine& here = layout.lines[from];
+  const int column = here.indent + pos - here.start;
+  for (int i = from + step; i >= 0 && i < layout.lineCount; i += step) {
+    const QuoteLine& line = layout.lines[i];
+    int best = -1;
+    int bestDistance = 0;
+    for (int k = 0; k < line.length; ++k) {
+      const int at = line.start + k;
+      if (at >= kQuoteBufferSize || Game::LetterIndex(text[at]) < 0) continue;
+      const int distance = std::abs(line.indent + k - column);
+      if (best < 0 || distance < bestDistance) {
+        best = at;
+        bestDistance = distance;
+      }
+    }
+    if (best >= 0) return best;
+  }
+  return -1;
 }

@@ -40,3 +40,10 @@ void BreakLines(const char* text, int lineColumns, QuoteLayout& layout);
 // non-letters; otherwise hit gets the letter, kind kCipherLetter and its position in text.
 bool LetterAtCell(const QuoteLayout& layout, const char* text, int lineColumns, TPoint cell,
                   int scrollRows, LetterHit& hit);
+
+// The letter position on the nearest line above (step -1) or below (step 1) of the line holding
+// text position pos that has a letter: the one whose cell lies closest to pos's column, the left
+// one on a tie. -1 when pos is on no line or no such line exists.
+int LetterAcrossLines(const QuoteLayout& layout, const char* text, int pos, int step);
+// The index of the line holding text position pos, -1 for none.
+int LineOf(const QuoteLayout& layout, int pos);

@@ -102,7 +102,9 @@ void QuoteWindow::Draw(TDC& dc, bool useColours, bool printing) {
   }
   DrawRows(dc, 0, guesses, useColours, colors.Get(kColorPlaintext));
   DrawRows(dc, 1, game.text.puzzleText, useColours, colors.Get(kColorCiphertext));
-  if (game.state.selectedCipher >= 0) DrawSelected(dc, colors.Get(kColorSelected));
+  const bool mark = useColours && !printing && HighlightSelected();
+  DrawLooks(dc, guesses, useColours, mark);
+  if (game.state.selectedCipher >= 0) DrawSelected(dc, colors.Get(kColorSelected), mark);
   if (!printing) dc.SetWindowOrg(origin);
   PostWinCheck();
 }
@@ -123,10 +125,64 @@ void QuoteWindow::DrawRows(TDC& dc, int offset, const char* text, bool useColour
   if (band) dc.SetBkColor(background_);
 }
 
-void QuoteWindow::DrawSelected(TDC& dc, TColor color) {
+namespace {
+// How one guess cell differs from the plain guess row; equal looks are drawn as one run.
+enum Look { kPlain = 0, kStrong = 1, kPreview = 2, kMarked = 4 };
+
+int LookAt(const Game& game, const char* guesses, int pos, bool preview, bool mark) {
+  const int c = Game::LetterIndex(game.text.puzzleText[pos]);
+  if (c < 0) return kPlain;
+  int look = kPlain;
+  if (game.state.locked[c]) {
+    look = kStrong;
+  } else if (preview && game.text.plainText[pos] == ' ' && guesses[pos] != ' ') {
+    look = kPreview;
+  }
+  if (mark && c == game.state.selectedCipher) look |= kMarked;
+  return look;
+}
+}  // namespace
+
+void QuoteWindow::DrawLooks(TDC& dc, const char* guesses, bool useColours, bool mark) {
+  const Game& game = TheGame();
+  const bool preview = TheWordPreview().active;
+  const TColor plain = useColours ? TheColors().Get(kColorPlaintext) : dc.GetTextColor();
+  const TColor band = useColours && HighlightSolution() ? highlight_ : dc.GetBkColor();
+  const CellMetrics& cells = Cells();
+  const int underline = std::max(1, cells.cellHeight / 12);
+  for (int i = 0; i < layout_.lineCount; ++i) {
+    const QuoteLine& line = layout_.lines[i];
+    for (int k = 0; k < line.length;) {
+      const int look = LookAt(game, guesses, line.start + k, preview, mark);
+      int end = k + 1;
+      while (end < line.length && LookAt(game, guesses, line.start + end, preview, mark) == look) ++end;
+      if (look != kPlain) {
+        const TColor fg = (look & kPreview) && useColours ? Blend(plain, background_) : plain;
+        if (useColours) {
+          dc.SetTextColor(fg);
+          dc.SetBkColor((look & kMarked) ? SelectionFor(background_) : band);
+        }
+        TheFont().SelectVariant(dc, look & kStrong, look & kPreview);
+        const int column = line.indent + k + 2;
+        CellChars(dc, column, 3 * i + 1, guesses + line.start + k, end - k);
+        if (look & kStrong) {
+          const int bottom = (3 * i + 2) * cells.cellHeight;
+          dc.FillRect({column * cells.cellWidth, bottom - underline,
+                       (column + end - k) * cells.cellWidth, bottom}, fg);
+        }
+      }
+      k = end;
+    }
+  }
+  TheFont().Select(dc);
+  if (useColours) dc.SetBkColor(background_);
+}
+
+void QuoteWindow::DrawSelected(TDC& dc, TColor color, bool mark) {
   const char* puzzle = TheGame().text.puzzleText;
   const int selected = TheGame().state.selectedCipher;
   dc.SetTextColor(color);
+  if (mark) dc.SetBkColor(SelectionFor(background_));
   for (int i = 0; i < layout_.lineCount; ++i) {
     const QuoteLine& line = layout_.lines[i];
     for (int k = 0; k < line.length; ++k) {
@@ -134,6 +190,46 @@ void QuoteWindow::DrawSelected(TDC& dc, TColor color) {
       if (Game::LetterIndex(*at) == selected) CellChars(dc, line.indent + k + 2, 3 * i + 2, at, 1);
     }
   }
+  if (mark) dc.SetBkColor(background_);
+}
+
+void QuoteWindow::Char(int ch) {
+  Game& game = TheGame();
+  using Move = Game::CursorMove;
+  const int pos = game.CursorPosition();
+  switch (ch) {
+    case kKeyLeft: game.MoveCursor(Move::kLeft); break;
+    case kKeyRight: game.MoveCursor(Move::kRight); break;
+    case kKeyHome: game.MoveCursor(Move::kHome); break;
+    case kKeyEnd: game.MoveCursor(Move::kEnd); break;
+    case kKeyBackTab: game.MoveCursor(Move::kPreviousBlank); break;
+    case kKeyUp:
+    case kKeyDown:
+      if (pos < 0) {
+        game.MoveCursor(ch == kKeyDown ? Move::kHome : Move::kEnd);
+      } else {
+        game.PlaceCursor(LetterAcrossLines(layout_, game.text.puzzleText, pos, ch == kKeyDown ? 1 : -1));
+      }
+      break;
+    default: game.KeyTyped(ch); break;
+  }
+  if (game.CursorPosition() != pos) ScrollToCursor();
+}
+
+// The cursor's two rows come into view when a move took them out of it.
+void QuoteWindow::ScrollToCursor() {
+  const int line = LineOf(layout_, TheGame().CursorPosition());
+  const int rowsInView = ClientRect().Height() / std::max(1, Cells().cellHeight);
+  if (line < 0 || scrollRange_ == 0 || rowsInView < 3) return;
+  const int top = 3 * line;
+  int position = scrollPosition_;
+  if (top < position) position = top;
+  if (top + 3 > position + rowsInView) position = top + 3 - rowsInView;
+  position = std::clamp(position, 0, scrollRange_);
+  if (position == scrollPosition_) return;
+  scrollPosition_ = position;
+  if (HasPeer()) Peer().SetVScroll(scrollRange_, scrollPosition_);
+  Invalidate(true);
 }
 
 void QuoteWindow::PostWinCheck() {

@@ -25,7 +25,9 @@ class QuoteWindow : public SubWindow {
   bool PointToLetter(int which, TPoint cell, LetterHit& hit) const override;
   void Draw(TDC& dc, bool useColours, bool printing) override;
 
-  void Char(int ch) override { TheGame().KeyTyped(ch); }
+  // The arrows, Home, End and Shift+Tab move the cursor (Up and Down by the layout, keeping the
+  // cursor's line in view); everything else is typed into the game.
+  void Char(int ch) override;
   void Timer(int id) override;
   void VScroll(int position) override;
 
@@ -41,7 +43,12 @@ class QuoteWindow : public SubWindow {
   void RememberFrameSize();
   // One set of rows: offset 0 the guess rows, 1 the ciphertext rows.
   void DrawRows(TDC& dc, int offset, const char* text, bool useColours, TColor color);
-  void DrawSelected(TDC& dc, TColor color);
+  // Guess cells drawn apart from the plain rows: hint-given or confirmed letters bold and
+  // underlined, the Possible Words preview italic in a lighter tint, and the selected letter's
+  // cells (guess and ciphertext) on the selection background when marks are wanted.
+  void DrawLooks(TDC& dc, const char* guesses, bool useColours, bool mark);
+  void DrawSelected(TDC& dc, TColor color, bool mark);
+  void ScrollToCursor();
   void PostWinCheck();
 
   QuoteLayout layout_;

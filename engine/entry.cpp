@@ -7,6 +7,36 @@ std::string WithLetter(const char* before, char letter, const char* after) {
 }
 }  // namespace
 
+void Game::ReportLocked(int c) {
+  hooks_.ShowMessage(WithLetter("The answer for ciphertext ", static_cast<char>('A' + c),
+                                " was given to you as a hint\nor you have already confirmed it "
+                                "to be correct."),
+                     "Error", MessageIcon::kExclamation);
+}
+
+// The cursor can rest on a letter with a guess, and Quick Entry turns two classic refusals
+// (typing over a guess, typing a letter used elsewhere) into moves; a lock always refuses.
+bool Game::MayAssign(int c, int p) {
+  if (state.locked[c]) {
+    ReportLocked(c);
+    return false;
+  }
+  const bool quick = hooks_.QuickEntry();
+  if (state.guess[c] != ' ' && !quick) {
+    Refuse(WithLetter("You've already guessed ", state.guess[c], " for that character."));
+    return false;
+  }
+  if (!IsLetterUsed(p)) return true;
+  const char letter = static_cast<char>('A' + p);
+  bool lockedElsewhere = false;
+  for (int c2 = 0; c2 < kLetterCount; ++c2) {
+    if (state.guess[c2] == letter && state.locked[c2]) lockedElsewhere = true;
+  }
+  if (quick && !lockedElsewhere) return true;
+  Refuse(WithLetter("The plaintext character ", letter, " is already taken."));
+  return false;
+}
+
 void Game::Refuse(const std::string& message, const char* section) {
   if (ExplainError()) hooks_.ShowHint("Error", message, section);
 }
@@ -40,12 +70,16 @@ bool Game::SelectLetter(int index, int which) {
                                      : "Select a ciphertext character now");
     return false;
   }
-  if (which == kSelectPlain && IsLetterUsed(index)) {
+  if (which == kSelectPlain && state.selectedCipher != -1) {
+    if (!MayAssign(state.selectedCipher, index)) return false;
+  } else if (which == kSelectPlain && IsLetterUsed(index)) {
     Refuse(WithLetter("The plaintext character ", static_cast<char>('A' + index),
                       " is already taken."));
     return false;
   }
-  if (which == kSelectCipher && state.guess[index] != ' ') {
+  // Quick Entry lets a guessed letter be selected, to be typed over.
+  if (which == kSelectCipher && state.guess[index] != ' ' &&
+      (state.locked[index] || !hooks_.QuickEntry())) {
     Refuse(WithLetter("You've already guessed ", state.guess[index], " for that character."));
     return false;
   }
@@ -99,10 +133,7 @@ bool Game::ClearGuess(int c) {
     return false;
   }
   if (state.locked[c]) {
-    hooks_.ShowMessage(WithLetter("The answer for ciphertext ", letter,
-                                  " was given to you as a hint\nor you have already confirmed it "
-                                  "to be correct."),
-                       "Error", MessageIcon::kExclamation);
+    ReportLocked(c);
     return false;
   }
   MarkLetterUnused(LetterIndex(state.guess[c]));
@@ -111,6 +142,10 @@ bool Game::ClearGuess(int c) {
 }
 
 void Game::KeyTyped(int ch) {
+  RecordMove([&] { TypeKey(ch); });
+}
+
+void Game::TypeKey(int ch) {
   if (ch == 8 || ch == 27) {
     ClearSelection();
   } else if (ch >= 'A' && ch <= 'Z') {
@@ -120,13 +155,23 @@ void Game::KeyTyped(int ch) {
     }
   } else if (ch >= 'a' && ch <= 'z') {
     const int which = state.selectedCipher != -1 ? kSelectPlain : kSelectCipher;
-    if (SelectLetter(ch - 'a', which)) hooks_.Redraw();
+    const int pos = CursorPosition();
+    if (!SelectLetter(ch - 'a', which)) return;
+    if (which == kSelectCipher) cursorPos_ = CursorPosition();
+    if (which == kSelectPlain && hooks_.AdvanceAfterGuess()) AdvanceFrom(pos);
+    hooks_.Redraw();
+  } else if (ch == '\t') {
+    MoveCursor(CursorMove::kNextBlank);
   } else {
     Refuse("Enter either a letter or a backspace.", "ErrorMsg");
   }
 }
 
 void Game::LeftClick(const LetterHit& hit, bool askWordList) {
+  RecordMove([&] { Click(hit, askWordList); });
+}
+
+void Game::Click(const LetterHit& hit, bool askWordList) {
   if (askWordList) {
     if (hit.textPos >= 0) {
       RequestWordList(hit.textPos);
@@ -137,11 +182,17 @@ void Game::LeftClick(const LetterHit& hit, bool askWordList) {
   }
   if (hit.letter < 0) return;
   const int which = hit.letterKind == LetterHit::kPlainLetter ? kSelectPlain : kSelectCipher;
+  if (which == kSelectCipher && state.selectedCipher == -1) cursorPos_ = hit.textPos;
   if (SelectLetter(hit.letter, which)) hooks_.Redraw();
 }
 
 void Game::RightClick(const LetterHit& hit) {
-  if (ClearSelection()) return;
+  RecordMove([&] {
+    if (!ClearSelection()) EraseAt(hit);
+  });
+}
+
+void Game::EraseAt(const LetterHit& hit) {
   if (hit.letter < 0 || hit.letterKind != LetterHit::kCipherLetter) return;
   if (ClearGuess(hit.letter)) {
     ++panel.erasedCount;

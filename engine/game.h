@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/gamehooks.h"
 #include "engine/quotelimits.h"
@@ -131,12 +133,41 @@ class Game {
   void AssignLetter(int c, int p, bool byHint);
   // Erases the guess on ciphertext c; the caller redraws. False when refused.
   bool ClearGuess(int c);
-  // A typed character: backspace/escape, Shift+letter (erase), letter (select), else refused.
+  // A typed character: backspace/escape, Shift+letter (erase), letter (select, or with a
+  // ciphertext letter selected its guess), Tab (next letter without a guess), else refused.
+  // Each of these three is one player's move for Undo.
   void KeyTyped(int ch);
   // Clicks on the puzzle or the panel; a left click with askWordList (Alt or Ctrl held) asks
   // for the word list of the word under it.
   void LeftClick(const LetterHit& hit, bool askWordList);
   void RightClick(const LetterHit& hit);
+
+  // --- The board: cursor and undo history (board.cpp) ---
+  // The cursor steps through the ciphertext letters of puzzleText in reading order; Up and Down
+  // need the layout and come as PlaceCursor from the window.
+  enum class CursorMove { kLeft, kRight, kHome, kEnd, kNextBlank, kPreviousBlank };
+  // The text position of the selected ciphertext letter (where the cursor last put it, else its
+  // first occurrence); -1 without a selected ciphertext letter.
+  int CursorPosition() const;
+  // Without a selection the moves go on from the cursor's last place. Left/Right stop at the
+  // ends; the blank moves (Tab, Shift+Tab) wrap round, pass over the selected letter's other
+  // places, and do nothing when every letter has a guess. The cursor may rest on a letter with
+  // a guess (typing over it then needs Quick Entry). A pending plaintext selection is dropped.
+  void MoveCursor(CursorMove move);
+  // Selects the ciphertext letter at text position pos (ignored when none is there). Cursor
+  // moves are refused once the game is over.
+  void PlaceCursor(int pos);
+  // Runs move as one player's move: the guesses it changes become one Undo step and the Redo
+  // steps are dropped. Nested calls join the outer move. Help commands are not run through it.
+  void RecordMove(const std::function<void()>& move);
+  // Undo and Redo step through the player's moves. A step is skipped (and forgotten) when a help
+  // command has since locked or changed one of its letters, or taken a letter it would put back:
+  // help is never undone. False when no step could be taken; refused once the game is over.
+  bool Undo();
+  bool Redo();
+  bool CanUndo() const { return !undo_.empty(); }
+  bool CanRedo() const { return !redo_.empty(); }
+  void ClearHistory();
 
   // --- Judging (judge.cpp) ---
   // true: solved unless the kind is PuzzleKind::kCipherEntered; false: not solved, and re-arms the win.
@@ -194,8 +225,29 @@ class Game {
   void CopyDisplayToPuzzle();
   void EncipherPuzzleText();
   bool GuessIsWrong(int c) const;
+  void TypeKey(int ch);
+  void Click(const LetterHit& hit, bool askWordList);
+  void EraseAt(const LetterHit& hit);
+  void ReportLocked(int c);
+  // A plaintext letter typed or clicked while ciphertext c is selected: false when refused.
+  bool MayAssign(int c, int p);
+  void AdvanceFrom(int pos);
+  int NextBlank(int from, int step) const;
+  // One letter's guess changed by a move; `first` opens the move's group of changes.
+  struct LetterChange {
+    std::int8_t cipher;
+    char before;
+    char after;
+    bool first;
+  };
+  bool StepHistory(std::vector<LetterChange>& from, std::vector<LetterChange>& to, bool undo);
+  bool ApplyGroup(const LetterChange* group, std::size_t n, bool undo);
 
   GameHooks& hooks_;
+  int cursorPos_ = -1;  // the text position the cursor or a click chose, -1 none
+  int moveDepth_ = 0;   // RecordMove nesting
+  std::vector<LetterChange> undo_;
+  std::vector<LetterChange> redo_;
   bool paused_ = false;              // the Pause Game message is up
   bool cipherClockStopped_ = false;  // a ciphertext puzzle's clock stopped: all letters guessed
 };

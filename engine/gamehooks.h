@@ -66,6 +66,10 @@ class GameHooks {
   virtual int Penalty(int index) = 0;
   // The letter case style is the military cipher (word lists are refused then).
   virtual bool IsMilitaryStyle() = 0;
+  // Quick Entry: a plaintext letter typed over a guess replaces it, one taken elsewhere moves.
+  virtual bool QuickEntry() = 0;
+  // Advance After Guess: after a typed guess the cursor goes to the next letter without one.
+  virtual bool AdvanceAfterGuess() = 0;
 
   // --- The application ---
   // Show the congratulations dialog.

@@ -42,6 +42,7 @@ Game::Game(GameHooks& hooks) : hooks_(hooks) {
 }
 
 void Game::GenerateKey() {
+  ClearHistory();
   std::int8_t* key = state.key;
   for (int i = 0; i < kLetterCount; ++i) {
     key[i] = static_cast<std::int8_t>(i);

@@ -6,6 +6,7 @@
 
 // One menu entry. A popup has children and id 0; a separator has neither text nor id.
 // Text marks its mnemonic with '&'. accel names the key ("Alt+N", "F1"), empty for none.
+// Several keys for one command are listed with ", " between them ("Ctrl+Y, Ctrl+Shift+Z").
 struct TMenuItem {
   std::string text;
   int id = 0;

@@ -96,6 +96,9 @@ enum : unsigned {
 // Standard result ids of message boxes and dialog buttons.
 enum : int { IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7 };
 
+// The codes TWindow::Char gets for keys that type no character (above the 8-bit codes).
+enum : int { kKeyLeft = 0x101, kKeyRight, kKeyUp, kKeyDown, kKeyHome, kKeyEnd, kKeyBackTab };
+
 // Modifier keys held during a mouse click.
 enum : unsigned { kModShift = 1, kModControl = 2, kModAlt = 4 };
 

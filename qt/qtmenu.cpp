@@ -120,8 +120,10 @@ void QtMenuBar::AddCommand(QMenu* menu, const TMenuItem& item) {
   });
   if (menu) menu->addAction(action);
   actions_[id].push_back(action);
-  if (QKeyCombination key = ParseAccelerator(item.accel); key.toCombined() != 0) {
-    accelerators_.emplace_back(key, id);
+  // "Ctrl+Y, Ctrl+Shift+Z" lists two keys for one command; each one is an accelerator.
+  const QKeySequence keys = QKeySequence::fromString(ToQt(item.accel), QKeySequence::PortableText);
+  for (int i = 0; i < keys.count(); ++i) {
+    if (keys[i].toCombined() != 0) accelerators_.emplace_back(keys[i], id);
   }
 }
 

@@ -20,10 +20,17 @@ int CharCodeOf(const QKeyEvent& event) {
   if (event.modifiers() & Qt::AltModifier) return -1;
   switch (event.key()) {
     case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
+    case Qt::Key_Tab: return event.modifiers() & Qt::ShiftModifier ? kKeyBackTab : 9;
     case Qt::Key_Return:
     case Qt::Key_Enter: return 13;
     case Qt::Key_Escape: return 27;
+    case Qt::Key_Left: return kKeyLeft;
+    case Qt::Key_Right: return kKeyRight;
+    case Qt::Key_Up: return kKeyUp;
+    case Qt::Key_Down: return kKeyDown;
+    case Qt::Key_Home: return kKeyHome;
+    case Qt::Key_End: return kKeyEnd;
+    case Qt::Key_Backtab: return kKeyBackTab;
     default: break;
   }
   const QString text = event.text();
@@ -74,10 +81,11 @@ void QtCanvas::UpdateNow() {
 }
 
 bool QtCanvas::event(QEvent* event) {
-  // Tab is a character for the game, not a move of the focus to the next widget.
+  // Tab and Shift+Tab are keys for the game, not moves of the focus to another widget.
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+    const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+    if (tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
       keyPressEvent(key);
       return true;
     }

@@ -22,9 +22,10 @@ class QtPeer : public TWindowPeer {
 };
 
 // The character a key press types, as the game receives it: Backspace 8, Tab 9, Enter 13,
-// Escape 27, otherwise the Latin-1 character typed (Shift gives capitals). -1 for keys that type
-// nothing the game can take: function and cursor keys, characters beyond Latin-1, and anything
-// typed with Alt held (that belongs to menus and accelerators).
+// Escape 27, the arrows, Home, End and Shift+Tab as kKeyLeft..kKeyBackTab, otherwise the Latin-1
+// character typed (Shift gives capitals). -1 for keys that type nothing the game can take:
+// function keys, characters beyond Latin-1, and anything typed with Alt held (that belongs to
+// menus and accelerators).
 int CharCodeOf(const QKeyEvent& event);
 // kModShift, kModControl and kModAlt from Qt's modifier flags.
 unsigned ModifiersOf(Qt::KeyboardModifiers modifiers);

@@ -26,6 +26,9 @@ inline constexpr int kCmdCopyPuzzle = 11868;
 inline constexpr int kCmdCopyPlaintext = 11869;
 inline constexpr int kCmdPasteEncrypted = 11871;
 inline constexpr int kCmdPastePlaintext = 11870;
+inline constexpr int kCmdUndo = 11884;
+inline constexpr int kCmdRedo = 11885;
+inline constexpr int kCmdWordListKey = 11886;  // Possible Words for the selected letter's word
 
 // Hint (also the hint buttons, with New Game)
 inline constexpr int kCmdConfirm = 108;
@@ -43,6 +46,9 @@ inline constexpr int kCmdCaseLower = 11846;
 inline constexpr int kCmdCaseMixed = 11847;
 inline constexpr int kCmdCaseMilitary = 11859;
 inline constexpr int kCmdExplainErrors = 11843;
+inline constexpr int kCmdAdvanceAfterGuess = 11887;
+inline constexpr int kCmdQuickEntry = 11888;
+inline constexpr int kCmdHighlightSelected = 11889;
 inline constexpr int kCmdQuoteLeft = 11848;
 inline constexpr int kCmdQuoteRight = 11853;
 inline constexpr int kCmdHighlightSolution = 11883;

@@ -5,15 +5,15 @@ const TDialogTemplate& YouWonTemplate() {
   static const TDialogTemplate dialog{
       kYouWonTemplateId,
       "Congratulations!",
-      {214, 62},
+      {214, 82},
       "MS Sans Serif",
       8,
       {
-          {TControlKind::CenteredStatic, -1, "You solved it!\nStart a new game?", {10, 8, 204, 30}},
-          {TControlKind::DefaultButton, kYouWonYes, "Yes", {8, 40, 48, 54}},
-          {TControlKind::Button, kYouWonNo, "No", {54, 40, 94, 54}},
-          {TControlKind::Button, kYouWonExit, "Exit", {100, 40, 140, 54}},
-          {TControlKind::Button, kYouWonSaveFavorite, "Save Favorite", {146, 40, 206, 54}},
+          {TControlKind::CenteredStatic, kYouWonText, "You solved it!\nStart a new game?", {10, 8, 204, 52}},
+          {TControlKind::DefaultButton, kYouWonYes, "Yes", {8, 60, 48, 74}},
+          {TControlKind::Button, kYouWonNo, "No", {54, 60, 94, 74}},
+          {TControlKind::Button, kYouWonExit, "Exit", {100, 60, 140, 74}},
+          {TControlKind::Button, kYouWonSaveFavorite, "Save Favorite", {146, 60, 206, 74}},
       }};
   return dialog;
 }

@@ -47,6 +47,11 @@ TMenuItem GameMenu() {
 
 TMenuItem EditMenu() {
   return Popup("&Edit", {
+      Item("&Undo", kCmdUndo, "Ctrl+Z"),
+      // The first key is shown; each one listed works.
+      Item("&Redo", kCmdRedo, "Ctrl+Y, Ctrl+Shift+Z"),
+      Item("Possible &Words", kCmdWordListKey, "Ctrl+W"),
+      Line(),
       Item("&Copy Puzzle to Clipboard", kCmdCopyPuzzle),
       Item("Copy &Plaintext to Clipboard", kCmdCopyPlaintext),
       Item("Paste &Encrypted Puzzle", kCmdPasteEncrypted),
@@ -79,6 +84,9 @@ TMenuItem OptionsMenu() {
       }),
       Line(),
       Item("&Explain Errors", kCmdExplainErrors),
+      Item("&Advance After Guess", kCmdAdvanceAfterGuess),
+      Item("Quic&k Entry", kCmdQuickEntry),
+      Item("Highlight Selecte&d Letter", kCmdHighlightSelected),
       Line(),
       Popup("&Quote Window", {
           Item("On the &left", kCmdQuoteLeft),

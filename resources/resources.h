@@ -24,8 +24,10 @@ const TDialogTemplate& InputTemplate();        // 4092, one-line input
 const TDialogTemplate& HintTemplate();         // 4093, message
 // Controls of the message (4093) and one-line input (4092) templates; OK is 1, Cancel 2.
 enum : int { kMessageTextId = 4091, kInputPromptId = 4091, kInputEditId = 4090 };
-// Buttons of the congratulations template (2); they are also the dialog's results.
-enum : int { kYouWonYes = 101, kYouWonNo = 102, kYouWonExit = 103, kYouWonSaveFavorite = 105 };
+// Buttons of the congratulations template (2); they are also the dialog's results. Its text is
+// kYouWonText.
+enum : int { kYouWonYes = 101, kYouWonNo = 102, kYouWonExit = 103, kYouWonSaveFavorite = 105,
+             kYouWonText = 106 };
 // Looks a template up by number; null when there is none.
 const TDialogTemplate* FindTemplate(int id);
 

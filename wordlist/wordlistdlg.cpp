@@ -142,11 +142,14 @@ void WordList::EnterSelection() {
   }
   const std::string text = Peer().ListText(kWordListBox, selected).substr(0, kCandidateChars);
   game_.ClearSelection();
-  EnterCandidate(pattern_, text, [this](int p) { return IsLetterUsed(p); },
-                 [this](int cipher, int plain) {
-                   game_.SelectLetter(cipher, kSelectCipher);
-                   game_.SelectLetter(plain, kSelectPlain);
-                 });
+  // The whole word is one move for Undo.
+  game_.RecordMove([&] {
+    EnterCandidate(pattern_, text, [this](int p) { return IsLetterUsed(p); },
+                   [this](int cipher, int plain) {
+                     game_.SelectLetter(cipher, kSelectCipher);
+                     game_.SelectLetter(plain, kSelectPlain);
+                   });
+  });
   End(IDOK);
 }
 

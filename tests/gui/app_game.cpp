@@ -22,7 +22,7 @@ class AppGameTest : public QObject {
     QTRY_VERIFY(offer->seen);
     QCOMPARE(offer->title, QStringLiteral("Welcome to Quillo!"));
     QVERIFY(Settings().ReadInt("quillo", "Tutorial", 0) == 1 && run.app().TutorialRequested());
-    QCOMPARE(run.Frame()->windowTitle(), QStringLiteral("Quillo!"));
+    QCOMPARE(run.Frame()->windowTitle(), QStringLiteral("Quillo! - tutorial"));
   }
 
   // At the default frame size every line of the side panel shows, down to the last counter
@@ -164,7 +164,10 @@ class AppGameTest : public QObject {
         {Qt::Key_X, Qt::AltModifier, 109},   {Qt::Key_C, Qt::AltModifier, 108},
         {Qt::Key_U, Qt::AltModifier, 102},   {Qt::Key_L, Qt::AltModifier, 104},
         {Qt::Key_B, Qt::AltModifier, 105},   {Qt::Key_S, Qt::AltModifier, 106},
-        {Qt::Key_F1, Qt::NoModifier, 24341},
+        {Qt::Key_F1, Qt::NoModifier, 24341}, {Qt::Key_Z, Qt::ControlModifier, 11884},
+        {Qt::Key_Y, Qt::ControlModifier, 11885},
+        {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, 11885},
+        {Qt::Key_W, Qt::ControlModifier, 11886},
     };
     GameRun run;
     QVERIFY(run.Shown());

@@ -80,6 +80,7 @@ constexpr int kOptionCommands[] = {
     kCmdWordsAlphabetical, kCmdWordsByFrequency, kCmdQuoteLeft,         kCmdQuoteRight,
     kCmdCaseUpper,        kCmdCaseMixed,         kCmdShowFrequencies,   kCmdShowTimeAndScores,
     kCmdHintsTop,         kCmdHintsBottom,       kCmdPrintColor,        kCmdPrintBig,
+    kCmdQuickEntry,       kCmdAdvanceAfterGuess, kCmdHighlightSelected,
 };
 constexpr const char* kHintKeys = "CULB";  // Alt+C Confirm, Alt+U Undo Error, Little, Big hint
 

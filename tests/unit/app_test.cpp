@@ -294,7 +294,8 @@ TEST(AppMenu, EveryCommandOfTheTableIsInTheMenuAndWired) {
       107,   101,   11862, 11860, 11882, 112,   11842, 11875, 111,   11861, 11858, 11849, 11854, 11856,
       11878, 11850, 11880, 109,   11868, 11869, 11871, 11870, 108,   102,   104,   105,   106,   11851,
       11852, 11863, 11845, 11846, 11847, 11859, 11843, 11848, 11853, 11883, 11864, 11865, 11866, 11867,
-      11873, 11874, 11879, 11881, 103,   110,   11855, 11844, 24341, 24346, 11872, 11877, 11857, 11876};
+      11873, 11874, 11879, 11881, 103,   110,   11855, 11844, 24341, 24346, 11872, 11877, 11857, 11876,
+      11884, 11885, 11886, 11887, 11888, 11889};
   std::set<int> ids;
   CollectIds(MenuBar(), ids);
   EXPECT_EQ(ids, table);
@@ -310,10 +311,12 @@ TEST_F(AppTest, MarksAtStartUpFollowTheSettings) {
   // "right" in lower case, an out-of-range hint location (the top) and a margin with a unit.
   const std::set<int> marked = {kCmdQuoteRight, kCmdHighlightSolution, kCmdCaseMilitary,
                                 kCmdFrequencyAlphabetical, kCmdWordsByFrequency,
-                                kCmdShowTimeAndScores, kCmdPrintColor, kCmdHintsTop};
+                                kCmdShowTimeAndScores, kCmdPrintColor, kCmdHintsTop,
+                                kCmdHighlightSelected};  // missing keys: classic, highlight on
   for (int id : {kCmdQuoteLeft, kCmdQuoteRight, kCmdCaseMixed, kCmdCaseMilitary, kCmdFrequencyByCount,
                  kCmdExplainErrors, kCmdShowFrequencies, kCmdShowTimeAndScores, kCmdPrintColor,
-                 kCmdHintsTop, kCmdHintsBottom, kCmdShowHintButtons}) {
+                 kCmdHintsTop, kCmdHintsBottom, kCmdShowHintButtons, kCmdQuickEntry,
+                 kCmdAdvanceAfterGuess, kCmdHighlightSelected}) {
     EXPECT_EQ(Marked(id), marked.count(id) == 1) << id;
   }
   EXPECT_FALSE(FramePeer().toolBarVisible);
