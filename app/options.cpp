@@ -30,6 +30,7 @@ void Options::Read() {
   MarkFrequencyOrder(FrequencyOrder());
   MarkWordListOrder(wordListAlphabetical_);
   CheckMark(kCmdExplainErrors, settings.ReadInt("quillo", "ExplainErrors", 1) != 0);
+  CheckMark(kCmdKeepStatistics, settings.ReadInt("quillo", "KeepStatistics", 1) != 0);
   CheckMark(kCmdShowFrequencies, settings.ReadInt("quillo", "ShowLetterFrequencies", 1) != 0);
   CheckMark(kCmdShowTimeAndScores, settings.ReadInt("quillo", "ShowTimeAndScores", 1) != 0);
   CheckMark(kCmdPrintColor, settings.ReadInt("quillo", "PrintColor", 0) != 0);
