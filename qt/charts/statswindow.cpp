@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 #include "qt/qtcharts.h"
 #include "qt/qtconvert.h"
@@ -92,10 +93,16 @@ QChartView* TimesChart(const TStatisticsView& view) {
   auto* x = new QValueAxis;
   x->setTitleText(QStringLiteral("Solved game"));
   x->setLabelFormat(QStringLiteral("%d"));
-  x->setRange(0, std::max<double>(2, static_cast<double>(view.recentTimes.size()) + 1));
+  const double games = static_cast<double>(view.recentTimes.size());
+  x->setRange(0, std::max(2.0, games + 1));
+  x->setTickType(QValueAxis::TicksDynamic);  // whole games only
+  x->setTickAnchor(0);
+  x->setTickInterval(std::max(1.0, std::ceil(games / 10)));
   auto* y = new QValueAxis;
   y->setTitleText(QStringLiteral("Minutes"));
+  y->setLabelFormat(QStringLiteral("%g"));
   y->setRange(0, top * 1.1);
+  y->applyNiceNumbers();
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
   for (QAbstractSeries* series : chart->series()) {
@@ -132,8 +139,12 @@ QChartView* HelpChart(const TStatisticsView& view) {
   x->append(games);
   x->setTitleText(QStringLiteral("Game"));
   auto* y = new QValueAxis;
+  y->setTitleText(QStringLiteral("Times used"));
   y->setRange(0, top);
   y->setLabelFormat(QStringLiteral("%d"));
+  y->setTickType(QValueAxis::TicksDynamic);
+  y->setTickAnchor(0);
+  y->setTickInterval(std::max(1, (top + 5) / 6));
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
   series->attachAxis(x);
