@@ -1,6 +1,7 @@
 // App: construction, the main window, start-up, frame events, the saved game and the tutorial.
 #include "app/app.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -27,6 +28,8 @@
 
 namespace {
 
+constexpr const char* kSavedGameIdKey = "SavedGameId";
+
 std::string CurrentFolder() {
   std::error_code error;
   std::filesystem::path folder = std::filesystem::current_path(error);
@@ -42,6 +45,7 @@ App::App(const char* commandLineQuoteFile)
       client_(std::make_unique<QuilloWindow>(frame_.get(), game_)),
       hintBar_(*frame_),
       options_(*frame_, *client_, hintBar_, game_) {
+  if (!workingFolder_.empty()) recorder_.SetPath(workingFolder_ + "/" + kHistoryFileName);
   GameState& state = game_.state;
   if (commandLineQuoteFile) {
     loader_.SetQuoteFile(commandLineQuoteFile);
@@ -168,8 +172,10 @@ TWindow* App::MessageOwner() { return client_->Quote().HasPeer() ? &client_->Quo
 // --- The saved game, typed-in puzzles and the tutorial ---
 
 App::SavedGameOffer App::OfferSavedGame() {
+  const std::string stamp = SavedGameStamp();
   switch (ResumeSavedGame(game_, frame_.get())) {
     case kSavedGameResumed:
+      recorder_.Continue(game_, SavedGameId(stamp));
       client_->PuzzleTextChanged();
       ShowCaption();
       // A resumed ciphertext puzzle has no hints, as a new one has none.
@@ -182,7 +188,25 @@ App::SavedGameOffer App::OfferSavedGame() {
   }
 }
 
-void App::SaveGame() { ::SaveGame(game_, frame_.get()); }
+// A saved game keeps its history id in the settings, beside the saved file's stamp: the saved-game
+// file stays as it was, and a stamp that no longer fits gives the continued game a new id.
+void App::SaveGame() {
+  if (!::SaveGame(game_, frame_.get()) || game_.state.puzzleKind == PuzzleKind::kTutorialPuzzle) {
+    recorder_.Leave(game_, frame_.get());  // nothing was saved: the game is lost
+    return;
+  }
+  const std::uint64_t id = recorder_.Saved(game_, frame_.get());
+  const std::string value = id == 0 ? "" : std::to_string(id) + " " + SavedGameStamp();
+  Settings().WriteString("quillo", kSavedGameIdKey, value.c_str());
+  Settings().Flush(false);
+}
+
+std::uint64_t App::SavedGameId(const std::string& stamp) {
+  const std::string value = Settings().ReadString("quillo", kSavedGameIdKey, "");
+  const std::size_t space = value.find(' ');
+  if (stamp.empty() || space == std::string::npos || value.substr(space + 1) != stamp) return 0;
+  return std::strtoull(value.c_str(), nullptr, 10);
+}
 
 bool App::EnterPuzzleText(bool plaintext) {
   return EnterPuzzle(game_, plaintext, frame_.get(), DialogFontHeight());

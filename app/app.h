@@ -8,6 +8,7 @@
 
 #include "app/apphooks.h"
 #include "app/controlbar.h"
+#include "app/gamerecord.h"
 #include "app/options.h"
 #include "engine/game.h"
 #include "framework/platform.h"
@@ -58,6 +59,10 @@ class App : private PuzzleLoaderHost {
   void AllowHints(bool allow);
   // Records the current puzzle as solved, when it came from a compressed quote file.
   void MarkPuzzleSolved();
+  // The game ended through the engine: its line in the history.
+  void RecordFinish(Outcome outcome, int seconds);
+  // The history file (history.txt in the working folder).
+  const std::string& HistoryPath() const { return recorder_.Path(); }
   // "Would you like to save this game?" while an unsolved game was touched; IDNO otherwise.
   int AskSaveGame();
   // Alt+X: the save question, then Shutdown unless cancelled.
@@ -104,6 +109,14 @@ class App : private PuzzleLoaderHost {
   enum class SavedGameOffer { NotResumed, Resumed, Damaged };
   SavedGameOffer OfferSavedGame();
   void SaveGame();
+  std::uint64_t SavedGameId(const std::string& stamp);
+  // Game::StartGame for the game on screen, the game it replaces recorded first.
+  void StartGame();
+
+  // Statistics (statscmd.cpp).
+  void ShowStatistics();
+  void ResetStatistics();
+  void ExportStatistics(const std::vector<GameRecord>& records);
   bool EnterPuzzleText(bool plaintext);
 
   AppHooks hooks_{*this};
@@ -114,6 +127,7 @@ class App : private PuzzleLoaderHost {
   std::unique_ptr<QuilloWindow> client_;
   MyControlBar hintBar_;
   Options options_;
+  GameRecorder recorder_;
   std::function<bool(int)> commandFilter_;
   unsigned newGameSerial_ = 0;  // counts NewGame calls, to notice one started inside a load
   std::unique_ptr<TPrinter> printer_;  // made at the first Print Puzzle or Printer Setup

@@ -55,7 +55,10 @@ WinChoice AppHooks::ShowYouWonDialog() {
   }
 }
 
-void AppHooks::MarkPuzzleSolved() { app_.MarkPuzzleSolved(); }
+void AppHooks::MarkPuzzleSolved(bool revealed, int seconds) {
+  app_.MarkPuzzleSolved();
+  app_.RecordFinish(revealed ? Outcome::Revealed : Outcome::Solved, seconds);
+}
 
 void AppHooks::NewGame(PuzzleKind kind, int puzzleNumber, bool textReady) {
   app_.NewGame(kind, puzzleNumber, textReady);

@@ -22,7 +22,7 @@ class AppHooks final : public MessageHooks {
   void ShowMainFrame(bool show) override;
   bool IsMilitaryStyle() override;
   WinChoice ShowYouWonDialog() override;
-  void MarkPuzzleSolved() override;
+  void MarkPuzzleSolved(bool revealed, int seconds) override;
   void NewGame(PuzzleKind kind, int puzzleNumber, bool textReady) override;
   void Shutdown() override;
   void OpenWordList(const std::string& word, bool alphabetical, const char* placementKey) override;

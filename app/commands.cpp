@@ -17,7 +17,7 @@ const std::map<int, App::Handler>& App::CommandTable() {
   static const std::map<int, Handler> table = {
       // Game
       {kCmdNewGame, [](App& app) { app.NewGameCommand(); }},
-      {kCmdRestartPuzzle, [](App& app) { app.game_.StartGame(); }},
+      {kCmdRestartPuzzle, [](App& app) { app.StartGame(); }},
       {kCmdPauseGame, [](App& app) { app.game_.PauseGame(); }},
       {kCmdOpenPuzzleFile, [](App& app) { app.OpenPuzzleFile(true); }},
       {kCmdPrintColor,
@@ -42,6 +42,7 @@ const std::map<int, App::Handler>& App::CommandTable() {
       {kCmdOpenFavorites, [](App& app) { app.OpenFavoritesCommand(); }},
       {kCmdPuzzleSource,
        [](App& app) { ShowPuzzleSource(PuzzleSourceOf(app.game_), app.MainWindow()); }},
+      {kCmdStatistics, [](App& app) { app.ShowStatistics(); }},
       {kCmdCompressFile,
        [](App& app) { CompressPuzzleFile(app.MainWindow(), app.DialogFontHeight()); }},
       // Edit
@@ -95,6 +96,9 @@ const std::map<int, App::Handler>& App::CommandTable() {
       {kCmdChangeColors, [](App& app) { app.Client().ChangeColors(); }},
       {kCmdChangeFont, [](App& app) { app.Client().ChangeFont(); }},
       {kCmdChangeTimes, [](App& app) { app.ChangeTimes(); }},
+      {kCmdKeepStatistics,
+       [](App& app) { app.options_.ToggleSetting("KeepStatistics", 1, kCmdKeepStatistics); }},
+      {kCmdResetStatistics, [](App& app) { app.ResetStatistics(); }},
       {kCmdChangeSounds,
        [](App& app) { SoundDialog(app.MainWindow(), ProgramFolder()).Execute(); }},
       // Help

@@ -21,7 +21,7 @@ void App::NewGame(PuzzleKind kind, int puzzleNumber, bool textReady) {
   if (kind == PuzzleKind::kCipherEntered || kind == PuzzleKind::kPlainEntered) {
     if (textReady || EnterPuzzleText(kind == PuzzleKind::kPlainEntered)) {
       AllowHints(kind != PuzzleKind::kCipherEntered);
-      game_.StartGame();
+      StartGame();
       return;
     }
     state.puzzleKind = PuzzleKind::kQuotePuzzle;
@@ -30,7 +30,18 @@ void App::NewGame(PuzzleKind kind, int puzzleNumber, bool textReady) {
   loader_.LoadPuzzle(puzzleNumber);
   // A failed load ends in Open Puzzle File, whose chosen file has started its own game by now.
   if (serial != newGameSerial_) return;
+  StartGame();
+}
+
+// Every game begins here, so the one it replaces gets its line in the history first.
+void App::StartGame() {
+  recorder_.Leave(game_, frame_.get());
   game_.StartGame();
+  recorder_.Begin(game_);
+}
+
+void App::RecordFinish(Outcome outcome, int seconds) {
+  recorder_.Finish(game_, outcome, seconds, frame_.get());
 }
 
 bool App::ConfirmNewGame() {
@@ -70,6 +81,7 @@ int App::AskSaveGame() {
   const int answer = DialogService().MessageBox(frame_.get(), "Would you like to save this game?",
                                            "Quillo!", MB_YESNOCANCEL | MB_ICONQUESTION);
   if (answer == IDYES) SaveGame();
+  if (answer == IDNO) recorder_.Leave(game_, frame_.get());
   return answer;
 }
 

@@ -8,7 +8,7 @@ void App::EnterPuzzleCommand(PuzzleKind kind) {
 }
 
 void App::CorrectPuzzleCommand() {
-  if (CorrectPuzzle(game_, MainWindow(), DialogFontHeight())) game_.StartGame();
+  if (CorrectPuzzle(game_, MainWindow(), DialogFontHeight())) StartGame();
 }
 
 // A pasted puzzle replaces the game without the new-game question.

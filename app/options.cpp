@@ -33,6 +33,7 @@ void Options::Read() {
   CheckMark(kCmdAdvanceAfterGuess, settings.ReadInt("quillo", "AdvanceAfterGuess", 0) != 0);
   CheckMark(kCmdQuickEntry, settings.ReadInt("quillo", "QuickEntry", 0) != 0);
   CheckMark(kCmdHighlightSelected, HighlightSelected());
+  CheckMark(kCmdKeepStatistics, settings.ReadInt("quillo", "KeepStatistics", 1) != 0);
   CheckMark(kCmdShowFrequencies, settings.ReadInt("quillo", "ShowLetterFrequencies", 1) != 0);
   CheckMark(kCmdShowTimeAndScores, settings.ReadInt("quillo", "ShowTimeAndScores", 1) != 0);
   CheckMark(kCmdPrintColor, settings.ReadInt("quillo", "PrintColor", 0) != 0);

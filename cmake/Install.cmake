@@ -6,7 +6,7 @@ set(QUILLO_LAUNCHER_SUBDIR games)
 
 if(TARGET quillo)
   install(TARGETS quillo RUNTIME DESTINATION ${QUILLO_PROGRAM_SUBDIR})
-  install(TARGETS quillo_media LIBRARY DESTINATION ${QUILLO_PROGRAM_SUBDIR}/modules)
+  install(TARGETS quillo_media quillo_charts LIBRARY DESTINATION ${QUILLO_PROGRAM_SUBDIR}/modules)
 endif()
 install(TARGETS quillo-tool RUNTIME DESTINATION ${QUILLO_PROGRAM_SUBDIR})
 

@@ -85,7 +85,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The toolkit loads its sound back ends (GStreamer, FFmpeg) and the CUPS print support as plugins;
-# Debian ships them in these two libraries' packages.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6multimedia6, libqt6printsupport6")
+# Debian ships them in these two libraries' packages. The statistics window's charts library is
+# named too, although the module's own link would bring it in.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6multimedia6, libqt6printsupport6, libqt6charts6")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

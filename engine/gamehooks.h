@@ -74,8 +74,10 @@ class GameHooks {
   // --- The application ---
   // Show the congratulations dialog.
   virtual WinChoice ShowYouWonDialog() = 0;
-  // Record the current puzzle as solved in the solved-puzzle record.
-  virtual void MarkPuzzleSolved() = 0;
+  // The puzzle is over: record it as solved in the solved-puzzle record, and the game in the
+  // player's history. revealed: Solve Puzzle ended it; seconds: the clock the player earned
+  // (for Solve Puzzle, as it stood before the clock was run out).
+  virtual void MarkPuzzleSolved(bool revealed, int seconds) = 0;
   // Begin a new game of this kind (the application's NewGame: it obtains the text, then calls
   // Game::StartGame). puzzleNumber -1 lets the quote file choose.
   virtual void NewGame(PuzzleKind kind, int puzzleNumber, bool textReady) = 0;

@@ -118,7 +118,8 @@ void Game::SolvePuzzle() {
   }
   state.gameOver = true;
   state.winAnnounced = true;
+  const int earned = panel.elapsedSeconds;
   MaxOutClock();
   hooks_.Redraw();
-  hooks_.MarkPuzzleSolved();
+  hooks_.MarkPuzzleSolved(true, earned);
 }

@@ -54,7 +54,7 @@ void Game::CheckForWin() {
   if (!TakeWinAnnouncement()) return;
   const PuzzleKind kind = state.puzzleKind;
   StopClock();
-  hooks_.MarkPuzzleSolved();
+  hooks_.MarkPuzzleSolved(false, panel.elapsedSeconds);
   switch (hooks_.ShowYouWonDialog()) {
     case WinChoice::kNextGame:
       hooks_.NewGame(kind == PuzzleKind::kTutorialPuzzle ? PuzzleKind::kQuotePuzzle : kind, -1, false);

@@ -8,6 +8,7 @@
 
 #include "framework/dc.h"
 #include "framework/dialog.h"
+#include "framework/statsview.h"
 #include "framework/types.h"
 #include "framework/window.h"
 
@@ -18,6 +19,7 @@ struct TOpenFileRequest {
   std::string defaultExtension;
   std::string initialFolder;
   std::string initialName;
+  bool forSaving = false;  // a save dialog: the file may be new, an existing one is confirmed
 };
 
 struct TOpenFileResult {
@@ -71,6 +73,8 @@ class TDialogs {
   virtual bool ChooseColor(TWindow* parent, TColor& color, TColor custom[16]) = 0;
   // Help: topic 0 opens the table of contents.
   virtual void ShowHelp(TWindow* parent, const std::string& helpPath, int topic) = 0;
+  // The statistics window, modal; its Export button calls view.exportCsv.
+  virtual void ShowStatistics(TWindow* parent, const TStatisticsView& view) = 0;
 };
 
 // Sounds: asynchronous, silently nothing when a file or the sound device is missing.

@@ -37,8 +37,8 @@ QStringList FileFilters(const std::string& filter) {
 TOpenFileResult RunOpenFileDialog(QWidget* parent, const TOpenFileRequest& request) {
   QFileDialog dialog(parent, ToQt(request.title));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setAcceptMode(request.forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(request.forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   const QStringList filters = FileFilters(request.filter);
   if (!filters.isEmpty()) {
     dialog.setNameFilters(filters);

@@ -14,7 +14,8 @@ class QWidget;
 // its description with every file.
 QStringList FileFilters(const std::string& filter);
 
-// Runs the open-file dialog for an existing file. Cancelled: ok false, errorCode 0.
+// Runs the open-file dialog for an existing file (with forSaving, the save dialog, which asks
+// before an existing file is replaced). Cancelled: ok false, errorCode 0.
 TOpenFileResult RunOpenFileDialog(QWidget* parent, const TOpenFileRequest& request);
 
 // Runs the font chooser over fixed-pitch families, opened on the face the record draws (the

@@ -11,6 +11,7 @@
 
 #include <cmath>
 
+#include "qt/qtcharts.h"
 #include "qt/qtcommondlg.h"
 #include "qt/qtconvert.h"
 #include "qt/qtdialog.h"
@@ -92,20 +93,33 @@ QPalette::ColorRole RoleOf(int index, QPalette::ColorGroup& group) {
 }
 }  // namespace
 
+namespace {
+// A function of a module beside the program, the module staying loaded to the end of the run;
+// null (and a warning saying what is missing) when it cannot be loaded.
+QFunctionPointer ModuleFunction(const char* moduleName, const char* functionName, const char* lost) {
+  QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                  QLatin1String(moduleName));
+  // Every symbol is bound at load, so a module that does not fit fails here, not mid-game.
+  module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+  const QFunctionPointer function = module.resolve(functionName);
+  if (!function) qWarning("Quillo: %s: %s", lost, qPrintable(module.errorString()));
+  return function;
+}
+}  // namespace
+
 QtMedia* Media() {
   static QtMedia* const media = []() -> QtMedia* {
-    QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                    QLatin1String(kMediaModuleName));
-    // Every symbol is bound at load, so a module that does not fit fails here, not mid-game.
-    module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
-    const auto create = reinterpret_cast<QtMediaFactory>(module.resolve(kMediaFactoryName));
-    if (!create) {
-      qWarning("Quillo: no sound and no printing: %s", qPrintable(module.errorString()));
-      return nullptr;
-    }
-    return create();  // kept to the end of the run, as the module is
+    const auto create = reinterpret_cast<QtMediaFactory>(
+        ModuleFunction(kMediaModuleName, kMediaFactoryName, "no sound and no printing"));
+    return create ? create() : nullptr;  // kept to the end of the run, as the module is
   }();
   return media;
+}
+
+QtShowStatistics StatisticsWindow() {
+  static const auto show = reinterpret_cast<QtShowStatistics>(
+      ModuleFunction(kChartsModuleName, kChartsFactoryName, "no statistics window"));
+  return show;
 }
 
 QtPlatform::QtPlatform() : tones_(std::make_unique<QtTones>()) {
@@ -190,6 +204,16 @@ std::unique_ptr<TPrinter> QtPlatform::CreatePrinter() {
 void QtPlatform::ShowHelp(TWindow* parent, const std::string& helpPath, int topic) {
   if (!help_) help_ = new QtHelpWindow(OwnerWidget(parent));
   help_->ShowTopic(PathToQt(helpPath), topic);
+}
+
+void QtPlatform::ShowStatistics(TWindow* parent, const TStatisticsView& view) {
+  if (QtShowStatistics show = StatisticsWindow()) {
+    show(OwnerWidget(parent), view);
+    return;
+  }
+  MessageBox(parent, "The statistics window cannot be shown:\nits module " +
+                         std::string(kChartsModuleName) + " is missing.",
+             "Error", MB_OK | MB_ICONSTOP);
 }
 
 QtHelpWindow* QtPlatform::HelpWindow() const { return help_.data(); }

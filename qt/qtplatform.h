@@ -43,6 +43,8 @@ class QtPlatform : public TPlatform {
   // helpPath is the folder of help pages (a file's own folder when a file is named): topic 0 is
   // "index.html", topic N "topic<N>.html". One help window serves the whole run.
   void ShowHelp(TWindow* parent, const std::string& helpPath, int topic) override;
+  // The window comes from the charts module (qt/qtcharts.h), loaded at the first call.
+  void ShowStatistics(TWindow* parent, const TStatisticsView& view) override;
 
   TColor SysColor(int index) override;
   TRect WorkArea() override;

@@ -19,6 +19,7 @@ inline constexpr int kCmdPrintBig = 11856;
 inline constexpr int kCmdPrintMargin = 11878;
 inline constexpr int kCmdPrinterSetup = 11850;
 inline constexpr int kCmdCompressFile = 11880;
+inline constexpr int kCmdStatistics = 11898;
 inline constexpr int kCmdExit = 109;
 
 // Edit
@@ -64,6 +65,8 @@ inline constexpr int kCmdChangeColors = 103;
 inline constexpr int kCmdChangeFont = 110;
 inline constexpr int kCmdChangeSounds = 11855;
 inline constexpr int kCmdChangeTimes = 11844;
+inline constexpr int kCmdKeepStatistics = 11899;
+inline constexpr int kCmdResetStatistics = 11900;
 
 // Help
 inline constexpr int kCmdHelp = 24341;

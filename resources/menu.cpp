@@ -30,6 +30,7 @@ TMenuItem GameMenu() {
       Item("&Open Puzzle File", kCmdOpenPuzzleFile),
       Item("Open Fa&vorites File", kCmdOpenFavorites),
       Item("Puzzle &Source", kCmdPuzzleSource),
+      Item("S&how Statistics", kCmdStatistics, "Ctrl+I"),
       Line(),
       Item("Pr&int Puzzle", kCmdPrintPuzzle, "F2"),
       Popup("&Print Options", {
@@ -116,6 +117,9 @@ TMenuItem OptionsMenu() {
       Item("Change F&ont", kCmdChangeFont),
       Item("Change So&unds", kCmdChangeSounds),
       Item("Change T&imes", kCmdChangeTimes),
+      Line(),
+      Item("&Keep Statistics", kCmdKeepStatistics),
+      Item("&Reset Statistics...", kCmdResetStatistics),
   });
 }
 

@@ -4,7 +4,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake make pkg-config
   googletest libgtest-dev libbenchmark-dev
-  qt6-base-dev qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   fonts-dejavu-core poppler-utils
   clang libclang-rt-14-dev
   dpkg-dev fakeroot file lintian appstream desktop-file-utils groff-base

@@ -250,6 +250,8 @@ void TakeOver(Game& game, const SavedGame& saved) {
 
 }  // namespace
 
+std::string SavedGameStamp() { return FileStamp(kSavedGameFileName); }
+
 std::string SavedGameText(const Game& game) {
   const GameState& state = game.state;
   std::string out;

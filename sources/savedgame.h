@@ -33,6 +33,9 @@ std::string SavedGameText(const Game& game);
 // told ("Cannot save the game. ...", caption "Error", stop icon) and false is returned.
 bool SaveGame(const Game& game, TWindow* owner);
 
+// Size and modification time of the saved game ("" when there is none): a later save differs.
+std::string SavedGameStamp();
+
 // Offers the saved game at start-up. Clears the letter selection first. No file (or one that
 // cannot be read): kSavedGameNone, nothing asked. Otherwise asks "Continue the unfinished
 // game\nyou saved earlier?" (caption "Quillo!", Yes/No/Cancel, question icon): No keeps the file

@@ -37,6 +37,7 @@ class QuietPlatform : public TPlatform {
   bool ChooseColor(TWindow*, TColor&, TColor[16]) override { return false; }
   std::unique_ptr<TPrinter> CreatePrinter() override { return nullptr; }
   void ShowHelp(TWindow*, const std::string&, int) override {}
+  void ShowStatistics(TWindow*, const TStatisticsView&) override {}
   TColor SysColor(int) override { return MakeColor(240, 240, 240); }
   TRect WorkArea() override { return workArea; }
   std::vector<TRect> Monitors() override { return {workArea}; }

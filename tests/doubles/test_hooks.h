@@ -62,7 +62,7 @@ class TestHooks : public MessageHooks {
     calls.push_back("ShowYouWonDialog");
     return youWonAnswer;
   }
-  void MarkPuzzleSolved() override { calls.push_back("MarkPuzzleSolved"); }
+  void MarkPuzzleSolved(bool, int) override { calls.push_back("MarkPuzzleSolved"); }
   void NewGame(PuzzleKind kind, int puzzleNumber, bool textReady) override {
     calls.push_back("NewGame " + std::to_string(static_cast<int>(kind)) + " " +
                     std::to_string(puzzleNumber) + (textReady ? " ready" : " ask"));

@@ -167,7 +167,7 @@ class AppGameTest : public QObject {
         {Qt::Key_F1, Qt::NoModifier, 24341}, {Qt::Key_Z, Qt::ControlModifier, 11884},
         {Qt::Key_Y, Qt::ControlModifier, 11885},
         {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, 11885},
-        {Qt::Key_W, Qt::ControlModifier, 11886},
+        {Qt::Key_W, Qt::ControlModifier, 11886}, {Qt::Key_I, Qt::ControlModifier, 11898},
     };
     GameRun run;
     QVERIFY(run.Shown());

@@ -5,7 +5,7 @@
 //
 // DIR is the working folder, QUOTES the compressed quote file whose record (its name with
 // ".cqm") lives in DIR, WON the 0-based puzzle numbers that must be marked solved in it.
-// Missing files are fine: a run may have been killed before it wrote any of them.
+// history.txt is checked too. Missing files are fine: a run may have been killed before it wrote any of them.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +17,7 @@
 #include "classlib/safefile.h"
 #include "sources/memory.h"
 #include "sources/quotefile.h"
+#include "stats/history.h"
 
 namespace {
 
@@ -148,6 +149,19 @@ void CheckFavorites(const std::string& path) {
   }
 }
 
+// Every ended line a game the reader takes: an append killed part-way may leave only an unended
+// last line, which the next append ends and the reader skips.
+void CheckHistory(const std::string& path) {
+  std::string text;
+  if (!Load(path, text)) return;
+  const std::size_t whole = text.rfind('\n') + 1;  // 0 when no line is ended
+  const HistoryRead read = ParseHistory(std::string_view(text).substr(0, whole));
+  if (read.badLines > 0) Fault(path, std::to_string(read.badLines) + " damaged lines");
+  if (!text.empty() && text.compare(0, kHistoryVersionLine.size(), kHistoryVersionLine) != 0) {
+    Fault(path, "no version line");
+  }
+}
+
 void CheckErrorLog(const std::string& path) {
   std::string text;
   if (!Load(path, text)) return;
@@ -169,5 +183,6 @@ int main(int argc, char** argv) {
   CheckRecord(folder, argv[2], won);
   CheckFavorites(folder + "/favorite.qot");
   CheckErrorLog(folder + "/errors.txt");
+  CheckHistory(folder + "/history.txt");
   return faults == 0 ? 0 : 1;
 }

@@ -21,9 +21,9 @@ import sys
 import tempfile
 import time
 
-PLAYER_FILES = ["quillo.ini", "quillo.svg", "quillo.cqm", "favorite.qot", "errors.txt"]
+PLAYER_FILES = ["quillo.ini", "quillo.svg", "quillo.cqm", "favorite.qot", "errors.txt", "history.txt"]
 # Files that are only ever appended to: the old text must stay their start.
-GROWING = {"favorite.qot", "errors.txt"}
+GROWING = {"favorite.qot", "errors.txt", "history.txt"}
 START_TIMEOUT = 60
 # Lines the player prints just before a file is written: a win (the record, then the settings
 # as the dialog closes), a favourite, Exit (saved game, record, settings), a dialog closing
@@ -79,6 +79,8 @@ SOUND_FILES = {
     "quillo.cqm": b"\0\0\0\x04" + b"\0" * (RECORD_BYTES - 4),  # puzzle 5 solved
     "favorite.qot": b"A saying.\tSomebody\n",
     "errors.txt": b"Sun Dec  6 10:30:23 2026: wordlist.wl: missing\n",
+    "history.txt": b"quillo-history 1\n2026-01-30T10:00:00Z\t3f9a0c1d22e4b870\tsolved\t0\tquillo.cqt"
+                   b"\t5\t50\t18\t300\t0\t1\t0\t0\t0\t0\n",
 }
 DAMAGE = [
     ("quillo.ini", b"[quillo]\nTutorial=1\nHintBu", "a settings line cut short"),
@@ -89,6 +91,8 @@ DAMAGE = [
     ("favorite.qot", b"", "an empty favourites file"),
     ("errors.txt", b"Sun Dec  6 10:30:23 2026: wordl", "an error line cut short"),
     ("quillo.svg", b"0\n17\n" * 250, "a saved game cut short"),
+    ("history.txt", b"quillo-history 1\n2026-01-30T10:00:00Z\t3f9a\tsol\n", "a damaged history line"),
+    ("history.txt", b"2026-01-30T10:00:00Z\t3f9a0c1d22e4b870\tsolved\n", "a history without its version"),
 ]
 
 

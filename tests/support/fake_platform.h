@@ -114,7 +114,7 @@ class FakePlatform : public TPlatform {
 
   // Everything shown or heard, in order: "box <caption>: <text>", "dialog <caption>", "wave
   // <path>", "tone <Hz> <ms>", "beep", "open-file <title>", "choose-font", "choose-color",
-  // "help <path> <topic>", "dialog failed <caption>".
+  // "help <path> <topic>", "statistics", "dialog failed <caption>".
   const std::vector<std::string>& Transcript() const { return transcript_; }
   // Fails the test for each queued answer, script or chooser reply not used yet, and drops them.
   void VerifyAnswersUsed();
@@ -134,6 +134,8 @@ class FakePlatform : public TPlatform {
   // The colours the game started the colour chooser with.
   const std::vector<TColor>& ChooseColorRequests() const { return colorRequests_; }
   FakePrinter& Printer() { return printer_; }  // every CreatePrinter is a view of this one
+  // Every statistics window shown (its Export callback stays callable while the app lives).
+  const std::vector<TStatisticsView>& StatisticsShown() const { return statistics_; }
 
   std::map<int, TColor> sysColors;  // default: button face (240,240,240), window white, text black
   TRect workArea{0, 0, 1920, 1040};
@@ -157,6 +159,7 @@ class FakePlatform : public TPlatform {
   bool ChooseColor(TWindow* parent, TColor& color, TColor custom[16]) override;
   std::unique_ptr<TPrinter> CreatePrinter() override;
   void ShowHelp(TWindow* parent, const std::string& helpPath, int topic) override;
+  void ShowStatistics(TWindow* parent, const TStatisticsView& view) override;
   TColor SysColor(int index) override;
   TRect WorkArea() override { return workArea; }
   std::vector<TRect> Monitors() override { return monitors; }
@@ -192,5 +195,6 @@ class FakePlatform : public TPlatform {
   std::deque<ColorChoice> colorAnswers_;
   std::vector<TColor> colorRequests_;
   FakePrinter printer_;
+  std::vector<TStatisticsView> statistics_;
   int quitCount_ = 0;
 };

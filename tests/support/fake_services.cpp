@@ -103,6 +103,11 @@ void FakePlatform::ShowHelp(TWindow*, const std::string& helpPath, int topic) {
   transcript_.push_back("help " + helpPath + " " + std::to_string(topic));
 }
 
+void FakePlatform::ShowStatistics(TWindow*, const TStatisticsView& view) {
+  statistics_.push_back(view);
+  transcript_.push_back("statistics");
+}
+
 TColor FakePlatform::SysColor(int index) {
   auto found = sysColors.find(index);
   return found == sysColors.end() ? MakeColor(0, 0, 0) : found->second;
