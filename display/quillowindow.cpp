@@ -8,6 +8,7 @@
 #include "display/font.h"
 #include "display/freqwindow.h"
 #include "display/quotewindow.h"
+#include "display/zoom.h"
 #include "engine/game.h"
 
 namespace {
@@ -126,8 +127,23 @@ void QuilloWindow::ChangeColors() {
 }
 
 void QuilloWindow::ChangeFont() {
-  if (!TheFont().Choose(this)) return;
+  if (TheFont().Choose(this)) Relayout();
+}
+
+// A new cell size: the panes placed again, and the window grown to the whole panel.
+void QuilloWindow::Relayout() {
   ComputeLayout();
-  Peer().GrowClientTo({ClientRect().Width(), kPanelRows * Cells().cellHeight});
+  if (HasPeer()) Peer().GrowClientTo({ClientRect().Width(), kPanelRows * Cells().cellHeight});
   RepaintAll();
+}
+
+void QuilloWindow::ZoomIn() { SetZoom(ZoomInFrom(TheFont().Zoom())); }
+void QuilloWindow::ZoomOut() { SetZoom(ZoomOutFrom(TheFont().Zoom())); }
+void QuilloWindow::ActualSize() { SetZoom(kActualSize); }
+
+void QuilloWindow::SetZoom(int percent) {
+  if (percent == TheFont().Zoom()) return;
+  TheFont().SetZoom(percent);
+  WriteZoom(percent);
+  Relayout();
 }

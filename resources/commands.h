@@ -59,6 +59,11 @@ inline constexpr int kCmdChangeFont = 110;
 inline constexpr int kCmdChangeSounds = 11855;
 inline constexpr int kCmdChangeTimes = 11844;
 
+// View
+inline constexpr int kCmdZoomIn = 11895;
+inline constexpr int kCmdZoomOut = 11896;
+inline constexpr int kCmdActualSize = 11897;
+
 // Help
 inline constexpr int kCmdHelp = 24341;
 inline constexpr int kCmdAbout = 24346;

@@ -64,6 +64,15 @@ TMenuItem HintMenu() {
   });
 }
 
+// Ctrl++ names the key with its shift, so Ctrl+= (the same key unshifted) is listed after it.
+TMenuItem ViewMenu() {
+  return Popup("&View", {
+      Item("Zoom &In", kCmdZoomIn, "Ctrl++, Ctrl+="),
+      Item("Zoom &Out", kCmdZoomOut, "Ctrl+-"),
+      Item("&Actual Size", kCmdActualSize, "Ctrl+0"),
+  });
+}
+
 TMenuItem OptionsMenu() {
   return Popup("&Options", {
       Popup("&Show", {
@@ -133,6 +142,6 @@ TMenuItem HelpMenu() {
 }  // namespace
 
 const std::vector<TMenuItem>& MenuBar() {
-  static const Items menu{GameMenu(), EditMenu(), HintMenu(), OptionsMenu(), HelpMenu()};
+  static const Items menu{GameMenu(), EditMenu(), HintMenu(), ViewMenu(), OptionsMenu(), HelpMenu()};
   return menu;
 }
