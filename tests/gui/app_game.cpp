@@ -165,6 +165,10 @@ class AppGameTest : public QObject {
         {Qt::Key_U, Qt::AltModifier, 102},   {Qt::Key_L, Qt::AltModifier, 104},
         {Qt::Key_B, Qt::AltModifier, 105},   {Qt::Key_S, Qt::AltModifier, 106},
         {Qt::Key_F1, Qt::NoModifier, 24341},
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier, 11895},
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, 11895},
+        {Qt::Key_Equal, Qt::ControlModifier, 11895}, {Qt::Key_Minus, Qt::ControlModifier, 11896},
+        {Qt::Key_0, Qt::ControlModifier, 11897},
     };
     GameRun run;
     QVERIFY(run.Shown());
