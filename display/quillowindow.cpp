@@ -1,6 +1,8 @@
 // QuilloWindow: creating and placing the two panes, and the drawing hooks of the engine.
 #include "display/quillowindow.h"
 
+#include <algorithm>
+
 #include "classlib/inifile.h"
 #include "display/cellmetrics.h"
 #include "display/color.h"
@@ -127,13 +129,15 @@ void QuilloWindow::ChangeColors() {
 }
 
 void QuilloWindow::ChangeFont() {
-  if (TheFont().Choose(this)) Relayout();
+  if (!TheFont().Choose(this)) return;
+  ComputeLayout();
+  GrowAndRepaint(ClientRect().Width());
 }
 
-// A new cell size: the panes placed again, and the window grown to the whole panel.
-void QuilloWindow::Relayout() {
-  ComputeLayout();
-  if (HasPeer()) Peer().GrowClientTo({ClientRect().Width(), kPanelRows * Cells().cellHeight});
+// After a new cell size: the window grown to width and to the whole panel, where the screen
+// has room, and everything drawn afresh.
+void QuilloWindow::GrowAndRepaint(int width) {
+  if (HasPeer()) Peer().GrowClientTo({width, kPanelRows * Cells().cellHeight});
   RepaintAll();
 }
 
@@ -143,7 +147,11 @@ void QuilloWindow::ActualSize() { SetZoom(kActualSize); }
 
 void QuilloWindow::SetZoom(int percent) {
   if (percent == TheFont().Zoom()) return;
+  const int width = ClientRect().Width();
+  const int panel = Cells().panelWidth;
   TheFont().SetZoom(percent);
   WriteZoom(percent);
-  Relayout();
+  ComputeLayout();
+  // The puzzle keeps its width: the window grows by what the panel gained.
+  GrowAndRepaint(width + std::max(Cells().panelWidth - panel, 0));
 }

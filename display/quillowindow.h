@@ -52,8 +52,9 @@ class QuilloWindow : public TWindow {
   // grows where the whole panel no longer fits, and the display is repainted.
   void ChangeFont();
   // Zoom In / Zoom Out / Actual Size: the puzzle and panel font one step larger, one smaller, or
-  // at the chosen height; the setting is written, the layout computed again (the window grows
-  // as after a font change) and the display repainted. A step past the last one changes nothing.
+  // at the chosen height; the setting is written, the layout computed again, the window grown
+  // as after a font change and by what the panel gained in width (the puzzle keeps its room),
+  // and the display repainted. A step past the last one changes nothing.
   void ZoomIn();
   void ZoomOut();
   void ActualSize();
@@ -63,7 +64,7 @@ class QuilloWindow : public TWindow {
 
  private:
   void PlacePanes(TSize clientSize);
-  void Relayout();
+  void GrowAndRepaint(int width);
   void SetZoom(int percent);
 
   Game& game_;
