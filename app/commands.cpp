@@ -101,6 +101,10 @@ const std::map<int, App::Handler>& App::CommandTable() {
       {kCmdResetStatistics, [](App& app) { app.ResetStatistics(); }},
       {kCmdChangeSounds,
        [](App& app) { SoundDialog(app.MainWindow(), ProgramFolder()).Execute(); }},
+      // View
+      {kCmdZoomIn, [](App& app) { app.Client().ZoomIn(); }},
+      {kCmdZoomOut, [](App& app) { app.Client().ZoomOut(); }},
+      {kCmdActualSize, [](App& app) { app.Client().ActualSize(); }},
       // Help
       {kCmdHelp, [](App& app) { DialogService().ShowHelp(app.MainWindow(), HelpPath(), 0); }},
       {kCmdAbout, [](App& app) { AboutDlg(app.MainWindow()).Execute(); }},

@@ -1,6 +1,6 @@
 // Painting a 999-character puzzle and the side panel: into a counting context (< 2 ms of game
 // work), after each move, cursor step and undo at the board, and by the Qt front end into
-// images of 1920x1080 and 3840x2160.
+// images of 1920x1080 and 3840x2160; the same for a zoom step.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -176,15 +176,42 @@ void StepAtTheBoard(benchmark::State& state) {
 }
 BENCHMARK(StepAtTheBoard)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
+// One zoom step and the repaint it brings at 1920x1080 (game work: measuring, the new layout,
+// both panes drawn), stepping between 100% and 110%.
+void ZoomStep(benchmark::State& state) {
+  QuietPlatform platform;
+  platform.measuringDC = [] { return std::make_unique<CountingDC>(); };
+  PuzzleOnScreen screen(platform, {1920, 1080}, false);
+  QuilloWindow& window = screen.Window();
+  CountingDC dc;
+  window.Quote().Draw(dc, true, false);
+  bool in = true;
+  for (auto _ : state) {
+    in ? window.ZoomIn() : window.ZoomOut();
+    in = !in;
+    window.Quote().Draw(dc, true, false);  // lays the text out again
+    window.Quote().Draw(dc, true, false);
+    window.Freq().Draw(dc, true, false);
+    benchmark::DoNotOptimize(dc.calls);
+  }
+  state.counters["lines"] = window.Quote().Layout().lineCount;
+}
+BENCHMARK(ZoomStep)->Unit(benchmark::kMicrosecond);
+
 #ifdef QUILLO_WITH_QT
-// The same puzzle painted by the Qt front end, offscreen, into an image of the screen's size:
-// the game's drawing, Qt's text shaping and the rasterising together.
-void PaintWithQt(benchmark::State& state) {
+// One offscreen application for every Qt benchmark of the run.
+void EnsureApplication() {
   static int argc = 1;
   static char name[] = "bench_paint";
   static char* argv[] = {name, nullptr};
   qputenv("QT_QPA_PLATFORM", "offscreen");
   static QApplication application(argc, argv);
+}
+
+// The same puzzle painted by the Qt front end, offscreen, into an image of the screen's size:
+// the game's drawing, Qt's text shaping and the rasterising together.
+void PaintWithQt(benchmark::State& state) {
+  EnsureApplication();
   QtPlatform platform;
   const TSize size{static_cast<int>(state.range(0)), static_cast<int>(state.range(1))};
   PuzzleOnScreen screen(platform, size, false);
@@ -199,6 +226,27 @@ void PaintWithQt(benchmark::State& state) {
   state.counters["lines"] = screen.Window().Quote().Layout().lineCount;
 }
 BENCHMARK(PaintWithQt)->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
+
+// A zoom step painted by the Qt front end at 1920x1080: the font at its new size, measuring,
+// layout, shaping and rasterising.
+void ZoomStepWithQt(benchmark::State& state) {
+  EnsureApplication();
+  QtPlatform platform;
+  PuzzleOnScreen screen(platform, {1920, 1080}, false);
+  QWidget* frame = dynamic_cast<QtPeer&>(screen.Frame().Peer()).Widget();
+  frame->resize(1920, 1080);
+  QImage image(1920, 1080, QImage::Format_RGB32);
+  frame->render(&image);
+  bool in = true;
+  for (auto _ : state) {
+    in ? screen.Window().ZoomIn() : screen.Window().ZoomOut();
+    in = !in;
+    frame->render(&image);
+    frame->render(&image);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+BENCHMARK(ZoomStepWithQt)->Unit(benchmark::kMillisecond);
 #endif
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "classlib/inifile.h"
+#include "display/colorscheme.h"
 #include "framework/dc.h"
 #include "framework/platform.h"
 #include "resources/resources.h"
@@ -52,6 +53,11 @@ void ColorDialog::Command(int id, TNotify notify) {
     ShowSelection();
   } else if (id == kColorChangeId && notify == TNotify::Clicked) {
     ChangeColor();
+  } else if (id >= kColorSchemeFirstId && id < kColorSchemeFirstId + kColorSchemeCount &&
+             notify == TNotify::Clicked) {
+    ApplyColorScheme(TheColors(), id - kColorSchemeFirstId);
+    ShowSelection();
+    ShowChanges();
   } else if (id == kColorDefaultId && notify == TNotify::Clicked) {
     TheColors().Reset(SelectedElement());
     ShowSelection();

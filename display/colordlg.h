@@ -12,8 +12,10 @@ enum : int {
   kColorChangeId = 4,
   kColorDefaultId = 5,
   kColorSampleId = 6,
+  kColorSchemeFirstId = 7,  // 7, 8, 9: Classic, Dark, High contrast (ColorScheme order)
   kColorGroupId = 10,
   kColorListId = 11,
+  kColorSchemeGroupId = 12,
 };
 
 // What the dialog remembers between openings within the run (the session keeps it): the
@@ -23,7 +25,7 @@ struct ColorDialogMemory {
   TColor customSlots[kCustomColorCount] = {};
 };
 
-// Works on the session's scheme, which changes at once; Cancel (or the close box) puts back
+// Works on the session's scheme, which changes at once (a scheme button sets all six elements); Cancel (or the close box) puts back
 // the scheme as it was when the dialog was made. After every change, and after Cancel,
 // showChanges is called (the panes take the background and the main window is repainted). The
 // selected element is remembered for the next opening within the run. Placement: "ColorDialog".

@@ -8,6 +8,7 @@
 
 #include "classlib/inifile.h"
 #include "display/settingsfile.h"
+#include "display/zoom.h"
 #include "framework/dc.h"
 #include "framework/platform.h"
 #include "framework/window.h"
@@ -97,6 +98,12 @@ void Font::Load() {
     ParseFontSetting(kDefaultFontSetting, record_);
   }
   if (!needsCreate_) record_ = TLogFont{};
+  SetZoom(ReadZoom());
+}
+
+void Font::SetZoom(int percent) {
+  zoom_ = percent;
+  zoomedReady_ = false;
 }
 
 void Font::Select(TDC& dc) {
@@ -105,7 +112,24 @@ void Font::Select(TDC& dc) {
     Create(dc);
     changed_ = false;  // creating the loaded record is no change
   }
-  dc.SelectFont(hasFont_ ? &record_ : nullptr);
+  if (zoom_ == kActualSize) {
+    dc.SelectFont(hasFont_ ? &record_ : nullptr);
+    return;
+  }
+  if (!zoomedReady_) {
+    if (hasFont_) {
+      zoomed_ = record_;
+    } else {
+      // The stock font has no record: a fixed-pitch one of its measured height stands for it.
+      dc.SelectFont(nullptr);
+      zoomed_ = TLogFont{};
+      zoomed_.height = -dc.GetTextExtent("M").cy;
+      zoomed_.pitchAndFamily = kFixedPitch | kFamilyModern;
+    }
+    zoomed_.height = ZoomedHeight(zoomed_.height, zoom_);
+    zoomedReady_ = true;
+  }
+  dc.SelectFont(&zoomed_);
 }
 
 void Font::SelectVariant(TDC& dc, bool bold, bool italic) {
@@ -119,6 +143,7 @@ void Font::SelectVariant(TDC& dc, bool bold, bool italic) {
 
 bool Font::Create(TDC& dc) {
   changed_ = true;
+  zoomedReady_ = false;
   hasFont_ = false;
   dc.SelectFont(&record_);
   const int dot = dc.GetTextExtent(".").cx;
@@ -149,6 +174,7 @@ bool Font::Choose(TWindow* parent) {
   } else {
     changed_ = true;
     hasFont_ = false;
+    zoomedReady_ = false;
   }
   if (!fixed) {
     DialogService().MessageBox(parent, "The selected font is not a fixed-width font.\nUsing default font instead.",

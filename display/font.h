@@ -36,10 +36,14 @@ class Font {
   // the default one instead when its height is not sane at the screen's resolution.
   void Load();
   // Selects the puzzle font (creating a loaded record first, which is no change) or the stock
-  // fixed font into dc.
+  // fixed font into dc, either scaled to the zoom.
   void Select(TDC& dc);
   // The puzzle font in bold or in italic (the stock font has no variants: it is selected plain).
   void SelectVariant(TDC& dc, bool bold, bool italic);
+  // The zoom in percent (kActualSize at start; Load reads the "Zoom" setting). Only the screen's
+  // panes are scaled: the record, the setting and the dialogs keep the chosen height.
+  int Zoom() const { return zoom_; }
+  void SetZoom(int percent);
   // Marks the font changed and tries the record in dc: kept only when ".", "M" and "W" measure
   // the same width. True when kept.
   bool Create(TDC& dc);
@@ -61,6 +65,9 @@ class Font {
   bool hasFont_ = false;      // record_ is a created, fixed-width font
   bool needsCreate_ = false;  // record_ was loaded and is created at the next Select
   bool changed_ = false;
+  int zoom_ = 100;              // actual size
+  TLogFont zoomed_;             // record_ (or the stock font) at zoom_, made at the next Select
+  bool zoomedReady_ = false;
 };
 
 Font& TheFont();

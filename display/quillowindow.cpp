@@ -1,6 +1,8 @@
 // QuilloWindow: creating and placing the two panes, and the drawing hooks of the engine.
 #include "display/quillowindow.h"
 
+#include <algorithm>
+
 #include "classlib/inifile.h"
 #include "display/cellmetrics.h"
 #include "display/color.h"
@@ -8,6 +10,7 @@
 #include "display/font.h"
 #include "display/freqwindow.h"
 #include "display/quotewindow.h"
+#include "display/zoom.h"
 #include "engine/game.h"
 
 namespace {
@@ -128,6 +131,27 @@ void QuilloWindow::ChangeColors() {
 void QuilloWindow::ChangeFont() {
   if (!TheFont().Choose(this)) return;
   ComputeLayout();
-  Peer().GrowClientTo({ClientRect().Width(), kPanelRows * Cells().cellHeight});
+  GrowAndRepaint(ClientRect().Width());
+}
+
+// After a new cell size: the window grown to width and to the whole panel, where the screen
+// has room, and everything drawn afresh.
+void QuilloWindow::GrowAndRepaint(int width) {
+  if (HasPeer()) Peer().GrowClientTo({width, kPanelRows * Cells().cellHeight});
   RepaintAll();
+}
+
+void QuilloWindow::ZoomIn() { SetZoom(ZoomInFrom(TheFont().Zoom())); }
+void QuilloWindow::ZoomOut() { SetZoom(ZoomOutFrom(TheFont().Zoom())); }
+void QuilloWindow::ActualSize() { SetZoom(kActualSize); }
+
+void QuilloWindow::SetZoom(int percent) {
+  if (percent == TheFont().Zoom()) return;
+  const int width = ClientRect().Width();
+  const int panel = Cells().panelWidth;
+  TheFont().SetZoom(percent);
+  WriteZoom(percent);
+  ComputeLayout();
+  // The puzzle keeps its width: the window grows by what the panel gained.
+  GrowAndRepaint(width + std::max(Cells().panelWidth - panel, 0));
 }

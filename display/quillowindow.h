@@ -51,12 +51,21 @@ class QuilloWindow : public TWindow {
   // The Change Font command: the font chooser; after OK the layout is computed again, the window
   // grows where the whole panel no longer fits, and the display is repainted.
   void ChangeFont();
+  // Zoom In / Zoom Out / Actual Size: the puzzle and panel font one step larger, one smaller, or
+  // at the chosen height; the setting is written, the layout computed again, the window grown
+  // as after a font change and by what the panel gained in width (the puzzle keeps its room),
+  // and the display repainted. A step past the last one changes nothing.
+  void ZoomIn();
+  void ZoomOut();
+  void ActualSize();
 
   void Size(TSize clientSize) override;
   void Char(int ch) override;
 
  private:
   void PlacePanes(TSize clientSize);
+  void GrowAndRepaint(int width);
+  void SetZoom(int percent);
 
   Game& game_;
   std::unique_ptr<QuoteWindow> quote_;

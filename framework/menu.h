@@ -5,8 +5,8 @@
 #include <vector>
 
 // One menu entry. A popup has children and id 0; a separator has neither text nor id.
-// Text marks its mnemonic with '&'. accel names the key ("Alt+N", "F1"), empty for none.
-// Several keys for one command are listed with ", " between them ("Ctrl+Y, Ctrl+Shift+Z").
+// Text marks its mnemonic with '&'. accel names the key ("Alt+N", "F1"), empty for none; keys
+// that do the same follow it after ", " ("Ctrl++, Ctrl+="), and the menu shows only the first.
 struct TMenuItem {
   std::string text;
   int id = 0;

@@ -77,6 +77,27 @@ TextBand BandOf(const QFont& font, const QFontMetrics& metrics, int dpi) {
   return band;
 }
 
+// The game places fixed-pitch text in whole-pixel cells, measured from whole-string extents.
+// Most sizes of most faces advance by a fraction of a pixel, which lets a line drawn in one
+// piece drift off those cells (by a pixel every few letters at 150%): the advance is rounded
+// to whole pixels with letter spacing. Cached per font and device resolution.
+void WholePixelAdvance(QFont& font, const QPaintDevice* device) {
+  static QHash<QString, qreal> cache;
+  const QString key = font.key() + QLatin1Char('@') + QString::number(device ? device->devicePixelRatioF() : 0);
+  auto found = cache.constFind(key);
+  if (found == cache.constEnd()) {
+    qreal spacing = 0;
+    if (QFontInfo(font).fixedPitch()) {
+      const QFontMetricsF metrics = device ? QFontMetricsF(font, device) : QFontMetricsF(font);
+      const qreal advance = metrics.horizontalAdvance(QLatin1Char('M'));
+      spacing = std::max<qreal>(std::round(advance), 1) - advance;
+    }
+    if (cache.size() >= 256) cache.clear();
+    found = cache.insert(key, spacing);
+  }
+  if (*found != 0) font.setLetterSpacing(QFont::AbsoluteSpacing, *found);
+}
+
 void CopyStyle(const QFont& from, QFont& to) {
   to.setWeight(from.weight());
   to.setItalic(from.italic());
@@ -121,6 +142,7 @@ QFontMetrics QtDC::Metrics() const { return device_ ? QFontMetrics(font_, device
 
 void QtDC::SelectFont(const TLogFont* font) {
   font_ = MakeFont(font);
+  WholePixelAdvance(font_, device_);
   if (painter_) painter_->setFont(font_);
 }
 

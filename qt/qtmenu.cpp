@@ -20,6 +20,20 @@ QKeyCombination ParseAccelerator(const std::string& name) {
   return sequence[0];
 }
 
+std::vector<QKeyCombination> ParseAccelerators(const std::string& names) {
+  std::vector<QKeyCombination> keys;
+  std::size_t start = 0;
+  while (start < names.size()) {
+    std::size_t end = names.find(", ", start);
+    if (end == std::string::npos) end = names.size();
+    if (QKeyCombination key = ParseAccelerator(names.substr(start, end - start)); key.toCombined() != 0) {
+      keys.push_back(key);
+    }
+    start = end + 2;
+  }
+  return keys;
+}
+
 namespace {
 constexpr Qt::KeyboardModifiers kAcceleratorModifiers =
     Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
@@ -110,7 +124,7 @@ void QtMenuBar::AddItems(QMenu* menu, const std::vector<TMenuItem>& items) {
 
 void QtMenuBar::AddCommand(QMenu* menu, const TMenuItem& item) {
   QString text = ToQt(item.text);
-  if (!item.accel.empty()) text += QLatin1Char('\t') + ToQt(item.accel);
+  if (!item.accel.empty()) text += QLatin1Char('\t') + ToQt(item.accel.substr(0, item.accel.find(", ")));
   auto* action = new QAction(text, menu ? static_cast<QObject*>(menu) : &frame_);
   const int id = item.id;
   connect(action, &QAction::triggered, this, [this, action, id] {
@@ -120,11 +134,7 @@ void QtMenuBar::AddCommand(QMenu* menu, const TMenuItem& item) {
   });
   if (menu) menu->addAction(action);
   actions_[id].push_back(action);
-  // "Ctrl+Y, Ctrl+Shift+Z" lists two keys for one command; each one is an accelerator.
-  const QKeySequence keys = QKeySequence::fromString(ToQt(item.accel), QKeySequence::PortableText);
-  for (int i = 0; i < keys.count(); ++i) {
-    if (keys[i].toCombined() != 0) accelerators_.emplace_back(keys[i], id);
-  }
+  for (QKeyCombination key : ParseAccelerators(item.accel)) accelerators_.emplace_back(key, id);
 }
 
 void QtMenuBar::Send(int id) {
@@ -171,6 +181,13 @@ bool QtMenuBar::BelongsToFrame(QObject* object) const {
 int QtMenuBar::CommandForKey(QKeyCombination key) const {
   for (const auto& [accelerator, id] : accelerators_) {
     if (accelerator == key) return id;
+  }
+  // "+" needs Shift on most keyboards but its accelerator is named without it; letters keep it.
+  const Qt::Key symbol = key.key();
+  const bool shiftedSymbol = symbol > Qt::Key_Space && symbol <= Qt::Key_AsciiTilde &&
+                             !(symbol >= Qt::Key_A && symbol <= Qt::Key_Z);
+  if (shiftedSymbol && (key.keyboardModifiers() & Qt::ShiftModifier)) {
+    return CommandForKey(QKeyCombination(key.keyboardModifiers() & ~Qt::ShiftModifier, symbol));
   }
   return 0;
 }

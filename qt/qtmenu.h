@@ -20,13 +20,16 @@ class QStyle;
 // The key an accelerator name stands for ("Alt+N", "F1", "Ctrl+Shift+X"); an empty combination
 // for an empty or unreadable name.
 QKeyCombination ParseAccelerator(const std::string& name);
+// Every key of an accelerator list ("Ctrl++, Ctrl+="), unreadable names left out.
+std::vector<QKeyCombination> ParseAccelerators(const std::string& names);
 
 // Builds the menu bar of frame from a table: '&' mnemonics, separators, nested popups, the
 // popup marked rightAligned in a second bar at the right-hand end. Each item shows its
 // accelerator and sends its id when chosen; a check mark is shown only where Check put one
 // (choosing the item does not toggle it). The accelerators work from every widget of the frame
 // and win over menu-title mnemonics that use the same key, as on other window systems; an
-// accelerator of a disabled item does nothing. A bare Alt tap leaves the bar alone (the next
+// accelerator of a disabled item does nothing. A symbol typed with Shift ("+" on most keyboards)
+// matches its accelerator named without Shift ("Ctrl++"). A bare Alt tap leaves the bar alone (the next
 // letter goes to the window); F10 opens the first menu.
 class QtMenuBar : public QObject {
  public:

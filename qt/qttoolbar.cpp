@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QLayout>
 #include <QMainWindow>
+#include <QPainter>
 #include <QPixmap>
 #include <QToolBar>
 #include <QToolButton>
@@ -25,6 +26,36 @@ QImage ImageOfBitmap(const TBitmap& bitmap, const std::vector<unsigned>& palette
   }
   return image;
 }
+
+namespace {
+// The picture drawn anew at scale times its pixels, for screens scaled 150% and more: the same
+// raised grey button, with its label in a bold face rasterised at the screen's resolution
+// instead of the little pixel font enlarged.
+QPixmap SharpPicture(QSize size, const QString& label, int scale) {
+  QImage image(size * scale, QImage::Format_RGB32);
+  image.fill(QColor(192, 192, 192));
+  QPainter painter(&image);
+  const int w = image.width();
+  const int h = image.height();
+  painter.fillRect(0, 0, w, scale, Qt::white);
+  painter.fillRect(0, 0, scale, h, Qt::white);
+  painter.fillRect(scale, h - 2 * scale, w - scale, scale, QColor(128, 128, 128));
+  painter.fillRect(w - 2 * scale, scale, scale, h - 2 * scale, QColor(128, 128, 128));
+  painter.fillRect(scale, h - scale, w - scale, scale, Qt::black);
+  painter.fillRect(w - scale, 0, scale, h, Qt::black);
+  QFont font(QStringLiteral("sans-serif"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setBold(true);
+  font.setPixelSize(10 * scale);  // capitals about as tall as the pixel font's seven rows
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  painter.drawText(QRect(0, 0, w - scale, h - scale), Qt::AlignCenter, label);
+  painter.end();
+  QPixmap pixmap = QPixmap::fromImage(image);
+  pixmap.setDevicePixelRatio(scale);
+  return pixmap;
+}
+}  // namespace
 
 QtToolBar::QtToolBar(QMainWindow& frame, std::function<void(int)> command)
     : frame_(frame), command_(std::move(command)), bar_(new QToolBar(&frame)) {
@@ -69,7 +100,10 @@ QToolButton* QtToolBar::MakeButton(const TToolItem& item) {
   const QImage picture = ImageOfBitmap(HintBitmap(item.bitmap), BitmapPalette());
   if (!picture.isNull()) {
     // The picture is drawn as a button already: the tool button adds only a thin edge.
-    button->setIcon(QIcon(QPixmap::fromImage(picture)));
+    QIcon icon(QPixmap::fromImage(picture));
+    const QString label = StripMnemonics(ToQt(item.label));
+    for (int scale : {2, 3}) icon.addPixmap(SharpPicture(picture.size(), label, scale));
+    button->setIcon(icon);
     button->setIconSize(picture.size());
     button->setFixedSize(picture.size() + QSize(2, 2));
   }

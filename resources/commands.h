@@ -68,6 +68,11 @@ inline constexpr int kCmdChangeTimes = 11844;
 inline constexpr int kCmdKeepStatistics = 11899;
 inline constexpr int kCmdResetStatistics = 11900;
 
+// View
+inline constexpr int kCmdZoomIn = 11895;
+inline constexpr int kCmdZoomOut = 11896;
+inline constexpr int kCmdActualSize = 11897;
+
 // Help
 inline constexpr int kCmdHelp = 24341;
 inline constexpr int kCmdAbout = 24346;

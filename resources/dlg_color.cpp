@@ -1,11 +1,11 @@
-// Template 11, "Quillo! Color Selection": the element list, its description and sample, and the buttons.
+// Template 11, "Quillo! Color Selection": the element list, its description and sample, the schemes, the buttons.
 #include "resources/resources.h"
 
 const TDialogTemplate& ColorTemplate() {
   static const TDialogTemplate dialog{
       kColorTemplateId,
       "Quillo! Color Selection",
-      {216, 124},
+      {216, 160},
       "MS Sans Serif",
       8,
       {
@@ -16,8 +16,12 @@ const TDialogTemplate& ColorTemplate() {
           {TControlKind::Static, 3, "", {14, 38, 202, 68}},
           {TControlKind::Button, 4, "Change Color", {14, 74, 100, 88}},
           {TControlKind::Button, 5, "Default Color", {116, 74, 202, 88}},
-          {TControlKind::DefaultButton, 1, "OK", {46, 104, 100, 118}},
-          {TControlKind::Button, 2, "Cancel", {116, 104, 170, 118}},
+          {TControlKind::GroupBox, 12, "Color Schemes", {6, 100, 210, 134}},
+          {TControlKind::Button, 7, "Classic", {14, 114, 70, 128}},
+          {TControlKind::Button, 8, "Dark", {78, 114, 134, 128}},
+          {TControlKind::Button, 9, "High contrast", {142, 114, 202, 128}},
+          {TControlKind::DefaultButton, 1, "OK", {46, 140, 100, 154}},
+          {TControlKind::Button, 2, "Cancel", {116, 140, 170, 154}},
       }};
   return dialog;
 }

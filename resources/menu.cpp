@@ -70,6 +70,15 @@ TMenuItem HintMenu() {
   });
 }
 
+// Ctrl++ names the key with its shift, so Ctrl+= (the same key unshifted) is listed after it.
+TMenuItem ViewMenu() {
+  return Popup("&View", {
+      Item("Zoom &In", kCmdZoomIn, "Ctrl++, Ctrl+="),
+      Item("Zoom &Out", kCmdZoomOut, "Ctrl+-"),
+      Item("&Actual Size", kCmdActualSize, "Ctrl+0"),
+  });
+}
+
 TMenuItem OptionsMenu() {
   return Popup("&Options", {
       Popup("&Show", {
@@ -145,6 +154,6 @@ TMenuItem HelpMenu() {
 }  // namespace
 
 const std::vector<TMenuItem>& MenuBar() {
-  static const Items menu{GameMenu(), EditMenu(), HintMenu(), OptionsMenu(), HelpMenu()};
+  static const Items menu{GameMenu(), EditMenu(), HintMenu(), ViewMenu(), OptionsMenu(), HelpMenu()};
   return menu;
 }

@@ -168,6 +168,10 @@ class AppGameTest : public QObject {
         {Qt::Key_Y, Qt::ControlModifier, 11885},
         {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, 11885},
         {Qt::Key_W, Qt::ControlModifier, 11886}, {Qt::Key_I, Qt::ControlModifier, 11898},
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier, 11895},
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, 11895},
+        {Qt::Key_Equal, Qt::ControlModifier, 11895}, {Qt::Key_Minus, Qt::ControlModifier, 11896},
+        {Qt::Key_0, Qt::ControlModifier, 11897},
     };
     GameRun run;
     QVERIFY(run.Shown());

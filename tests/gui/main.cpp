@@ -1,7 +1,8 @@
 // Runs every registered GUI test class on the offscreen platform with the Qt back end installed.
 // Naming classes on the command line ("gui_tests FrameTest") runs only those; every other
 // argument goes to QtTest as usual. Nothing of this machine's set-up reaches the tests: the home
-// and XDG folders are fresh, the locale is C.UTF-8, Qt's scaling and style variables are unset,
+// and XDG folders are fresh, the locale is C.UTF-8, Qt's scaling and style variables are unset
+// (QUILLO_GUI_SCALE alone sets a desktop scale),
 // the only fonts are the DejaVu faces the README's set-up installs, and the screen is fixed.
 #include <QApplication>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -53,11 +55,18 @@ void IsolateFromThisMachine(const QTemporaryDir& home) {
 }
 
 // The offscreen screen: 1600x1000 at 96 dots per inch, and windows framed as a window manager would.
+// QUILLO_GUI_SCALE=2 makes it a screen of twice the pixels scaled by QT_SCALE_FACTOR=2, as a
+// desktop at 200% is: the same 1600x1000 to the game, drawn at twice the resolution.
 void UseFixedScreen(const QTemporaryDir& home) {
+  const int scale = std::clamp(qEnvironmentVariableIntValue("QUILLO_GUI_SCALE"), 1, 4);
+  if (scale > 1) qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
   QFile config(home.filePath("screen.json"));
   if (!config.open(QIODevice::WriteOnly)) return;
-  config.write(R"({"windowFrameMargins": true, "screens": [{"name": "Screen", "x": 0, "y": 0,
-                "width": 1600, "height": 1000, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+  config.write(QStringLiteral(R"({"windowFrameMargins": true, "screens": [{"name": "Screen", "x": 0, "y": 0,
+                "width": %1, "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                   .arg(1600 * scale)
+                   .arg(1000 * scale)
+                   .toUtf8());
   config.close();
   qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
 }
