@@ -127,7 +127,7 @@ TMenuItem OptionsMenu() {
       Item("Change So&unds", kCmdChangeSounds),
       Item("Change T&imes", kCmdChangeTimes),
       Line(),
-      Item("&Keep Statistics", kCmdKeepStatistics),
+      Item("Kee&p Statistics", kCmdKeepStatistics),
       Item("&Reset Statistics...", kCmdResetStatistics),
   });
 }
