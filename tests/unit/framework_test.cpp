@@ -1,9 +1,5 @@
-// Tests of the framework core (dialog life cycle, accelerators) and of the fake platform's contract.
-#include <gtest/gtest-spi.h>
+// Tests of the framework core: the dialog life cycle and accelerators.
 #include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 #include "framework/menu.h"
 #include "support/fake_platform.h"
@@ -64,30 +60,6 @@ TEST(FrameworkMenu, AcceleratorOfSearchesNestedPopups) {
   EXPECT_EQ(AcceleratorOf(menu, 202), "F7");  // two levels down
   EXPECT_EQ(AcceleratorOf(menu, 201), "");    // no key
   EXPECT_EQ(AcceleratorOf(menu, 0), "");      // separators and popups have id 0
-}
-
-// The fake is only worth trusting if a script that does not fit the game fails the test.
-TEST(FakePlatformContract, UnscriptedOrMismatchedQuestionsAndDialogsFail) {
-  FakePlatform fake;
-  int answer = 0;
-  EXPECT_NONFATAL_FAILURE(answer = fake.MessageBox(nullptr, "Save the game?", "Quillo!", MB_YESNO),
-                          "Save the game?");
-  EXPECT_EQ(answer, IDCANCEL);
-  fake.AnswerNext(IDYES, "Quit?");
-  EXPECT_NONFATAL_FAILURE(fake.MessageBox(nullptr, "Delete?", "Quillo!", MB_YESNO),
-                          "meant for \"Quit?\"");
-
-  CountingDialog input;
-  EXPECT_NONFATAL_FAILURE(input.Execute(), "unscripted dialog 50");
-  fake.ScriptDialog([](FakeDialog& d) { d.Type(10, "abc"); });
-  EXPECT_NONFATAL_FAILURE(input.Execute(), "left dialog 50");
-  fake.ScriptDialog([](FakeDialog& d) {
-    d.Peer().EnableItem(IDOK, false);
-    EXPECT_NONFATAL_FAILURE(d.Click(IDOK), "disabled control 1");
-    d.Click(IDCANCEL);
-  });
-  EXPECT_EQ(input.Execute(), IDCANCEL);
-  EXPECT_NONFATAL_FAILURE(FakePlatform().AnswerNext(IDYES, "Really?"), "never came");
 }
 
 }  // namespace
