@@ -131,6 +131,7 @@ TEST_F(AppTest, SavedPlacementStaysOnTheScreen) {
             (TRect{2048, 0, 3200, 1024}));
   // Maximised ignores the rest; moves are written.
   EXPECT_EQ(FrameAfterStart("WindowMaximized=TRUE\nWindowX=40\nWindowY=50\n"), fake.workArea);
+  EXPECT_TRUE(FramePeer().zoomed);
   FramePeer().Show(TShow::Normal);
   FramePeer().Move(TRect::FromSize(70, 80, 560, 481));
   EXPECT_EQ(Setting("WindowY"), "80");
