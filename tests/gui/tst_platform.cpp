@@ -207,6 +207,11 @@ class PlatformTest : public QObject {
     Platform().SimpleBeep();
   }
 
+  void systemQueries() {
+    const TRect work = Platform().WorkArea();
+    QVERIFY(work.Width() > 0 && work.Height() > 0 && Platform().Monitors().at(0).Contains({work.left, work.top}));
+    QVERIFY(Platform().ScreenPixelsPerInch().cx > 0 && !Platform().IsKeyDown(TKey::Shift));
+  }
 };
 
 QUILLO_GUI_TEST(PlatformTest);
