@@ -81,11 +81,11 @@ TEST_F(SourcesTest, ReportCountsSolvedPuzzles) {
 }
 
 TEST_F(SourcesTest, ReportLineForThePrintedPage) {
-  EXPECT_EQ(Line({0, "/games/quillo.cqt", 41}), "Puzzle #42 from file quillo");
-  EXPECT_EQ(Line({3, "quillo.cqt", 1233}), "Puzzle #1,234 from file quillo");
-  EXPECT_EQ(Line({0, "list.qot", -1}), "A puzzle from file list");
-  EXPECT_EQ(Line({1, "list.qot", 5}), "This is a puzzle you entered in ciphertext.");
-  EXPECT_EQ(Line({9, "list.qot", 5}), "");
+  const std::pair<PuzzleSource, const char*> lines[] = {
+      {{0, "/games/quillo.cqt", 41}, "Puzzle #42 from file quillo"}, {{3, "quillo.cqt", 1233}, "Puzzle #1,234 from file quillo"},
+      {{0, "list.qot", -1}, "A puzzle from file list"}, {{1, "list.qot", 5}, "This is a puzzle you entered in ciphertext."},
+      {{9, "list.qot", 5}, ""}};
+  for (const auto& [source, line] : lines) EXPECT_EQ(Line(source), line) << source.puzzleKind;
   EXPECT_EQ(PuzzleSourceReport({0, "/x/favorite.qot", -1}, memory),
             "Puzzle file: favorite (ordinary quote file).");
   EXPECT_EQ(Line({0, "quillo.cqt", 41}, 10), "Puzzle #4");
