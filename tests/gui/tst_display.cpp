@@ -1,6 +1,5 @@
 // GUI tests of the display in the whole game: a long puzzle painted and clicked on the real panes.
 #include <QApplication>
-#include <QFontInfo>
 #include <QScrollBar>
 
 #include <memory>
@@ -37,7 +36,6 @@ class DisplayTest : public QObject {
   std::unique_ptr<GameRun> run_;
 
   QuilloWindow& Window() { return run_->app().Client(); }
-  Game& TheGame() { return run_->app().TheGame(); }
   QWidget* Canvas(TWindow& window) { return WidgetOf(&window)->focusProxy(); }
   QImage Grab(TWindow& window) { return Canvas(window)->grab().toImage(); }
   void MoveFrame(int width, int height) { run_->app().Frame().Peer().Move(TRect::FromSize(40, 40, width, height)); }
@@ -79,21 +77,6 @@ class DisplayTest : public QObject {
     QVERIFY(DarkPixelsInCell(Grab(Window().Freq()), 1, 0) > 0);  // "Unused Letters"
   }
 
-  void clickingACipherLetterThenAnUnusedLetterAssignsAGuess() {
-    const QuoteLine& first = Window().Quote().Layout().lines[0];
-    const int cipher = Game::LetterIndex(TheGame().text.puzzleText[first.start]);
-    QTest::mouseClick(Canvas(Window().Quote()), Qt::LeftButton, Qt::NoModifier, CellCentre(first.indent + 2, 2));
-    QCOMPARE(TheGame().state.selectedCipher, cipher);
-    // "T" is unused letter 19: the second row, column 7, half a cell to the right.
-    QTest::mouseClick(Canvas(Window().Freq()), Qt::LeftButton, Qt::NoModifier, CellCentre(7, 2, 50));
-    QCOMPARE(TheGame().state.guess[cipher], 'T');
-    QTRY_VERIFY(DarkPixelsInCell(Grab(Window().Quote()), first.indent + 2, 1) > 0);
-    // The panel gave the keyboard back: typing still plays.
-    const char h = static_cast<char>('a' + TheGame().state.key['h' - 'a']);
-    for (char typed : {h, 'h'}) QTest::keyClick(QApplication::focusWidget(), typed);
-    QCOMPARE(TheGame().state.guess[h - 'a'], 'H');
-  }
-
   // The frame keeps a minimum: twelve puzzle columns beside the panel, down to its clock (row 19).
   void theScrollBarShowsExactlyWhileTheTextIsTallerAndTheFrameHasAMinimum() {
     auto* bar = WidgetOf(&Window().Quote())->findChild<QScrollBar*>();
@@ -108,17 +91,10 @@ class DisplayTest : public QObject {
     QTRY_VERIFY(Window().Quote().ScrollRange() == 0 && bar->isHidden());
   }
 
-  // A proportional face is refused with the message and the stock fixed font drawn; a large
-  // fixed one lays the display out again and grows the window to show the whole panel.
-  void aLargeFontLaysTheDisplayOutAgainAndAProportionalOneIsRefused() {
+  // A large fixed face lays the display out again and grows the window to show the whole panel
+  // (the unit tests refuse a proportional one; the platform test marks it so).
+  void aLargeFontLaysTheDisplayOutAgain() {
     const int narrow = Cells().cellWidth;
-    const auto refused = ChangeFont("DejaVu Sans", 15);
-    QVERIFY(refused && refused->seen);
-    QCOMPARE(std::tuple(refused->title, refused->text),
-             std::tuple(QStringLiteral("Error"), QStringLiteral("The selected font is not a fixed-width font.\nUsing default font instead.")));
-    QVERIFY(!TheFont().HasFont() && TheFont().Changed());
-    QVERIFY(QFontInfo(MakeFont(nullptr)).fixedPitch());
-
     QVERIFY(!ChangeFont("DejaVu Sans Mono", 28)->seen);
     ForgetDialogAnswers();  // the message answer nobody used
     QVERIFY(TheFont().HasFont() && Cells().cellWidth > narrow);

@@ -20,8 +20,7 @@ class RecordingWindow : public TWindow {
   void Paint(TDC& dc) override {
     ++paints;
     TLogFont font;
-    font.height = -16;
-    font.pitchAndFamily = kFixedPitch | kFamilyModern;
+    std::tie(font.height, font.pitchAndFamily) = std::tuple(-16, kFixedPitch | kFamilyModern);
     font.SetFace("Lucida Console");
     dc.SelectFont(&font);
     dc.SetTextColor(MakeColor(0, 0, 0));
@@ -117,16 +116,13 @@ class ChildWindowTest : public QObject {
 
   void fixedPitchRecordsAlwaysGetAFixedFont() {
     TLogFont missing;
-    missing.height = -15;
-    missing.pitchAndFamily = kFixedPitch | kFamilyModern;
+    std::tie(missing.height, missing.pitchAndFamily) = std::tuple(-15, kFixedPitch | kFamilyModern);
     missing.SetFace("No Such Face At All");
     QFont font = MakeFont(&missing);
     QVERIFY(QFontInfo(font).fixedPitch() && font.pixelSize() == 15 && QFontInfo(MakeFont(nullptr)).fixedPitch());
 
     TLogFont proportional;
-    proportional.height = 0;
-    proportional.pitchAndFamily = kFamilySwiss;
-    proportional.weight = 700;
+    std::tie(proportional.height, proportional.pitchAndFamily, proportional.weight) = std::tuple(0, kFamilySwiss, 700);
     proportional.SetFace("DejaVu Sans");
     font = MakeFont(&proportional);
     QVERIFY(font.pixelSize() == 15 && font.bold() && !QFontInfo(font).fixedPitch());

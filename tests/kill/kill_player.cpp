@@ -9,7 +9,6 @@
 // Every step is announced on standard output ("step guess", "won 17", "message <caption>: ...")
 // and flushed before it happens, so a killed run has told what it did.
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QMainWindow>
@@ -19,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -52,9 +52,7 @@ void Say(const std::string& line) {
 }
 
 std::string OneLine(std::string text) {
-  for (char& c : text) {
-    if (c == '\n' || c == '\r') c = ' ';
-  }
+  std::replace_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
   return text;
 }
 
@@ -74,7 +72,7 @@ struct RunOptions {
   std::string programFolder = QUILLO_BIN_DIR;
 };
 
-// The options that keep their state in quillo.ini, chosen through their menu items.
+// The options that keep their state in quillo.ini, chosen as their menu items send them.
 constexpr int kOptionCommands[] = {
     kCmdExplainErrors,    kCmdHighlightSolution, kCmdFrequencyByCount,  kCmdFrequencyAlphabetical,
     kCmdWordsAlphabetical, kCmdWordsByFrequency, kCmdQuoteLeft,         kCmdQuoteRight,
@@ -149,10 +147,7 @@ class Player : public QObject {
   int Chance(int percent) { return static_cast<int>(random_() % 100) < percent ? 1 : 0; }
   int Pick(int count) { return static_cast<int>(random_() % static_cast<unsigned>(count)); }
 
-  int Stuck(const char* why) {
-    Say(std::string("stuck ") + why);
-    return 2;
-  }
+  int Stuck(const char* why) { return Say(std::string("stuck ") + why), 2; }
 
   QMainWindow* Frame() { return qobject_cast<QMainWindow*>(WidgetOf(&app_->Frame())); }
   QWidget* Keys() { return WidgetOf(&app_->Client())->focusProxy(); }
@@ -175,14 +170,10 @@ class Player : public QObject {
   // --- Guesses: the ciphertext letter, then the plaintext letter ---
 
   std::vector<int> PlainLettersOfQuote() {
-    bool present[kLetterCount] = {};
-    for (const char* p = app_->TheGame().text.quoteText; *p; ++p) {
-      const char c = static_cast<char>(*p | 0x20);
-      if (c >= 'a' && c <= 'z') present[c - 'a'] = true;
-    }
+    const std::string quote = app_->TheGame().text.quoteText;
     std::vector<int> letters;
     for (int p = 0; p < kLetterCount; ++p) {
-      if (present[p]) letters.push_back(p);
+      if (quote.find_first_of({static_cast<char>('a' + p), static_cast<char>('A' + p)}) != std::string::npos) letters.push_back(p);
     }
     return letters;
   }
@@ -198,10 +189,8 @@ class Player : public QObject {
   }
 
   void GuessRight() {
-    std::vector<int> open;
-    for (int p : PlainLettersOfQuote()) {
-      if (!IsRight(p)) open.push_back(p);
-    }
+    std::vector<int> open = PlainLettersOfQuote();
+    std::erase_if(open, [this](int p) { return IsRight(p); });
     if (open.size() < 2) return;  // leave the win to the solving
     const int plain = open[Pick(static_cast<int>(open.size()))];
     Say("step guess");
@@ -247,25 +236,11 @@ class Player : public QObject {
     Pause();
   }
 
-  static const TMenuItem* FindItem(const std::vector<TMenuItem>& items, int id) {
-    for (const TMenuItem& item : items) {
-      if (item.id == id && item.children.empty()) return &item;
-      if (const TMenuItem* inner = FindItem(item.children, id)) return inner;
-    }
-    return nullptr;
-  }
-
+  // As the menu item would: the command reaches the game through the frame.
   void ToggleOption() {
     const int id = kOptionCommands[Pick(std::size(kOptionCommands))];
-    const TMenuItem* item = FindItem(MenuBar(), id);
-    if (!item) return;
     Say("step option " + std::to_string(id));
-    for (QAction* action : Frame()->findChildren<QAction*>()) {
-      if (action->text().section('\t', 0, 0) == QString::fromLatin1(item->text.c_str())) {
-        action->trigger();
-        break;
-      }
-    }
+    app_->Frame().Command(id);
     Pause();
   }
 
@@ -288,13 +263,12 @@ class Player : public QObject {
   }
 
   void SideStep() {
-    switch (Pick(10)) {
-      case 0: case 1: case 2: GuessRight(); break;
-      case 3: case 4: GuessWrong(); break;
-      case 5: case 6: Hint(); break;
-      case 7: case 8: ToggleOption(); break;
-      default: AskWordList(); break;
-    }
+    const int step = Pick(10);
+    if (step < 3) return GuessRight();
+    if (step < 5) return GuessWrong();
+    if (step < 7) return Hint();
+    if (step < 9) return ToggleOption();
+    AskWordList();
   }
 
   bool PlayPuzzle() {
@@ -391,10 +365,7 @@ class Player : public QObject {
   }
 
   QMessageBox::StandardButton Expect(bool expected, QMessageBox::StandardButton answer) {
-    if (!expected) {
-      unexpected_ = true;
-      Say("unexpected message");
-    }
+    if (!expected) unexpected_ = true, Say("unexpected message");
     return answer;
   }
 

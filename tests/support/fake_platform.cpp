@@ -4,22 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <stdexcept>
 
-FakePlatform::FakePlatform() {
-  sysColors[kSysColorButtonFace] = MakeColor(240, 240, 240);
-  sysColors[kSysColorWindow] = MakeColor(255, 255, 255);
-  sysColors[kSysColorWindowText] = MakeColor(0, 0, 0);
+FakePlatform::FakePlatform()
+    : sysColors{{kSysColorButtonFace, MakeColor(240, 240, 240)}, {kSysColorWindow, MakeColor(255, 255, 255)},
+                {kSysColorWindowText, MakeColor(0, 0, 0)}} {
   SetPlatform(this);
 }
 
+// Fails the test for each queued answer, script or chooser reply never used.
 FakePlatform::~FakePlatform() {
-  VerifyAnswersUsed();
   for (FakeWindowPeer* peer : peers_) peer->platform_ = nullptr;
   SetPlatform(nullptr);
-}
-
-void FakePlatform::VerifyAnswersUsed() {
   for (const QueuedAnswer& a : answers_) {
     ADD_FAILURE() << "answer " << a.answer << " was queued for a message box that never came: \""
                   << a.expectedText << '"';
@@ -31,11 +26,6 @@ void FakePlatform::VerifyAnswersUsed() {
   if (!openFileAnswers_.empty() || !fontAnswers_.empty() || !colorAnswers_.empty()) {
     ADD_FAILURE() << "an open-file, font or colour answer was never used";
   }
-  answers_.clear();
-  scripts_.clear();
-  openFileAnswers_.clear();
-  fontAnswers_.clear();
-  colorAnswers_.clear();
 }
 
 // ---- Windows ----
@@ -96,11 +86,7 @@ void FakePlatform::Click(TWindow& window, TPoint point, unsigned modifiers, bool
   keysDown[TKey::Shift] |= (modifiers & kModShift) != 0;
   keysDown[TKey::Control] |= (modifiers & kModControl) != 0;
   keysDown[TKey::Alt] |= (modifiers & kModAlt) != 0;
-  if (right) {
-    window.RButtonDown(point, modifiers);
-  } else {
-    window.LButtonDown(point, modifiers);
-  }
+  right ? window.RButtonDown(point, modifiers) : window.LButtonDown(point, modifiers);
   keysDown = before;
 }
 
@@ -157,12 +143,6 @@ MessageBoxRecord FakePlatform::LastMessage() const {
   if (!messages_.empty()) return messages_.back();
   ADD_FAILURE() << "no message box was shown";
   return {};
-}
-
-std::vector<std::string> FakePlatform::MessageTexts() const {
-  std::vector<std::string> texts;
-  for (const MessageBoxRecord& record : messages_) texts.push_back(record.text);
-  return texts;
 }
 
 // ---- Dialogs ----

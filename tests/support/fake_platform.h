@@ -23,7 +23,6 @@
 #include <vector>
 
 #include "fake_dialog.h"
-#include "fake_printer.h"
 #include "fake_window.h"
 #include "framework/platform.h"
 #include "recording_dc.h"
@@ -58,6 +57,14 @@ struct FontChoice {
 };
 
 struct ColorChoice { std::optional<TColor> color; };  // nullopt: the player cancelled
+
+// The one printer of a test: every TPrinter that CreatePrinter returns is a view of it. Its set-up
+// dialog is always cancelled; Printed draws the page on a 600 dpi letter page nobody looks at.
+struct FakePrinter {
+  bool available = true;  // false: CreatePrinter returns null
+  TPrintResult printResult = TPrintResult::Printed;
+  int createCount = 0, setupCount = 0, printCount = 0;
+};
 
 class FakePlatform : public TPlatform {
  public:
@@ -96,7 +103,6 @@ class FakePlatform : public TPlatform {
   void AnswerNext(int answer, std::string expectedText = {}) { answers_.push_back({answer, std::move(expectedText)}); }
   const std::vector<MessageBoxRecord>& Messages() const { return messages_; }
   MessageBoxRecord LastMessage() const;  // an empty record and a test failure when none
-  std::vector<std::string> MessageTexts() const;
   void ClearMessages() { messages_.clear(); }
 
   // ---- Dialogs ----
@@ -116,8 +122,6 @@ class FakePlatform : public TPlatform {
   // <path>", "tone <Hz> <ms>", "beep", "open-file <title>", "choose-font", "choose-color",
   // "help <path> <topic>", "statistics", "dialog failed <caption>".
   const std::vector<std::string>& Transcript() const { return transcript_; }
-  // Fails the test for each queued answer, script or chooser reply not used yet, and drops them.
-  void VerifyAnswersUsed();
 
   // ---- Services ----
   void SetClipboard(std::string text) { clipboard_ = std::move(text); }
@@ -142,7 +146,6 @@ class FakePlatform : public TPlatform {
   std::vector<TRect> monitors{{0, 0, 1920, 1080}};
   std::map<TKey, bool> keysDown;  // IsKeyDown: false unless set here
   TSize screenPixelsPerInch{96, 96};
-  bool QuitCalled() const { return quitCount_ > 0; }
   int QuitCount() const { return quitCount_; }
 
   // ---- TPlatform ----

@@ -69,34 +69,28 @@ bool FakePlatform::ChooseColor(TWindow*, TColor& color, TColor[16]) {
 }
 
 namespace {
-// The game's TPrinter: a view of the test's one FakePrinter.
 class FakePrinterView : public TPrinter {
  public:
   explicit FakePrinterView(FakePrinter& printer) : printer_(printer) {}
-  bool Setup(TWindow*) override {
-    ++printer_.setupCount;
-    return printer_.setupAnswer;
-  }
-  TPrintResult Print(TWindow* parent, TPrintout& printout) override {
-    PrintJob job{printout.Title(), parent, printer_.printResult, RecordingDC(printer_.caps)};
-    if (job.result == TPrintResult::Printed) printout.PrintPage(job.page);
-    printer_.jobs.push_back(std::move(job));
+  bool Setup(TWindow*) override { return ++printer_.setupCount, false; }
+  TPrintResult Print(TWindow*, TPrintout& printout) override {
+    ++printer_.printCount;
+    RecordingDC page(FakeDeviceCaps::Printer());
+    if (printer_.printResult == TPrintResult::Printed) printout.PrintPage(page);
     return printer_.printResult;
   }
-  std::string DeviceName() const override { return printer_.deviceName; }
-  std::string Port() const override { return printer_.port; }
+  std::string DeviceName() const override { return "Fake Printer"; }
+  std::string Port() const override { return "FILE:"; }
 
  private:
   FakePrinter& printer_;
 };
 }  // namespace
 
-std::unique_ptr<TPrinter> FakePrinter::MakeView() { return std::make_unique<FakePrinterView>(*this); }
-
 std::unique_ptr<TPrinter> FakePlatform::CreatePrinter() {
   if (!printer_.available) return nullptr;
   ++printer_.createCount;
-  return printer_.MakeView();
+  return std::make_unique<FakePrinterView>(printer_);
 }
 
 void FakePlatform::ShowHelp(TWindow*, const std::string& helpPath, int topic) {

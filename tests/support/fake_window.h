@@ -55,7 +55,6 @@ class FakeWindowPeer : public TWindowPeer, public TFramePeer {
   bool IsEnabled(int id) const { return !enabled.count(id) || enabled.at(id); }  // true unless disabled
   bool IsTopMenuEnabled(int index) const { return !topMenuEnabled.count(index) || topMenuEnabled.at(index); }
   bool HasTimer(int id) const { return timers.count(id) != 0; }
-  void ResetCounts() { invalidateCount = 0; }
   // Paints now into a new recorder (also kept as lastPaint); the pending invalidation is cleared
   // first, so an Invalidate during the paint stays pending.
   RecordingDC PaintNow();

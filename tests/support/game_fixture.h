@@ -6,9 +6,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <functional>
-#include <string>
-#include <vector>
 
 #include "app/runservices.h"
 #include "classlib/inifile.h"

@@ -60,19 +60,6 @@ void RecordingDC::FillRect(const TRect& rect, TColor color) {
   op.color = color;
 }
 
-void RecordingDC::LineTo(int x, int y) {
-  DrawOp& op = Record(DrawKind::LineTo);
-  op.from = position_;
-  op.at = position_ = {x, y};
-  op.color = MakeColor(0, 0, 0);
-}
-
-void RecordingDC::SetIsotropic(TSize windowExt, TSize viewportExt) {
-  windowExt_ = windowExt;
-  viewportExt_ = viewportExt;
-  Record(DrawKind::Isotropic);
-}
-
 // Isotropic mapping keeps one scale on both axes: the smaller ratio, so the whole window extent
 // fits the viewport.
 TPoint RecordingDC::ToDevice(TPoint logical) const {

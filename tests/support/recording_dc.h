@@ -20,7 +20,6 @@ struct FakeDeviceCaps {
   int physicalOffsetX = 0;  // unprintable margins in pixels
   int physicalOffsetY = 0;
 
-  static FakeDeviceCaps Screen() { return {}; }
   // 8.5 x 11 inch paper at 600 dpi with an unprintable 0.25 inch margin.
   static FakeDeviceCaps Printer() { return {600, 600, 4800, 6300, 5100, 6600, 150, 150}; }
   int Get(TDeviceCap cap) const;
@@ -33,31 +32,21 @@ int FakeCharWidth(const TLogFont* font, char ch);
 TTextMetrics FakeTextMetrics(const TLogFont* font);
 TSize FakeTextExtent(const TLogFont* font, std::string_view text);
 
-enum class DrawKind {
-  SelectFont,  // font: the new font (nullopt: stock fixed font)
-  TextColor,   // color
-  BkColor,     // color
-  Text,        // at: top-left, text, rect: its extent
-  Fill,        // rect, color
-  MoveTo,      // at
-  LineTo,      // from -> at, color: always black (the contract has no pen colour)
-  WindowOrg,   // at: the new origin
-  Isotropic,
-  ClipRect,    // rect (logical)
-  OffsetClip,  // at: (dx, dy)
-};
+// The operations kept; colour changes, lines and clipping change the state and leave no record.
+enum class DrawKind { SelectFont, Text, Fill, WindowOrg };
 
-// One recorded operation, with the context's colours and font at that moment.
+// One recorded operation, with the context's colours and font at that moment: a font's new
+// font (nullopt: the stock fixed font), a text's top-left `at`, text and extent `rect`, a fill's
+// rect and color, a new window origin `at`.
 struct DrawOp {
   DrawKind kind = DrawKind::Text;
   TPoint at;
-  TPoint from;
   std::string text;
   TRect rect;  // logical units
   TColor color = 0;
   TColor fg = 0;
   TColor bk = 0;
-  std::optional<TLogFont> font;  // nullopt is the stock fixed font
+  std::optional<TLogFont> font;
 };
 
 // One character of drawn text: what a cell on the screen shows.
@@ -69,33 +58,30 @@ struct DrawnChar {
 
 // Records drawing and measures with the fake font metrics. Starts with black text on white, the
 // stock font, origin (0, 0), no mapping. Where several operations cover a cell the last one drawn
-// wins, as on a screen; clipping is recorded but hides nothing from the queries.
+// wins, as on a screen; clipping hides nothing from the queries.
 class RecordingDC : public TDC {
  public:
-  explicit RecordingDC(FakeDeviceCaps caps = FakeDeviceCaps::Screen()) : caps_(caps) {}
+  explicit RecordingDC(FakeDeviceCaps caps = {}) : caps_(caps) {}
 
   void SelectFont(const TLogFont* font) override;
   TTextMetrics GetTextMetrics() override { return FakeTextMetrics(Font()); }
   TSize GetTextExtent(std::string_view text) override { return FakeTextExtent(Font(), text); }
-  void SetTextColor(TColor color) override { Record(DrawKind::TextColor).color = fg_ = color; }
+  void SetTextColor(TColor color) override { fg_ = color; }
   TColor GetTextColor() const override { return fg_; }
-  void SetBkColor(TColor color) override { Record(DrawKind::BkColor).color = bk_ = color; }
+  void SetBkColor(TColor color) override { bk_ = color; }
   TColor GetBkColor() const override { return bk_; }
   void TextOut(int x, int y, std::string_view text) override;
   void FillRect(const TRect& rect, TColor color) override;
-  void MoveTo(int x, int y) override { Record(DrawKind::MoveTo).at = position_ = {x, y}; }
-  void LineTo(int x, int y) override;
+  void MoveTo(int, int) override {}
+  void LineTo(int, int) override {}
   void SetWindowOrg(TPoint origin) override { Record(DrawKind::WindowOrg).at = origin_ = origin; }
   TPoint GetWindowOrg() const override { return origin_; }
-  void SetIsotropic(TSize windowExt, TSize viewportExt) override;
-  void SetClipRect(const TRect& rect) override { Record(DrawKind::ClipRect).rect = rect; }
-  void OffsetClip(int dx, int dy) override { Record(DrawKind::OffsetClip).at = {dx, dy}; }
+  void SetIsotropic(TSize windowExt, TSize viewportExt) override { windowExt_ = windowExt, viewportExt_ = viewportExt; }
+  void SetClipRect(const TRect&) override {}
+  void OffsetClip(int, int) override {}
   int GetDeviceCaps(TDeviceCap cap) override { return caps_.Get(cap); }
 
-  const std::vector<DrawOp>& Ops() const { return ops_; }  // everything, in order
-  std::vector<DrawOp> OpsOf(DrawKind kind) const;
-  std::vector<DrawOp> TextOps() const { return OpsOf(DrawKind::Text); }
-  std::vector<DrawOp> Fills() const { return OpsOf(DrawKind::Fill); }
+  std::vector<DrawOp> OpsOf(DrawKind kind) const;  // in drawing order
   bool DrewText(std::string_view part) const;  // some single TextOut drew text containing part
 
   // The last drawn character overlapping cell (col, row) of a grid of `cell`-sized cells whose
@@ -107,7 +93,7 @@ class RecordingDC : public TDC {
   TPoint ToDevice(TPoint logical) const;
 
  private:
-  DrawOp& Record(DrawKind kind) { return ops_.emplace_back(DrawOp{kind, {}, {}, {}, {}, 0, fg_, bk_, font_}); }
+  DrawOp& Record(DrawKind kind) { return ops_.emplace_back(DrawOp{kind, {}, {}, {}, 0, fg_, bk_, font_}); }
   const TLogFont* Font() const { return font_ ? &*font_ : nullptr; }
 
   FakeDeviceCaps caps_;
@@ -116,7 +102,6 @@ class RecordingDC : public TDC {
   TColor fg_ = MakeColor(0, 0, 0);
   TColor bk_ = MakeColor(255, 255, 255);
   TPoint origin_;
-  TPoint position_;  // current MoveTo/LineTo position
   TSize windowExt_;
   TSize viewportExt_;
 };

@@ -1,8 +1,6 @@
 // The unit and tool tests' main: every test runs inside a fresh session of its own.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "app/runservices.h"
 #include "classlib/inifile.h"
 

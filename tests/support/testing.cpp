@@ -5,8 +5,6 @@
 #include <stdlib.h>
 
 #include <fstream>
-#include <sstream>
-#include <stdexcept>
 
 TempFolder::TempFolder(bool enter) {
   std::string pattern = (std::filesystem::temp_directory_path() / "quillo-test-XXXXXX").string();

@@ -3,10 +3,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
-#include <string>
 
 #include "support/testing.h"
 

@@ -1,10 +1,7 @@
 // The game's dialogs on the fake: remembered placement, input and win dialogs, About, Online.
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "app/runservices.h"
 #include "classlib/inifile.h"
@@ -71,13 +68,8 @@ TEST_F(GameDialogTest, OpensBesideTheMainWindowFirstThenWhereItWasLeft) {
   EXPECT_EQ(ShowMessage(&frame, "Error"), TRect::FromSize(660, 100, size.cx, size.cy));
   EXPECT_EQ(SavedPlacement("Error"), (std::vector<int>{1, 0, 0}));
   // Without room on the right, below it; without room there either, centred over it.
-  const struct {
-    TRect workArea;
-    TPoint at;
-  } firstPlaces[] = {{{0, 0, 900, 1040}, {100, 581}}, {{0, 0, 900, 700}, {230, 240}}};
-  for (const auto& [workArea, at] : firstPlaces) {
-    EXPECT_EQ(floatplace::FirstPlace({300, 200}, kFrameRect, workArea), TRect::FromSize(at.x, at.y, 300, 200));
-  }
+  EXPECT_EQ(floatplace::FirstPlace({300, 200}, kFrameRect, {0, 0, 900, 1040}), TRect::FromSize(100, 581, 300, 200));
+  EXPECT_EQ(floatplace::FirstPlace({300, 200}, kFrameRect, {0, 0, 900, 700}), TRect::FromSize(230, 240, 300, 200));
 
   // Dragged near the bottom-right corner, it comes back at the same offset from that corner
   // after the main window has moved and grown.
@@ -97,8 +89,7 @@ TEST_F(GameDialogTest, OpensBesideTheMainWindowFirstThenWhereItWasLeft) {
   EXPECT_EQ(ShowMessage(nullptr, "GameOver"), TRect::FromSize(60, 60, size.cx, size.cy));
 
   // Whole-pixel distances: sqrt(2) and 1 both count as 1, so the earlier corner wins a tie.
-  EXPECT_EQ(floatplace::NearestCorner({0, 0, 2, 2}, {0, 0, 1, 100}), 0);
-  EXPECT_EQ(floatplace::NearestCorner({0, -2, 2, 2}, {0, 0, 1, 100}), 1);
+  EXPECT_EQ(floatplace::NearestCorner({0, 0, 2, 2}, {0, 0, 1, 100}) * 10 + floatplace::NearestCorner({0, -2, 2, 2}, {0, 0, 1, 100}), 1);
 }
 
 TEST_F(GameDialogTest, PlacementIsClampedToTheWorkAreaAndTheClampedPlaceIsSaved) {
@@ -136,8 +127,7 @@ TEST_F(GameDialogTest, InputDialogCopiesTheTextOnOkOnly) {
   char buffer[5] = "12";
   // OK copies what fits: four characters and the terminator.
   fake.ScriptDialog(kInputTemplateId, [](FakeDialog& d) {
-    EXPECT_EQ(d.Text(kInputEditId), "12");
-    EXPECT_EQ(d.EditLimit(kInputEditId), 4);
+    EXPECT_TRUE(d.Text(kInputEditId) == "12" && d.EditLimit(kInputEditId) == 4);
     d.Peer().SetItemText(kInputEditId, "abcdefgh");
     d.Click(IDOK);
   });
@@ -173,11 +163,9 @@ TEST_F(GameDialogTest, YouWonDialogAnswersAndKeepsOpenForFavorites) {
     EXPECT_FALSE(d.Ended());
     d.Click(kYouWonExit);
   });
-  {
-    YouWonDialog dialog(&frame, store, "YouWonDialog", [&] { ++favorites; });
-    EXPECT_EQ(fake.Waves(), (std::vector<std::string>{"clap.wav"}));  // on construction
-    EXPECT_EQ(dialog.Execute(), kYouWonExit);
-  }
+  YouWonDialog dialog(&frame, store, "YouWonDialog", [&] { ++favorites; });
+  EXPECT_EQ(fake.Waves(), (std::vector<std::string>{"clap.wav"}));  // on construction
+  EXPECT_EQ(dialog.Execute(), kYouWonExit);
   EXPECT_EQ(favorites, 1);
 
   // The close box counts as No; Save Favorite without a callback does nothing.
@@ -194,11 +182,7 @@ TEST_F(GameDialogTest, AboutShowsTheVersionLineAndKeepsTheTemplateTextsForMissin
     if (numbers) v.fixedVersion = TVersionValues::Numbers{2, 4, 1, 17};
     return v;
   };
-  const struct {
-    TVersionValues values;
-    bool shift;
-    const char* version;
-  } cases[] = {
+  const struct { TVersionValues values; bool shift; const char* version; } cases[] = {
       {values("Linux package"), false, "Version 2.4.1 Linux package"},
       {values("Release"), false, "Version 2.4.1"},  // a type beginning with R adds nothing
       {values("retail"), false, "Version 2.4.1 retail"},

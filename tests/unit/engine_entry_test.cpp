@@ -1,10 +1,6 @@
 // Letter entry as a player does it: typing, clicking, erasing, the refusals, the win and the kind-1 clock.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "support/game_fixture.h"
 
 namespace {
@@ -32,23 +28,20 @@ TEST_F(EntryTest, KeyboardRhythmAndSelectionFromTheUnusedLetters) {
   game.KeyTyped('l');
   EXPECT_EQ(game.state.selectedCipher, 'L' - 'A');
   game.KeyTyped('h');
-  EXPECT_EQ(game.state.guess['L' - 'A'], 'H');
-  EXPECT_EQ(game.state.selectedCipher, -1);
+  EXPECT_TRUE(game.state.guess['L' - 'A'] == 'H' && game.state.selectedCipher == -1);
 
   // A plaintext letter picked in the panel, then the ciphertext letter typed.
   game.LeftClick(Plain('E'), false);
   EXPECT_EQ(game.state.selectedPlain, 'E' - 'A');
   game.KeyTyped('h');
-  EXPECT_EQ(game.state.guess['H' - 'A'], 'E');
-  EXPECT_EQ(game.state.selectedPlain, -1);
+  EXPECT_TRUE(game.state.guess['H' - 'A'] == 'E' && game.state.selectedPlain == -1);
 
   // Backspace and escape drop a pending selection.
   game.KeyTyped('u');
   game.KeyTyped(8);
   game.LeftClick(Plain('O'), false);
   game.KeyTyped(27);
-  EXPECT_EQ(game.state.selectedCipher, -1);
-  EXPECT_EQ(game.state.selectedPlain, -1);
+  EXPECT_EQ(std::pair(game.state.selectedCipher, game.state.selectedPlain), std::pair(-1, -1));
   EXPECT_TRUE(Shown().empty());
 }
 
@@ -72,8 +65,7 @@ TEST_F(EntryTest, RefusalsExplainedWithTheErrorSound) {
     expected.insert(expected.end(), {kTone, std::string("dialog Error: ") + text});
   }
   EXPECT_EQ(Shown(), expected);
-  EXPECT_EQ(game.state.guess['U' - 'A'], ' ');
-  EXPECT_EQ(game.panel.erasedCount, false);
+  EXPECT_TRUE(game.state.guess['U' - 'A'] == ' ' && game.panel.erasedCount == 0);
 
   // With ExplainErrors off only the sound remains; the locked-letter message still shows.
   SetSetting("ExplainErrors", false);
@@ -87,25 +79,21 @@ TEST_F(EntryTest, RefusalsExplainedWithTheErrorSound) {
   EXPECT_EQ(Shown(), (std::vector<std::string>{
                          "box Error: The answer for ciphertext L was given to you as a hint\nor "
                          "you have already confirmed it to be correct."}));
-  EXPECT_EQ(fake.LastMessage().flags, MB_OK | MB_ICONEXCLAMATION);
-  EXPECT_EQ(game.state.guess['L' - 'A'], 'H');
+  EXPECT_TRUE(fake.LastMessage().flags == (MB_OK | MB_ICONEXCLAMATION) && game.state.guess['L' - 'A'] == 'H');
 }
 
 TEST_F(EntryTest, ErasingWithShiftAndRightClicks) {
   TypeLetters('h', 'h');
   TypeLetters('e', 'x');
   game.KeyTyped('L');
-  EXPECT_EQ(game.state.guess['L' - 'A'], ' ');
-  EXPECT_FALSE(game.IsLetterUsed('H' - 'A'));
-  EXPECT_EQ(game.panel.erasedCount, 1);
+  EXPECT_TRUE(game.state.guess['L' - 'A'] == ' ' && !game.IsLetterUsed('H' - 'A') && game.panel.erasedCount == 1);
 
   // A right click with a selection pending only drops it; the next one erases.
   game.KeyTyped('H');
   TypeLetters('e', 'e');
   game.KeyTyped('u');
   game.RightClick(Cipher('H'));
-  EXPECT_EQ(game.state.guess['H' - 'A'], 'E');
-  EXPECT_EQ(game.state.selectedCipher, -1);
+  EXPECT_TRUE(game.state.guess['H' - 'A'] == 'E' && game.state.selectedCipher == -1);
   game.RightClick(Cipher('H'));
   EXPECT_EQ(game.state.guess['H' - 'A'], ' ');
   game.RightClick(Plain('E'));  // the unused-letters rows are not erased from
@@ -121,8 +109,7 @@ TEST_F(EntryTest, WinIsAnnouncedOnceAndTheGameIsOverAfterwards) {
   TypeLetters('d', 'd');
   EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 0);  // nothing until the paint judges
   Paint();
-  EXPECT_EQ(hooks.Last(), "ShowYouWonDialog");
-  EXPECT_FALSE(hooks.timerRunning);
+  EXPECT_TRUE(hooks.Last() == "ShowYouWonDialog" && !hooks.timerRunning);
   Paint();
   EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 1);
 
@@ -166,23 +153,18 @@ TEST_F(EntryTest, CiphertextPuzzleStopsTheClockWhileEveryLetterHasAGuess) {
   game.panel.elapsedSeconds = 42;
   TypeLetters('z', 'a');
   Paint();
-  EXPECT_FALSE(hooks.timerRunning);
-  EXPECT_TRUE(game.IsCipherClockStopped());
-  EXPECT_EQ(game.state.gameOver, false);
+  EXPECT_TRUE(!hooks.timerRunning && game.IsCipherClockStopped() && !game.state.gameOver);
 
   game.KeyTyped('Y');
   Paint();
-  EXPECT_TRUE(hooks.timerRunning);
-  EXPECT_EQ(game.panel.elapsedSeconds, 42);
-  EXPECT_EQ(hooks.Count("ShowYouWonDialog"), false);
+  EXPECT_TRUE(hooks.timerRunning && game.panel.elapsedSeconds == 42 && hooks.Count("ShowYouWonDialog") == 0);
 }
 
 TEST_F(EntryTest, OutOfRangeIndexShutsTheGameDown) {
   game.LeftClick({26, LetterHit::kCipherLetter, -1}, false);
   EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"Subscript error, please contact Brindlewood",
                                                   "Error", MB_OK | MB_ICONSTOP}));
-  EXPECT_EQ(hooks.calls, (std::vector<std::string>{"Shutdown"}));
-  EXPECT_EQ(game.state.selectedCipher, -1);
+  EXPECT_TRUE(hooks.calls == std::vector<std::string>{"Shutdown"} && game.state.selectedCipher == -1);
   game.RightClick({-1, LetterHit::kCipherLetter, -1});  // no letter: nothing at all
   EXPECT_EQ(fake.Messages().size(), 1u);
 }

@@ -1,10 +1,6 @@
 // The help commands: what each reveals, locks, says, counts and costs.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "support/game_fixture.h"
 
 namespace {
@@ -52,11 +48,8 @@ TEST_F(HelpTest, ConfirmLocksEveryRightGuessAndAlwaysCosts) {
   ClearShown();
   game.Confirm();
   EXPECT_EQ(Shown(), Toned("Confirm", {"Something is wrong..."}));
-  EXPECT_TRUE(LockedOn('H'));
-  EXPECT_TRUE(LockedOn('X'));
-  EXPECT_FALSE(LockedOn('A'));
-  EXPECT_EQ(game.state.selectedCipher, -1);
-  EXPECT_EQ(game.panel.elapsedSeconds, 30);
+  EXPECT_TRUE(LockedOn('H') && LockedOn('X') && !LockedOn('A'));
+  EXPECT_EQ(std::pair(game.state.selectedCipher, game.panel.elapsedSeconds), std::pair(-1, 30));
 }
 
 TEST_F(HelpTest, UndoRemovesOnlyTheAlphabeticallyFirstWrongLetter) {
@@ -64,9 +57,7 @@ TEST_F(HelpTest, UndoRemovesOnlyTheAlphabeticallyFirstWrongLetter) {
   TypeLetters('t', 'n');  // A = N, wrong
   TypeLetters('e', 'e');
   game.UndoError();
-  EXPECT_EQ(GuessOn('A'), ' ');
-  EXPECT_EQ(GuessOn('X'), 'B');
-  EXPECT_FALSE(game.IsLetterUsed('N' - 'A'));
+  EXPECT_TRUE(GuessOn('A') == ' ' && GuessOn('X') == 'B' && !game.IsLetterUsed('N' - 'A'));
   game.UndoError();
   EXPECT_EQ(GuessOn('X'), ' ');
   game.UndoError();
@@ -79,12 +70,10 @@ TEST_F(HelpTest, UndoRemovesOnlyTheAlphabeticallyFirstWrongLetter) {
 
 TEST_F(HelpTest, LittleHintGivesTheRarestLetterWithoutAGuess) {
   game.LittleHint();
-  EXPECT_EQ(GuessOn('C'), 'S');
-  EXPECT_TRUE(LockedOn('C'));
+  EXPECT_TRUE(GuessOn('C') == 'S' && LockedOn('C'));
   TypeLetters('a', 'e');  // X carries a wrong guess, so A is skipped
   game.LittleHint();
-  EXPECT_EQ(GuessOn('A'), 'T');
-  EXPECT_EQ(GuessOn('X'), 'E');
+  EXPECT_TRUE(GuessOn('A') == 'T' && GuessOn('X') == 'E');
   EXPECT_EQ(Shown(), Toned("Little Hint", {"Ciphertext character C is really an S",
                                            "Ciphertext character A is really a T"}));
   EXPECT_EQ(game.panel.elapsedSeconds, 60);
@@ -93,9 +82,7 @@ TEST_F(HelpTest, LittleHintGivesTheRarestLetterWithoutAGuess) {
 TEST_F(HelpTest, BigHintGivesTheMostFrequentLetterOrTheSelectedOne) {
   TypeLetters('a', 'e');  // X holds E wrongly: revealing E takes it off X
   game.BigHint();
-  EXPECT_EQ(GuessOn('H'), 'E');
-  EXPECT_EQ(GuessOn('X'), ' ');
-  EXPECT_TRUE(LockedOn('H'));
+  EXPECT_TRUE(GuessOn('H') == 'E' && GuessOn('X') == ' ' && LockedOn('H'));
 
   TypeLetters('t', 'o');  // A wrong: skipped
   game.BigHint();
@@ -139,11 +126,9 @@ TEST_F(HelpTest, SolvePuzzleMaxesTheClockAndShowsNoWin) {
   game.panel.elapsedSeconds = 100;
   game.SolvePuzzle();
   EXPECT_EQ(Guesses().substr(0, 8), "TUSFNPDE");  // Decipher of A..H
-  EXPECT_EQ(game.panel.elapsedSeconds, kMaxClockSeconds);
-  EXPECT_FALSE(hooks.timerRunning);
+  EXPECT_TRUE(game.panel.elapsedSeconds == kMaxClockSeconds && !hooks.timerRunning);
   Paint();
-  EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 0);
-  EXPECT_EQ(hooks.Count("MarkPuzzleSolved"), 1);
+  EXPECT_EQ(std::pair(hooks.Count("ShowYouWonDialog"), hooks.Count("MarkPuzzleSolved")), std::pair(0, 1));
   ClearShown();
   game.Confirm();
   game.UndoError();

@@ -1,10 +1,6 @@
 // The cipher key and mapping, judging, the clock, its penalties and the Change Time Penalties dialog.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "dialogs/timedialog.h"
 #include "engine/penalties.h"
 #include "engine/random.h"
@@ -43,8 +39,7 @@ TEST_F(EngineTest, KeysFollowTheKindAndTheSeedAndClearGuessesAndLocks) {
   game.state.guess[3] = 'Q';
   game.state.locked[3] = true;
   EXPECT_EQ(GenerateFor(PuzzleKind::kTutorialPuzzle, 99), "MNOPQRSTUVWXYZABCDEFGHIJKL");
-  EXPECT_EQ(Guesses(), std::string(26, ' '));
-  EXPECT_EQ(game.state.locked[3], 0);
+  EXPECT_TRUE(Guesses() == std::string(26, ' ') && game.state.locked[3] == 0);
   EXPECT_EQ(GenerateFor(PuzzleKind::kCipherEntered, 99), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 }
 
@@ -76,8 +71,7 @@ TEST_F(EngineTest, StartGameEnciphersCountsInBothOrdersAndResets) {
   game.state.puzzleKind = PuzzleKind::kTutorialPuzzle;  // cipher letter = plain + 12
   game.StartGame();
   EXPECT_EQ(std::string(game.text.puzzleText), "Tqxxa,\tIadxp|");
-  EXPECT_EQ(game.panel.confirmCount, 0);
-  EXPECT_EQ(game.state.selectedCipher, -1);
+  EXPECT_EQ(std::pair(game.panel.confirmCount, game.state.selectedCipher), std::pair(0, -1));
   // Before the panel's first paint the clock is left alone.
   EXPECT_EQ(hooks.calls, (std::vector<std::string>{"PuzzleTextChanged"}));
   EXPECT_EQ(game.panel.elapsedSeconds, 500);
@@ -90,8 +84,7 @@ TEST_F(EngineTest, StartGameEnciphersCountsInBothOrdersAndResets) {
 
   // Ties keep the exchange sort's order; position i of the alphabetical order is ciphertext 'A' + i.
   game.CountFrequencies("aBc bC");
-  EXPECT_EQ(std::string(game.panel.letterByFreq, 4), "BCAD");
-  EXPECT_EQ(std::string(game.panel.letterAlpha, 3), "OPQ");
+  EXPECT_EQ(std::string(game.panel.letterByFreq, 4) + std::string(game.panel.letterAlpha, 3), "BCADOPQ");
   EXPECT_EQ(game.panel.countAlpha[13], 2);  // N stands for B
 }
 
@@ -99,12 +92,10 @@ TEST_F(EngineTest, JudgingBuildsTheGuessRowInTheCiphertextCaseAndSoundnessChecks
   StartPuzzle("Go, go!", PuzzleKind::kTutorialPuzzle);  // "Sa, sa!"
   game.state.guess['S' - 'A'] = 'G';
   game.JudgePuzzle();
-  EXPECT_EQ(std::string(game.text.plainText), "G , g !");
-  EXPECT_EQ(game.state.gameOver, 0);
+  EXPECT_EQ(std::string(game.text.plainText) + std::to_string(game.state.gameOver), "G , g !0");
   game.state.guess['A' - 'A'] = 'O';
   game.JudgePuzzle();
-  EXPECT_EQ(std::string(game.text.plainText), "Go, go!");
-  EXPECT_EQ(game.state.gameOver, 1);
+  EXPECT_EQ(std::string(game.text.plainText) + std::to_string(game.state.gameOver), "Go, go!1");
   for (const char* nothing : {"", "   ", "1, 2: 3!"}) {  // no letter, nothing to solve: no win
     StartPuzzle(nothing);
     game.JudgePuzzle();
@@ -158,9 +149,7 @@ TEST_F(EngineTest, PauseHidesTheBoardAndStopsTheClockWhileTheMessageIsUp) {
   EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"This game is paused; click OK to continue playing.",
                                                   "Quillo!", MB_OK | MB_ICONEXCLAMATION}));
   EXPECT_EQ(hooks.calls, (std::vector<std::string>{"HideMainFrame", "ShowMainFrame"}));
-  EXPECT_TRUE(pausedWhileUp);
-  EXPECT_EQ(game.panel.elapsedSeconds, 0);
-  EXPECT_TRUE(hooks.timerRunning);
+  EXPECT_TRUE(pausedWhileUp && game.panel.elapsedSeconds == 0 && hooks.timerRunning);
 }
 
 TEST_F(EngineTest, PenaltiesComeFromTheSettingsAndTheirTextReadsLikeTheOldNumberReader) {
@@ -175,8 +164,7 @@ TEST_F(EngineTest, PenaltiesComeFromTheSettingsAndTheirTextReadsLikeTheOldNumber
   int value = -1;
   for (auto [text, expected] : {std::pair{"  42", 42}, {"45xyz", 45}, {"+0", 0},
                                 {"99999999999999999999", 2147483647}}) {
-    EXPECT_TRUE(ParsePenaltyText(text, value)) << text;
-    EXPECT_EQ(value, expected) << text;
+    EXPECT_TRUE(ParsePenaltyText(text, value) && value == expected) << text;
   }
   // Only the first 20 characters are read.
   for (std::string bad : {std::string(20, ' ') + "5", std::string("abc"), std::string("- 5")}) {
@@ -208,9 +196,8 @@ TEST_F(EngineTest, TimeDialogShowsThePenaltiesAndStopsAtAnIllegalField) {
     d.Click(IDOK);
   });
   TimeDialog(nullptr).Execute();
-  EXPECT_EQ(Stored("UndoPenalty"), 12);  // unchanged fields are not rewritten
-  EXPECT_EQ(Stored("BigHintPenalty"), 0);
-  EXPECT_EQ(GetPenalty(kConfirmPenalty), -5);
+  // Unchanged fields are not rewritten.
+  EXPECT_EQ(std::tuple(Stored("UndoPenalty"), Stored("BigHintPenalty"), GetPenalty(kConfirmPenalty)), std::tuple(12, 0, -5));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <string>
 
 #include "resources/resources.h"
 #include "sources/casestyle.h"
@@ -27,9 +26,7 @@ class EnteredTest : public GameFixture {
   // The player types text and presses OK (or Cancel); with `shown`, the dialog must have shown it.
   void Answer(const std::string& typed, int button = IDOK, const char* shown = nullptr) {
     fake.ScriptDialog(kInputTemplateId, [=](FakeDialog& d) {
-      if (shown) {
-        EXPECT_EQ(d.Text(kInputEditId), shown);
-      }
+      if (shown) { EXPECT_EQ(d.Text(kInputEditId), shown); }
       d.Type(kInputEditId, typed);
       d.Click(button);
     });
@@ -58,8 +55,7 @@ TEST_F(EnteredTest, EntryDialogAsksAgainForAnEmptyTextAndTakesTheConfirmedOne) {
 
   fake.FailNextDialogs(1);  // a dialog that cannot be created: its error, captioned "ERROR", no icon
   EXPECT_FALSE(EnterPuzzle(game, true, nullptr, -15));
-  EXPECT_EQ(fake.LastMessage().caption, "ERROR");
-  EXPECT_EQ(fake.LastMessage().flags, unsigned{MB_OK});
+  EXPECT_TRUE(fake.LastMessage().caption == "ERROR" && fake.LastMessage().flags == unsigned{MB_OK});
 }
 
 TEST_F(EnteredTest, OnlyAnEnteredPuzzleCanBeCorrected) {
@@ -71,8 +67,7 @@ TEST_F(EnteredTest, OnlyAnEnteredPuzzleCanBeCorrected) {
   game.state.puzzleKind = PuzzleKind::kCipherEntered;
   Answer("olde", IDOK, "old");
   EXPECT_TRUE(CorrectPuzzle(game, nullptr, -15));
-  EXPECT_STREQ(game.text.quoteText, "olde");
-  EXPECT_STREQ(game.text.displayText, "OLDE");
+  EXPECT_EQ(std::string(game.text.quoteText) + game.text.displayText, "oldeOLDE");
 
   Answer("other", IDCANCEL);
   EXPECT_FALSE(CorrectPuzzle(game, nullptr, -15));
@@ -88,8 +83,7 @@ TEST_F(EnteredTest, ClipboardPasteIsCleanedIntoOneQuotationAndCopiesEndInALineEn
 
   fake.SetClipboard("  Hello,\r\n  world!\tAnon\tYmous  ");
   EXPECT_TRUE(PasteFromClipboard(game, nullptr));
-  EXPECT_STREQ(game.text.quoteText, "Hello, world! Anon\tYmous");
-  EXPECT_STREQ(game.text.displayText, "HELLO, WORLD! ANON\tYMOUS");
+  EXPECT_EQ(std::string(game.text.quoteText) + "|" + game.text.displayText, "Hello, world! Anon\tYmous|HELLO, WORLD! ANON\tYMOUS");
 
   for (const char* nothing : {"", "\r\n\r\n", "   "}) {
     fake.SetClipboard(nothing);
@@ -102,9 +96,9 @@ TEST_F(EnteredTest, ClipboardPasteIsCleanedIntoOneQuotationAndCopiesEndInALineEn
   std::strcpy(game.text.puzzleText, "AB C");
   std::strcpy(game.text.plainText, "xy z");
   CopyToClipboard(game, true);
-  EXPECT_EQ(fake.Clipboard(), "AB C\r\n");
+  const std::string puzzle = fake.Clipboard();
   CopyToClipboard(game, false);
-  EXPECT_EQ(fake.Clipboard(), "xy z\r\n");
+  EXPECT_EQ(puzzle + fake.Clipboard(), "AB C\r\nxy z\r\n");
   fake.ClearMessages();
   fake.SetClipboard("Text");
   fake.SetClipboardAvailable(false);
@@ -119,9 +113,8 @@ TEST_F(EnteredTest, FavoriteOnlySolvedPuzzlesAreAppended) {
   EXPECT_EQ(fake.LastMessage(), Refused("You haven't saved any favorites yet!"));
 
   QuotePuzzle("quotes.cqt");
-  EXPECT_FALSE(SaveFavorite(game, nullptr));
+  EXPECT_FALSE(SaveFavorite(game, nullptr) || std::filesystem::exists(kFavoritesFileName));
   EXPECT_EQ(fake.LastMessage(), kUnsolved);
-  EXPECT_FALSE(std::filesystem::exists(kFavoritesFileName));
 
   game.state.gameOver = true;
   EXPECT_TRUE(SaveFavorite(game, nullptr));

@@ -31,8 +31,7 @@ TEST_F(MemoryTest, FileLayoutShortAndLongFiles) {
   for (std::uint32_t n = 0; n < 40; ++n) EXPECT_EQ(memory.IsSolved(n), n == 13 || n == 22 || n == 31) << n;
   WriteFile("long.cqm", Bytes({0, 0, 0, 0x80, 0, 0, 0, 0x80, 0xFF, 0xFF, 0xFF, 0xFF}));
   memory.OpenMemory(33, "long.cqm");  // bytes past the count are ignored
-  EXPECT_EQ(memory.SolvedCount(33), 2u);
-  EXPECT_TRUE(memory.IsSolved(32));
+  EXPECT_TRUE(memory.SolvedCount(33) == 2u && memory.IsSolved(32));
 }
 
 TEST_F(MemoryTest, WhenTheRecordIsWritten) {
@@ -43,15 +42,12 @@ TEST_F(MemoryTest, WhenTheRecordIsWritten) {
   memory.SetBit(2);
   WriteFile("a.cqm", Bytes({0xFF, 0xFF, 0xFF, 0xFF}));
   memory.OpenMemory(5, "a.cqm");  // the same file and count keep the bits; the file is not touched
-  EXPECT_FALSE(memory.IsSolved(0));
-  EXPECT_EQ(ReadFile("a.cqm"), Bytes({0xFF, 0xFF, 0xFF, 0xFF}));
+  EXPECT_TRUE(!memory.IsSolved(0) && ReadFile("a.cqm") == Bytes({0xFF, 0xFF, 0xFF, 0xFF}));
   memory.OpenMemory(6, "a.cqm");  // another count is another record: saved, then read back
-  EXPECT_EQ(ReadFile("a.cqm"), Bytes({0x00, 0x00, 0x00, 0x20}));
-  EXPECT_TRUE(memory.IsSolved(2));
+  EXPECT_TRUE(ReadFile("a.cqm") == Bytes({0x00, 0x00, 0x00, 0x20}) && memory.IsSolved(2));
   memory.SetBit(4);
   memory.OpenMemory(0, nullptr);  // a plain quote file: the old record is written on the way out
-  EXPECT_EQ(ReadFile("a.cqm"), Bytes({0x00, 0x00, 0x00, 0x28}));
-  EXPECT_FALSE(memory.HasFile());
+  EXPECT_TRUE(ReadFile("a.cqm") == Bytes({0x00, 0x00, 0x00, 0x28}) && !memory.HasFile());
   memory.OpenMemory(33, "m.cqm");
   memory.SetCurrent(32);
   memory.MarkSolved();  // saved at once
@@ -102,12 +98,10 @@ TEST_F(MemoryTest, BitOutOfRangeIsReportedAndQuitsWithoutTouchingBits) {
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "BitVector( 10 ): bit number out of range\nBitVector( 4294967295 ): bit number out of range\n"
             "BitVector( 12 ): bit number out of range\n");
-  EXPECT_EQ(fake.QuitCount(), 3);
-  EXPECT_EQ(memory.SolvedCount(10), 0u);
+  EXPECT_TRUE(fake.QuitCount() == 3 && memory.SolvedCount(10) == 0u);
   memory.Fill(0xFFFFFFFF);  // the last word's spare bits carry nothing into range
   memory.ClearBit(9);
-  EXPECT_TRUE(memory.TestBit(8));
-  EXPECT_FALSE(memory.TestBit(9));
+  EXPECT_TRUE(memory.TestBit(8) && !memory.TestBit(9));
 }
 
 }  // namespace

@@ -1,11 +1,6 @@
 // The menu bar's mnemonics and the six hint-button pictures.
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <set>
-#include <string>
-#include <vector>
-
 #include "resources/commands.h"
 #include "resources/resources.h"
 

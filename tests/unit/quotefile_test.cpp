@@ -1,11 +1,8 @@
 // Quote files: the quote code, hostile compressed files, the writer, plain files, the line reader.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "sources/quotecode.h"
 #include "sources/quotefile.h"
@@ -53,22 +50,19 @@ TEST_F(QuoteFileTest, HandMadeFaults) {
   EXPECT_EQ(StatusOf(Bytes(20, 0)), QuoteFileStatus::Damaged);
 
   char quote[kQuoteBufferSize];
-  CompressedQuoteFile outside(Fixture("offset-outside.cqt"));
-  ASSERT_EQ(outside.Status(), QuoteFileStatus::Ok);
-  EXPECT_EQ(outside.ReadQuote(0, quote), QuoteFileStatus::Ok);
-  EXPECT_EQ(outside.ReadQuote(1, quote), QuoteFileStatus::Damaged);
-  EXPECT_EQ(outside.ReadQuote(2, quote), QuoteFileStatus::Damaged);  // past the count
-  EXPECT_STREQ(quote, "");
-
-  CompressedQuoteFile truncated(Fixture("truncated.cqt"));
-  ASSERT_EQ(truncated.Status(), QuoteFileStatus::Ok);
-  EXPECT_EQ(truncated.ReadQuote(1, quote), QuoteFileStatus::Damaged);
-  EXPECT_EQ(truncated.Description(), "");
-
-  CompressedQuoteFile noDescription(Fixture("description-outside.cqt"));
-  ASSERT_EQ(noDescription.Status(), QuoteFileStatus::Ok);
-  EXPECT_EQ(noDescription.Description(), "");
-  EXPECT_EQ(noDescription.ReadQuote(1, quote), QuoteFileStatus::Ok);
+  // Readable files with one bad quotation (the third read is past the count) or description.
+  using S = QuoteFileStatus;
+  const struct { const char* name; S first, second, third; } cases[] = {
+      {"offset-outside.cqt", S::Ok, S::Damaged, S::Damaged}, {"truncated.cqt", S::Ok, S::Damaged, S::Damaged},
+      {"description-outside.cqt", S::Ok, S::Ok, S::Damaged}};
+  for (const auto& c : cases) {
+    CompressedQuoteFile file(Fixture(c.name));
+    ASSERT_EQ(file.Status(), S::Ok) << c.name;
+    const S first = file.ReadQuote(0, quote), second = file.ReadQuote(1, quote), third = file.ReadQuote(2, quote);
+    EXPECT_EQ(std::tuple(first, second, third, file.Description()), std::tuple(c.first, c.second, c.third, std::string()))
+        << c.name;
+    EXPECT_STREQ(quote, "");  // a refused read leaves an empty quotation
+  }
 }
 
 // Each quotation reads back whole once the file holds it, and is refused before.
@@ -121,10 +115,7 @@ TEST_F(QuoteFileTest, DescriptionFaultsGiveEmptyOrCutText) {
   const Bytes b = Written({"Q."}, "Hello");
   const std::uint32_t d = U32At(b, 20);
   const std::uint32_t size = static_cast<std::uint32_t>(b.size());
-  struct Case {
-    std::uint32_t at, length;
-    std::string expected;
-  };
+  struct Case { std::uint32_t at, length; std::string expected; };
   for (const Case& c : {Case{size, 6, ""}, Case{size - 3, 6, ""}, Case{0xFFFFFFF0u, 6, ""},
                         Case{d, 0, ""}, Case{d, 3, "He"}, Case{d, 0xFFFFFFFFu, "Hello"}}) {
     Bytes changed = b;
@@ -164,15 +155,13 @@ TEST_F(QuoteFileTest, PlainFiles) {
   EXPECT_EQ(quotes.at(0).text, "\"Quoted\" and 'single'\tSomeone");
   ASSERT_EQ(ReadPlainQuoteFile(Fixture("crlf.qot"), quotes), QuoteFileStatus::Ok);
   ASSERT_EQ(quotes.size(), 2u);
-  EXPECT_EQ(quotes[1].text, "Two |three.\tB");
-  EXPECT_EQ(quotes[1].lineNumber, 3u);
+  EXPECT_EQ(std::pair(quotes[1].text, quotes[1].lineNumber), std::pair(std::string("Two |three.\tB"), std::size_t{3}));
 
   // The text rule looks at the first 1000 bytes only; a long line is cut to 999.
   WriteFile(Path("late.qot"), std::string(1200, 'a') + "\n\x05 late\n");
   ASSERT_EQ(ReadPlainQuoteFile(Path("late.qot"), quotes), QuoteFileStatus::Ok);
   ASSERT_EQ(quotes.size(), 2u);
-  EXPECT_EQ(quotes[0].text, std::string(999, 'a'));
-  EXPECT_EQ(quotes[0].length, 1200u);
+  EXPECT_EQ(std::pair(quotes[0].text, quotes[0].length), std::pair(std::string(999, 'a'), std::size_t{1200}));
   for (unsigned char bad : {0x00, 0x05, 0x80, 0x90, 0x95, 0xFF}) {
     const unsigned char one[] = {'a', bad};
     EXPECT_FALSE(PassesTextRule(one, sizeof one)) << int(bad);
@@ -192,8 +181,7 @@ TEST_F(QuoteFileTest, LineReaderOutcomes) {
   EXPECT_EQ(ReadQuoteLine(f, line), QuoteLine::Text);
   EXPECT_STREQ(line, "b\rc") << "a lone CR is not a line end";
   EXPECT_EQ(ReadQuoteLine(f, line, &length), QuoteLine::Text);
-  EXPECT_EQ(length, 1005u);
-  EXPECT_EQ(std::strlen(line), 999u);
+  EXPECT_EQ(std::pair(length, std::strlen(line)), std::pair(std::size_t{1005}, std::size_t{999}));
   EXPECT_EQ(ReadQuoteLine(f, line), QuoteLine::EndOfFile);
   std::fclose(f);
 }
@@ -210,12 +198,7 @@ TEST(QuoteCode, DecodesHandMadeBytes) {
   // "Hi" then LF: 001000110 0101 1110011, padded: H's code word spans the first two bytes.
   // A small buffer keeps what fits and still finds the end; a stream that ends inside the
   // quotation gives false, and what was decoded is zero-terminated.
-  struct Case {
-    std::vector<unsigned char> bytes;
-    std::size_t size;
-    bool ok;
-    const char* text;
-  };
+  struct Case { std::vector<unsigned char> bytes; std::size_t size; bool ok; const char* text; };
   for (const Case& c : {Case{{0x23, 0x2F, 0x30, 0xAA}, kQuoteBufferSize, true, "Hi"},
                         Case{{0x23, 0x2F, 0x30}, 2, true, "H"}, Case{{0x23, 0x2F}, kQuoteBufferSize, false, "Hi"}}) {
     std::FILE* f = StreamOf(c.bytes);
@@ -254,16 +237,12 @@ TEST(QuoteCode, EveryCharacterSurvivesEncodeAndDecode) {
 
     std::FILE* f = StreamOf(std::vector<unsigned char>(bytes.begin(), bytes.end()));
     char buffer[kQuoteBufferSize];
-    EXPECT_TRUE(DecodeQuote(f, buffer, sizeof buffer));
-    EXPECT_EQ(std::string(buffer), text);
-    EXPECT_EQ(std::getc(f), EOF);
+    EXPECT_TRUE(DecodeQuote(f, buffer, sizeof buffer) && std::string(buffer) == text && std::getc(f) == EOF);
     std::fclose(f);
   }
 
   std::vector<std::uint8_t> bytes = {0x55};
-  EXPECT_FALSE(EncodeQuote("caf\xE9", bytes));
-  EXPECT_FALSE(EncodeQuote("two\nlines", bytes));
-  EXPECT_FALSE(IsQuoteCharacter('\x7F'));
+  EXPECT_FALSE(EncodeQuote("caf\xE9", bytes) || EncodeQuote("two\nlines", bytes) || IsQuoteCharacter('\x7F'));
   EXPECT_EQ(bytes, std::vector<std::uint8_t>{0x55}) << "a refused quotation appends nothing";
 }
 

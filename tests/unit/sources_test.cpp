@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "app/runservices.h"
 #include "classlib/inifile.h"
@@ -20,7 +18,6 @@ namespace {
 // One fixture for the three: a settings store, a working folder, a session of its own.
 class SourcesTest : public ::testing::Test {
  protected:
-
   void WriteCollection(const std::string& path, std::size_t count, const std::string& description) {
     std::vector<std::string> quotes(count, "A quotation.");
     std::string error;
@@ -84,11 +81,11 @@ TEST_F(SourcesTest, ReportCountsSolvedPuzzles) {
 }
 
 TEST_F(SourcesTest, ReportLineForThePrintedPage) {
-  EXPECT_EQ(Line({0, "/games/quillo.cqt", 41}), "Puzzle #42 from file quillo");
-  EXPECT_EQ(Line({3, "quillo.cqt", 1233}), "Puzzle #1,234 from file quillo");
-  EXPECT_EQ(Line({0, "list.qot", -1}), "A puzzle from file list");
-  EXPECT_EQ(Line({1, "list.qot", 5}), "This is a puzzle you entered in ciphertext.");
-  EXPECT_EQ(Line({9, "list.qot", 5}), "");
+  const std::pair<PuzzleSource, const char*> lines[] = {
+      {{0, "/games/quillo.cqt", 41}, "Puzzle #42 from file quillo"}, {{3, "quillo.cqt", 1233}, "Puzzle #1,234 from file quillo"},
+      {{0, "list.qot", -1}, "A puzzle from file list"}, {{1, "list.qot", 5}, "This is a puzzle you entered in ciphertext."},
+      {{9, "list.qot", 5}, ""}};
+  for (const auto& [source, line] : lines) EXPECT_EQ(Line(source), line) << source.puzzleKind;
   EXPECT_EQ(PuzzleSourceReport({0, "/x/favorite.qot", -1}, memory),
             "Puzzle file: favorite (ordinary quote file).");
   EXPECT_EQ(Line({0, "quillo.cqt", 41}, 10), "Puzzle #4");
@@ -106,11 +103,9 @@ TEST_F(SourcesTest, CompressWritesBesideThePlainFile) {
                               "Compress Puzzle File", MB_OK | MB_ICONINFORMATION}));
 
   CompressedQuoteFile file(compressed);
-  ASSERT_EQ(file.Status(), QuoteFileStatus::Ok);
-  EXPECT_EQ(file.Description(), "Two short ones");
   char quote[kQuoteBufferSize];
   ASSERT_EQ(file.ReadQuote(1, quote), QuoteFileStatus::Ok);
-  EXPECT_STREQ(quote, "Two.\tSomebody");
+  EXPECT_EQ(file.Description() + "|" + quote, "Two short ones|Two.\tSomebody");
 
   EXPECT_EQ(CompressedFileNameFor("/a/b.c/list"), "/a/b.c/list.cqt");
   EXPECT_EQ(CompressedFileNameFor("/a/x.y.txt"), "/a/x.y.cqt");
@@ -137,8 +132,7 @@ TEST_F(SourcesTest, CompressWritesNothingOnARefusalOrACancel) {
   fake.ClearMessages();
   EXPECT_FALSE(CompressPuzzleFile(nullptr, -15));
   EXPECT_FALSE(CompressPuzzleFile(nullptr, -15));  // the file dialog cancelled
-  EXPECT_TRUE(fake.Messages().empty());
-  EXPECT_FALSE(std::filesystem::exists(folder.File("bad.cqt")));
+  EXPECT_TRUE(fake.Messages().empty() && !std::filesystem::exists(folder.File("bad.cqt")));
 }
 
 TEST_F(SourcesTest, CaseOnlyTheFirstLetterOfTheSettingCountsAndAnInvalidOneIsReportedOnce) {
@@ -161,8 +155,7 @@ TEST_F(SourcesTest, CaseOnlyTheFirstLetterOfTheSettingCountsAndAnInvalidOneIsRep
 
   // The menu writes its own value and the style changes at once.
   SetCaseStyle(kCaseMilitary);
-  EXPECT_EQ(store.ReadString("quillo", "Case", ""), "Military");
-  EXPECT_EQ(CurrentCaseStyle(), kCaseMilitary);
+  EXPECT_TRUE(store.ReadString("quillo", "Case", "") == "Military" && CurrentCaseStyle() == kCaseMilitary);
 }
 
 TEST_F(SourcesTest, CaseMilitaryWritesBlocksOfFiveAndOutputNeverPassesTheBuffer) {
@@ -172,8 +165,7 @@ TEST_F(SourcesTest, CaseMilitaryWritesBlocksOfFiveAndOutputNeverPassesTheBuffer)
   // "A", TAB and 830 letters fill 997 characters; the next letter needs its blank first, so
   // military writing ends at 999 characters, the most the buffer holds.
   const std::string military = Styled("a\t" + std::string(997, 'b'));
-  EXPECT_EQ(military.size(), 999u);
-  EXPECT_EQ(military.substr(990), "B BBBBB B");
+  EXPECT_TRUE(military.size() == 999u && military.substr(990) == "B BBBBB B");
 
   // A quotation buffer without its zero: 999 characters are taken.
   SetCaseStyle(kCaseUpper);

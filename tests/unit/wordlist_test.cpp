@@ -1,14 +1,8 @@
 // Possible words: patterns and candidates, the rare-word rule, preview and entry, and the dialog.
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <cstring>
 #include <algorithm>
-#include <initializer_list>
-#include <set>
-#include <string>
-#include <utility>
-#include <vector>
+#include <cstring>
 
 #include "display/wordpreview.h"
 #include "resources/dlg_wordlist.h"
@@ -53,13 +47,7 @@ TEST(WordPatternTest, CandidatesForAClickedWord) {
                                      {"di", 3}, {"at", 9}, {"to", 8}, {"tt", 7}, {"ta", 6}, {"it", 5}, {"t'", 4},
                                      {"can't", 9}, {"it's", 8}, {"hello", 7}, {"don't", 6}, {"we'll", 5}, {"o'er'", 4},
                                      {"unto", 0}, {"them", 40}, {"thou", 0}}), dict));
-  struct Case {
-    const char* clicked;
-    const char* guesses;  // pairs of ciphertext letter and guess
-    int kind;
-    const char* path;
-    Words expected;
-  };
+  struct Case { const char* clicked; const char* guesses; int kind; const char* path; Words expected; };
   const Words all{"unto", "them", "thou"};
   const char* q = "/q/quotes.cqt";
   const Case cases[] = {
@@ -72,7 +60,7 @@ TEST(WordPatternTest, CandidatesForAClickedWord) {
   };
   for (const Case& c : cases) {
     Board board;
-    for (const char* g = c.guesses; *g; g += 2) board.Guess(g[0], g[1]);
+    for (const char* g = c.guesses; *g; g += 2) board.Guess(g[0], g[1]);  // ciphertext letter, guess
     EXPECT_EQ(ListCandidates(dict, BuildWordPattern(c.clicked, board.Guesses()), c.kind, c.path, board.Used()),
               c.expected) << c.clicked << " " << c.guesses << " " << c.kind << " " << c.path;
   }
@@ -84,11 +72,7 @@ TEST(WordPatternTest, PreviewByCiphertextLetter) {
   board.Guess('q', 'D');
   const WordPattern p = BuildWordPattern("Qx'Zx", board.Guesses());
   const auto preview = PreviewLetters(p, "DO'NO");
-  std::string expected(26, ' ');
-  expected['q' - 'a'] = 'd';
-  expected['x' - 'a'] = 'o';
-  expected['z' - 'a'] = 'n';
-  EXPECT_EQ(std::string(preview.begin(), preview.end()), expected);
+  EXPECT_EQ(std::string(preview.begin(), preview.end()), "                d      o n");
 }
 
 TEST(WordPatternTest, EntrySkipsGuessedRepeatsAndNonLetters) {
@@ -163,7 +147,7 @@ TEST_F(WordListTest, MissingDictionaryIsReportedOnEveryRequestAndLoggedOnce) {
   }
   const MessageBoxRecord missing{kDictionaryMissingMessage, "Error", MB_OK | MB_ICONSTOP};
   EXPECT_EQ(fake.Messages(), (std::vector<MessageBoxRecord>{missing, missing}));
-  EXPECT_EQ(game.panel.elapsedSeconds, 0);
+  EXPECT_EQ(game.panel.elapsedSeconds, 0);  // no list, no penalty
 
   const std::string log = ReadFile(work.File("errors.txt")).value_or("");
   EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;
@@ -175,11 +159,9 @@ TEST_F(WordListTest, PenaltyAndOrderFollowTheRequest) {
   SetSetting("WordlistOrder", 0);
   StartPuzzle("Did dad nap");
   TestHooks::WordListRequest request = Request(0);
-  EXPECT_EQ(request.word, Enciphered("did"));
-  EXPECT_FALSE(request.alphabetical);
+  EXPECT_TRUE(request.word == Enciphered("did") && !request.alphabetical);
   auto dialog = Make(request.word, request.alphabetical);
-  EXPECT_EQ(game.panel.elapsedSeconds, 480);
-  EXPECT_EQ(game.panel.wordListCount, 1);
+  EXPECT_EQ(std::pair(game.panel.elapsedSeconds, game.panel.wordListCount), std::pair(480, 1));
   EXPECT_EQ(Run(*dialog, [](FakeDialog& d) { d.Click(IDCANCEL); }),
             (std::vector<std::string>{"sis", "did", "dad", "tat"}));
 
@@ -204,8 +186,7 @@ TEST_F(WordListTest, SelectionPreviewsTheWordAndOkNeedsOne) {
   auto dialog = Make(Enciphered("did"), false);
   std::array<char, 26> expected;
   expected.fill(' ');
-  expected[CipherIndexOf('d')] = 's';
-  expected[CipherIndexOf('i')] = 'i';
+  expected[CipherIndexOf('d')] = 's', expected[CipherIndexOf('i')] = 'i';
   bool shownDuringSelection = false;
   Run(*dialog, [&](FakeDialog& d) {
     d.Select(kWordListBox, 0);  // "sis"
@@ -216,8 +197,7 @@ TEST_F(WordListTest, SelectionPreviewsTheWordAndOkNeedsOne) {
     EXPECT_FALSE(d.Ended());
     d.Click(IDCANCEL);
   });
-  EXPECT_TRUE(shownDuringSelection);
-  EXPECT_FALSE(TheWordPreview().active);
+  EXPECT_TRUE(shownDuringSelection && !TheWordPreview().active);
   EXPECT_EQ(fake.LastMessage(),
             (MessageBoxRecord{"Please select a word from the list first,\nor just double-click a word.",
                               "Error", MB_OK | MB_ICONINFORMATION}));
@@ -237,8 +217,7 @@ TEST_F(WordListTest, ChosenWordIsEnteredAsThePlayerWouldEnterIt) {
   EXPECT_EQ(listed, (std::vector<std::string>{"dad", "tat"}));
   EXPECT_EQ(fake.LastDialog().result, IDOK);
   std::string expected(26, ' ');
-  expected[CipherIndexOf('a')] = 'A';
-  expected[CipherIndexOf('d')] = 'D';
+  expected[CipherIndexOf('a')] = 'A', expected[CipherIndexOf('d')] = 'D';
   EXPECT_EQ(Guesses(), expected);
   EXPECT_EQ(Shown(), std::vector<std::string>{"dialog Possible Words"});
 
