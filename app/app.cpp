@@ -8,6 +8,7 @@
 #include "app/frameplacement.h"
 #include "app/mainframe.h"
 #include "app/programpath.h"
+#include "app/puzzlecheck.h"
 #include "app/quotefilesearch.h"
 #include "classlib/inifile.h"
 #include "dialogs/timedialog.h"
@@ -57,6 +58,7 @@ App::App(const char* commandLineQuoteFile)
 // The panes' peers go before the frame's. Shutdown has normally written the solved-puzzle record
 // while the frame could still own a failure's message; otherwise it is written here.
 App::~App() {
+  cancelledCheck_.reset();  // it may still read the dictionary freed below
   TheMemory().SetOwner(nullptr);
   printer_.reset();
   client_.reset();
@@ -168,6 +170,7 @@ App::SavedGameOffer App::OfferSavedGame() {
       client_->PuzzleTextChanged();
       // A resumed ciphertext puzzle has no hints, as a new one has none.
       AllowHints(game_.state.puzzleKind != PuzzleKind::kCipherEntered);
+      PuzzleChanged();
       return SavedGameOffer::Resumed;
     case kSavedGameBroken:
       return SavedGameOffer::Damaged;

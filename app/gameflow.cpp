@@ -6,6 +6,7 @@
 #include "app/programpath.h"
 #include "classlib/inifile.h"
 #include "framework/platform.h"
+#include "resources/commands.h"
 #include "sources/memory.h"
 
 namespace {
@@ -22,6 +23,7 @@ void App::NewGame(PuzzleKind kind, int puzzleNumber, bool textReady) {
     if (textReady || EnterPuzzleText(kind == PuzzleKind::kPlainEntered)) {
       AllowHints(kind != PuzzleKind::kCipherEntered);
       game_.StartGame();
+      PuzzleChanged();
       return;
     }
     state.puzzleKind = PuzzleKind::kQuotePuzzle;
@@ -31,6 +33,34 @@ void App::NewGame(PuzzleKind kind, int puzzleNumber, bool textReady) {
   // A failed load ends in Open Puzzle File, whose chosen file has started its own game by now.
   if (serial != newGameSerial_) return;
   game_.StartGame();
+  PuzzleChanged();
+}
+
+void App::PuzzleChanged() {
+  const GameState& state = game_.state;
+  const bool rated = IsCompressedQuoteFileName(state.quoteFileName) && state.puzzleCount > 0 &&
+                     loader_.Ratings(state.quoteFileName,
+                                     static_cast<std::uint32_t>(state.puzzleCount)) != nullptr;
+  options_.MarkDifficulty(rated);
+  if (!frame_->HasPeer()) return;
+  const bool entered = state.puzzleKind == PuzzleKind::kCipherEntered ||
+                       state.puzzleKind == PuzzleKind::kPlainEntered;
+  frame_->FramePeer().EnableMenuItem(kCmdCheckEntered, entered);
+  const std::optional<Band> band = CurrentBand();
+  // The band is a suffix of whatever the caption says, added here only.
+  frame_->FramePeer().SetCaption(std::string("Quillo!") +
+                                 (band ? std::string(" (") + BandName(*band) + ")" : ""));
+}
+
+std::optional<Band> App::CurrentBand() {
+  const PuzzleKind kind = game_.state.puzzleKind;
+  if (kind != PuzzleKind::kQuotePuzzle && kind != PuzzleKind::kTutorialPuzzle) return std::nullopt;
+  return loader_.CurrentBand();
+}
+
+void App::ChooseDifficulty(std::optional<Band> band) {
+  ChooseBand(band);
+  PuzzleChanged();
 }
 
 bool App::ConfirmNewGame() {

@@ -26,6 +26,7 @@ TMenuItem GameMenu() {
       Item("&Enter Encrypted Puzzle", kCmdEnterEncrypted, "Alt+E"),
       Item("En&ter Plaintext Puzzle", kCmdEnterPlaintext, "Alt+T"),
       Item("&Correct an Entered Puzzle", kCmdCorrectPuzzle),
+      Item("C&heck Entered Puzzle", kCmdCheckEntered),
       Line(),
       Item("&Open Puzzle File", kCmdOpenPuzzleFile),
       Item("Open Fa&vorites File", kCmdOpenFavorites),
@@ -79,6 +80,13 @@ TMenuItem OptionsMenu() {
       }),
       Line(),
       Item("&Explain Errors", kCmdExplainErrors),
+      Line(),
+      Popup("&Difficulty", {
+          Item("&Any", kCmdDifficultyAny),
+          Item("&Easy", kCmdDifficultyEasy),
+          Item("&Medium", kCmdDifficultyMedium),
+          Item("&Hard", kCmdDifficultyHard),
+      }),
       Line(),
       Popup("&Quote Window", {
           Item("On the &left", kCmdQuoteLeft),
