@@ -60,7 +60,8 @@ class App : private PuzzleLoaderHost {
   // After a puzzle was taken or resumed: the caption names its band, the Difficulty menu shows
   // whether the collection is rated, Check Entered Puzzle is enabled for entered puzzles.
   void PuzzleChanged();
-  // The band of the current puzzle: only for one from a rated compressed quote file.
+  // The band of the current puzzle: only for one from a rated compressed quote file (not the
+  // tutorial).
   std::optional<Band> CurrentBand();
   // Records the current puzzle as solved, when it came from a compressed quote file.
   void MarkPuzzleSolved();

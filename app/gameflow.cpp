@@ -53,8 +53,8 @@ void App::PuzzleChanged() {
 }
 
 std::optional<Band> App::CurrentBand() {
-  const PuzzleKind kind = game_.state.puzzleKind;
-  if (kind != PuzzleKind::kQuotePuzzle && kind != PuzzleKind::kTutorialPuzzle) return std::nullopt;
+  // The tutorial is the same puzzle for everyone: no band.
+  if (game_.state.puzzleKind != PuzzleKind::kQuotePuzzle) return std::nullopt;
   return loader_.CurrentBand();
 }
 
