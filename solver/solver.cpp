@@ -32,7 +32,7 @@ constexpr double kAttributionWeight = 0.3;
 constexpr double kProseShare = 0.8;
 constexpr int kReadingsCompleted = 32;   // best partial keys carried to the final scoring
 constexpr int kNarrowBeam = 4;           // once a budget has run out
-constexpr std::size_t kReadingsPolished = 4;  // best readings given a final hill climb
+constexpr std::size_t kReadingsPolished = 1;  // best readings given a final hill climb
 constexpr int kPolishRounds = 4;
 constexpr double kDictionaryShare = 0.75;  // of the letters, for a plausible solution
 
