@@ -10,6 +10,7 @@
 #include "app/frameplacement.h"
 #include "app/mainframe.h"
 #include "app/programpath.h"
+#include "app/puzzlecheck.h"
 #include "app/quotefilesearch.h"
 #include "classlib/inifile.h"
 #include "dialogs/timedialog.h"
@@ -62,6 +63,7 @@ App::App(const char* commandLineQuoteFile)
 // The panes' peers go before the frame's. Shutdown has normally written the solved-puzzle record
 // while the frame could still own a failure's message; otherwise it is written here.
 App::~App() {
+  cancelledCheck_.reset();  // it may still read the dictionary freed below
   TheMemory().SetOwner(nullptr);
   printer_.reset();
   client_.reset();
@@ -164,7 +166,11 @@ void App::MarkPuzzleSolved() {
 }
 
 void App::ShowCaption() {
-  if (frame_ && frame_->HasPeer()) frame_->FramePeer().SetCaption(GameCaption(CaptionPartsOf(game_)));
+  if (!frame_ || !frame_->HasPeer()) return;
+  CaptionParts parts = CaptionPartsOf(game_);
+  const std::optional<Band> band = CurrentBand();
+  parts.band = band ? BandName(*band) : nullptr;
+  frame_->FramePeer().SetCaption(GameCaption(parts));
 }
 
 TWindow* App::MessageOwner() { return client_->Quote().HasPeer() ? &client_->Quote() : nullptr; }
@@ -177,9 +183,9 @@ App::SavedGameOffer App::OfferSavedGame() {
     case kSavedGameResumed:
       recorder_.Continue(game_, SavedGameId(stamp));
       client_->PuzzleTextChanged();
-      ShowCaption();
       // A resumed ciphertext puzzle has no hints, as a new one has none.
       AllowHints(game_.state.puzzleKind != PuzzleKind::kCipherEntered);
+      PuzzleChanged();
       return SavedGameOffer::Resumed;
     case kSavedGameBroken:
       return SavedGameOffer::Damaged;

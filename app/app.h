@@ -14,6 +14,9 @@
 #include "framework/platform.h"
 #include "sources/puzzleloader.h"
 
+class BackgroundSolve;
+class Solver;
+
 class MyFrameWindow;
 class QuilloWindow;
 
@@ -57,6 +60,12 @@ class App : private PuzzleLoaderHost {
   void ShowCaption();
   // Greys or restores the Hint menu and hides or restores the hint buttons.
   void AllowHints(bool allow);
+  // After a puzzle was taken or resumed: the caption names its band, the Difficulty menu shows
+  // whether the collection is rated, Check Entered Puzzle is enabled for entered puzzles.
+  void PuzzleChanged();
+  // The band of the current puzzle: only for one from a rated compressed quote file (not the
+  // tutorial).
+  std::optional<Band> CurrentBand();
   // Records the current puzzle as solved, when it came from a compressed quote file.
   void MarkPuzzleSolved();
   // The game ended through the engine: its line in the history.
@@ -105,6 +114,9 @@ class App : private PuzzleLoaderHost {
   void GoToPuzzleCommand();
   void ChangeTimes();
   void ViewTutorial();
+  // Game > Check Entered Puzzle (puzzlecheck.cpp).
+  void CheckEnteredPuzzle();
+  void ChooseDifficulty(std::optional<Band> band);
 
   enum class SavedGameOffer { NotResumed, Resumed, Damaged };
   SavedGameOffer OfferSavedGame();
@@ -131,6 +143,8 @@ class App : private PuzzleLoaderHost {
   std::function<bool(int)> commandFilter_;
   unsigned newGameSerial_ = 0;  // counts NewGame calls, to notice one started inside a load
   std::unique_ptr<TPrinter> printer_;  // made at the first Print Puzzle or Printer Setup
+  std::shared_ptr<const Solver> solver_;  // built by the first Check Entered Puzzle
+  std::unique_ptr<BackgroundSolve> cancelledCheck_;  // cancelled, maybe still building the index
   bool shutdownRequested_ = false;
   bool tutorialRequested_ = false;
 };

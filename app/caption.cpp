@@ -13,7 +13,7 @@ std::string BaseName(const char* fileName) {
 }
 }  // namespace
 
-std::string GameCaption(const CaptionParts& parts) {
+static std::string CaptionWithoutBand(const CaptionParts& parts) {
   const std::string title = kTitle;
   switch (parts.kind) {
     case PuzzleKind::kCipherEntered:
@@ -30,6 +30,11 @@ std::string GameCaption(const CaptionParts& parts) {
   }
   const std::string file = parts.quoteFileName ? BaseName(parts.quoteFileName) : "";
   return file.empty() ? title : title + " - " + file;
+}
+
+std::string GameCaption(const CaptionParts& parts) {
+  const std::string caption = CaptionWithoutBand(parts);
+  return parts.band ? caption + " (" + parts.band + ")" : caption;
 }
 
 CaptionParts CaptionPartsOf(const Game& game) {

@@ -41,7 +41,13 @@ const std::map<int, App::Handler>& App::CommandTable() {
       {kCmdCorrectPuzzle, [](App& app) { app.CorrectPuzzleCommand(); }},
       {kCmdOpenFavorites, [](App& app) { app.OpenFavoritesCommand(); }},
       {kCmdPuzzleSource,
-       [](App& app) { ShowPuzzleSource(PuzzleSourceOf(app.game_), app.MainWindow()); }},
+       [](App& app) {
+         PuzzleSource source = PuzzleSourceOf(app.game_);
+         const std::optional<Band> band = app.CurrentBand();
+         source.band = band ? BandName(*band) : nullptr;
+         ShowPuzzleSource(source, app.MainWindow());
+       }},
+      {kCmdCheckEntered, [](App& app) { app.CheckEnteredPuzzle(); }},
       {kCmdStatistics, [](App& app) { app.ShowStatistics(); }},
       {kCmdCompressFile,
        [](App& app) { CompressPuzzleFile(app.MainWindow(), app.DialogFontHeight()); }},
@@ -93,6 +99,10 @@ const std::map<int, App::Handler>& App::CommandTable() {
       {kCmdFrequencyAlphabetical, [](App& app) { app.options_.ChooseFrequencyOrder(false); }},
       {kCmdWordsAlphabetical, [](App& app) { app.options_.ChooseWordListOrder(true); }},
       {kCmdWordsByFrequency, [](App& app) { app.options_.ChooseWordListOrder(false); }},
+      {kCmdDifficultyAny, [](App& app) { app.ChooseDifficulty(std::nullopt); }},
+      {kCmdDifficultyEasy, [](App& app) { app.ChooseDifficulty(Band::Easy); }},
+      {kCmdDifficultyMedium, [](App& app) { app.ChooseDifficulty(Band::Medium); }},
+      {kCmdDifficultyHard, [](App& app) { app.ChooseDifficulty(Band::Hard); }},
       {kCmdChangeColors, [](App& app) { app.Client().ChangeColors(); }},
       {kCmdChangeFont, [](App& app) { app.Client().ChangeFont(); }},
       {kCmdChangeTimes, [](App& app) { app.ChangeTimes(); }},

@@ -6,6 +6,7 @@
 #include "app/programpath.h"
 #include "classlib/inifile.h"
 #include "framework/platform.h"
+#include "resources/commands.h"
 #include "sources/memory.h"
 
 namespace {
@@ -38,10 +39,35 @@ void App::StartGame() {
   recorder_.Leave(game_, frame_.get());
   game_.StartGame();
   recorder_.Begin(game_);
+  PuzzleChanged();
 }
 
 void App::RecordFinish(Outcome outcome, int seconds) {
   recorder_.Finish(game_, outcome, seconds, frame_.get());
+}
+
+void App::PuzzleChanged() {
+  const GameState& state = game_.state;
+  const bool rated = IsCompressedQuoteFileName(state.quoteFileName) && state.puzzleCount > 0 &&
+                     loader_.Ratings(state.quoteFileName,
+                                     static_cast<std::uint32_t>(state.puzzleCount)) != nullptr;
+  options_.MarkDifficulty(rated);
+  if (!frame_->HasPeer()) return;
+  const bool entered = state.puzzleKind == PuzzleKind::kCipherEntered ||
+                       state.puzzleKind == PuzzleKind::kPlainEntered;
+  frame_->FramePeer().EnableMenuItem(kCmdCheckEntered, entered);
+  ShowCaption();
+}
+
+std::optional<Band> App::CurrentBand() {
+  // The tutorial is the same puzzle for everyone: no band.
+  if (game_.state.puzzleKind != PuzzleKind::kQuotePuzzle) return std::nullopt;
+  return loader_.CurrentBand();
+}
+
+void App::ChooseDifficulty(std::optional<Band> band) {
+  ChooseBand(band);
+  PuzzleChanged();
 }
 
 bool App::ConfirmNewGame() {

@@ -1,5 +1,7 @@
 // The option commands: each writes its setting at once, keeps its check marks and shows the change.
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 #include "app/options.h"
 
@@ -11,6 +13,7 @@
 #include "engine/game.h"
 #include "framework/platform.h"
 #include "resources/commands.h"
+#include "sources/puzzleloader.h"
 
 namespace {
 constexpr int kMarginTextSize = 64;
@@ -147,4 +150,18 @@ void Options::ChooseWordListOrder(bool alphabetical) {
 void Options::MarkWordListOrder(bool alphabetical) {
   CheckMark(kCmdWordsAlphabetical, alphabetical);
   CheckMark(kCmdWordsByFrequency, !alphabetical);
+}
+
+void Options::MarkDifficulty(bool rated) {
+  const std::optional<Band> band = rated ? ChosenBand() : std::nullopt;
+  CheckMark(kCmdDifficultyAny, !band);
+  static const char* const kTexts[3] = {"&Easy", "&Medium", "&Hard"};
+  for (int b = 0; b < 3; ++b) {
+    const int id = kCmdDifficultyEasy + b;
+    CheckMark(id, band && static_cast<int>(*band) == b);
+    if (!frame_.HasPeer()) continue;
+    frame_.FramePeer().EnableMenuItem(id, rated);
+    frame_.FramePeer().SetMenuItemText(
+        id, std::string(kTexts[b]) + (rated ? "" : " - ratings missing"));
+  }
 }

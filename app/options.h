@@ -39,6 +39,10 @@ class Options {
   void PlaceHintButtons(int location);
   void ChooseFrequencyOrder(bool byFrequency);
   void ChooseWordListOrder(bool alphabetical);
+  // Options > Difficulty's marks: the chosen band (ChosenBand) when the current collection is
+  // rated; otherwise Any, with the bands greyed and saying that the ratings are missing (the
+  // choice itself is kept for a rated collection).
+  void MarkDifficulty(bool rated);
 
  private:
   void CheckMark(int id, bool checked);

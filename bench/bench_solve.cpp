@@ -1,6 +1,6 @@
 // Solver benchmark: every quotation of the shipped collection enciphered with a fixed-seed key,
 // solved under the default budget; prints time per quotation and the share solved exactly.
-// Usage: bench_solve [--verbose] [--count N] [--half 1|2] [QUOTE_FILE.cqt [WORDLIST.wl]]
+// Usage: bench_solve [--verbose] [--count N] [--half 1|2] [--beam N] [QUOTE_FILE.cqt [WORDLIST.wl]]
 #include <time.h>
 
 #include <algorithm>
@@ -47,11 +47,13 @@ int main(int argc, char** argv) {
   bool verbose = false;
   std::uint32_t limit = 0xFFFFFFFF;
   int half = 0;  // 1: odd puzzle numbers only (1, 3, ...), 2: even ones; 0: all
+  SolveOptions options;
   std::vector<std::string> files;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--verbose") == 0) verbose = true;
     else if (std::strcmp(argv[i], "--count") == 0 && i + 1 < argc) limit = std::atoi(argv[++i]);
     else if (std::strcmp(argv[i], "--half") == 0 && i + 1 < argc) half = std::atoi(argv[++i]);
+    else if (std::strcmp(argv[i], "--beam") == 0 && i + 1 < argc) options.beamWidth = std::atoi(argv[++i]);
     else files.push_back(argv[i]);
   }
   const std::string quotePath = files.size() > 0 ? files[0] : QUILLO_BIN_DIR "/quillo.cqt";
@@ -80,7 +82,7 @@ int main(int argc, char** argv) {
     const std::string cipher = ApplyKey(quote, SeededKey(kSeed + i));
     const Clock::time_point start = Clock::now();
     const double cpuStart = CpuMs();
-    const SolveResult result = solver.Solve(cipher);
+    const SolveResult result = solver.Solve(cipher, options);
     cpu.push_back(CpuMs() - cpuStart);
     steps.push_back(static_cast<double>(result.steps));
     times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());

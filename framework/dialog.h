@@ -91,6 +91,9 @@ class TDialogPeer {
   virtual TRect WindowRect() const = 0;
   virtual void MoveWindow(const TRect& rect) = 0;  // moves or resizes, no activation
   virtual void End(int result) = 0;
+  // A repeating timer delivered to TDialog::Timer while the dialog runs; 0 stops it. A back end
+  // without timers never calls Timer.
+  virtual void SetTimer(int milliseconds) { (void)milliseconds; }
 };
 
 // Base of the game's dialogs. Execute runs it modally through the platform: the peer is made,
@@ -124,6 +127,8 @@ class TDialog {
   // Called once whenever the dialog ends, by any button or the close box, before it goes away.
   virtual void CloseWindow(int result) { (void)result; }
   virtual void DrawItem(int id, TDC& dc, const TRect& rect) { (void)id; (void)dc; (void)rect; }
+  // The peer's timer (TDialogPeer::SetTimer) went off.
+  virtual void Timer() {}
 
   // Ends the dialog with a result; CloseWindow runs first.
   void End(int result);

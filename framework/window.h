@@ -67,6 +67,8 @@ class TFramePeer {
   virtual void CheckMenuItem(int id, bool checked) = 0;
   virtual void EnableMenuItem(int id, bool enabled) = 0;
   virtual void EnableTopMenu(int index, bool enabled) = 0;  // greys a whole top-level menu
+  // Replaces a menu item's text ('&' marks its mnemonic); its accelerator stays.
+  virtual void SetMenuItemText(int id, const std::string& text) { (void)id; (void)text; }
   virtual bool HasMenu() const = 0;
   virtual void SetToolBar(const std::vector<TToolItem>& items) = 0;
   virtual void PlaceToolBar(TEdge edge, bool vertical) = 0;

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <algorithm>
 #include <map>
@@ -153,6 +154,20 @@ void QtDialogPeer::End(int result) {
   ended_ = true;
   setResult(result);
   done(result);
+}
+
+void QtDialogPeer::SetTimer(int milliseconds) {
+  if (!timer_) {
+    timer_ = new QTimer(this);
+    connect(timer_, &QTimer::timeout, this, [this] {
+      if (!ended_) CallGame([&] { dialog_.Timer(); });
+    });
+  }
+  if (milliseconds > 0) {
+    timer_->start(milliseconds);
+  } else {
+    timer_->stop();
+  }
 }
 
 void QtDialogPeer::CancelRequested() {

@@ -9,6 +9,7 @@
 #include "framework/dialog.h"
 
 class QButtonGroup;
+class QTimer;
 class QLabel;
 
 // Runs dialog modally: makes the peer from the dialog's template, attaches it, calls
@@ -66,6 +67,7 @@ class QtDialogPeer : public QDialog, public TDialogPeer {
   TRect WindowRect() const override;
   void MoveWindow(const TRect& rect) override;
   void End(int result) override;
+  void SetTimer(int milliseconds) override;
 
   // The widget of a control, for tests; null for an unknown id.
   QWidget* Control(int id) const;
@@ -98,4 +100,5 @@ class QtDialogPeer : public QDialog, public TDialogPeer {
   std::vector<QButtonGroup*> groups_;
   bool ended_ = false;
   bool settingList_ = false;
+  QTimer* timer_ = nullptr;  // made by the first SetTimer
 };

@@ -172,6 +172,10 @@ void QtFramePeer::EnableMenuItem(int id, bool enabled) {
   if (menu_) menu_->Enable(id, enabled);
 }
 
+void QtFramePeer::SetMenuItemText(int id, const std::string& text) {
+  if (menu_) menu_->SetText(id, text);
+}
+
 void QtFramePeer::EnableTopMenu(int index, bool enabled) {
   if (menu_) menu_->EnableTop(index, enabled);
 }

@@ -72,6 +72,7 @@ class QtFramePeer : public QtPeer, public TFramePeer {
   void SetMenu(const std::vector<TMenuItem>& menu) override;
   void CheckMenuItem(int id, bool checked) override;
   void EnableMenuItem(int id, bool enabled) override;
+  void SetMenuItemText(int id, const std::string& text) override;
   void EnableTopMenu(int index, bool enabled) override;
   bool HasMenu() const override;
   void SetToolBar(const std::vector<TToolItem>& items) override;

@@ -74,6 +74,7 @@ void QtMenuBar::Clear() {
   topMenus_.clear();
   actions_.clear();
   checked_.clear();
+  accels_.clear();
   accelerators_.clear();
 }
 
@@ -134,6 +135,7 @@ void QtMenuBar::AddCommand(QMenu* menu, const TMenuItem& item) {
   });
   if (menu) menu->addAction(action);
   actions_[id].push_back(action);
+  accels_[id] = item.accel;
   for (QKeyCombination key : ParseAccelerators(item.accel)) accelerators_.emplace_back(key, id);
 }
 
@@ -151,6 +153,12 @@ void QtMenuBar::Check(int id, bool checked) {
 
 void QtMenuBar::Enable(int id, bool enabled) {
   for (QAction* action : actions_[id]) action->setEnabled(enabled);
+}
+
+void QtMenuBar::SetText(int id, const std::string& text) {
+  QString shown = ToQt(text);
+  if (!accels_[id].empty()) shown += QLatin1Char('\t') + ToQt(accels_[id].substr(0, accels_[id].find(", ")));
+  for (QAction* action : actions_[id]) action->setText(shown);
 }
 
 void QtMenuBar::EnableTop(int index, bool enabled) {

@@ -40,6 +40,7 @@ class QtMenuBar : public QObject {
   bool IsBuilt() const { return built_; }
   void Check(int id, bool checked);
   void Enable(int id, bool enabled);
+  void SetText(int id, const std::string& text);
   // Greys (or restores) a whole top-level menu, counted in table order.
   void EnableTop(int index, bool enabled);
 
@@ -63,5 +64,6 @@ class QtMenuBar : public QObject {
   std::vector<QMenu*> topMenus_;
   std::map<int, std::vector<QAction*>> actions_;
   std::map<int, bool> checked_;
+  std::map<int, std::string> accels_;  // each command's accelerator name, kept for SetText
   std::vector<std::pair<QKeyCombination, int>> accelerators_;
 };

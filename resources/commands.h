@@ -20,6 +20,7 @@ inline constexpr int kCmdPrintMargin = 11878;
 inline constexpr int kCmdPrinterSetup = 11850;
 inline constexpr int kCmdCompressFile = 11880;
 inline constexpr int kCmdStatistics = 11898;
+inline constexpr int kCmdCheckEntered = 11890;
 inline constexpr int kCmdExit = 109;
 
 // Edit
@@ -61,6 +62,10 @@ inline constexpr int kCmdFrequencyByCount = 11873;
 inline constexpr int kCmdFrequencyAlphabetical = 11874;
 inline constexpr int kCmdWordsAlphabetical = 11879;
 inline constexpr int kCmdWordsByFrequency = 11881;
+inline constexpr int kCmdDifficultyAny = 11891;
+inline constexpr int kCmdDifficultyEasy = 11892;  // Easy, Medium, Hard: consecutive ids
+inline constexpr int kCmdDifficultyMedium = 11893;
+inline constexpr int kCmdDifficultyHard = 11894;
 inline constexpr int kCmdChangeColors = 103;
 inline constexpr int kCmdChangeFont = 110;
 inline constexpr int kCmdChangeSounds = 11855;

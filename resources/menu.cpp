@@ -26,6 +26,7 @@ TMenuItem GameMenu() {
       Item("&Enter Encrypted Puzzle", kCmdEnterEncrypted, "Alt+E"),
       Item("En&ter Plaintext Puzzle", kCmdEnterPlaintext, "Alt+T"),
       Item("&Correct an Entered Puzzle", kCmdCorrectPuzzle),
+      Item("C&heck Entered Puzzle", kCmdCheckEntered),
       Line(),
       Item("&Open Puzzle File", kCmdOpenPuzzleFile),
       Item("Open Fa&vorites File", kCmdOpenFavorites),
@@ -96,7 +97,14 @@ TMenuItem OptionsMenu() {
       Item("&Explain Errors", kCmdExplainErrors),
       Item("&Advance After Guess", kCmdAdvanceAfterGuess),
       Item("Quic&k Entry", kCmdQuickEntry),
-      Item("Highlight Selecte&d Letter", kCmdHighlightSelected),
+      Item("Hi&ghlight Selected Letter", kCmdHighlightSelected),
+      Line(),
+      Popup("&Difficulty", {
+          Item("&Any", kCmdDifficultyAny),
+          Item("&Easy", kCmdDifficultyEasy),
+          Item("&Medium", kCmdDifficultyMedium),
+          Item("&Hard", kCmdDifficultyHard),
+      }),
       Line(),
       Popup("&Quote Window", {
           Item("On the &left", kCmdQuoteLeft),

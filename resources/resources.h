@@ -11,6 +11,7 @@
 enum : int {
   kYouWonTemplateId = 2, kSoundTemplateId = 3, kTimeTemplateId = 4, kAboutTemplateId = 9,
   kWordListTemplateId = 10, kColorTemplateId = 11, kInputTemplateId = 4092, kHintTemplateId = 4093,
+  kCheckTemplateId = 12,
 };
 
 // Dialog templates, by their resource numbers.
@@ -22,8 +23,11 @@ const TDialogTemplate& WordListTemplate();     // 10, "Possible Words"
 const TDialogTemplate& ColorTemplate();        // 11, "Quillo! Color Selection"
 const TDialogTemplate& InputTemplate();        // 4092, one-line input
 const TDialogTemplate& HintTemplate();         // 4093, message
+const TDialogTemplate& CheckTemplate();        // 12, "Check Entered Puzzle": progress, Cancel
 // Controls of the message (4093) and one-line input (4092) templates; OK is 1, Cancel 2.
 enum : int { kMessageTextId = 4091, kInputPromptId = 4091, kInputEditId = 4090 };
+// Controls of the check template (12): what runs and how far it is; Cancel is 2.
+enum : int { kCheckTextId = 101, kCheckProgressId = 102 };
 // Buttons of the congratulations template (2); they are also the dialog's results. Its text is
 // kYouWonText.
 enum : int { kYouWonYes = 101, kYouWonNo = 102, kYouWonExit = 103, kYouWonSaveFavorite = 105,

@@ -32,6 +32,8 @@ constexpr double kAttributionWeight = 0.3;
 constexpr double kProseShare = 0.8;
 constexpr int kReadingsCompleted = 32;   // best partial keys carried to the final scoring
 constexpr int kNarrowBeam = 4;           // once a budget has run out
+constexpr std::size_t kReadingsPolished = 1;  // best readings given a final hill climb
+constexpr int kPolishRounds = 4;
 constexpr double kDictionaryShare = 0.75;  // of the letters, for a plausible solution
 
 double LogProbOfFrequency(std::uint16_t frequency) {
@@ -293,6 +295,7 @@ class Search {
     if (outOfBudget_) return;
     if (options_.stepBudget > 0 && steps_ >= options_.stepBudget) outOfBudget_ = true;
     if (options_.budgetMs > 0 && std::chrono::steady_clock::now() >= deadline_) outOfBudget_ = true;
+    if (options_.cancel && options_.cancel->load(std::memory_order_relaxed)) outOfBudget_ = true;
   }
 
   std::size_t Width() const {
@@ -450,6 +453,50 @@ void CompleteKey(std::array<std::int8_t, 26>& key, std::uint32_t textLetters,
   }
 }
 
+std::uint32_t MaskOf(std::string_view word) {
+  std::uint32_t mask = 0;
+  for (char c : word) {
+    if (LetterOf(c) >= 0) mask |= 1u << LetterOf(c);
+  }
+  return mask;
+}
+
+// Hill climb over a complete key: gives a cipher letter of the text another plain letter (taking
+// it from the letter holding it, which gets the old one) while the score rises. Never maps a
+// letter to itself. True when the key changed.
+template <typename ScoreKey>
+bool PolishKey(std::array<std::int8_t, 26>& key, std::uint32_t textLetters,
+               const ScoreKey& scoreKey) {
+  std::array<int, 26> holder;
+  holder.fill(-1);
+  for (int c = 0; c < 26; ++c) {
+    if ((textLetters >> c & 1) && key[c] >= 0) holder[key[c]] = c;
+  }
+  bool changed = false;
+  for (int round = 0; round < kPolishRounds; ++round) {
+    bool improved = false;
+    for (int c = 0; c < 26; ++c) {
+      if (!(textLetters >> c & 1) || key[c] < 0) continue;
+      for (int p = 0; p < 26; ++p) {
+        const int old = key[c];
+        const int d = holder[p];
+        if (p == c || p == old || d == old) continue;  // d == old: d would stand for itself
+        const std::uint32_t touched = 1u << c | (d >= 0 ? 1u << d : 0u);
+        std::array<std::int8_t, 26> trial = key;
+        trial[c] = static_cast<std::int8_t>(p);
+        if (d >= 0) trial[d] = static_cast<std::int8_t>(old);
+        if (scoreKey(trial, touched) <= scoreKey(key, touched) + 1e-9) continue;
+        key = trial;
+        holder[p] = c;
+        holder[old] = d;
+        improved = changed = true;
+      }
+    }
+    if (!improved) break;
+  }
+  return changed;
+}
+
 }  // namespace
 
 SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) const {
@@ -507,10 +554,18 @@ SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) 
     double score;
     double dictionaryShare;
   };
-  std::vector<Final> readings;
-  for (const State& state : finals) {
-    Final f{state.key, 0, 0};
-    CompleteKey(f.key, textLetters, letterCounts, scoreKey);
+  std::vector<std::uint32_t> pairMasks;
+  for (const auto& [first, second] : pairs) pairMasks.push_back(MaskOf(first) | MaskOf(second));
+  const auto pairScore = [&](const std::array<std::int8_t, 26>& key, std::uint32_t lettersOf) {
+    double sum = 0;
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+      if (!(pairMasks[i] & lettersOf)) continue;
+      sum += pairs_.Association(Decipher(pairs[i].first, key), Decipher(pairs[i].second, key));
+    }
+    return sum;
+  };
+  const auto evaluate = [&](const std::array<std::int8_t, 26>& key) {
+    Final f{key, 0, 0};
     double known = 0;
     double total = 0;
     for (const Unit& unit : units) {
@@ -520,15 +575,34 @@ SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) 
       if (s.known) known += unit.letterCount * unit.count;
     }
     f.dictionaryShare = total > 0 ? known / total : 0;
-    for (const auto& [first, second] : pairs) {
-      f.score += pairs_.Association(Decipher(first, f.key), Decipher(second, f.key));
-    }
-    const bool repeat = std::any_of(readings.begin(), readings.end(),
-                                    [&](const Final& r) { return r.key == f.key; });
-    if (!repeat) readings.push_back(f);
+    f.score += pairScore(key, ~0u);
+    return f;
+  };
+  std::vector<Final> readings;
+  for (const State& state : finals) {
+    std::array<std::int8_t, 26> key = state.key;
+    CompleteKey(key, textLetters, letterCounts, scoreKey);
+    readings.push_back(evaluate(key));
   }
-  std::stable_sort(readings.begin(), readings.end(),
-                   [](const Final& a, const Final& b) { return a.score > b.score; });
+  const auto byScore = [](const Final& a, const Final& b) { return a.score > b.score; };
+  std::stable_sort(readings.begin(), readings.end(), byScore);
+  // The beam fixed the letters word by word; the best readings may still gain from a change of
+  // a letter or two under the whole score, word pairs included.
+  const auto fullScore = [&](const std::array<std::int8_t, 26>& key, std::uint32_t lettersOf) {
+    return scoreKey(key, lettersOf) + pairScore(key, lettersOf);
+  };
+  for (std::size_t i = 0; i < readings.size() && i < kReadingsPolished; ++i) {
+    std::array<std::int8_t, 26> key = readings[i].key;
+    if (PolishKey(key, textLetters, fullScore)) readings[i] = evaluate(key);
+  }
+  std::stable_sort(readings.begin(), readings.end(), byScore);
+  std::vector<Final> distinct;
+  for (const Final& f : readings) {
+    const bool repeat = std::any_of(distinct.begin(), distinct.end(),
+                                    [&](const Final& r) { return r.key == f.key; });
+    if (!repeat) distinct.push_back(f);
+  }
+  readings = std::move(distinct);
   if (readings.empty()) return result;
 
   const Final& best = readings.front();

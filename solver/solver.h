@@ -22,6 +22,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -37,6 +38,9 @@ struct SolveOptions {
   std::uint64_t stepBudget = 0;  // budget in search steps (candidate trials); 0: none
   int beamWidth = 512;         // partial keys kept per word
   int top = 1;                 // readings returned, best first
+  // Polled with the budgets: once it reads true the search ends as if out of budget (another
+  // thread may set it; it must outlive the Solve call).
+  const std::atomic<bool>* cancel = nullptr;
 };
 
 // One reading of the quotation.

@@ -143,6 +143,8 @@ bool PuzzleLoader::ReadCompressedPuzzle(const char* fileName, bool countOnly, in
   }
   const std::uint32_t count = file.Count();
   memory_.OpenMemory(count, MemoryFileNameFor(fileName).c_str());
+  ratingsFile_.clear();  // read again: the file may have been rated since
+  Ratings(fileName, count);
   fields_.puzzleCount = static_cast<std::int32_t>(count);
   if (countOnly) return true;
 
@@ -162,6 +164,11 @@ bool PuzzleLoader::ReadCompressedPuzzle(const char* fileName, bool countOnly, in
 
 std::uint32_t PuzzleLoader::PickUnsolvedPuzzle(std::uint32_t count) {
   const std::uint32_t start = RandomPuzzleStart() % count;
+  const std::optional<Band> band = ChosenBand();
+  if (band && ratings_) {
+    if (auto pick = FindInBand(start, count, *band, true)) return *pick;
+    if (auto pick = BandExhausted(start, count, *band)) return *pick;
+  }
   std::uint32_t i = start;
   while (memory_.IsSolved(i)) {
     i = (i + 1 == count) ? 0 : i + 1;
@@ -173,6 +180,50 @@ std::uint32_t PuzzleLoader::PickUnsolvedPuzzle(std::uint32_t count) {
     }
   }
   return i;
+}
+
+std::optional<std::uint32_t> PuzzleLoader::FindInBand(std::uint32_t start, std::uint32_t count,
+                                                      Band band, bool unsolvedOnly) {
+  for (std::uint32_t n = 0, i = start; n < count; ++n, i = (i + 1 == count) ? 0 : i + 1) {
+    if ((*ratings_)[i].band == band && !(unsolvedOnly && memory_.IsSolved(i))) return i;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::uint32_t> PuzzleLoader::BandExhausted(std::uint32_t start, std::uint32_t count,
+                                                         Band band) {
+  const std::string name = BandName(band);
+  const std::string text = "No unsolved " + name + " puzzles are left in this collection.\n" +
+                           "Play a puzzle of any difficulty?\n\n(No plays a " + name +
+                           " puzzle you have solved before.)";
+  const int answer = DialogService().MessageBox(host_ ? host_->MessageOwner() : nullptr, text,
+                                                "Difficulty", MB_YESNO | MB_ICONQUESTION);
+  if (answer == IDYES) {
+    ChooseBand(std::nullopt);
+    return std::nullopt;
+  }
+  // A band without any puzzle at all has nothing to repeat: any difficulty then.
+  return FindInBand(start, count, band, false);
+}
+
+const std::vector<PuzzleRating>* PuzzleLoader::Ratings(const char* fileName, std::uint32_t count) {
+  if (ratingsFile_ != fileName || ratingsCount_ != count) {
+    ratingsFile_ = fileName;
+    ratingsCount_ = count;
+    ratings_ = ReadRatings(RatingsFileNameFor(fileName), count);
+  }
+  return ratings_ ? &*ratings_ : nullptr;
+}
+
+std::optional<Band> PuzzleLoader::CurrentBand() {
+  const std::int32_t index = fields_.currentPuzzle;
+  if (index < 0 || fields_.puzzleCount <= 0 || !IsCompressedQuoteFileName(fields_.quoteFileName)) {
+    return std::nullopt;
+  }
+  const auto* ratings =
+      Ratings(fields_.quoteFileName, static_cast<std::uint32_t>(fields_.puzzleCount));
+  if (!ratings || static_cast<std::size_t>(index) >= ratings->size()) return std::nullopt;
+  return (*ratings)[static_cast<std::size_t>(index)].band;
 }
 
 void PuzzleLoader::TakeQuotation(const char (&quote)[kQuoteBufferSize]) {
@@ -197,6 +248,19 @@ void PuzzleLoader::SetQuoteFile(const char* name) {
   std::memmove(stored, name, length);
   stored[length] = '\0';
   Settings().WriteString("quillo", "QuoteFile", stored);
+}
+
+std::optional<Band> ChosenBand() {
+  switch (Settings().ReadInt("quillo", "Difficulty", 0)) {
+    case 1: return Band::Easy;
+    case 2: return Band::Medium;
+    case 3: return Band::Hard;
+    default: return std::nullopt;
+  }
+}
+
+void ChooseBand(std::optional<Band> band) {
+  Settings().WriteInt("quillo", "Difficulty", band ? static_cast<int>(*band) + 1 : 0);
 }
 
 bool IsCompressedQuoteFileName(const char* name) {

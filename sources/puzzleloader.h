@@ -2,9 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "sources/memory.h"
+#include "sources/ratings.h"
 
 class TWindow;
 
@@ -47,7 +50,8 @@ class PuzzleLoader {
 
   // Loads a quotation of the file named by quoteFileName into quoteText and displayText (in the
   // case style). A name whose last '.' starts ".cqt" (any case) is a compressed file: the
-  // requested puzzle when 0 <= requestedIndex < N, else a random unsolved one. Any other name is
+  // requested puzzle when 0 <= requestedIndex < N, else a random unsolved one (of the chosen band
+  // when the file is rated: see ChosenBand). Any other name is
   // a plain file: a line chosen at random, currentPuzzle -1, puzzleCount 0, no record; a failure
   // there also empties quoteFileName and the QuoteFile setting.
   void LoadPuzzle(int requestedIndex);
@@ -57,6 +61,12 @@ class PuzzleLoader {
   // current puzzle. False (after the message) when the file cannot be opened, is damaged or empty.
   bool ReadCompressedPuzzle(const char* fileName, bool countOnly, int requestedIndex);
 
+  // The ratings of the compressed quote file fileName of count puzzles, read from its ratings
+  // file at the first call for that file and kept; null when it has none or it is damaged.
+  const std::vector<PuzzleRating>* Ratings(const char* fileName, std::uint32_t count);
+  // The band of puzzle currentPuzzle of quoteFileName; nothing for a plain or unrated file.
+  std::optional<Band> CurrentBand();
+
   // Copies name into quoteFileName (at most 255 characters; it may be that very buffer) and
   // writes it to the setting QuoteFile.
   void SetQuoteFile(const char* name);
@@ -64,6 +74,12 @@ class PuzzleLoader {
  private:
   bool LoadPlainPuzzle();
   std::uint32_t PickUnsolvedPuzzle(std::uint32_t count);
+  // The first puzzle from start on (going round) of the band, unsolved ones only when asked.
+  std::optional<std::uint32_t> FindInBand(std::uint32_t start, std::uint32_t count, Band band,
+                                          bool unsolvedOnly);
+  // A band with no unsolved puzzle left: asks whether to play any difficulty (Yes sets the
+  // Difficulty option to Any and gives nothing) or a solved puzzle of the band again.
+  std::optional<std::uint32_t> BandExhausted(std::uint32_t start, std::uint32_t count, Band band);
   // A quotation read successfully: into quoteText, and through the case style into displayText.
   void TakeQuotation(const char (&quote)[1000]);
   void Tell(const char* text, const char* caption, unsigned flags);
@@ -72,7 +88,16 @@ class PuzzleLoader {
   PuzzleFields fields_;
   PuzzleLoaderHost* host_;
   Memory& memory_;
+  std::string ratingsFile_;  // the quote file the ratings below belong to, "" for none yet
+  std::uint32_t ratingsCount_ = 0;
+  std::optional<std::vector<PuzzleRating>> ratings_;
 };
+
+// Options > Difficulty: the setting Difficulty of section quillo, 0 Any (the default, and any
+// unknown value), 1 Easy, 2 Medium, 3 Hard. With a band chosen, a random pick from a rated
+// collection takes an unsolved puzzle of that band.
+std::optional<Band> ChosenBand();
+void ChooseBand(std::optional<Band> band);
 
 // True when the part of the name from its last '.' is ".cqt", ignoring case.
 bool IsCompressedQuoteFileName(const char* name);

@@ -60,6 +60,7 @@ std::string PuzzleSourceReport(const PuzzleSource& source, const Memory& memory)
   } else {
     report += " (compressed quote file).\n\n" + CompressedFileLines(source.quoteFileName, memory);
   }
+  if (source.band) report += "\n\nDifficulty: " + std::string(source.band) + ".";
   if (report.size() > kReportSize - 1) report.resize(kReportSize - 1);
   return report;
 }

@@ -15,6 +15,7 @@ struct PuzzleSource {
   int puzzleKind;              // 0 quote file, 1 entered ciphertext, 2 entered plaintext, 3 tutorial
   const char* quoteFileName;   // zero-terminated
   std::int32_t currentPuzzle;  // 0-based, -1 for none
+  const char* band = nullptr;  // "Easy", "Medium", "Hard" for a rated puzzle; null for none
 };
 
 // The fields of a Game (anything with state.puzzleKind, quoteFileName and currentPuzzle).

@@ -74,6 +74,7 @@ class FakeDialogPeer : public TDialogPeer {
   TRect WindowRect() const override { return windowRect; }
   void MoveWindow(const TRect& rect) override { windowRect = rect; }
   void End(int value) override;
+  void SetTimer(int milliseconds) override { timerMs = milliseconds; }
 
   bool HasControl(int id) const;
   // Fails the test for an unknown id and returns a scratch control.
@@ -86,6 +87,7 @@ class FakeDialogPeer : public TDialogPeer {
   TRect windowRect;
   bool ended = false;
   int result = 0;
+  int timerMs = 0;  // the dialog's timer, 0 when stopped
 
  private:
   const FakeListItem* Item(int id, int index) const;  // null when out of range
@@ -131,6 +133,12 @@ class FakeDialog {
   void DoubleClick(int listId, int index);
   void Drag(const TRect& rect) { peer_.windowRect = rect; }  // the player moves the dialog
   void CloseBox();  // the close box: ends the dialog with IDCANCEL
+  // The dialog's timer goes off once, when it is set and the dialog runs; true if it did.
+  bool Tick() {
+    if (peer_.ended || peer_.timerMs <= 0) return false;
+    dialog_.Timer();
+    return true;
+  }
   // Calls DrawItem for an owner-drawn control with its own rectangle (0, 0, width, height).
   RecordingDC Draw(int id);
 

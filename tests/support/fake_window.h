@@ -42,6 +42,7 @@ class FakeWindowPeer : public TWindowPeer, public TFramePeer {
   void SetMenu(const std::vector<TMenuItem>& items) override { menu = items; hasMenu = true; }
   void CheckMenuItem(int id, bool check) override { checked[id] = check; }
   void EnableMenuItem(int id, bool enable) override { enabled[id] = enable; }
+  void SetMenuItemText(int id, const std::string& text) override { menuTexts[id] = text; }
   void EnableTopMenu(int index, bool enable) override { topMenuEnabled[index] = enable; }
   bool HasMenu() const override { return hasMenu; }
   void SetToolBar(const std::vector<TToolItem>& items) override { toolBar = items; }
@@ -80,6 +81,7 @@ class FakeWindowPeer : public TWindowPeer, public TFramePeer {
   std::vector<TMenuItem> menu;
   std::map<int, bool> checked;         // command id -> check mark, as last set
   std::map<int, bool> enabled;         // command id -> enabled, as last set
+  std::map<int, std::string> menuTexts;  // command id -> text, as last set by SetMenuItemText
   std::map<int, bool> topMenuEnabled;  // top-level index -> enabled, as last set
   std::vector<TToolItem> toolBar;
   TEdge edge = TEdge::Top;
