@@ -31,7 +31,7 @@ TMenuItem GameMenu() {
       Item("&Open Puzzle File", kCmdOpenPuzzleFile),
       Item("Open Fa&vorites File", kCmdOpenFavorites),
       Item("Puzzle &Source", kCmdPuzzleSource),
-      Item("S&how Statistics", kCmdStatistics, "Ctrl+I"),
+      Item("Sho&w Statistics", kCmdStatistics, "Ctrl+I"),
       Line(),
       Item("Pr&int Puzzle", kCmdPrintPuzzle, "F2"),
       Popup("&Print Options", {

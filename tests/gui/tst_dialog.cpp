@@ -21,7 +21,10 @@ enum : int {
 };
 
 TDialogTemplate SampleTemplate(bool withCancel) {
-  TDialogTemplate t{.id = 900, .caption = "Sample Dialog", .size = {200, 160}};
+  TDialogTemplate t;
+  t.id = 900;
+  t.caption = "Sample Dialog";
+  t.size = {200, 160};
   t.controls = {
       {TControlKind::Static, kPrompt, "&Name:", {5, 5, 60, 15}},
       {TControlKind::Edit, kName, "", {65, 5, 190, 17}},
@@ -181,7 +184,9 @@ class DialogTest : public QObject {
   }
 
   void unusableTemplateThrows() {
-    TDialog dialog(nullptr, TDialogTemplate{.caption = "Broken"});
+    TDialogTemplate broken;
+    broken.caption = "Broken";
+    TDialog dialog(nullptr, broken);
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, dialog.Execute());
     QVERIFY(!dialog.IsRunning());
   }

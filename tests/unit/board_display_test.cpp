@@ -10,7 +10,7 @@ class LooksTest : public DisplayFixture {
   // The last text drawn starting at cell (column, row) of the puzzle.
   static DrawOp TextAt(const RecordingDC& dc, int column, int row) {
     DrawOp found;
-    for (const DrawOp& op : dc.TextOps()) {
+    for (const DrawOp& op : dc.OpsOf(DrawKind::Text)) {
       if (op.at.x == column * kCellW && op.at.y == row * kCellH) found = op;
     }
     if (!found.font) found.font = TLogFont{};  // the stock font: plain
@@ -36,7 +36,7 @@ TEST_F(LooksTest, SelectedLetterLockedLettersAndThePreviewEachLookTheirOwn) {
   EXPECT_EQ(TextAt(dc, 2, 1).text, "H");
   EXPECT_EQ(TextAt(dc, 2, 1).font->weight, 700);
   bool underlined = false;
-  for (const DrawOp& op : dc.Fills()) {
+  for (const DrawOp& op : dc.OpsOf(DrawKind::Fill)) {
     underlined |= op.rect.left == 2 * kCellW && op.rect.bottom == 2 * kCellH && op.color == plain;
   }
   EXPECT_TRUE(underlined);

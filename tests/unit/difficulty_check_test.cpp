@@ -134,7 +134,9 @@ class CheckEnteredTest : public testing::Test {
       }
     });
     fake.Command(app().Frame(), kCmdCheckEntered);
-    return fake.MessageTexts();
+    std::vector<std::string> texts;
+    for (const MessageBoxRecord& box : fake.Messages()) texts.push_back(box.text);
+    return texts;
   }
   App& app() { return session->TheApp(); }
 
