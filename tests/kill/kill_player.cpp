@@ -183,6 +183,8 @@ class Player : public QObject {
   }
 
   void Type(int cipher, int plain) {
+    // Escape first: with Advance After Guess on, the last guess left a letter selected.
+    QTest::keyClick(Keys(), Qt::Key_Escape);
     QTest::keyClick(Keys(), static_cast<char>('a' + cipher));
     QTest::keyClick(Keys(), static_cast<char>('a' + plain));
     Pause();
