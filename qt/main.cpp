@@ -146,7 +146,8 @@ int main(int argc, char** argv) {
   if (!line.run) return line.status;
   QApplication application(argc, argv);
   QApplication::setApplicationName("quillo");
-  QApplication::setApplicationDisplayName("Quillo!");
+  // No display name: the window system would add it to every caption ("Possible Words - Quillo!"),
+  // and each window's caption is already the game's own.
   // The game decides when to quit (its Exit asks first), not the last window closing.
   QApplication::setQuitOnLastWindowClosed(false);
 

@@ -148,14 +148,7 @@ void QtFramePeer::SetFocus() {
 }
 
 void QtFramePeer::SetCaption(const std::string& caption) {
-  if (!widget_) return;
-  // The window system's title would repeat the program's display name after a caption that
-  // already starts with it ("Quillo! - puzzle 7 of 9 - Quillo!"): it is left out for the frame.
-  const QString displayName = QGuiApplication::applicationDisplayName();
-  const bool named = ToQt(caption).startsWith(displayName);
-  if (named) QGuiApplication::setApplicationDisplayName(QString());
-  widget_->setWindowTitle(ToQt(caption));
-  if (named) QGuiApplication::setApplicationDisplayName(displayName);
+  if (widget_) widget_->setWindowTitle(ToQt(caption));
 }
 
 void QtFramePeer::SetMenu(const std::vector<TMenuItem>& menu) {

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QSplitter>
@@ -43,7 +42,7 @@ std::vector<std::pair<QString, QString>> ContentsLinks(const QString& html) {
 
 QtHelpWindow::QtHelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), contents_(new QListWidget), browser_(new QTextBrowser) {
-  setWindowTitle(QGuiApplication::applicationDisplayName() + QStringLiteral(" Help"));
+  setWindowTitle(QStringLiteral("Quillo! Help"));
   setAttribute(Qt::WA_DeleteOnClose, false);
   browser_->setOpenLinks(false);
   auto* splitter = new QSplitter(this);

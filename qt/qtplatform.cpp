@@ -123,9 +123,6 @@ QtShowStatistics StatisticsWindow() {
 }
 
 QtPlatform::QtPlatform() : tones_(std::make_unique<QtTones>()) {
-  if (QGuiApplication::applicationDisplayName() == QCoreApplication::applicationName()) {
-    QGuiApplication::setApplicationDisplayName(QString::fromLatin1(kDisplayName));
-  }
   if (QApplication::windowIcon().availableSizes().isEmpty()) QApplication::setWindowIcon(ProgramIcon());
 }
 
@@ -146,7 +143,7 @@ int QtPlatform::RunDialog(TDialog& dialog) { return RunTemplateDialog(dialog); }
 int QtPlatform::MessageBox(TWindow* owner, const std::string& text, const std::string& caption,
                            unsigned flags) {
   QMessageBox box(OwnerWidget(owner));
-  box.setWindowTitle(caption.empty() ? QGuiApplication::applicationDisplayName() : ToQt(caption));
+  box.setWindowTitle(caption.empty() ? QString::fromLatin1(kDisplayName) : ToQt(caption));
   box.setTextFormat(Qt::PlainText);
   box.setText(ToQt(text));
   box.setIcon(IconOf(flags));
