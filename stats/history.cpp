@@ -94,11 +94,12 @@ bool Unescape(std::string_view text, std::string& name) {
 bool ParseRecord(std::string_view line, GameRecord& r) {
   std::string_view f[kFields];
   std::size_t count = 0, start = 0;
-  for (std::size_t i = 0; i <= line.size(); ++i) {  // one pass: fields are short
-    if (i < line.size() && line[i] != '\t') continue;
+  for (;;) {  // find() is a memchr: the split is most of a read's time
+    const std::size_t tab = line.find('\t', start);
     if (count == kFields) return false;
-    f[count++] = line.substr(start, i - start);
-    start = i + 1;
+    f[count++] = line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
+    if (tab == std::string_view::npos) break;
+    start = tab + 1;
   }
   if (count != kFields) return false;
   if (!ParseUtc(f[0], r.ended) || !ParseId(f[1], r.id) || !ParseOutcome(f[2], r.outcome)) return false;
