@@ -117,13 +117,11 @@ TEST_F(EnteredTest, FavoriteOnlySolvedPuzzlesAreAppended) {
   EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"The puzzle has been saved in the favorites file",
                                                   "Save complete", MB_OK | MB_ICONINFORMATION}));
   // The same quotation again from the compressed file is a second copy; the line as loaded.
-  EXPECT_TRUE(SaveFavorite(game, nullptr));
-  EXPECT_EQ(Favorites(), "Hello, world\tAnon\nHello, world\tAnon\n");
+  EXPECT_TRUE(SaveFavorite(game, nullptr) && Favorites() == "Hello, world\tAnon\nHello, world\tAnon\n");
 
   // A file whose last line lacks its line end keeps that line whole.
   WriteFile(kFavoritesFileName, "Old line");
-  EXPECT_TRUE(SaveFavorite(game, nullptr));
-  EXPECT_EQ(Favorites(), "Old line\nHello, world\tAnon\n");
+  EXPECT_TRUE(SaveFavorite(game, nullptr) && Favorites() == "Old line\nHello, world\tAnon\n");
 
   // A puzzle read from the favourites file, in any folder and any case, is there already; an
   // entered puzzle is never "from" it.
@@ -133,8 +131,7 @@ TEST_F(EnteredTest, FavoriteOnlySolvedPuzzlesAreAppended) {
     EXPECT_EQ(fake.LastMessage(), Refused("This puzzle is already in the favorites file!"));
   }
   game.state.puzzleKind = PuzzleKind::kPlainEntered;
-  EXPECT_TRUE(SaveFavorite(game, nullptr));
-  EXPECT_EQ(Favorites(), "Old line\nHello, world\tAnon\nHello, world\tAnon\n");
+  EXPECT_TRUE(SaveFavorite(game, nullptr) && Favorites() == "Old line\nHello, world\tAnon\nHello, world\tAnon\n");
 
   // Only what a quote file can hold goes in, and the player is told; nothing without a letter.
   std::strcpy(game.text.quoteText, "Caf\xE9 au lait\x01.\tAnon");
