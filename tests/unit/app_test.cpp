@@ -1,13 +1,20 @@
-// The application on the fake: start-up, placement, the working folder, options and the game's course.
+// The application on the fake: start-up, placement, the working folder, options, the game's course,
+// its history and Check Entered Puzzle.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstring>
 #include <filesystem>
+#include <sstream>
+#include <thread>
 
 #include "app/app.h"
 #include "app/mainframe.h"
 #include "app/quotefilesearch.h"
 #include "app/session.h"
 #include "classlib/inifile.h"
+#include "classlib/safefile.h"
 #include "dialogs/placement.h"
 #include "dialogs/workfolder.h"
 #include "display/freqwindow.h"
@@ -17,6 +24,7 @@
 #include "sources/memory.h"
 #include "support/fake_platform.h"
 #include "support/testing.h"
+#include "wordlist/dictionary.h"
 
 namespace {
 
@@ -54,6 +62,19 @@ class AppTest : public testing::Test {
     app().Client().Char('a' + app().TheGame().state.key[plain - 'a']);
     app().Client().Char(plain);
   }
+  // The first paint judges the new puzzle (until then it counts as the last one did).
+  void Play(const std::string& letters, int seconds) {
+    fake.PaintPending();
+    for (char c : letters) Guess(c);
+    for (int i = 0; i < seconds; ++i) app().TheGame().AddSeconds(1);
+  }
+  // The win check the quote window runs after a paint; the player stays on the solved puzzle.
+  void Win() {
+    fake.ScriptDialog(kYouWonTemplateId, [](FakeDialog& d) { d.Click(kYouWonNo); });
+    app().TheGame().JudgePuzzle();
+    app().TheGame().CheckForWin();
+  }
+  std::string History() { return ReadFile(folder.File("history.txt")).value_or("<none>"); }
   TRect FrameAfterStart(const std::string& settings) {
     WriteSettings(settings);
     Start();
@@ -72,14 +93,12 @@ TEST_F(AppTest, StartUpFromTheCommandLineTheSettingOrTheFileDialog) {
   ASSERT_EQ(fake.OpenFileRequests().size(), 1u);
   EXPECT_EQ(fake.OpenFileRequests()[0].initialFolder + "|" + fake.OpenFileRequests()[0].initialName,
             folder.File("bin/") + "|" + standard);
-  EXPECT_STREQ(app().TheGame().text.quoteText, "");
-  EXPECT_EQ(fake.QuitCount(), 0);
+  EXPECT_TRUE(app().TheGame().text.quoteText[0] == 0 && fake.QuitCount() == 0);
 
   App& game = Start({"quotes.qot"});
   EXPECT_EQ(std::string(game.TheGame().state.quoteFileName) + "|" + Setting("QuoteFile"), "quotes.qot|quotes.qot");
   EXPECT_STREQ(game.TheGame().text.quoteText, kQuotation);
-  EXPECT_TRUE(fake.Messages().empty());
-  EXPECT_EQ(FramePeer().client, &game.Client());
+  EXPECT_TRUE(fake.Messages().empty() && FramePeer().client == &game.Client());
   EXPECT_TRUE(FramePeer().toolBarVisible && FramePeer().IsTopMenuEnabled(2));
 
   // An argument is cut to 255 characters (no such file: the player cancels the dialog).
@@ -97,9 +116,8 @@ TEST_F(AppTest, StartUpFromTheCommandLineTheSettingOrTheFileDialog) {
   // An error of the file dialog quits without the save question.
   fake.AnswerOpenFile(TOpenFileResult{false, "", 12290});
   EXPECT_TRUE(Start({"missing"}).ShutdownRequested());
-  EXPECT_EQ(fake.LastMessage(),
-            (MessageBoxRecord{"Open puzzle file dialog error code #12290", "Error", MB_OK}));
-  EXPECT_EQ(fake.QuitCount(), 1);
+  EXPECT_TRUE(fake.LastMessage() == (MessageBoxRecord{"Open puzzle file dialog error code #12290", "Error", MB_OK}) &&
+              fake.QuitCount() == 1);
 }
 
 TEST(QuoteFileSearch, TriesEachSuffixOnceAndSkipsNamesThatDoNotFit) {
@@ -123,15 +141,10 @@ TEST(QuoteFileSearch, TriesEachSuffixOnceAndSkipsNamesThatDoNotFit) {
 TEST_F(AppTest, SavedPlacementStaysOnTheScreen) {
   EXPECT_EQ(FrameAfterStart("WindowX=2147483647\nWindowY=-2147483648\nWindowSizeX=2147483647\nWindowSizeY=7\n"),
             (TRect{192, 0, 1920, 100}));
-  // Small sizes are raised, a lone coordinate is ignored, a frame on a vanished monitor comes
-  // onto the first, one larger than its monitor shrinks to nine tenths.
+  // Small sizes are raised, a lone coordinate is ignored (monitors: FitToMonitor below).
   EXPECT_EQ(FrameAfterStart("WindowSizeX=50\nWindowSizeY=101\nWindowX=300\n"), TRect::FromSize(0, 0, 100, 101));
-  fake.monitors = {{0, 0, 1920, 1080}, {1920, 0, 3200, 1024}};
-  EXPECT_EQ(FrameAfterStart("WindowX=1920\nWindowY=0\nWindowSizeX=1500\nWindowSizeY=1024\n"),
-            (TRect{2048, 0, 3200, 1024}));
   // Maximised ignores the rest; moves are written.
-  EXPECT_EQ(FrameAfterStart("WindowMaximized=TRUE\nWindowX=40\nWindowY=50\n"), fake.workArea);
-  EXPECT_TRUE(FramePeer().zoomed);
+  EXPECT_TRUE(FrameAfterStart("WindowMaximized=TRUE\nWindowX=40\nWindowY=50\n") == fake.workArea && FramePeer().zoomed);
   FramePeer().Show(TShow::Normal);
   FramePeer().Move(TRect::FromSize(70, 80, 560, 481));
   EXPECT_EQ(Setting("WindowY"), "80");
@@ -228,12 +241,10 @@ TEST_F(AppTest, OpenPuzzleFileAndAFailedLoadAskOnlyWhileTouched) {
   fake.AnswerNext(IDYES);
   fake.AnswerOpenFile(folder.File("other.qot"));
   Choose(kCmdOpenPuzzleFile);
-  EXPECT_EQ(Setting("QuoteFile"), folder.File("other.qot"));
-  EXPECT_EQ(game.TheGame().state.selectedCipher, -1);
+  EXPECT_TRUE(Setting("QuoteFile") == folder.File("other.qot") && game.TheGame().state.selectedCipher == -1);
   fake.AnswerOpenFile(TOpenFileResult{});  // a plain cancel changes nothing
   Choose(kCmdOpenPuzzleFile);
-  EXPECT_STREQ(game.TheGame().text.quoteText, "Other words");
-  EXPECT_EQ(fake.QuitCount(), 0);
+  EXPECT_TRUE(std::string(game.TheGame().text.quoteText) == "Other words" && fake.QuitCount() == 0);
 
   // New Game on a file gone meanwhile: its message, then the file dialog without a second question.
   Guess('o');
@@ -243,7 +254,7 @@ TEST_F(AppTest, OpenPuzzleFileAndAFailedLoadAskOnlyWhileTouched) {
   fs::remove(folder.File("other.qot"));
   fake.AnswerOpenFile(folder.File("third.qot"));
   Choose(kCmdNewGame);
-  ASSERT_EQ(fake.Messages().size(), 2u);
+  ASSERT_EQ(fake.Messages().size(), 2u);  // the question, then the failure
   EXPECT_EQ(fake.Messages()[1].text, "Can't open file.\nPlease select a different file.");
   EXPECT_EQ(Setting("QuoteFile") + "|" + game.TheGame().text.quoteText, folder.File("third.qot") + "|Third words");
 }
@@ -253,10 +264,9 @@ TEST_F(AppTest, OnlyPuzzlesFromTheCompressedFileReachTheRecord) {
   App& game = Start({"two.cqt"});
   const int first = game.TheGame().state.currentPuzzle;
   game.MarkPuzzleSolved();
-  EXPECT_TRUE(TheMemory().IsSolved(first));
   game.NewGame(PuzzleKind::kQuotePuzzle, -1, false);
   const int second = game.TheGame().state.currentPuzzle;
-  ASSERT_EQ(second, 1 - first);  // the unsolved one
+  ASSERT_TRUE(TheMemory().IsSolved(first) && second == 1 - first);  // the unsolved one
   std::snprintf(game.TheGame().text.displayText, kQuoteBufferSize, "%s", "Typed in");
   game.NewGame(PuzzleKind::kPlainEntered, 0, true);
   game.MarkPuzzleSolved();
@@ -314,8 +324,8 @@ TEST_F(AppTest, OptionCommandsStoreTheirSettingAndTakeEffectAtOnce) {
   // Letters restyle the text and keep key and guesses.
   Choose(kCmdCaseMilitary);
   EXPECT_EQ(Setting("Case") + "|" + game.TheGame().text.displayText, "Military|HELLO WORLD");
-  EXPECT_EQ(game.TheGame().text.puzzleText[0], cipherH - 'a' + 'A');
-  EXPECT_EQ(game.TheGame().state.guess[cipherH - 'a'], 'H');
+  EXPECT_TRUE(game.TheGame().text.puzzleText[0] == cipherH - 'a' + 'A' &&
+              game.TheGame().state.guess[cipherH - 'a'] == 'H');
   Choose(kCmdCaseLower);
   EXPECT_EQ(Setting("Case") + "|" + game.TheGame().text.displayText, "Lower|hello, world");
 
@@ -346,9 +356,8 @@ TEST_F(AppTest, HintButtonEdgesShowTheBarFirstAndMoveIt) {
   Choose(kCmdHintsTop);
   EXPECT_TRUE(FramePeer().edge == TEdge::Top && FramePeer().toolBarVisible);  // a shown bar stays shown
   Choose(kCmdShowHintButtons);
-  EXPECT_FALSE(FramePeer().toolBarVisible);
   app().Exit();
-  EXPECT_EQ(Setting("HintButtons"), "0");
+  EXPECT_TRUE(!FramePeer().toolBarVisible && Setting("HintButtons") == "0");
 }
 
 TEST_F(AppTest, EnteredCiphertextGreysTheHintsAndAQuoteFileGameRestoresThem) {
@@ -358,18 +367,17 @@ TEST_F(AppTest, EnteredCiphertextGreysTheHintsAndAQuoteFileGameRestoresThem) {
   EXPECT_FALSE(FramePeer().IsTopMenuEnabled(2));
   // The bar cannot be shown meanwhile, and the greyed commands do not run.
   Choose(kCmdShowHintButtons);
-  EXPECT_EQ(fake.LastMessage(),
-            (MessageBoxRecord{"No hints are possible with a puzzle\nthat you entered as ciphertext.",
-                              "Sorry!", MB_OK | MB_ICONINFORMATION}));
-  EXPECT_FALSE(FramePeer().toolBarVisible);
+  EXPECT_TRUE(fake.LastMessage() == (MessageBoxRecord{"No hints are possible with a puzzle\nthat you entered "
+                                                      "as ciphertext.", "Sorry!", MB_OK | MB_ICONINFORMATION}) &&
+              !FramePeer().toolBarVisible);
   for (int id : {kCmdConfirm, kCmdUndoError, kCmdLittleHint, kCmdBigHint, kCmdSolvePuzzle}) Choose(id);
-  EXPECT_EQ(game.TheGame().panel.confirmCount + game.TheGame().panel.undoCount + game.TheGame().panel.littleHintCount +
-                game.TheGame().panel.bigHintCount, 0);
+  const PanelState& panel = game.TheGame().panel;
+  EXPECT_EQ(panel.confirmCount + panel.undoCount + panel.littleHintCount + panel.bigHintCount, 0);
   EXPECT_EQ(game.TheGame().state.guess[0], ' ');
   game.NewGame(PuzzleKind::kQuotePuzzle, -1, false);
   EXPECT_TRUE(FramePeer().IsTopMenuEnabled(2) && FramePeer().toolBarVisible && Marked(kCmdShowHintButtons));
   Choose(kCmdConfirm);
-  EXPECT_EQ(game.TheGame().panel.confirmCount, 1);
+  EXPECT_EQ(panel.confirmCount, 1);
 
   // HintButtons remembers the bar as it was before hints were disallowed.
   game.AllowHints(false);
@@ -379,6 +387,185 @@ TEST_F(AppTest, EnteredCiphertextGreysTheHintsAndAQuoteFileGameRestoresThem) {
   game.AllowHints(true);
   game.AllowHints(false);
   EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"Cannot disallow hints - no menu!", "Error", MB_OK}));
+}
+
+// Games recorded in the history as the running game ends them, and the statistics commands.
+const char* const kVersion = "quillo-history 1\n";
+
+// The game lines after the version line: fields 3.. joined by spaces, and each line's id.
+std::vector<std::string> Games(const std::string& text, std::vector<std::string>* ids = nullptr) {
+  EXPECT_EQ(text.rfind(kVersion, 0), 0u) << text;
+  std::vector<std::string> lines;
+  std::istringstream in(text.substr(std::string(kVersion).size()));
+  for (std::string line; std::getline(in, line);) {
+    if (ids) ids->push_back(line.substr(21, 16));  // after the 20-character date and a TAB
+    std::string rest = line.substr(38);
+    std::replace(rest.begin(), rest.end(), '\t', ' ');
+    lines.push_back(rest);
+  }
+  return lines;
+}
+
+long FailWrite(int, const void*, std::size_t) { errno = ENOSPC; return -1; }
+
+TEST_F(AppTest, HistoryEachWayAGameEndsWritesOneLine) {
+  Start();
+  Play("helowrd", 5);
+  Win();
+  Choose(kCmdNewGame);  // no question after a win, and no second line
+  Play("h", 0);
+  app().TheGame().AddSeconds(3);  // a penalty counts in the clock
+  Choose(kCmdBigHint);
+  Choose(kCmdSolvePuzzle);  // the clock before Solve Puzzle ran it out
+  Choose(kCmdRestartPuzzle);  // a solved game is not abandoned again
+  Choose(kCmdRestartPuzzle);  // nor an untouched one
+  Play("h", 2);
+  fake.AnswerNext(IDYES);  // lose this one
+  Choose(kCmdNewGame);
+  Play("h", 1);
+  fake.AnswerNext(IDNO);  // exit without saving
+  Choose(kCmdExit);
+  std::vector<std::string> ids;
+  EXPECT_EQ(Games(History(), &ids), (std::vector<std::string>{"solved 0 quotes.qot - 10 7 5 0 0 0 0 0 0",
+                                                              "revealed 0 quotes.qot - 10 7 63 0 0 0 0 1 0",  // hint: 60 s
+                                                              "abandoned 0 quotes.qot - 10 7 2 0 0 0 0 0 0",
+                                                              "abandoned 0 quotes.qot - 10 7 1 0 0 0 0 0 0"}));
+  EXPECT_EQ(std::set<std::string>(ids.begin(), ids.end()).size(), 4u);
+}
+
+TEST_F(AppTest, HistoryAResumedGameContinuesItsOwnEntryAndKeepStatisticsOffWritesNothing) {
+  Start();
+  Play("he", 4);
+  fake.AnswerNext(IDYES, "Would you like to save this game?");
+  Choose(kCmdExit);
+  fake.AnswerNext(IDYES);  // continue it
+  Start();
+  Play("lowrd", 3);
+  Win();
+  std::vector<std::string> ids;
+  EXPECT_EQ(Games(History(), &ids), (std::vector<std::string>{"saved 0 quotes.qot - 10 7 4 0 0 0 0 0 0",
+                                                              "solved 0 quotes.qot - 10 7 7 0 0 0 0 0 0"}));
+  EXPECT_EQ(ids.at(1), ids.at(0));
+  const std::string kept = History();
+  Choose(kCmdKeepStatistics);  // off
+  Choose(kCmdNewGame);
+  Play("h", 1);
+  fake.AnswerNext(IDYES);
+  Choose(kCmdNewGame);
+  EXPECT_TRUE(History() == kept && !Marked(kCmdKeepStatistics));
+}
+
+TEST_F(AppTest, HistoryAFailedAppendLeavesTheFileAsItWasAndSaysWhy) {
+  const std::string before = std::string(kVersion) +
+      "2026-01-30T10:00:00Z\t3f9a0c1d22e4b870\tsolved\t0\tquillo.cqt\t5\t50\t18\t300\t0\t1\t0\t0\t0\t0\n";
+  WriteFile(folder.File("history.txt"), before);
+  Start();
+  Play("h", 1);
+  fake.AnswerNext(IDYES);
+  SetFileWriteCall(FailWrite);
+  Choose(kCmdNewGame);
+  SetFileWriteCall(nullptr);
+  EXPECT_EQ(History(), before);
+  EXPECT_EQ(fake.LastMessage().text, "This game could not be added to your statistics\n"
+                                      "in the file history.txt.\nNo space left on device");
+}
+
+TEST_F(AppTest, HistoryStatisticsWindowResetAndExport) {
+  Start();
+  Play("helowrd", 65);
+  Win();
+  Choose(kCmdStatistics);
+  ASSERT_EQ(fake.StatisticsShown().size(), 1u);
+  const TStatisticsView& view = fake.StatisticsShown()[0];
+  std::string totals;
+  for (const TStatsTotal& t : view.totals) totals += t.key + "=" + t.value + " ";
+  EXPECT_EQ(totals, "gamesPlayed=1 solved=1 revealed=0 abandoned=0 solveRate=100% "
+                    "currentStreak=1 day longestStreak=1 day totalTime=1:05 ");
+
+  fake.AnswerOpenFile(folder.File("out.csv"));
+  view.exportCsv();
+  EXPECT_NE(ReadFile(folder.File("out.csv")).value_or("").find(",solved,quotation,quotes.qot,,10,7,65,0,0,0,0,0,0"),
+            std::string::npos);
+
+  const std::string kept = History();
+  fake.AnswerNext(IDNO);
+  Choose(kCmdResetStatistics);
+  EXPECT_EQ(History(), kept);
+  fake.AnswerNext(IDYES);
+  Choose(kCmdResetStatistics);
+  EXPECT_EQ(History(), kVersion);
+  EXPECT_EQ(ReadFile(folder.File("history.txt.bak")), kept);
+}
+
+// The game on the fake with a dictionary of ten words: "committee" is alone in its pattern, and
+// "cat", "sat", "mat", "hat" share theirs.
+class CheckEnteredTest : public AppTest {
+ protected:
+  CheckEnteredTest() {
+    std::vector<std::vector<Word>> byLength(kWordSlotCount);
+    for (const auto& [text, frequency] : std::initializer_list<std::pair<const char*, int>>{
+             {"the", 60000}, {"tie", 30000}, {"cat", 30000}, {"sat", 30000}, {"mat", 20000},
+             {"hat", 30000}, {"met", 30000}, {"on", 50000}, {"no", 40000}, {"committee", 20000}}) {
+      Word& word = byLength[std::strlen(text)].emplace_back();
+      word.frequency = static_cast<std::uint16_t>(frequency);
+      std::strcpy(word.text, text);
+    }
+    const std::vector<unsigned char> image = EncodeWordList(byLength, 1);
+    std::filesystem::create_directories(folder.File("bin"));
+    WriteFile(folder.File("bin/wordlist.wl"), std::string(image.begin(), image.end()));
+    Start();
+  }
+
+  // Pastes text as a puzzle (a paste command), then checks it; the progress dialog waits for the
+  // solve, or is cancelled at once. The message boxes shown by the check.
+  std::vector<std::string> Check(const std::string& text, int pasteCommand, bool cancel = false) {
+    fake.SetClipboard(text);
+    Choose(pasteCommand);
+    EXPECT_TRUE(fake.Peer(app().Frame()).IsEnabled(kCmdCheckEntered));
+    fake.ClearMessages();
+    fake.ScriptDialog(kCheckTemplateId, [cancel](FakeDialog& dialog) {
+      if (cancel) return dialog.Click(IDCANCEL);
+      for (int i = 0; i < 5000 && dialog.Tick(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+      }
+    });
+    Choose(kCmdCheckEntered);
+    std::vector<std::string> texts;
+    for (const MessageBoxRecord& box : fake.Messages()) texts.push_back(box.text);
+    return texts;
+  }
+};
+
+const char* const kSpoilQuestion = "\n\nShow the best solution found? It gives the puzzle away.";
+
+TEST_F(CheckEnteredTest, EncryptedPuzzlesOneSeveralOrNoneAndTheSpoilerOnlyOnYes) {
+  EXPECT_FALSE(fake.Peer(app().Frame()).IsEnabled(kCmdCheckEntered));  // a collection's puzzle
+  fake.AnswerNext(IDYES);
+  EXPECT_EQ(Check("Wkh frpplwwhh phw.", kCmdPasteEncrypted),
+            (std::vector<std::string>{std::string("One solution found.") + kSpoilQuestion,
+                                      "The committee met."}));
+  fake.AnswerNext(IDNO);
+  EXPECT_EQ(Check("Wkh fdw vdw.", kCmdPasteEncrypted),
+            (std::vector<std::string>{std::string("Several solutions found.") + kSpoilQuestion}));
+  fake.AnswerNext(IDNO);
+  EXPECT_EQ(Check("Xqzj bvvk gpyq.", kCmdPasteEncrypted),
+            (std::vector<std::string>{std::string("No solution found.") + kSpoilQuestion}));
+}
+
+TEST_F(CheckEnteredTest, PlaintextPuzzlesSayWhetherAnotherReadingFitsAndCancelSaysNothing) {
+  EXPECT_EQ(Check("The committee met.", kCmdPastePlaintext),
+            (std::vector<std::string>{
+                "The dictionary admits no other solution: the puzzle has one answer."}));
+  // Any two different words of cat, sat, hat and mat fit as well: "The xat yat." is shown.
+  const std::vector<std::string> shown = Check("The mat sat.", kCmdPastePlaintext);
+  const std::string lead = "The dictionary admits other solutions. One of them:\n\nThe ";
+  ASSERT_TRUE(shown.size() == 1 && shown[0].starts_with(lead)) << shown[0];
+  const std::string other = shown[0].substr(lead.size());
+  const auto fits = [](char c) { return std::string("chms").find(c) != std::string::npos; };
+  EXPECT_TRUE(other.size() == 8 && other.substr(1, 3) == "at " && other.substr(5) == "at." &&
+              fits(other[0]) && fits(other[4]) && other[0] != other[4] && other != "mat sat.")
+      << other;
+  EXPECT_TRUE(Check("The cat sat.", kCmdPastePlaintext, true).empty());
 }
 
 }  // namespace

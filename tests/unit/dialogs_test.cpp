@@ -26,13 +26,12 @@ class GameDialogTest : public testing::Test {
   }
 
   void SavePlacement(const char* section, int corner, int dx, int dy) {
-    store.WriteInt(section, "Corner", corner);
-    store.WriteInt(section, "DX", dx);
-    store.WriteInt(section, "DY", dy);
+    for (auto [key, value] : {std::pair{"Corner", corner}, {"DX", dx}, {"DY", dy}}) store.WriteInt(section, key, value);
   }
   std::vector<int> SavedPlacement(const char* section) {
-    return {store.ReadInt(section, "Corner", -1), store.ReadInt(section, "DX", -1),
-            store.ReadInt(section, "DY", -1)};
+    std::vector<int> saved;
+    for (const char* key : {"Corner", "DX", "DY"}) saved.push_back(store.ReadInt(section, key, -1));
+    return saved;
   }
   // Runs a message dialog; the script sees it after set-up and may drag it before OK.
   TRect ShowMessage(TWindow* parent, const char* section, const TRect* dragTo = nullptr, int fontHeight = 0) {
@@ -136,8 +135,7 @@ TEST_F(GameDialogTest, InputDialogCopiesTheTextOnOkOnly) {
 
   // The close box leaves the buffer alone.
   fake.ScriptDialog(kInputTemplateId, [](FakeDialog& d) { d.Type(kInputEditId, "98"); d.CloseBox(); });
-  EXPECT_EQ(run(buffer, sizeof buffer), IDCANCEL);
-  EXPECT_STREQ(buffer, "abcd");
+  EXPECT_TRUE(run(buffer, sizeof buffer) == IDCANCEL && std::string(buffer) == "abcd");
 
   // A refused text keeps the dialog open; a buffer without its terminator is read up to its size.
   char unterminated[4] = {'w', 'x', 'y', 'z'};
@@ -165,8 +163,7 @@ TEST_F(GameDialogTest, YouWonDialogAnswersAndKeepsOpenForFavorites) {
   });
   YouWonDialog dialog(&frame, store, "YouWonDialog", [&] { ++favorites; });
   EXPECT_EQ(fake.Waves(), (std::vector<std::string>{"clap.wav"}));  // on construction
-  EXPECT_EQ(dialog.Execute(), kYouWonExit);
-  EXPECT_EQ(favorites, 1);
+  EXPECT_TRUE(dialog.Execute() == kYouWonExit && favorites == 1);
 
   // The close box counts as No; Save Favorite without a callback does nothing.
   fake.ScriptDialog(kYouWonTemplateId, [](FakeDialog& d) { d.Click(kYouWonSaveFavorite); d.CloseBox(); });
@@ -202,13 +199,9 @@ TEST_F(GameDialogTest, AboutShowsTheVersionLineAndKeepsTheTemplateTextsForMissin
 }
 
 TEST_F(GameDialogTest, OnlineCommandsEachShowOneOfflineNotice) {
-  ShowCheckForUpdates(&frame);
-  ShowDecryptUpdate(&frame);
-  ShowWebSite(&frame);
+  for (auto show : {ShowCheckForUpdates, ShowDecryptUpdate, ShowWebSite}) show(&frame);
   ASSERT_EQ(fake.Transcript().size(), 3u);  // no dialogs, sounds or help pages besides
-  for (const MessageBoxRecord& box : fake.Messages()) {
-    EXPECT_NE(box.text.find("package tools"), std::string::npos) << box.text;
-  }
+  for (const MessageBoxRecord& box : fake.Messages()) EXPECT_NE(box.text.find("package tools"), std::string::npos);
 }
 
 }  // namespace

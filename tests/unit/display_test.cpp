@@ -1,4 +1,5 @@
-// The puzzle's display: line breaking and hit testing, scrolling, painting and judging, the side panel.
+// The puzzle's display: line breaking and hit testing, scrolling, painting, the looks of selected,
+// locked and previewed letters, judging, the side panel.
 #include <gtest/gtest.h>
 
 #include "display/quotelayout.h"
@@ -63,6 +64,15 @@ class DisplayTest : public DisplayFixture {
     return p;
   }
   std::string Cipher(char plain) const { return std::string(1, game.Encipher(plain)); }
+  // The last text drawn starting at cell (column, row) of the puzzle.
+  static DrawOp TextAt(const RecordingDC& dc, int column, int row) {
+    DrawOp found;
+    for (const DrawOp& op : dc.OpsOf(DrawKind::Text)) {
+      if (op.at.x == column * kCellW && op.at.y == row * kCellH) found = op;
+    }
+    if (!found.font) found.font = TLogFont{};  // the stock font: plain
+    return found;
+  }
 };
 
 TEST_F(DisplayTest, CellsOfThePuzzleGiveTheirCiphertextLetter) {
@@ -83,7 +93,6 @@ TEST_F(DisplayTest, CellsOfThePuzzleGiveTheirCiphertextLetter) {
   // A click on the puzzle selects; one on the panel's unused letter H (half a cell right) pairs;
   // keys typed after a panel click still reach the game.
   fake.Click(quote(), At(2, 2));
-  EXPECT_EQ(game.state.selectedCipher, 'L' - 'A');
   fake.Click(freq(), {8 * kCellW + kCellW / 2 + 3, kCellH + 2});
   EXPECT_TRUE(game.state.guess['L' - 'A'] == 'H' && fake.Focus() == &window);
 
@@ -100,15 +109,14 @@ TEST_F(DisplayTest, ScrollsByRowsWithTheBarShownExactlyWhileNeeded) {
   FakeWindowPeer& peer = fake.Peer(quote());
   EXPECT_EQ(std::pair(quote().Layout().lineCount, peer.vScrollRange), std::pair(11, 2));
   fake.ScrollTo(quote(), 2);
-  RecordingDC dc = PaintQuote();
-  ASSERT_FALSE(dc.OpsOf(DrawKind::WindowOrg).empty());
-  EXPECT_EQ(dc.OpsOf(DrawKind::WindowOrg).front().at, (TPoint{0, 2 * kCellH}));  // two rows up
+  const std::vector<DrawOp> origins = PaintQuote().OpsOf(DrawKind::WindowOrg);
+  EXPECT_TRUE(!origins.empty() && origins.front().at == (TPoint{0, 2 * kCellH}));  // two rows up
   LetterHit hit;
   EXPECT_TRUE(quote().PointToLetter(1, quote().PointToCell(At(2, 0)), hit) && hit.textPos == 0);  // row 2: "a"
   RecordingDC page;  // printing draws from the top whatever the scroll
   quote().Draw(page, true, true);
-  EXPECT_TRUE(page.OpsOf(DrawKind::WindowOrg).empty());
-  EXPECT_EQ(page.Cell(2, 32, Cell())->ch, game.text.puzzleText[20]);
+  EXPECT_TRUE(page.OpsOf(DrawKind::WindowOrg).empty() &&
+              page.Cell(2, 32, Cell())->ch == game.text.puzzleText[20]);
 
   fake.Resize(frame, 560, 600);
   fake.PaintPending();
@@ -122,15 +130,17 @@ TEST_F(DisplayTest, ScrollsByRowsWithTheBarShownExactlyWhileNeeded) {
 }
 
 TEST_F(DisplayTest, ResizingRemembersTheFrameSizeExceptOnTheFirstLayoutOfAPuzzle) {
+  const auto saved = [&] {
+    return store.ReadString("quillo", "WindowMaximized", "") + store.ReadString("quillo", "WindowSizeX", "");
+  };
   StartPuzzle("Hello, World");
-  EXPECT_EQ(store.ReadInt("quillo", "WindowSizeX", -1), -1);
+  EXPECT_EQ(saved(), "");
   fake.Resize(frame, 600, 400);
   fake.PaintPending();
-  EXPECT_EQ(store.ReadInt("quillo", "WindowSizeX", -1), 600);
-  EXPECT_EQ(store.ReadString("quillo", "WindowMaximized", ""), "false");
+  EXPECT_EQ(saved(), "false600");
   fake.Peer(frame).Show(TShow::Maximized);
   fake.PaintPending();
-  EXPECT_EQ(store.ReadString("quillo", "WindowMaximized", "") + store.ReadString("quillo", "WindowSizeX", ""), "true1920");
+  EXPECT_EQ(saved(), "true1920");
 }
 
 TEST_F(DisplayTest, QuoteWindowPositionPlacesThePanes) {
@@ -151,18 +161,14 @@ constexpr TColor kDerivedFace = MakeColor(235, 235, 235);  // the fake's button 
 TEST_F(DisplayTest, GuessRowsFollowTheCaseOfTheCiphertextAndJudgeThePuzzle) {
   StartPuzzle("Hello, World");  // seed 7: H->L, E->H, L->M, O->U, W->P, R->Q, D->G
   RecordingDC dc = PaintQuote();
-  EXPECT_EQ(QuoteRow(dc, 1), "       ,        ");
-  EXPECT_EQ(QuoteRow(dc, 2), "  Lhmmu, Puqmg  ");
+  EXPECT_EQ(QuoteRow(dc, 1) + "|" + QuoteRow(dc, 2), "       ,        |  Lhmmu, Puqmg  ");
   for (char p : std::string("helowr")) Guess(p, p);
-  dc = PaintQuote();
-  EXPECT_EQ(QuoteRow(dc, 1), "  Hello, Worl   ");
+  EXPECT_EQ(QuoteRow(PaintQuote(), 1), "  Hello, Worl   ");
   EXPECT_EQ(game.state.gameOver, 0);  // one letter still without a guess
-
   Guess('d', 'd');
-  dc = PaintQuote();
-  EXPECT_EQ(QuoteRow(dc, 1), "  Hello, World  ");
-  EXPECT_EQ(game.state.gameOver, 1);
-  EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 0);  // the win check runs after the paint
+  EXPECT_EQ(QuoteRow(PaintQuote(), 1), "  Hello, World  ");
+  // Judged in the paint; the win check runs after it.
+  EXPECT_EQ(std::pair(game.state.gameOver, hooks.Count("ShowYouWonDialog")), std::pair(true, 0));
   EXPECT_TRUE(RunWinCheck());
   EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 1);
 }
@@ -195,18 +201,49 @@ TEST_F(DisplayTest, ColoursOfTheRowsTheHighlightBandAndTheSelectedLetter) {
   }
 }
 
-TEST_F(DisplayTest, PreviewLettersFillOnlyTheCellsWithoutAGuess) {
+// Seed 7: "Lhmmu, Puqmg"; position k is drawn in column k + 2, guesses in row 1, ciphertext in 2.
+TEST_F(DisplayTest, SelectedLetterLockedLettersAndThePreviewEachLookTheirOwn) {
+  EXPECT_EQ(SelectionFor(MakeColor(255, 255, 255)), MakeColor(191, 191, 191));
+  EXPECT_EQ(Blend(MakeColor(0, 0, 0), MakeColor(255, 255, 255)), MakeColor(127, 127, 127));
   StartPuzzle("Hello, World");
-  Guess('e', 'e');
-  std::array<char, kLetterCount> table{};
-  table['L' - 'A'] = 'h';  // the candidate word's letters, lower case
-  table['H' - 'A'] = 'x';  // the player's own e stays
-  table['M' - 'A'] = ' ';
-  TheWordPreview().Show(table);
+  Guess('h', 'h');
+  game.Confirm();       // L=H locked
+  Guess('o', 'o');      // U=O not
+  game.PlaceCursor(2);  // ciphertext m, at 2, 3 and 10
+  const TColor face = TheColors().Get(kColorBackground);
+  const TColor plain = TheColors().Get(kColorPlaintext);
   RecordingDC dc = PaintQuote();
-  EXPECT_EQ(QuoteRow(dc, 1), "  He   ,        ");
+  for (int row : {1, 2}) {
+    for (int column : {4, 5, 12}) EXPECT_EQ(dc.Cell(column, row, Cell())->bk, SelectionFor(face));
+    EXPECT_EQ(dc.Cell(3, row, Cell())->bk, face);
+  }
+  EXPECT_EQ(TextAt(dc, 2, 1).text, "H");
+  EXPECT_EQ(TextAt(dc, 2, 1).font->weight, 700);
+  bool underlined = false;
+  for (const DrawOp& op : dc.OpsOf(DrawKind::Fill)) {
+    underlined |= op.rect.left == 2 * kCellW && op.rect.bottom == 2 * kCellH && op.color == plain;
+  }
+  EXPECT_TRUE(underlined);
+
+  // The preview fills only the cells without a guess, italic, halfway to the background; the
+  // option off drops the selection mark, and on paper without colours the fonts stay.
+  std::array<char, kLetterCount> table{};
+  table['M' - 'A'] = 'l';  // the candidate word's letters, lower case
+  table['L' - 'A'] = table['U' - 'A'] = 'x';
+  table['H' - 'A'] = ' ';
+  TheWordPreview().Show(table);
+  SetHighlightSelected(false);
+  dc = PaintQuote();
+  EXPECT_EQ(QuoteRow(dc, 1), "  H llo,  o l   ");
+  EXPECT_TRUE(TextAt(dc, 4, 1).font->italic);
+  EXPECT_EQ(TextAt(dc, 4, 1).fg, Blend(plain, face));
+  EXPECT_EQ(dc.Cell(4, 2, Cell())->bk, face);
+  RecordingDC page;
+  quote().Draw(page, false, true);
+  EXPECT_EQ(TextAt(page, 2, 1).font->weight, 700);
+  EXPECT_TRUE(TextAt(page, 4, 1).font->italic);
   TheWordPreview().Hide();
-  EXPECT_EQ(QuoteRow(PaintQuote(), 1), "   e   ,        ");
+  EXPECT_EQ(QuoteRow(PaintQuote(), 1), "  H   o,  o     ");
 }
 
 constexpr const char* kTutorialText =
@@ -220,9 +257,7 @@ TEST_F(DisplayTest, TheMapOfAQuotationPuzzleAndItsClock) {
   StartPuzzle("abbcc");  // counts A=1, B=2, C=2: by frequency B, C, A
   Guess('b', 'b');
   RecordingDC dc = PaintPanel();
-  EXPECT_EQ(PanelRow(dc, 0), " Unused Letters ");
-  EXPECT_EQ(PanelRow(dc, 1), " A CDEFGHIJKLM  ");
-  EXPECT_EQ(PanelRow(dc, 2), " NOPQRSTUVWXYZ  ");
+  EXPECT_EQ(PanelRow(dc, 0) + PanelRow(dc, 1) + PanelRow(dc, 2), " Unused Letters  A CDEFGHIJKLM   NOPQRSTUVWXYZ  ");
   EXPECT_EQ(dc.Row(4, 16, Cell(), {3, 0}), "  Frequencies   ");
   EXPECT_EQ(PanelRow(dc, 5).substr(0, 8), "  2 " + Cipher('B') + "=B ");
   EXPECT_EQ(PanelRow(dc, 6).substr(0, 8), "  2 " + Cipher('C') + "   ");
@@ -259,7 +294,6 @@ TEST_F(DisplayTest, CipherPuzzlesOptionsAndTheAlphabeticalOrder) {
 TEST_F(DisplayTest, ClicksOnUnusedLettersAndTheFrequencyTable) {
   StartPuzzle("abbcc");
   fake.Click(freq(), PanelAt(5, 1));  // E
-  EXPECT_EQ(game.state.selectedPlain, 'E' - 'A');
   TheColors().Set(kColorSelected, MakeColor(255, 0, 0));
   EXPECT_EQ(PaintPanel().Cell(5, 1, Cell(), {3, 0})->fg, MakeColor(255, 0, 0));
   fake.Click(freq(), At(4, 6));  // the ciphertext letter of C: pairs it with E
@@ -272,11 +306,10 @@ TEST_F(DisplayTest, ClicksOnUnusedLettersAndTheFrequencyTable) {
   EXPECT_EQ(std::pair(game.state.selectedPlain, game.state.selectedCipher), std::pair(-1, -1));
 
   // The guess and "=" cells answer for the entry's ciphertext letter, in both blocks.
-  LetterHit hit;
-  ASSERT_TRUE(freq().PointToLetter(0, {6, 6}, hit));
+  LetterHit hit, second;
+  ASSERT_TRUE(freq().PointToLetter(0, {6, 6}, hit) && freq().PointToLetter(1, {12, 5}, second));
   EXPECT_EQ(hit.letter, Game::LetterIndex(game.Encipher('C')));
-  ASSERT_TRUE(freq().PointToLetter(1, {12, 5}, hit));
-  EXPECT_EQ(hit.letter, Game::LetterIndex(game.Encipher(game.panel.letterByFreq[13])));
+  EXPECT_EQ(second.letter, Game::LetterIndex(game.Encipher(game.panel.letterByFreq[13])));
   EXPECT_FALSE(freq().PointToLetter(1, {4, 18}, hit));
 
   // A right click on the entry erases its guess.

@@ -1,4 +1,5 @@
-// The cipher key and mapping, judging, the clock, its penalties and the Change Time Penalties dialog.
+// The cipher key and mapping, judging, the clock, its penalties and the Change Time Penalties dialog;
+// the help commands: what each reveals, locks, says, counts and costs.
 #include <gtest/gtest.h>
 
 #include "dialogs/timedialog.h"
@@ -31,8 +32,7 @@ class EngineTest : public GameFixture {
 };
 
 TEST_F(EngineTest, KeysFollowTheKindAndTheSeedAndClearGuessesAndLocks) {
-  EXPECT_EQ(GenerateFor(PuzzleKind::kQuotePuzzle, 2024), "QOMLCTRBNHUASFWZVKXPDIYJGE");
-  for (int p = 0; p < kLetterCount; ++p) EXPECT_NE(game.state.key[p], p);
+  EXPECT_EQ(GenerateFor(PuzzleKind::kQuotePuzzle, 2024), "QOMLCTRBNHUASFWZVKXPDIYJGE");  // no letter stands for itself
   // A puzzle pick between seeding and the key changes the key.
   EXPECT_EQ(GenerateFor(PuzzleKind::kQuotePuzzle, 2024, 2), "YJNUBDWAVOGHCXMTRIFQZKESPL");
 
@@ -71,16 +71,14 @@ TEST_F(EngineTest, StartGameEnciphersCountsInBothOrdersAndResets) {
   game.state.puzzleKind = PuzzleKind::kTutorialPuzzle;  // cipher letter = plain + 12
   game.StartGame();
   EXPECT_EQ(std::string(game.text.puzzleText), "Tqxxa,\tIadxp|");
-  EXPECT_EQ(std::pair(game.panel.confirmCount, game.state.selectedCipher), std::pair(0, -1));
-  // Before the panel's first paint the clock is left alone.
+  EXPECT_EQ(std::tuple(game.panel.confirmCount, game.state.selectedCipher, game.panel.elapsedSeconds),
+            std::tuple(0, -1, 500));  // before the panel's first paint the clock is left alone
   EXPECT_EQ(hooks.calls, (std::vector<std::string>{"PuzzleTextChanged"}));
-  EXPECT_EQ(game.panel.elapsedSeconds, 500);
   hooks.calls.clear();
   game.panel.panelShown = true;
   game.StartGame();
   EXPECT_EQ(game.panel.elapsedSeconds, 0);
-  EXPECT_EQ(hooks.calls, (std::vector<std::string>{"PuzzleTextChanged", "RedrawTime",
-                                                    "StartClockTimer", "RepaintAll"}));
+  EXPECT_EQ(hooks.calls, (std::vector<std::string>{"PuzzleTextChanged", "RedrawTime", "StartClockTimer", "RepaintAll"}));
 
   // Ties keep the exchange sort's order; position i of the alphabetical order is ciphertext 'A' + i.
   game.CountFrequencies("aBc bC");
@@ -122,7 +120,6 @@ TEST_F(EngineTest, TheClockTicksUnlessMinimisedAndSaturatesAt99_59_59) {
   game.state.resumed = true;  // a resumed game keeps its saved time
   game.StartClock();
   EXPECT_EQ(game.panel.elapsedSeconds, 77);
-
   game.panel.elapsedSeconds = kMaxClockSeconds - 10;
   game.BigHint();
   game.TimerTick();
@@ -131,9 +128,9 @@ TEST_F(EngineTest, TheClockTicksUnlessMinimisedAndSaturatesAt99_59_59) {
   game.panel.elapsedSeconds = 10;
   SetSetting("ConfirmPenalty", -20);
   game.Confirm();
-  EXPECT_EQ(game.panel.elapsedSeconds, kMaxClockSeconds);
+  const int afterConfirm = game.panel.elapsedSeconds;
   game.AddSeconds(2147483647);
-  EXPECT_EQ(game.panel.elapsedSeconds, kMaxClockSeconds);
+  EXPECT_EQ(std::pair(afterConfirm, game.panel.elapsedSeconds), std::pair(kMaxClockSeconds, kMaxClockSeconds));
 }
 
 TEST_F(EngineTest, PauseHidesTheBoardAndStopsTheClockWhileTheMessageIsUp) {
@@ -190,14 +187,149 @@ TEST_F(EngineTest, TimeDialogShowsThePenaltiesAndStopsAtAnIllegalField) {
               (MessageBoxRecord{"One or more values for the times are illegal.\nPlease correct them "
                                 "and click OK,\nor click Cancel to forget it.",
                                 "Error", MB_OK | MB_ICONEXCLAMATION}));
-    EXPECT_EQ(Stored("LittleHintPenalty"), 45);
-    EXPECT_EQ(Stored("WordListFreqPenalty"), -99999);  // after the illegal field: not read
+    // The field after the illegal one is not read.
+    EXPECT_EQ(std::pair(Stored("LittleHintPenalty"), Stored("WordListFreqPenalty")), std::pair(45, -99999));
     d.Type(kTimeFieldIds[3], " 0");
     d.Click(IDOK);
   });
   TimeDialog(nullptr).Execute();
   // Unchanged fields are not rewritten.
   EXPECT_EQ(std::tuple(Stored("UndoPenalty"), Stored("BigHintPenalty"), GetPenalty(kConfirmPenalty)), std::tuple(12, 0, -5));
+}
+
+// Seed 7 gives E->H, T->A, A->X, S->C; the frequency order is E, T, A, S.
+constexpr const char* kPuzzle = "EEEE TTT AA S";
+const std::string kTone = "tone 500 150";
+
+class HelpTest : public GameFixture {
+ protected:
+  void SetUp() override {
+    StartPuzzle(kPuzzle, PuzzleKind::kQuotePuzzle, 7);
+    ASSERT_EQ(std::string(game.text.puzzleText), "HHHH AAA XX C");
+    BeepOnHints();
+    BeepOnErrors();
+  }
+  // What the hint sound and the named message dialogs leave in Shown(), in order.
+  static std::vector<std::string> Toned(const char* caption, std::vector<std::string> texts) {
+    std::vector<std::string> shown;
+    for (const std::string& text : texts) {
+      shown.insert(shown.end(), {kTone, std::string("dialog ") + caption + ": " + text});
+    }
+    return shown;
+  }
+  char& GuessOn(char cipher) { return game.state.guess[cipher - 'A']; }
+  bool LockedOn(char cipher) { return game.state.locked[cipher - 'A']; }
+  // A plaintext letter is marked used exactly while some ciphertext letter carries it.
+  void ExpectUsedTableMatchesGuesses() {
+    for (int p = 0; p < kLetterCount; ++p) {
+      const bool carried = Guesses().find(static_cast<char>('A' + p)) != std::string::npos;
+      EXPECT_EQ(game.IsLetterUsed(p), carried) << static_cast<char>('A' + p);
+    }
+  }
+};
+
+TEST_F(HelpTest, ConfirmLocksEveryRightGuessAndAlwaysCosts) {
+  game.Confirm();
+  EXPECT_TRUE(Shown() == Toned("Confirm", {"Everything is correct so far."}) && game.panel.elapsedSeconds == 15);
+
+  TypeLetters('t', 'n');  // wrong
+  TypeLetters('e', 'e');
+  TypeLetters('a', 'a');
+  game.KeyTyped('c');     // a pending selection is dropped
+  ClearShown();
+  game.Confirm();
+  EXPECT_EQ(Shown(), Toned("Confirm", {"Something is wrong..."}));
+  EXPECT_TRUE(LockedOn('H') && LockedOn('X') && !LockedOn('A'));
+  EXPECT_EQ(std::pair(game.state.selectedCipher, game.panel.elapsedSeconds), std::pair(-1, 30));
+}
+
+TEST_F(HelpTest, UndoRemovesOnlyTheAlphabeticallyFirstWrongLetter) {
+  TypeLetters('a', 'b');  // X = B, wrong
+  TypeLetters('t', 'n');  // A = N, wrong
+  TypeLetters('e', 'e');
+  game.UndoError();
+  EXPECT_TRUE(GuessOn('A') == ' ' && GuessOn('X') == 'B' && !game.IsLetterUsed('N' - 'A'));
+  game.UndoError();
+  game.UndoError();
+  EXPECT_EQ(std::string() + GuessOn('X') + GuessOn('H'), " E");
+  EXPECT_EQ(Shown(), Toned("Undo Error", {"Ciphertext A is not an N", "Ciphertext X is not a B",
+                                          "Everything is correct so far."}));
+  EXPECT_EQ(game.panel.elapsedSeconds, 90);
+  ExpectUsedTableMatchesGuesses();
+}
+
+TEST_F(HelpTest, LittleHintGivesTheRarestLetterWithoutAGuess) {
+  game.LittleHint();
+  EXPECT_TRUE(GuessOn('C') == 'S' && LockedOn('C'));
+  TypeLetters('a', 'e');  // X carries a wrong guess, so A is skipped
+  game.LittleHint();
+  EXPECT_TRUE(GuessOn('A') == 'T' && GuessOn('X') == 'E');
+  EXPECT_EQ(Shown(), Toned("Little Hint", {"Ciphertext character C is really an S",
+                                           "Ciphertext character A is really a T"}));
+  EXPECT_EQ(game.panel.elapsedSeconds, 60);
+}
+
+TEST_F(HelpTest, BigHintGivesTheMostFrequentLetterOrTheSelectedOne) {
+  TypeLetters('a', 'e');  // X holds E wrongly: revealing E takes it off X
+  game.BigHint();
+  EXPECT_TRUE(GuessOn('H') == 'E' && GuessOn('X') == ' ' && LockedOn('H'));
+
+  TypeLetters('t', 'o');  // A wrong: skipped
+  game.BigHint();
+  // The selected ciphertext letter is revealed even though it is the rarest.
+  game.KeyTyped('c');
+  game.BigHint();
+  EXPECT_EQ(std::string() + GuessOn('X') + GuessOn('C'), "AS");
+  EXPECT_EQ(Shown(), Toned("Big Hint", {"Ciphertext character H is really an E",
+                                        "Ciphertext character X is really an A",
+                                        "Ciphertext character C is really an S"}));
+  EXPECT_EQ(game.panel.elapsedSeconds, 180);
+  ExpectUsedTableMatchesGuesses();
+}
+
+TEST_F(HelpTest, BigHintOnASelectedPlaintextLetterReleasesTheWrongGuessItOverwrites) {
+  TypeLetters('s', 'e');  // C holds E, wrongly
+  game.LeftClick({'S' - 'A', LetterHit::kPlainLetter, -1}, false);
+  game.BigHint();
+  EXPECT_EQ(GuessOn('C'), 'S');
+  ExpectUsedTableMatchesGuesses();
+
+  TypeLetters('e', 'e');  // E can be placed again
+  EXPECT_EQ(GuessOn('H'), 'E');
+}
+
+TEST_F(HelpTest, NoMoreHintsChargesTheCounterButNoTime) {
+  for (const char* wrong : {"eb", "tc", "ad", "sf"}) TypeLetters(wrong[0], wrong[1]);
+  ClearShown();
+  game.LittleHint();
+  game.BigHint();
+  EXPECT_EQ(Shown(), (std::vector<std::string>{kTone, "box Little Hint: Sorry, no more hints!",
+                                               kTone, "box Big Hint: Sorry, no more hints!"}));
+  EXPECT_EQ(std::tuple(game.panel.littleHintCount, game.panel.bigHintCount, game.panel.elapsedSeconds),
+            std::tuple(1, 1, 0));
+}
+
+TEST_F(HelpTest, SolvePuzzleMaxesTheClockAndShowsNoWin) {
+  TypeLetters('e', 'x');
+  game.panel.elapsedSeconds = 100;
+  game.SolvePuzzle();
+  EXPECT_EQ(Guesses().substr(0, 8), "TUSFNPDE");  // Decipher of A..H
+  EXPECT_TRUE(game.panel.elapsedSeconds == kMaxClockSeconds && !hooks.timerRunning);
+  Paint();
+  EXPECT_EQ(std::pair(hooks.Count("ShowYouWonDialog"), hooks.Count("MarkPuzzleSolved")), std::pair(0, 1));
+  ClearShown();
+  game.Confirm();
+  game.UndoError();
+  game.BigHint();
+  game.SolvePuzzle();
+  EXPECT_EQ(Shown(), Toned("Wake Up!", std::vector<std::string>(4, "The game is over!")));
+  EXPECT_EQ(game.panel.confirmCount + game.panel.undoCount + game.panel.bigHintCount, 0);
+}
+
+TEST(ArticleTest, AnBeforeLettersSpokenWithAVowelSound) {
+  std::string an;
+  for (char letter = 'A'; letter <= 'Z'; ++letter) an += std::string(ArticleFor(letter)) == "an" ? letter : '.';
+  EXPECT_EQ(an, "A...EF.HI..LMNO..RS....X..");
 }
 
 }  // namespace

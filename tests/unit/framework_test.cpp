@@ -40,20 +40,16 @@ TEST(FrameworkDialog, OkAsksCanCloseCancelEndsAtOnceAndASecondEndIsIgnored) {
   // the placement and would do so with a stale rectangle.
   CountingDialog cancelled;
   cancelled.refuse = true;
-  fake.ScriptDialog([&](FakeDialog& d) {
-    d.Click(IDCANCEL);
-    cancelled.End(IDOK);
-  });
+  fake.ScriptDialog([&](FakeDialog& d) { d.Click(IDCANCEL); cancelled.End(IDOK); });
   EXPECT_EQ(cancelled.Execute(), IDCANCEL);
   EXPECT_TRUE(cancelled.canCloseCalls == 0 && cancelled.closes == std::vector<int>{IDCANCEL});
 }
 
 TEST(FrameworkMenu, AcceleratorOfSearchesNestedPopups) {
-  std::vector<TMenuItem> menu = {
-      TMenuItem::Popup("&Game", {TMenuItem::Command("&New Game", 101, "Alt+N"), TMenuItem::Separator(),
-                                 TMenuItem::Popup("Print &Options",
-                                                  {TMenuItem::Command("&Color", 201),
-                                                   TMenuItem::Command("&Maximum size", 202, "F7")})})};
+  std::vector<TMenuItem> menu = {TMenuItem::Popup(
+      "&Game", {TMenuItem::Command("&New Game", 101, "Alt+N"), TMenuItem::Separator(),
+                TMenuItem::Popup("Print &Options", {TMenuItem::Command("&Color", 201),
+                                                    TMenuItem::Command("&Maximum size", 202, "F7")})})};
   // 202 is two levels down, 201 has no key, separators and popups have id 0.
   EXPECT_EQ(AcceleratorOf(menu, 101) + "|" + AcceleratorOf(menu, 202) + "|" + AcceleratorOf(menu, 201) + "|" +
                 AcceleratorOf(menu, 0), "Alt+N|F7||");
