@@ -26,9 +26,7 @@ class TestHooks : public MessageHooks {
   TWindow* mainWindow = nullptr;
   std::vector<std::string> calls;
   std::vector<WordListRequest> wordLists;
-  bool timerRunning = false;
-  bool minimised = false;
-  bool military = false;
+  bool timerRunning = false, minimised = false, military = false;
   WinChoice youWonAnswer = WinChoice::kStay;
   // Runs inside ShowMainFrame, after the call is recorded (to act while a message is up).
   std::function<void(bool show)> onShowMainFrame;

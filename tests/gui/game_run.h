@@ -108,13 +108,6 @@ class GameRun {
   std::unique_ptr<QuilloSession> session_;
 };
 
-// The middle of a cell of a pane's grid, moved right by shiftPercent of a cell.
-inline QPoint CellCentre(int column, int row, int shiftPercent = 0) {
-  const CellMetrics& cells = Cells();
-  return {column * cells.cellWidth + cells.cellWidth / 2 + shiftPercent * cells.cellWidth / 100,
-          row * cells.cellHeight + cells.cellHeight / 2};
-}
-
 // Counts the congratulations dialogs and answers each with the given button (kYouWonYes ...).
 struct WinAnswers {
   int seen = 0;

@@ -63,12 +63,11 @@ std::shared_ptr<SeenMessageBox> AnswerNextMessageBox(QMessageBox::StandardButton
   WhenDialogOpens([seen, button](QDialog* dialog) {
     auto* box = qobject_cast<QMessageBox*>(dialog);
     if (!box) return dialog->reject();
-    *seen = {true, box->windowTitle(), box->text(), box->icon(), {}, QMessageBox::NoButton, false};
+    *seen = {true, box->windowTitle(), box->text(), box->icon(), {}, QMessageBox::NoButton};
     for (QAbstractButton* shown : box->buttons()) seen->buttons.push_back(box->standardButton(shown));
     if (QPushButton* preferred = box->defaultButton()) seen->defaultButton = box->standardButton(preferred);
     if (QAbstractButton* answer = box->button(button)) return answer->click();
-    seen->answerMissing = true;
-    box->reject();
+    box->reject();  // no such button: closed as Escape would
   });
   return seen;
 }

@@ -38,7 +38,6 @@ struct SeenMessageBox {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QList<QMessageBox::StandardButton> buttons;  // in the button box's layout order
   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-  bool answerMissing = false;  // the box had no such button; it was closed with Escape
 };
 // Clicks button on the next message box and records what it showed.
 std::shared_ptr<SeenMessageBox> AnswerNextMessageBox(QMessageBox::StandardButton button);

@@ -25,8 +25,7 @@
 class DisplayFixture : public testing::Test {
  protected:
   // The fake's default font cell: 7 x 15 pixels; the panel is 112 pixels wide.
-  static constexpr int kCellW = 7;
-  static constexpr int kCellH = 15;
+  static constexpr int kCellW = 7, kCellH = 15;
 
   DisplayFixture()
       : store(folder.File("quillo.ini").c_str()), services(store), game(hooks),

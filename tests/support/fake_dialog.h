@@ -23,8 +23,7 @@ struct FakeControl {
   int id = -1;
   std::string text;
   TRect rect;
-  bool checked = false;
-  bool enabled = true;
+  bool checked = false, enabled = true;
   int editLimit = -1;  // -1: no limit
   bool modified = false;
   std::vector<FakeListItem> items;

@@ -29,9 +29,7 @@ class FakeWindowPeer : public TWindowPeer, public TFramePeer {
   bool IsIconic() const override { return iconic; }
   bool IsZoomed() const override { return zoomed; }
   void Invalidate(bool) override { ++invalidateCount; paintPending = true; }
-  void UpdateNow() override {
-    if (paintPending) PaintNow();
-  }
+  void UpdateNow() override { if (paintPending) PaintNow(); }
   void SetBackground(TColor color) override { background = color; }
   void SetTimer(int id, int milliseconds) override { timers[id] = milliseconds; }
   void KillTimer(int id) override { timers.erase(id); }
@@ -65,16 +63,13 @@ class FakeWindowPeer : public TWindowPeer, public TFramePeer {
   TSize clientSize;  // children start at 0 x 0; frames at 560 x 481
   TRect windowRect;  // a frame's client is as large as it (no decorations)
   TRect normalRect;  // the rectangle to restore after Show(Maximized)
-  bool visible = false;
-  bool iconic = false;
-  bool zoomed = false;
+  bool visible = false, iconic = false, zoomed = false;
   int invalidateCount = 0;
   bool paintPending = false;             // invalidated since the last paint
   std::optional<RecordingDC> lastPaint;  // the most recent paint's drawing
   std::optional<TColor> background;
   std::map<int, int> timers;  // id -> period in ms
-  int vScrollRange = 0;
-  int vScrollPosition = 0;
+  int vScrollRange = 0, vScrollPosition = 0;
   // Frames.
   std::string caption;
   bool hasMenu = false;
@@ -85,8 +80,7 @@ class FakeWindowPeer : public TWindowPeer, public TFramePeer {
   std::map<int, bool> topMenuEnabled;  // top-level index -> enabled, as last set
   std::vector<TToolItem> toolBar;
   TEdge edge = TEdge::Top;
-  bool vertical = false;
-  bool toolBarVisible = false;
+  bool vertical = false, toolBarVisible = false;
   TWindow* client = nullptr;
 
  private:

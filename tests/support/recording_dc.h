@@ -11,14 +11,10 @@
 
 // Device capabilities of a fake screen (the defaults: 96 dpi full HD) or printer page.
 struct FakeDeviceCaps {
-  int logPixelsX = 96;
-  int logPixelsY = 96;
-  int horzRes = 1920;  // printable area in pixels
-  int vertRes = 1080;
-  int physicalWidth = 1920;  // paper size in pixels
-  int physicalHeight = 1080;
-  int physicalOffsetX = 0;  // unprintable margins in pixels
-  int physicalOffsetY = 0;
+  int logPixelsX = 96, logPixelsY = 96;
+  int horzRes = 1920, vertRes = 1080;               // printable area in pixels
+  int physicalWidth = 1920, physicalHeight = 1080;  // paper size in pixels
+  int physicalOffsetX = 0, physicalOffsetY = 0;     // unprintable margins in pixels
 
   // 8.5 x 11 inch paper at 600 dpi with an unprintable 0.25 inch margin.
   static FakeDeviceCaps Printer() { return {600, 600, 4800, 6300, 5100, 6600, 150, 150}; }
@@ -43,17 +39,14 @@ struct DrawOp {
   TPoint at;
   std::string text;
   TRect rect;  // logical units
-  TColor color = 0;
-  TColor fg = 0;
-  TColor bk = 0;
+  TColor color = 0, fg = 0, bk = 0;
   std::optional<TLogFont> font;
 };
 
 // One character of drawn text: what a cell on the screen shows.
 struct DrawnChar {
   char ch = 0;
-  TColor fg = 0;
-  TColor bk = 0;
+  TColor fg = 0, bk = 0;
 };
 
 // Records drawing and measures with the fake font metrics. Starts with black text on white, the

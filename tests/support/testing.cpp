@@ -1,10 +1,11 @@
-// Test helpers for files: TempFolder, WriteFile, ReadFile.
+// Test helpers for files: TempFolder, WriteFile, ReadFile, Lines.
 #include "testing.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <fstream>
+#include <sstream>
 
 TempFolder::TempFolder(bool enter) {
   std::string pattern = (std::filesystem::temp_directory_path() / "quillo-test-XXXXXX").string();
@@ -38,4 +39,11 @@ std::optional<std::string> ReadFile(const std::filesystem::path& path) {
 
 std::string FixturePath(std::string_view name) {
   return (std::filesystem::path(QUILLO_FIXTURES) / name).string();
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A fresh, empty folder under the system's temporary folder, removed with everything in it when
 // the object goes away. With enter = true the current folder moves into it for the object's
@@ -19,8 +20,6 @@ class TempFolder {
   const std::filesystem::path& Path() const { return path_; }
   // The path of a file in the folder, as a string.
   std::string File(std::string_view name) const { return (path_ / name).string(); }
-  // The folder with a trailing separator, as the game's folder strings are.
-  std::string WithSeparator() const { return path_.string() + "/"; }
 
  private:
   std::filesystem::path path_;
@@ -33,3 +32,5 @@ void WriteFile(const std::filesystem::path& path, std::string_view bytes);
 std::optional<std::string> ReadFile(const std::filesystem::path& path);
 // A file of tests/fixtures.
 std::string FixturePath(std::string_view name);
+// The text's lines without their line ends (a last line without one counts too).
+std::vector<std::string> Lines(const std::string& text);

@@ -38,13 +38,6 @@ class ToolTest : public ::testing::Test {
   std::string err_;
 };
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
 TEST_F(ToolTest, QuotesCompressThenListGivesBackTheQuotations) {
   WriteText("in.qot",
             "Well begun is half done.\tAristotle\r\n"

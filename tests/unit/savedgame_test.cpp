@@ -17,13 +17,6 @@
 
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
 // Writes the first count lines (all by default) as the saved game.
 void WriteLines(const std::vector<std::string>& lines, std::size_t count = SIZE_MAX) {
   std::string text;
