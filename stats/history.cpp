@@ -9,8 +9,6 @@
 #include <cstdio>
 #include <fstream>
 #include <random>
-#include <system_error>
-#include <thread>
 
 #include "classlib/safefile.h"
 
@@ -282,16 +280,11 @@ std::uint64_t NewGameId() {
   return (a << 32 | b) ^ static_cast<std::uint64_t>(now);
 }
 
-namespace {
-
-constexpr std::size_t kHalvedBytes = 1u << 20;  // from here on two threads share the parsing
-
-// The lines of text as records; only the file's first part may start with the version line.
-HistoryRead ParseLines(std::string_view text, bool fileStart) {
+HistoryRead ParseHistory(std::string_view text) {
   HistoryRead result;
   result.state = HistoryState::Read;
   result.records.reserve(text.size() / kShortestLine + 1);  // an upper bound, no moves
-  bool first = fileStart;
+  bool first = true;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
@@ -309,35 +302,7 @@ HistoryRead ParseLines(std::string_view text, bool fileStart) {
       ++result.badLines;
     }
   }
-  return result;
-}
-
-// A long record (years of play) is parsed in two halves at once, split at a line start, so the
-// statistics window opens in time; without a second thread it is parsed in one go.
-HistoryRead ParseInHalves(std::string_view text) {
-  const std::size_t split = text.find('\n', text.size() / 2);
-  if (text.size() < kHalvedBytes || split == std::string_view::npos) return ParseLines(text, true);
-  HistoryRead later;
-  std::thread worker;
-  try {
-    worker = std::thread([&] { later = ParseLines(text.substr(split + 1), false); });
-  } catch (const std::system_error&) {
-    return ParseLines(text, true);
-  }
-  HistoryRead result = ParseLines(text.substr(0, split + 1), true);
-  worker.join();
-  if (result.state != HistoryState::Read) return result;
-  result.records.insert(result.records.end(), std::make_move_iterator(later.records.begin()),
-                        std::make_move_iterator(later.records.end()));
-  result.badLines += later.badLines;
-  return result;
-}
-
-}  // namespace
-
-HistoryRead ParseHistory(std::string_view text) {
-  HistoryRead result = ParseInHalves(text);
-  if (result.state == HistoryState::Read) DropSuperseded(result.records);
+  DropSuperseded(result.records);
   return result;
 }
 
