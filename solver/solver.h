@@ -29,6 +29,7 @@
 #include <string_view>
 #include <vector>
 
+#include "solver/ciphertext.h"  // ApplyKey, for the solver's users
 #include "solver/lettermodel.h"
 #include "solver/wordpairs.h"
 #include "wordlist/dictionary.h"
@@ -89,6 +90,3 @@ class Solver {
   WordPairs pairs_;
 };
 
-// Deciphers text through key (as in Reading::key), keeping case and non-letters. A letter whose
-// key entry is not a letter stays as it is.
-std::string ApplyKey(std::string_view text, const std::array<char, 26>& key);
