@@ -2,11 +2,11 @@
 #include "stats/statistics.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <ctime>
 #include <map>
 #include <numeric>
 #include <string_view>
-#include <unordered_set>
 
 namespace {
 
@@ -54,16 +54,46 @@ void MovingMedians(Statistics& s) {
 void Collections(const std::vector<GameRecord>& records, const std::vector<CollectionSize>& sizes,
                  Statistics& s) {
   for (const CollectionSize& c : sizes) {
-    std::unordered_set<int> solved;
+    std::vector<int> solved;
+    const std::string* file = nullptr;  // games come in runs of one file: compare names once a run
+    bool inCollection = false;
     for (const GameRecord& r : records) {
-      if (r.outcome == Outcome::Solved && r.puzzle > 0 && r.puzzle <= c.puzzles &&
-          BaseName(r.quoteFile) == c.name) {
-        solved.insert(r.puzzle);
+      if (r.outcome != Outcome::Solved || r.puzzle <= 0 || r.puzzle > c.puzzles) continue;
+      if (file == nullptr || r.quoteFile != *file) {
+        file = &r.quoteFile;
+        inCollection = BaseName(*file) == c.name;
       }
+      if (inCollection) solved.push_back(r.puzzle);
     }
-    s.collections.push_back({c.name, static_cast<int>(solved.size()), c.puzzles});
+    std::sort(solved.begin(), solved.end());
+    const auto distinct = std::unique(solved.begin(), solved.end()) - solved.begin();
+    s.collections.push_back({c.name, static_cast<int>(distinct), c.puzzles});
   }
 }
+
+// Local day numbers of UTC instants. Asking the zone costs a lock and a table walk per call, too
+// much for every game of a long history, so each UTC day is asked at its first and last second:
+// when both give the same offset, the zone is taken not to change in between (zones change a few
+// times a year, never twice in a day); otherwise every instant of that day is asked.
+class LocalDays {
+ public:
+  explicit LocalDays(const UtcOffsetAt& offsetAt) : offsetAt_(offsetAt) {}
+  std::int64_t Of(std::int64_t utc) {
+    const std::int64_t day = DayOf(utc);
+    if (day != day_) {
+      day_ = day;
+      offset_ = offsetAt_(day * 86400);
+      steady_ = offsetAt_(day * 86400 + 86399) == offset_;
+    }
+    return DayOf(utc + (steady_ ? offset_ : offsetAt_(utc)));
+  }
+
+ private:
+  const UtcOffsetAt& offsetAt_;
+  std::int64_t day_ = INT64_MIN;
+  long offset_ = 0;
+  bool steady_ = false;
+};
 
 }  // namespace
 
@@ -84,7 +114,10 @@ Statistics ComputeStatistics(const std::vector<GameRecord>& records, std::int64_
   std::vector<int> all;
   std::array<std::vector<int>, kBands> bands;
   std::map<std::string_view, std::vector<int>> files;
+  std::string_view fileName;
+  std::vector<int>* fileTimes = nullptr;
   std::vector<std::int64_t> days;
+  LocalDays localDays(offsetAt);
   std::array<std::int64_t, kHelpKinds> helpTotals{};
   std::size_t firstRecentHelp = records.size();  // finished games from here on are charted
   for (std::size_t i = records.size(), n = 0; i-- > 0 && n < kRecentGames;) {
@@ -103,8 +136,13 @@ Statistics ComputeStatistics(const std::vector<GameRecord>& records, std::int64_
     ++s.solved;
     all.push_back(r.seconds);
     bands[BandOf(r.letters)].push_back(r.seconds);
-    files[r.quoteFile].push_back(r.seconds);
-    days.push_back(DayOf(r.ended + offsetAt(r.ended)));
+    if (fileTimes == nullptr || r.quoteFile != fileName) {  // a map lookup once a run of one file
+      fileName = r.quoteFile;
+      fileTimes = &files[fileName];
+    }
+    fileTimes->push_back(r.seconds);
+    const std::int64_t day = localDays.Of(r.ended);
+    if (days.empty() || days.back() != day) days.push_back(day);  // games come mostly in order
   }
   if (s.gamesPlayed > 0) {
     s.solveRate = static_cast<double>(s.solved) / s.gamesPlayed;

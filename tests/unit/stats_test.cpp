@@ -37,10 +37,12 @@ TEST(StatsHistory, ReadsTheHandWrittenFile) {
 TEST(StatsHistory, DamagedAndHostileText) {
   const std::string good = "2026-01-30T10:00:00Z\t00000000000000a1\tsolved\t0\tq.cqt\t5\t50\t18\t300\t0\t1\t0\t0\t0\t0";
   const std::string v = "quillo-history 1\n";
+  const std::string zeroId = good.substr(0, 21) + std::string(16, '0') + good.substr(37);
   struct Case { std::string text; std::size_t records, bad; };
   const Case cases[] = {
       {good + "\n", 1, 0},                        // no version line: the lines still count
       {v + good + "\r\n" + good, 1, 0},           // CR LF, no last line end; same id twice
+      {v + zeroId + "\n" + good + "\n" + zeroId, 2, 0},  // id 0 is an id like any other
       {v + good + "\t0\n", 0, 1},                 // 16 fields
       {v + std::string(5000, 'x') + "\n" + good, 1, 1},
       {v + std::string("\0\0\n", 3) + good.substr(0, 30) + "\n", 0, 2},
@@ -53,7 +55,7 @@ TEST(StatsHistory, DamagedAndHostileText) {
   const std::pair<int, std::string> faults[] = {
       {0, "2026-02-29T10:00:00Z"}, {0, "2026-01-30 10:00:00Z"}, {1, "00000000000000A1"},
       {1, "a1"}, {2, "won"}, {3, "4"}, {4, "q\\"}, {5, "0"}, {5, "+5"}, {6, "17"}, {7, "27"},
-      {8, "360000"}, {14, "-1"}, {14, "99999999999"}};
+      {8, "360000"}, {8, ""}, {14, "-1"}, {14, "99999999999"}};
   for (const auto& [field, value] : faults) {
     std::string line;
     for (std::size_t start = 0, i = 0; start <= good.size(); ++i) {
