@@ -85,31 +85,38 @@ QPixmap DrawIcon(int size) {
   return pixmap;
 }
 
-// Draws the icon at a size only when it is asked for: drawing every size at start-up loaded a
-// font and rasterised five pictures before the first paint, which shows none of them.
+// Draws each size of an icon only when it is asked for, once: drawing every size up front costs
+// fonts and rasterising before the first paint, which shows none of them.
 class DrawnIconEngine : public QIconEngine {
  public:
+  DrawnIconEngine(std::function<QPixmap(QSize)> draw, QList<QSize> sizes)
+      : draw_(std::move(draw)), sizes_(std::move(sizes)) {}
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    painter->drawPixmap(rect, pixmap(rect.size() * painter->device()->devicePixelRatio(), mode, state));
   }
   QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-    const int side = std::max(1, std::min(size.width(), size.height()));
-    auto found = drawn_.find(side);
-    if (found == drawn_.end()) found = drawn_.emplace(side, DrawIcon(side)).first;
+    const std::pair key(size.width(), size.height());
+    auto found = drawn_.find(key);
+    if (found == drawn_.end()) found = drawn_.emplace(key, draw_(size)).first;
     return found->second;
   }
-  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-    return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
-  }
-  QIconEngine* clone() const override { return new DrawnIconEngine; }
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return sizes_; }
+  QIconEngine* clone() const override { return new DrawnIconEngine(draw_, sizes_); }
 
  private:
-  std::map<int, QPixmap> drawn_;
+  std::function<QPixmap(QSize)> draw_;
+  QList<QSize> sizes_;
+  std::map<std::pair<int, int>, QPixmap> drawn_;
 };
 }  // namespace
+
+QIcon DrawnIcon(std::function<QPixmap(QSize)> draw, QList<QSize> sizes) {
+  return QIcon(new DrawnIconEngine(std::move(draw), std::move(sizes)));
+}
 
 QIcon ProgramIcon() {
   const QIcon icon = QApplication::windowIcon();
   if (!icon.isNull() && !icon.availableSizes().isEmpty()) return icon;
-  return QIcon(new DrawnIconEngine);
+  return DrawnIcon([](QSize size) { return DrawIcon(std::max(1, std::min(size.width(), size.height()))); },
+                   {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}});
 }

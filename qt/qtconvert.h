@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <exception>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,10 @@ QWidget* WidgetOf(const TWindow* window);
 // The top-level widget to own a modal window opened for a game window: its window, else the
 // application's active window.
 QWidget* OwnerWidget(const TWindow* window);
+
+// An icon whose pictures draw(size in device pixels) makes only when a size is first asked for;
+// sizes are the sizes it offers.
+QIcon DrawnIcon(std::function<QPixmap(QSize)> draw, QList<QSize> sizes);
 
 // The program's icon: the application's when one is set, else a "Q" drawn on parchment.
 QIcon ProgramIcon();

@@ -7,9 +7,13 @@
 #include <QLibrary>
 #include <QMessageBox>
 #include <QPalette>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QScreen>
 
 #include <cmath>
+#include <memory>
 
 #include "qt/qtcharts.h"
 #include "qt/qtcommondlg.h"
@@ -122,7 +126,32 @@ QtShowStatistics StatisticsWindow() {
   return show;
 }
 
+namespace {
+// The application's style with its standard icons fetched when first drawn. A menu bar asks for
+// one as it is built, and fetching it makes the image reader load every image format plugin
+// installed, which the first paint never needs.
+class LazyIconStyle : public QProxyStyle {
+ public:
+  explicit LazyIconStyle(const QString& base) : QProxyStyle(base) {}
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override {
+    // The style reads only the option's common part (the direction, the palette).
+    const auto common = option ? std::make_shared<QStyleOption>(*option) : nullptr;
+    auto real = std::make_shared<QIcon>();
+    return DrawnIcon(
+        [style = QPointer<const LazyIconStyle>(this), icon, common, owner = QPointer<const QWidget>(widget),
+         real](QSize size) {
+          if (real->isNull() && style) *real = style->QProxyStyle::standardIcon(icon, common.get(), owner.data());
+          return real->pixmap(size);
+        },
+        {{16, 16}, {32, 32}, {64, 64}});
+  }
+};
+}  // namespace
+
 QtPlatform::QtPlatform() : tones_(std::make_unique<QtTones>()) {
+  if (!dynamic_cast<LazyIconStyle*>(QApplication::style())) {
+    QApplication::setStyle(new LazyIconStyle(QApplication::style()->name()));
+  }
   if (QApplication::windowIcon().availableSizes().isEmpty()) QApplication::setWindowIcon(ProgramIcon());
 }
 

@@ -9,6 +9,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 #include "qt/qtconvert.h"
 
 QImage ImageOfBitmap(const TBitmap& bitmap, const std::vector<unsigned>& palette) {
@@ -100,10 +102,15 @@ QToolButton* QtToolBar::MakeButton(const TToolItem& item) {
   const QImage picture = ImageOfBitmap(HintBitmap(item.bitmap), BitmapPalette());
   if (!picture.isNull()) {
     // The picture is drawn as a button already: the tool button adds only a thin edge.
-    QIcon icon(QPixmap::fromImage(picture));
+    // Sharper pictures for scaled screens are drawn when such a screen first asks for them.
     const QString label = StripMnemonics(ToQt(item.label));
-    for (int scale : {2, 3}) icon.addPixmap(SharpPicture(picture.size(), label, scale));
-    button->setIcon(icon);
+    const QSize base = picture.size();
+    button->setIcon(DrawnIcon(
+        [picture, label](QSize size) {
+          const int scale = std::clamp((size.width() + picture.width() / 2) / picture.width(), 1, 3);
+          return scale == 1 ? QPixmap::fromImage(picture) : SharpPicture(picture.size(), label, scale);
+        },
+        {base, base * 2, base * 3}));
     button->setIconSize(picture.size());
     button->setFixedSize(picture.size() + QSize(2, 2));
   }

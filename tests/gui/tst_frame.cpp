@@ -181,6 +181,8 @@ class FrameTest : public QObject {
     auto* solve = qobject_cast<QToolButton*>(bar->widgetForAction(actions[2]));
     QVERIFY(!confirm->icon().isNull() && confirm->focusPolicy() == Qt::NoFocus);
     QCOMPARE(confirm->iconSize(), QSize(HintBitmap(1).width, HintBitmap(1).height));
+    // A 200% screen gets a picture of its own resolution, drawn when first asked for.
+    QCOMPARE(confirm->icon().pixmap(confirm->iconSize(), 2.0).size(), confirm->iconSize() * 2);
     QCOMPARE(bar->widgetForAction(actions[1])->width(), 10);
     // A picture number the resources do not have shows its label instead.
     QVERIFY(solve->icon().isNull() && solve->text() == "Solve");
