@@ -34,14 +34,21 @@ bool ParseNumber(std::string_view text, int max, int& value) {
   return true;
 }
 
+// Hex digit values of lower-case digits, -1 for every other character.
+constexpr std::array<signed char, 256> kHexValue = [] {
+  std::array<signed char, 256> value{};
+  value.fill(-1);
+  for (int c = '0'; c <= '9'; ++c) value[c] = static_cast<signed char>(c - '0');
+  for (int c = 'a'; c <= 'f'; ++c) value[c] = static_cast<signed char>(c - 'a' + 10);
+  return value;
+}();
+
 bool ParseId(std::string_view text, std::uint64_t& id) {
   if (text.size() != 16) return false;
   id = 0;
   for (char c : text) {
-    int digit;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-    else return false;
+    const int digit = kHexValue[static_cast<unsigned char>(c)];
+    if (digit < 0) return false;
     id = id << 4 | static_cast<std::uint64_t>(digit);
   }
   return true;

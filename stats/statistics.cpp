@@ -72,25 +72,26 @@ void Collections(const std::vector<GameRecord>& records, const std::vector<Colle
 }
 
 // Local day numbers of UTC instants. Asking the zone costs a lock and a table walk per call, too
-// much for every game of a long history, so each UTC day is asked at its first and last second:
+// much for every game of a long history, so each UTC week is asked at its first and last second:
 // when both give the same offset, the zone is taken not to change in between (zones change a few
-// times a year, never twice in a day); otherwise every instant of that day is asked.
+// times a year, never twice within a week); otherwise every instant of that week is asked.
 class LocalDays {
  public:
   explicit LocalDays(const UtcOffsetAt& offsetAt) : offsetAt_(offsetAt) {}
   std::int64_t Of(std::int64_t utc) {
-    const std::int64_t day = DayOf(utc);
-    if (day != day_) {
-      day_ = day;
-      offset_ = offsetAt_(day * 86400);
-      steady_ = offsetAt_(day * 86400 + 86399) == offset_;
+    const std::int64_t week = DayOf(utc) >= 0 ? DayOf(utc) / 7 : -((-DayOf(utc) + 6) / 7);
+    if (week != week_) {
+      week_ = week;
+      offset_ = offsetAt_(week * kWeek);
+      steady_ = offsetAt_(week * kWeek + kWeek - 1) == offset_;
     }
     return DayOf(utc + (steady_ ? offset_ : offsetAt_(utc)));
   }
 
  private:
+  static constexpr std::int64_t kWeek = 7 * 86400;
   const UtcOffsetAt& offsetAt_;
-  std::int64_t day_ = INT64_MIN;
+  std::int64_t week_ = INT64_MIN;
   long offset_ = 0;
   bool steady_ = false;
 };
