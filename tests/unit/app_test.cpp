@@ -73,6 +73,7 @@ class AppTest : public testing::Test {
     fake.ScriptDialog(kYouWonTemplateId, [](FakeDialog& d) { d.Click(kYouWonNo); });
     app().TheGame().JudgePuzzle();
     app().TheGame().CheckForWin();
+    EXPECT_NE(std::string(app().TheGame().state.guess, 26), std::string(26, ' '));  // No keeps the puzzle
   }
   std::string History() { return ReadFile(folder.File("history.txt")).value_or("<none>"); }
   TRect FrameAfterStart(const std::string& settings) {
@@ -378,6 +379,10 @@ TEST_F(AppTest, EnteredCiphertextGreysTheHintsAndAQuoteFileGameRestoresThem) {
   EXPECT_TRUE(FramePeer().IsTopMenuEnabled(2) && FramePeer().toolBarVisible && Marked(kCmdShowHintButtons));
   Choose(kCmdConfirm);
   EXPECT_EQ(panel.confirmCount, 1);
+  fake.ScriptDialog(kInputTemplateId, [](FakeDialog& d) { d.Type(kInputEditId, "Birds of a feather"), d.Click(IDOK); });
+  Choose(kCmdEnterPlaintext);  // asks nothing about the game on screen
+  EXPECT_TRUE(game.TheGame().state.puzzleKind == PuzzleKind::kPlainEntered &&
+              std::string(game.TheGame().text.quoteText) == "Birds of a feather");
 
   // HintButtons remembers the bar as it was before hints were disallowed.
   game.AllowHints(false);
@@ -413,6 +418,7 @@ TEST_F(AppTest, HistoryEachWayAGameEndsWritesOneLine) {
   Play("helowrd", 5);
   Win();
   Choose(kCmdNewGame);  // no question after a win, and no second line
+  Choose(kCmdNewGame);  // nor on an untouched game
   Play("h", 0);
   app().TheGame().AddSeconds(3);  // a penalty counts in the clock
   Choose(kCmdBigHint);
@@ -440,6 +446,9 @@ TEST_F(AppTest, HistoryAResumedGameContinuesItsOwnEntryAndKeepStatisticsOffWrite
   Choose(kCmdExit);
   fake.AnswerNext(IDYES);  // continue it
   Start();
+  fake.AnswerNext(IDCANCEL);  // the tutorial offer of the first paint, which starts the clock
+  fake.PaintPending();
+  fake.Tick(app().Client().Freq(), FreqWindow::kFirstPaintTimerId);
   Play("lowrd", 3);
   Win();
   std::vector<std::string> ids;
@@ -495,6 +504,8 @@ TEST_F(AppTest, HistoryStatisticsWindowResetAndExport) {
   Choose(kCmdResetStatistics);
   EXPECT_EQ(History(), kVersion);
   EXPECT_EQ(ReadFile(folder.File("history.txt.bak")), kept);
+  Choose(kCmdExit);  // a solved game is not offered for saving
+  EXPECT_TRUE(app().ShutdownRequested());
 }
 
 // The game on the fake with a dictionary of ten words: "committee" is alone in its pattern, and
