@@ -513,15 +513,9 @@ TEST_F(AppTest, HistoryStatisticsWindowResetAndExport) {
 class CheckEnteredTest : public AppTest {
  protected:
   CheckEnteredTest() {
-    std::vector<std::vector<Word>> byLength(kWordSlotCount);
-    for (const auto& [text, frequency] : std::initializer_list<std::pair<const char*, int>>{
-             {"the", 60000}, {"tie", 30000}, {"cat", 30000}, {"sat", 30000}, {"mat", 20000},
-             {"hat", 30000}, {"met", 30000}, {"on", 50000}, {"no", 40000}, {"committee", 20000}}) {
-      Word& word = byLength[std::strlen(text)].emplace_back();
-      word.frequency = static_cast<std::uint16_t>(frequency);
-      std::strcpy(word.text, text);
-    }
-    const std::vector<unsigned char> image = EncodeWordList(byLength, 1);
+    const std::vector<unsigned char> image = WordListImage(
+        {{"the", 60000}, {"tie", 30000}, {"cat", 30000}, {"sat", 30000}, {"mat", 20000},
+         {"hat", 30000}, {"met", 30000}, {"on", 50000}, {"no", 40000}, {"committee", 20000}});
     std::filesystem::create_directories(folder.File("bin"));
     WriteFile(folder.File("bin/wordlist.wl"), std::string(image.begin(), image.end()));
     Start();
