@@ -1,5 +1,5 @@
-// GUI tests of the whole game: start-up, playing a puzzle to the win, restart, new game, exit,
-// pause and the accelerators, on the real widgets.
+// GUI tests of the whole game: start-up, the frame's size, its close box, pause and the
+// accelerators, on the real widgets (the rules of the game's course are the unit tests').
 #include "classlib/inifile.h"
 #include "display/freqwindow.h"
 #include "game_run.h"
@@ -38,85 +38,14 @@ class AppGameTest : public QObject {
              std::pair(660, 531));
   }
 
-  // Yes starts the next game; No leaves the solved puzzle on screen, and later paints judge it
-  // again but announce nothing; leaving a solved game asks nothing.
-  void solvingCongratulatesOnce() {
-    for (const bool next : {true, false}) {
-      GameRun run;
-      QVERIFY(run.Shown());
-      WinAnswers answers;
-      answers.AnswerNext(next ? kYouWonYes : kYouWonNo);
-      const std::string key = run.Key();
-      run.Solve();
-      QTRY_COMPARE(answers.seen, 1);
-      if (next) {
-        QTRY_VERIFY(run.Key() != key);
-        QTRY_COMPARE(run.app().TheGame().state.gameOver, 0);  // recomputed by the new game's first paint
-        QCOMPARE(run.Guesses(), std::string(26, ' '));
-      } else {
-        QVERIFY(run.Key() == key && run.app().TheGame().state.gameOver == 1);
-        run.app().Client().RepaintAll();
-      }
-      QTest::qWait(200);
-      QVERIFY(answers.seen == 1 && NoModalLeft());
-      if (!next) {  // a solved game needs no saving: Exit asks nothing
-        QTest::keyClick(run.Keys(), Qt::Key_X, Qt::AltModifier);
-        QVERIFY(NoModalLeft() && run.app().ShutdownRequested());
-      }
-    }
-  }
-
-  void restartGivesAFreshKeyAndZeroesClockAndCounters() {
-    GameRun run;
-    QVERIFY(run.Shown());
-    run.Guess('h');
-    PanelState& panel = run.app().TheGame().panel;
-    std::tie(panel.elapsedSeconds, panel.confirmCount, panel.erasedCount) = std::tuple(75, 2, 1);
-    const std::string key = run.Key();
-    QTest::keyClick(run.Keys(), Qt::Key_R, Qt::AltModifier);
-    QVERIFY(NoModalLeft() && run.Key() != key && run.Guesses() == std::string(26, ' '));
-    QCOMPARE(std::tuple(panel.elapsedSeconds, panel.confirmCount, panel.erasedCount, run.app().TheGame().state.modified),
-             std::tuple(0, 0, 0, 0));
-  }
-
-  void newGameAsksOnlyWhileAnUnsolvedTouchedGameIsOnScreen() {
-    GameRun run;
-    QVERIFY(run.Shown());
-    std::string key = run.Key();
-    QTest::keyClick(run.Keys(), Qt::Key_N, Qt::AltModifier);  // untouched: no question
-    QVERIFY(NoModalLeft() && run.Key() != key);
-
-    run.Guess('h');
-    key = run.Key();
-    auto question = AnswerNextMessageBox(QMessageBox::No);
-    QTest::keyClick(run.Keys(), Qt::Key_N, Qt::AltModifier);
-    QTRY_VERIFY(question->seen);
-    QCOMPARE(question->title, QStringLiteral("Confirm New Game"));
-    QVERIFY(question->icon == QMessageBox::Question && run.Key() == key);  // No keeps the game
-
-    QTest::keyClick(run.Keys(), Qt::Key_S, Qt::AltModifier);  // solved for you: no question
-    QTest::keyClick(run.Keys(), Qt::Key_N, Qt::AltModifier);
-    QVERIFY(NoModalLeft() && run.Key() != key);
-  }
-
-  void exitAsksOnlyForAnUnsolvedTouchedGame() {
-    {
-      GameRun run;
-      QVERIFY(run.Shown());
-      QTest::keyClick(run.Keys(), Qt::Key_X, Qt::AltModifier);
-      QVERIFY(NoModalLeft() && run.app().ShutdownRequested());
-    }
+  // The close box asks about a touched game as Exit does; Cancel keeps the window.
+  void closeBoxAsksAndCancelKeepsTheWindow() {
     GameRun run;
     QVERIFY(run.Shown());
     run.Guess('h');
     auto question = AnswerNextMessageBox(QMessageBox::Cancel);
-    QTest::keyClick(run.Keys(), Qt::Key_X, Qt::AltModifier);
-    QTRY_VERIFY(question->seen);
+    QVERIFY(!run.Frame()->close() && question->seen);
     QCOMPARE(question->title + '|' + question->text, QStringLiteral("Quillo!|Would you like to save this game?"));
-    QVERIFY(!run.app().ShutdownRequested() && run.Frame()->isVisible());
-    // The close box asks the same; Cancel keeps the window.
-    auto again = AnswerNextMessageBox(QMessageBox::Cancel);
-    QVERIFY(!run.Frame()->close() && again->seen);
     QVERIFY(!run.app().ShutdownRequested() && run.Frame()->isVisible());
   }
 

@@ -89,8 +89,6 @@ class GameRun {
   void Solve() {
     for (char plain : std::string("helowrd")) Guess(plain);
   }
-  std::string Key() { return std::string(reinterpret_cast<const char*>(app().TheGame().state.key), 26); }
-  std::string Guesses() { return std::string(app().TheGame().state.guess, 26); }
 
  private:
   // Each start is a fresh program with a session of its own: the dictionary is loaded again.
@@ -106,18 +104,4 @@ class GameRun {
   QString previous_;
   QTemporaryDir folder_;
   std::unique_ptr<QuilloSession> session_;
-};
-
-// Counts the congratulations dialogs and answers each with the given button (kYouWonYes ...).
-struct WinAnswers {
-  int seen = 0;
-  void AnswerNext(int button, int timeoutMs = 10000) {
-    WhenDialogOpens(
-        [this, button](QDialog* dialog) {
-          if (dialog->windowTitle() == "Congratulations!") ++seen;
-          if (auto* answer = ControlOf<QAbstractButton>(dialog, button)) return answer->click();
-          dialog->reject();
-        },
-        timeoutMs);
-  }
 };

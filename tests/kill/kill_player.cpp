@@ -199,21 +199,7 @@ class Player : public QObject {
     Type(app_->TheGame().state.key[plain], plain);
   }
 
-  void GuessWrong() {
-    const std::vector<int> letters = PlainLettersOfQuote();
-    const int plain = letters[Pick(static_cast<int>(letters.size()))];
-    const int cipher = app_->TheGame().state.key[plain];
-    if (app_->TheGame().state.locked[cipher]) return;
-    std::vector<int> unused;
-    for (int p = 0; p < kLetterCount; ++p) {
-      if (app_->TheGame().panel.unused[p] != ' ' && p != plain && p != cipher) unused.push_back(p);
-    }
-    if (unused.empty()) return;
-    Say("step wrong guess");
-    Type(cipher, unused[Pick(static_cast<int>(unused.size()))]);
-  }
-
-  // Shift+letter erases the guesses that are wrong, then every missing letter is typed.
+  // Shift+letter erases any guess that is wrong, then every missing letter is typed.
   void Solve() {
     Say("step solve");
     for (int c = 0; c < kLetterCount; ++c) {
@@ -266,8 +252,7 @@ class Player : public QObject {
 
   void SideStep() {
     const int step = Pick(10);
-    if (step < 3) return GuessRight();
-    if (step < 5) return GuessWrong();
+    if (step < 4) return GuessRight();
     if (step < 7) return Hint();
     if (step < 9) return ToggleOption();
     AskWordList();

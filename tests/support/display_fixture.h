@@ -2,12 +2,6 @@
 
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <cstring>
-
-#include "app/runservices.h"
-#include "classlib/inifile.h"
 #include "display/cellmetrics.h"
 #include "display/color.h"
 #include "display/displayoptions.h"
@@ -16,20 +10,14 @@
 #include "display/quillowindow.h"
 #include "display/quotewindow.h"
 #include "display/wordpreview.h"
-#include "engine/game.h"
-#include "doubles/test_hooks.h"
-#include "engine/random.h"
-#include "support/fake_platform.h"
-#include "support/testing.h"
+#include "support/game_fixture.h"
 
-class DisplayFixture : public testing::Test {
+class DisplayFixture : public GameFixture {
  protected:
   // The fake's default font cell: 7 x 15 pixels; the panel is 112 pixels wide.
   static constexpr int kCellW = 7, kCellH = 15;
 
-  DisplayFixture()
-      : store(folder.File("quillo.ini").c_str()), services(store), game(hooks),
-        window(&frame, game) {
+  DisplayFixture() : window(&frame, game) {
     hooks.window = &window;
     hooks.mainWindow = &frame;
   }
@@ -81,18 +69,6 @@ class DisplayFixture : public testing::Test {
   // The point at the middle of a quote-window cell.
   static TPoint At(int column, int row) { return {column * kCellW + kCellW / 2, row * kCellH + kCellH / 2}; }
 
-  char CipherOf(char plain) const { return game.Encipher(plain); }
-  void Guess(char plain, char guess) {
-    game.KeyTyped(CipherOf(plain | 0x20));
-    game.KeyTyped(guess | 0x20);
-  }
-
-  TempFolder folder;
-  PrivateIniFile store;
-  RunServices services;  // fresh font, colours, cells, options and preview on this store
-  FakePlatform fake;
-  TestHooks hooks;
-  Game game;
   TFrameWindow frame;
   QuilloWindow window;
 };

@@ -128,27 +128,18 @@ void FakeDialog::Type(int id, const std::string& text) {
   dialog_.Command(id, TNotify::EditChange);
 }
 
+// The game's radios all sit in group boxes; loose ones count as one group.
 void FakeDialog::ClickRadio(int id) {
-  std::vector<FakeControl>& controls = peer_.controls;
-  auto boxOf = [&](const FakeControl& radio) -> const FakeControl* {
-    for (const FakeControl& c : controls) {
+  auto boxOf = [this](const FakeControl& radio) -> const FakeControl* {
+    for (const FakeControl& c : peer_.controls) {
       if (c.kind == TControlKind::GroupBox && Inside(radio.rect, c.rect)) return &c;
     }
     return nullptr;
   };
-  auto clicked = std::find_if(controls.begin(), controls.end(), [id](const FakeControl& c) { return c.id == id; });
-  if (const FakeControl* box = boxOf(*clicked)) {
-    for (FakeControl& c : controls) {
-      if (c.IsRadio() && boxOf(c) == box) c.checked = false;
-    }
-  } else {
-    auto loose = [&](const FakeControl& c) { return c.IsRadio() && !boxOf(c); };
-    auto first = clicked, last = clicked;
-    while (first != controls.begin() && loose(*std::prev(first))) --first;
-    while (std::next(last) != controls.end() && loose(*std::next(last))) ++last;
-    for (auto c = first; c != std::next(last); ++c) c->checked = false;
+  const FakeControl* box = boxOf(peer_.Control(id));
+  for (FakeControl& c : peer_.controls) {
+    if (c.IsRadio()) c.checked = c.id == id || (c.checked && boxOf(c) != box);
   }
-  clicked->checked = true;
 }
 
 void FakeDialog::Click(int id) {

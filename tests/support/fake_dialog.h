@@ -123,8 +123,8 @@ class FakeDialog {
   // Replaces an edit field's text as if typed (cut to the edit limit), marks it modified and
   // notifies EditChange.
   void Type(int id, const std::string& text);
-  // A press: a radio is checked and the others of its group cleared (the radios inside the same
-  // group box, else the run of consecutive radios); a check box toggles. Then Command(Clicked).
+  // A press: a radio is checked and the others of its group box cleared; a check box toggles.
+  // Then Command(Clicked).
   void Click(int id);
   // Selects a list item (-1 for none) and notifies SelChange.
   void Select(int listId, int index);

@@ -41,15 +41,6 @@ struct MessageBoxRecord {
 };
 std::ostream& operator<<(std::ostream& out, const MessageBoxRecord& record);
 
-enum class SoundKind { Wave, Tone, Beep };
-struct SoundRecord {
-  SoundKind kind = SoundKind::Beep;
-  std::string path;      // Wave
-  int frequencyHz = 0;   // Tone
-  int milliseconds = 0;  // Tone
-  bool operator==(const SoundRecord&) const = default;
-};
-
 struct FontChoice {
   TChooseResult result = TChooseResult::Cancelled;
   TLogFont font;      // copied into the caller's record on Ok
@@ -59,7 +50,7 @@ struct FontChoice {
 struct ColorChoice { std::optional<TColor> color; };  // nullopt: the player cancelled
 
 // The one printer of a test: every TPrinter that CreatePrinter returns is a view of it. Its set-up
-// dialog is always cancelled; Printed draws the page on a 600 dpi letter page nobody looks at.
+// dialog is always cancelled; a print draws nothing and gives printResult.
 struct FakePrinter {
   bool available = true;  // false: CreatePrinter returns null
   TPrintResult printResult = TPrintResult::Printed;
@@ -120,15 +111,15 @@ class FakePlatform : public TPlatform {
 
   // Everything shown or heard, in order: "box <caption>: <text>", "dialog <caption>", "wave
   // <path>", "tone <Hz> <ms>", "beep", "open-file <title>", "choose-font", "choose-color",
-  // "help <path> <topic>", "statistics", "dialog failed <caption>".
+  // "statistics", "dialog failed <caption>".
   const std::vector<std::string>& Transcript() const { return transcript_; }
 
   // ---- Services ----
   void SetClipboard(std::string text) { clipboard_ = std::move(text); }
   const std::string& Clipboard() const { return clipboard_; }
   void SetClipboardAvailable(bool available) { clipboardAvailable_ = available; }
-  const std::vector<SoundRecord>& Sounds() const { return sounds_; }
-  std::vector<std::string> Waves() const;  // paths of the waves played, in order
+  // The sounds alone, as the transcript gives them: "wave <path>", "tone <Hz> <ms>", "beep".
+  const std::vector<std::string>& Sounds() const { return sounds_; }
   // Open-file and chooser replies are queued (default: cancelled).
   void AnswerOpenFile(std::string path) { openFileAnswers_.push_back({true, std::move(path), 0}); }
   void AnswerOpenFile(TOpenFileResult result) { openFileAnswers_.push_back(std::move(result)); }
@@ -161,7 +152,7 @@ class FakePlatform : public TPlatform {
   TChooseResult ChooseFont(TWindow* parent, TLogFont& font, std::string& error) override;
   bool ChooseColor(TWindow* parent, TColor& color, TColor custom[16]) override;
   std::unique_ptr<TPrinter> CreatePrinter() override;
-  void ShowHelp(TWindow* parent, const std::string& helpPath, int topic) override;
+  void ShowHelp(TWindow*, const std::string&, int) override {}
   void ShowStatistics(TWindow* parent, const TStatisticsView& view) override;
   TColor SysColor(int index) override;
   TRect WorkArea() override { return workArea; }
@@ -180,6 +171,7 @@ class FakePlatform : public TPlatform {
   void SetFocus(FakeWindowPeer* peer) { focus_ = &peer->Window(); }
   void RunScript(FakeDialog& driver);
   bool DefaultEnd(FakeDialog& driver);
+  void Heard(const std::string& sound) { sounds_.push_back(sound), transcript_.push_back(sound); }
 
   std::vector<FakeWindowPeer*> peers_;
   TWindow* focus_ = nullptr;
@@ -191,7 +183,7 @@ class FakePlatform : public TPlatform {
   std::vector<std::string> transcript_;
   std::string clipboard_;
   bool clipboardAvailable_ = true;
-  std::vector<SoundRecord> sounds_;
+  std::vector<std::string> sounds_;
   std::deque<TOpenFileResult> openFileAnswers_;
   std::vector<TOpenFileRequest> openFileRequests_;
   std::deque<FontChoice> fontAnswers_;

@@ -1,4 +1,4 @@
-// FakePlatform's services: clipboard, sounds, common dialogs, printer, help and system queries.
+// FakePlatform's services: clipboard, sounds, common dialogs, printer and system queries.
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
@@ -23,28 +23,9 @@ bool FakePlatform::SetClipboardText(const std::string& text) {
   return clipboardAvailable_;
 }
 
-void FakePlatform::PlayWave(const std::string& path) {
-  sounds_.push_back({SoundKind::Wave, path, 0, 0});
-  transcript_.push_back("wave " + path);
-}
-
-void FakePlatform::Tone(int frequencyHz, int milliseconds) {
-  sounds_.push_back({SoundKind::Tone, {}, frequencyHz, milliseconds});
-  transcript_.push_back("tone " + std::to_string(frequencyHz) + " " + std::to_string(milliseconds));
-}
-
-void FakePlatform::SimpleBeep() {
-  sounds_.push_back({SoundKind::Beep, {}, 0, 0});
-  transcript_.push_back("beep");
-}
-
-std::vector<std::string> FakePlatform::Waves() const {
-  std::vector<std::string> paths;
-  for (const SoundRecord& sound : sounds_) {
-    if (sound.kind == SoundKind::Wave) paths.push_back(sound.path);
-  }
-  return paths;
-}
+void FakePlatform::PlayWave(const std::string& path) { Heard("wave " + path); }
+void FakePlatform::Tone(int hz, int ms) { Heard("tone " + std::to_string(hz) + " " + std::to_string(ms)); }
+void FakePlatform::SimpleBeep() { Heard("beep"); }
 
 TOpenFileResult FakePlatform::OpenFile(TWindow*, const TOpenFileRequest& request) {
   openFileRequests_.push_back(request);
@@ -73,11 +54,8 @@ class FakePrinterView : public TPrinter {
  public:
   explicit FakePrinterView(FakePrinter& printer) : printer_(printer) {}
   bool Setup(TWindow*) override { return ++printer_.setupCount, false; }
-  TPrintResult Print(TWindow*, TPrintout& printout) override {
-    ++printer_.printCount;
-    RecordingDC page(FakeDeviceCaps::Printer());
-    if (printer_.printResult == TPrintResult::Printed) printout.PrintPage(page);
-    return printer_.printResult;
+  TPrintResult Print(TWindow*, TPrintout&) override {
+    return ++printer_.printCount, printer_.printResult;
   }
   std::string DeviceName() const override { return "Fake Printer"; }
   std::string Port() const override { return "FILE:"; }
@@ -91,10 +69,6 @@ std::unique_ptr<TPrinter> FakePlatform::CreatePrinter() {
   if (!printer_.available) return nullptr;
   ++printer_.createCount;
   return std::make_unique<FakePrinterView>(printer_);
-}
-
-void FakePlatform::ShowHelp(TWindow*, const std::string& helpPath, int topic) {
-  transcript_.push_back("help " + helpPath + " " + std::to_string(topic));
 }
 
 void FakePlatform::ShowStatistics(TWindow*, const TStatisticsView& view) {

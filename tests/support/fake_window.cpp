@@ -35,9 +35,7 @@ void FakeWindowPeer::ResizeClient(TSize size) {
 
 void FakeWindowPeer::Show(TShow how) {
   visible = how != TShow::Hide;
-  if (!visible) return;
-  iconic = false;
-  if (!window_.IsFrame()) return;
+  if (!visible || !window_.IsFrame()) return;
   if (how == TShow::Maximized && !zoomed) {
     normalRect = windowRect;
     zoomed = true;

@@ -26,7 +26,7 @@ class FakeWindowPeer : public TWindowPeer, public TFramePeer {
   void Move(const TRect& rect) override;
   void Show(TShow how) override;
   bool IsVisible() const override { return visible; }
-  bool IsIconic() const override { return iconic; }
+  bool IsIconic() const override { return false; }  // nothing minimises a fake window
   bool IsZoomed() const override { return zoomed; }
   void Invalidate(bool) override { ++invalidateCount; paintPending = true; }
   void UpdateNow() override { if (paintPending) PaintNow(); }
@@ -40,10 +40,10 @@ class FakeWindowPeer : public TWindowPeer, public TFramePeer {
   void SetMenu(const std::vector<TMenuItem>& items) override { menu = items; hasMenu = true; }
   void CheckMenuItem(int id, bool check) override { checked[id] = check; }
   void EnableMenuItem(int id, bool enable) override { enabled[id] = enable; }
-  void SetMenuItemText(int id, const std::string& text) override { menuTexts[id] = text; }
+  void SetMenuItemText(int, const std::string&) override {}
   void EnableTopMenu(int index, bool enable) override { topMenuEnabled[index] = enable; }
   bool HasMenu() const override { return hasMenu; }
-  void SetToolBar(const std::vector<TToolItem>& items) override { toolBar = items; }
+  void SetToolBar(const std::vector<TToolItem>&) override {}
   void PlaceToolBar(TEdge where, bool isVertical) override { edge = where; vertical = isVertical; }
   void ShowToolBar(bool show) override { toolBarVisible = show; }
   bool IsToolBarVisible() const override { return toolBarVisible; }
@@ -63,7 +63,7 @@ class FakeWindowPeer : public TWindowPeer, public TFramePeer {
   TSize clientSize;  // children start at 0 x 0; frames at 560 x 481
   TRect windowRect;  // a frame's client is as large as it (no decorations)
   TRect normalRect;  // the rectangle to restore after Show(Maximized)
-  bool visible = false, iconic = false, zoomed = false;
+  bool visible = false, zoomed = false;
   int invalidateCount = 0;
   bool paintPending = false;             // invalidated since the last paint
   std::optional<RecordingDC> lastPaint;  // the most recent paint's drawing
@@ -76,9 +76,7 @@ class FakeWindowPeer : public TWindowPeer, public TFramePeer {
   std::vector<TMenuItem> menu;
   std::map<int, bool> checked;         // command id -> check mark, as last set
   std::map<int, bool> enabled;         // command id -> enabled, as last set
-  std::map<int, std::string> menuTexts;  // command id -> text, as last set by SetMenuItemText
   std::map<int, bool> topMenuEnabled;  // top-level index -> enabled, as last set
-  std::vector<TToolItem> toolBar;
   TEdge edge = TEdge::Top;
   bool vertical = false, toolBarVisible = false;
   TWindow* client = nullptr;

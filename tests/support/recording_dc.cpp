@@ -5,20 +5,6 @@
 #include <cmath>
 #include <cstdlib>
 
-int FakeDeviceCaps::Get(TDeviceCap cap) const {
-  switch (cap) {
-    case TDeviceCap::LogPixelsX: return logPixelsX;
-    case TDeviceCap::LogPixelsY: return logPixelsY;
-    case TDeviceCap::HorzRes: return horzRes;
-    case TDeviceCap::VertRes: return vertRes;
-    case TDeviceCap::PhysicalWidth: return physicalWidth;
-    case TDeviceCap::PhysicalHeight: return physicalHeight;
-    case TDeviceCap::PhysicalOffsetX: return physicalOffsetX;
-    case TDeviceCap::PhysicalOffsetY: return physicalOffsetY;
-  }
-  return 0;
-}
-
 int FakeFontHeight(const TLogFont* font) { return font && font->height ? std::abs(font->height) : 16; }
 
 int FakeCharWidth(const TLogFont* font, char ch) {

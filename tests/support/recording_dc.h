@@ -9,18 +9,6 @@
 #include "framework/dc.h"
 #include "framework_printers.h"
 
-// Device capabilities of a fake screen (the defaults: 96 dpi full HD) or printer page.
-struct FakeDeviceCaps {
-  int logPixelsX = 96, logPixelsY = 96;
-  int horzRes = 1920, vertRes = 1080;               // printable area in pixels
-  int physicalWidth = 1920, physicalHeight = 1080;  // paper size in pixels
-  int physicalOffsetX = 0, physicalOffsetY = 0;     // unprintable margins in pixels
-
-  // 8.5 x 11 inch paper at 600 dpi with an unprintable 0.25 inch margin.
-  static FakeDeviceCaps Printer() { return {600, 600, 4800, 6300, 5100, 6600, 150, 150}; }
-  int Get(TDeviceCap cap) const;
-};
-
 // The fake's font metrics: a font of |height| h (0 means 16) is h high and h / 2 wide; variable
 // pitch (pitchAndFamily & 3 == 2) makes ".,:;'!|il" h / 4 and "MW" 3h / 4 wide. Null is 8 x 16.
 int FakeFontHeight(const TLogFont* font);
@@ -54,8 +42,6 @@ struct DrawnChar {
 // wins, as on a screen; clipping hides nothing from the queries.
 class RecordingDC : public TDC {
  public:
-  explicit RecordingDC(FakeDeviceCaps caps = {}) : caps_(caps) {}
-
   void SelectFont(const TLogFont* font) override;
   TTextMetrics GetTextMetrics() override { return FakeTextMetrics(Font()); }
   TSize GetTextExtent(std::string_view text) override { return FakeTextExtent(Font(), text); }
@@ -72,7 +58,7 @@ class RecordingDC : public TDC {
   void SetIsotropic(TSize windowExt, TSize viewportExt) override { windowExt_ = windowExt, viewportExt_ = viewportExt; }
   void SetClipRect(const TRect&) override {}
   void OffsetClip(int, int) override {}
-  int GetDeviceCaps(TDeviceCap cap) override { return caps_.Get(cap); }
+  int GetDeviceCaps(TDeviceCap) override { return 0; }  // no test asks a fake screen
 
   std::vector<DrawOp> OpsOf(DrawKind kind) const;  // in drawing order
   bool DrewText(std::string_view part) const;  // some single TextOut drew text containing part
@@ -89,7 +75,6 @@ class RecordingDC : public TDC {
   DrawOp& Record(DrawKind kind) { return ops_.emplace_back(DrawOp{kind, {}, {}, {}, 0, fg_, bk_, font_}); }
   const TLogFont* Font() const { return font_ ? &*font_ : nullptr; }
 
-  FakeDeviceCaps caps_;
   std::vector<DrawOp> ops_;
   std::optional<TLogFont> font_;
   TColor fg_ = MakeColor(0, 0, 0);

@@ -1,11 +1,14 @@
-// Test helpers for files: TempFolder, WriteFile, ReadFile, Lines.
+// Test helpers for files: TempFolder, WriteFile, ReadFile, Lines, WordListImage.
 #include "testing.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cstring>
 #include <fstream>
 #include <sstream>
+
+#include "wordlist/dictionary.h"
 
 TempFolder::TempFolder(bool enter) {
   std::string pattern = (std::filesystem::temp_directory_path() / "quillo-test-XXXXXX").string();
@@ -46,4 +49,14 @@ std::vector<std::string> Lines(const std::string& text) {
   std::istringstream in(text);
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
+}
+
+std::vector<unsigned char> WordListImage(std::initializer_list<std::pair<const char*, int>> words) {
+  std::vector<std::vector<Word>> byLength(kWordSlotCount);
+  for (const auto& [text, frequency] : words) {
+    Word& word = byLength[std::strlen(text)].emplace_back();
+    word.frequency = static_cast<std::uint16_t>(frequency);
+    std::strcpy(word.text, text);
+  }
+  return EncodeWordList(byLength, 1);
 }

@@ -1,10 +1,12 @@
-// Test helpers for files: a temporary folder that cleans up after itself, and file reading and writing.
+// Test helpers for files: a temporary folder that cleans up after itself, file reading and writing,
+// and word list files made from a few words.
 #pragma once
 
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // A fresh, empty folder under the system's temporary folder, removed with everything in it when
@@ -34,3 +36,5 @@ std::optional<std::string> ReadFile(const std::filesystem::path& path);
 std::string FixturePath(std::string_view name);
 // The text's lines without their line ends (a last line without one counts too).
 std::vector<std::string> Lines(const std::string& text);
+// A word list file holding the words (text, frequency), each length's in the order given.
+std::vector<unsigned char> WordListImage(std::initializer_list<std::pair<const char*, int>> words);

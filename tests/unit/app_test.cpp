@@ -73,6 +73,7 @@ class AppTest : public testing::Test {
     fake.ScriptDialog(kYouWonTemplateId, [](FakeDialog& d) { d.Click(kYouWonNo); });
     app().TheGame().JudgePuzzle();
     app().TheGame().CheckForWin();
+    EXPECT_NE(std::string(app().TheGame().state.guess, 26), std::string(26, ' '));  // No keeps the puzzle
   }
   std::string History() { return ReadFile(folder.File("history.txt")).value_or("<none>"); }
   TRect FrameAfterStart(const std::string& settings) {
@@ -378,6 +379,10 @@ TEST_F(AppTest, EnteredCiphertextGreysTheHintsAndAQuoteFileGameRestoresThem) {
   EXPECT_TRUE(FramePeer().IsTopMenuEnabled(2) && FramePeer().toolBarVisible && Marked(kCmdShowHintButtons));
   Choose(kCmdConfirm);
   EXPECT_EQ(panel.confirmCount, 1);
+  fake.ScriptDialog(kInputTemplateId, [](FakeDialog& d) { d.Type(kInputEditId, "Birds of a feather"), d.Click(IDOK); });
+  Choose(kCmdEnterPlaintext);  // asks nothing about the game on screen
+  EXPECT_TRUE(game.TheGame().state.puzzleKind == PuzzleKind::kPlainEntered &&
+              std::string(game.TheGame().text.quoteText) == "Birds of a feather");
 
   // HintButtons remembers the bar as it was before hints were disallowed.
   game.AllowHints(false);
@@ -413,6 +418,7 @@ TEST_F(AppTest, HistoryEachWayAGameEndsWritesOneLine) {
   Play("helowrd", 5);
   Win();
   Choose(kCmdNewGame);  // no question after a win, and no second line
+  Choose(kCmdNewGame);  // nor on an untouched game
   Play("h", 0);
   app().TheGame().AddSeconds(3);  // a penalty counts in the clock
   Choose(kCmdBigHint);
@@ -440,6 +446,9 @@ TEST_F(AppTest, HistoryAResumedGameContinuesItsOwnEntryAndKeepStatisticsOffWrite
   Choose(kCmdExit);
   fake.AnswerNext(IDYES);  // continue it
   Start();
+  fake.AnswerNext(IDCANCEL);  // the tutorial offer of the first paint, which starts the clock
+  fake.PaintPending();
+  fake.Tick(app().Client().Freq(), FreqWindow::kFirstPaintTimerId);
   Play("lowrd", 3);
   Win();
   std::vector<std::string> ids;
@@ -495,6 +504,8 @@ TEST_F(AppTest, HistoryStatisticsWindowResetAndExport) {
   Choose(kCmdResetStatistics);
   EXPECT_EQ(History(), kVersion);
   EXPECT_EQ(ReadFile(folder.File("history.txt.bak")), kept);
+  Choose(kCmdExit);  // a solved game is not offered for saving
+  EXPECT_TRUE(app().ShutdownRequested());
 }
 
 // The game on the fake with a dictionary of ten words: "committee" is alone in its pattern, and
@@ -502,15 +513,9 @@ TEST_F(AppTest, HistoryStatisticsWindowResetAndExport) {
 class CheckEnteredTest : public AppTest {
  protected:
   CheckEnteredTest() {
-    std::vector<std::vector<Word>> byLength(kWordSlotCount);
-    for (const auto& [text, frequency] : std::initializer_list<std::pair<const char*, int>>{
-             {"the", 60000}, {"tie", 30000}, {"cat", 30000}, {"sat", 30000}, {"mat", 20000},
-             {"hat", 30000}, {"met", 30000}, {"on", 50000}, {"no", 40000}, {"committee", 20000}}) {
-      Word& word = byLength[std::strlen(text)].emplace_back();
-      word.frequency = static_cast<std::uint16_t>(frequency);
-      std::strcpy(word.text, text);
-    }
-    const std::vector<unsigned char> image = EncodeWordList(byLength, 1);
+    const std::vector<unsigned char> image = WordListImage(
+        {{"the", 60000}, {"tie", 30000}, {"cat", 30000}, {"sat", 30000}, {"mat", 20000},
+         {"hat", 30000}, {"met", 30000}, {"on", 50000}, {"no", 40000}, {"committee", 20000}});
     std::filesystem::create_directories(folder.File("bin"));
     WriteFile(folder.File("bin/wordlist.wl"), std::string(image.begin(), image.end()));
     Start();

@@ -162,7 +162,7 @@ TEST_F(GameDialogTest, YouWonDialogAnswersAndKeepsOpenForFavorites) {
     d.Click(kYouWonExit);
   });
   YouWonDialog dialog(&frame, store, "YouWonDialog", [&] { ++favorites; });
-  EXPECT_EQ(fake.Waves(), (std::vector<std::string>{"clap.wav"}));  // on construction
+  EXPECT_EQ(fake.Sounds(), (std::vector<std::string>{"wave clap.wav"}));  // on construction
   EXPECT_TRUE(dialog.Execute() == kYouWonExit && favorites == 1);
 
   // The close box counts as No; Save Favorite without a callback does nothing.

@@ -180,15 +180,21 @@ TEST_F(SettingsTest, FontChoosingLaysTheDisplayOutAgainAndRefusesProportionalFon
 }
 
 
-PageInput InputFor(int width, int height, const FakeDeviceCaps& caps, double margin = 0.5, bool big = false) {
+// A letter page at 600 dpi with an unprintable quarter inch all round, in device pixels.
+struct Paper {
+  int logPixelsX = 600, logPixelsY = 600, horzRes = 4800, vertRes = 6300;
+  int physicalWidth = 5100, physicalHeight = 6600, physicalOffsetX = 150, physicalOffsetY = 150;
+};
+
+PageInput InputFor(int width, int height, const Paper& caps, double margin = 0.5, bool big = false) {
   return {width, height, 96, 96, caps.logPixelsX, caps.logPixelsY, caps.horzRes, caps.vertRes,
           caps.physicalWidth, caps.physicalHeight, caps.physicalOffsetX, caps.physicalOffsetY,
           margin, big};
 }
 
 // Where the picture's edges land on the paper: inches from the left, top, right and bottom edges.
-std::array<double, 4> PlacementOf(const PageGeometry& g, const PageInput& in, const FakeDeviceCaps& caps) {
-  RecordingDC dc(caps);
+std::array<double, 4> PlacementOf(const PageGeometry& g, const PageInput& in, const Paper& caps) {
+  RecordingDC dc;
   dc.SetIsotropic(g.windowExt, g.viewportExt);
   dc.SetWindowOrg(g.windowOrigin);
   const TPoint a = dc.ToDevice({0, 0}), b = dc.ToDevice({in.width, in.height});
@@ -199,7 +205,7 @@ std::array<double, 4> PlacementOf(const PageGeometry& g, const PageInput& in, co
 }
 
 TEST(PageGeometryTest, TheWorkedExampleNaturalAndMaximumSizesAndHostileInput) {
-  const FakeDeviceCaps letter = FakeDeviceCaps::Printer();
+  const Paper letter;
   const auto g = ComputePageGeometry(InputFor(800, 600, letter));  // too wide for the margins: scaled
   ASSERT_TRUE(g);
   EXPECT_EQ(std::tuple(g->wide, g->winW, g->winH), std::tuple(true, 7.5f, 5.625f));
@@ -222,7 +228,7 @@ TEST(PageGeometryTest, TheWorkedExampleNaturalAndMaximumSizesAndHostileInput) {
     }
   }
 
-  FakeDeviceCaps noResolution = letter;
+  Paper noResolution;
   noResolution.logPixelsX = 0;
   EXPECT_FALSE(ComputePageGeometry(InputFor(0, 600, letter)));
   EXPECT_FALSE(ComputePageGeometry(InputFor(800, 600, noResolution)));

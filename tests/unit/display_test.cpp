@@ -162,10 +162,10 @@ TEST_F(DisplayTest, GuessRowsFollowTheCaseOfTheCiphertextAndJudgeThePuzzle) {
   StartPuzzle("Hello, World");  // seed 7: H->L, E->H, L->M, O->U, W->P, R->Q, D->G
   RecordingDC dc = PaintQuote();
   EXPECT_EQ(QuoteRow(dc, 1) + "|" + QuoteRow(dc, 2), "       ,        |  Lhmmu, Puqmg  ");
-  for (char p : std::string("helowr")) Guess(p, p);
+  for (char p : std::string("helowr")) TypeLetters(p, p);
   EXPECT_EQ(QuoteRow(PaintQuote(), 1), "  Hello, Worl   ");
   EXPECT_EQ(game.state.gameOver, 0);  // one letter still without a guess
-  Guess('d', 'd');
+  TypeLetters('d', 'd');
   EXPECT_EQ(QuoteRow(PaintQuote(), 1), "  Hello, World  ");
   // Judged in the paint; the win check runs after it.
   EXPECT_EQ(std::pair(game.state.gameOver, hooks.Count("ShowYouWonDialog")), std::pair(true, 0));
@@ -178,7 +178,7 @@ TEST_F(DisplayTest, ColoursOfTheRowsTheHighlightBandAndTheSelectedLetter) {
   EXPECT_EQ(HighlightFor(MakeColor(255, 255, 255)), MakeColor(240, 240, 240));
   EXPECT_EQ(HighlightFor(MakeColor(0, 0, 0)), MakeColor(45, 45, 45));
 
-  Guess('e', 'e');
+  TypeLetters('e', 'e');
   game.KeyTyped(CipherOf('l'));  // select ciphertext m
   SetHighlightSolution(true);
   RecordingDC dc = PaintQuote();
@@ -206,9 +206,9 @@ TEST_F(DisplayTest, SelectedLetterLockedLettersAndThePreviewEachLookTheirOwn) {
   EXPECT_EQ(SelectionFor(MakeColor(255, 255, 255)), MakeColor(191, 191, 191));
   EXPECT_EQ(Blend(MakeColor(0, 0, 0), MakeColor(255, 255, 255)), MakeColor(127, 127, 127));
   StartPuzzle("Hello, World");
-  Guess('h', 'h');
+  TypeLetters('h', 'h');
   game.Confirm();       // L=H locked
-  Guess('o', 'o');      // U=O not
+  TypeLetters('o', 'o');      // U=O not
   game.PlaceCursor(2);  // ciphertext m, at 2, 3 and 10
   const TColor face = TheColors().Get(kColorBackground);
   const TColor plain = TheColors().Get(kColorPlaintext);
@@ -255,7 +255,7 @@ constexpr const char* kTutorialText =
 
 TEST_F(DisplayTest, TheMapOfAQuotationPuzzleAndItsClock) {
   StartPuzzle("abbcc");  // counts A=1, B=2, C=2: by frequency B, C, A
-  Guess('b', 'b');
+  TypeLetters('b', 'b');
   RecordingDC dc = PaintPanel();
   EXPECT_EQ(PanelRow(dc, 0) + PanelRow(dc, 1) + PanelRow(dc, 2), " Unused Letters  A CDEFGHIJKLM   NOPQRSTUVWXYZ  ");
   EXPECT_EQ(dc.Row(4, 16, Cell(), {3, 0}), "  Frequencies   ");

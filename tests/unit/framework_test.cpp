@@ -1,7 +1,6 @@
-// Tests of the framework core: the dialog life cycle and accelerators.
+// Tests of the framework core: the dialog life cycle.
 #include <gtest/gtest.h>
 
-#include "framework/menu.h"
 #include "support/fake_platform.h"
 
 namespace {
@@ -43,16 +42,6 @@ TEST(FrameworkDialog, OkAsksCanCloseCancelEndsAtOnceAndASecondEndIsIgnored) {
   fake.ScriptDialog([&](FakeDialog& d) { d.Click(IDCANCEL); cancelled.End(IDOK); });
   EXPECT_EQ(cancelled.Execute(), IDCANCEL);
   EXPECT_TRUE(cancelled.canCloseCalls == 0 && cancelled.closes == std::vector<int>{IDCANCEL});
-}
-
-TEST(FrameworkMenu, AcceleratorOfSearchesNestedPopups) {
-  std::vector<TMenuItem> menu = {TMenuItem::Popup(
-      "&Game", {TMenuItem::Command("&New Game", 101, "Alt+N"), TMenuItem::Separator(),
-                TMenuItem::Popup("Print &Options", {TMenuItem::Command("&Color", 201),
-                                                    TMenuItem::Command("&Maximum size", 202, "F7")})})};
-  // 202 is two levels down, 201 has no key, separators and popups have id 0.
-  EXPECT_EQ(AcceleratorOf(menu, 101) + "|" + AcceleratorOf(menu, 202) + "|" + AcceleratorOf(menu, 201) + "|" +
-                AcceleratorOf(menu, 0), "Alt+N|F7||");
 }
 
 }  // namespace

@@ -56,14 +56,8 @@ TEST_F(SoundDialogTest, EachModePlaysItsSound) {
     store.WriteString("quillo", step.key, step.value.c_str());
     PlayEventSound(step.event);
   }
-  EXPECT_EQ(fake.Sounds(), (std::vector<SoundRecord>{
-                               {SoundKind::Tone, "", 500, 150},
-                               {SoundKind::Wave, "uhoh.wav", 0, 0},
-                               {SoundKind::Wave, "/usr/share/quillo/oops.wav", 0, 0},
-                               {SoundKind::Wave, "ahooga.wav", 0, 0},
-                               {SoundKind::Wave, "tada.wav", 0, 0},
-                               {SoundKind::Wave, longPath.substr(0, 511), 0, 0},
-                           }));
+  EXPECT_EQ(fake.Sounds(), (std::vector<std::string>{"tone 500 150", "wave uhoh.wav", "wave /usr/share/quillo/oops.wav",
+                                                     "wave ahooga.wav", "wave tada.wav", "wave " + longPath.substr(0, 511)}));
 }
 
 TEST_F(SoundDialogTest, SetUpShowsEachStoredModeAndWritesUnknownModesBackAsNone) {
@@ -106,9 +100,7 @@ TEST_F(SoundDialogTest, RadiosStoreTheModeAndListenPlaysIt) {
     EXPECT_EQ(Mode(kSoundStartingOver), 0);
     EXPECT_FALSE(d.IsEnabled(over.listen) || d.IsEnabled(over.newSound));
   });
-  EXPECT_EQ(fake.Sounds(), (std::vector<SoundRecord>{{SoundKind::Tone, "", 500, 150},
-                                                     {SoundKind::Wave, "uhoh.wav", 0, 0},
-                                                     {SoundKind::Wave, "tada.wav", 0, 0}}));
+  EXPECT_EQ(fake.Sounds(), (std::vector<std::string>{"tone 500 150", "wave uhoh.wav", "wave tada.wav"}));
 }
 
 TEST_F(SoundDialogTest, NewSoundStoresTheChosenPathAndKeepsTheMode) {
@@ -129,7 +121,7 @@ TEST_F(SoundDialogTest, NewSoundStoresTheChosenPathAndKeepsTheMode) {
   EXPECT_EQ(fake.OpenFileRequests()[0].initialName, "");  // the default file is not offered
   EXPECT_EQ(fake.OpenFileRequests()[1].initialName, "/home/ann/sounds/horn.wav");
   EXPECT_TRUE(store.ReadString("quillo", "HintSound", "") == "/home/ann/sounds/toot.wav" && Mode(kSoundHint) == 2);
-  EXPECT_EQ(fake.Waves(), (std::vector<std::string>{"/home/ann/sounds/horn.wav"}));
+  EXPECT_EQ(fake.Sounds(), (std::vector<std::string>{"wave /home/ann/sounds/horn.wav"}));
 }
 
 TEST_F(SoundDialogTest, FileDialogFailureIsReportedAndQuits) {

@@ -25,17 +25,6 @@ struct Board {
   LetterUsedTest Used() const { return [this](int p) { return guess.find(char('A' + p)) != std::string::npos; }; }
 };
 
-// A word list file holding the words, each length's in the order given.
-std::vector<unsigned char> Encode(std::initializer_list<std::pair<const char*, int>> words) {
-  std::vector<std::vector<Word>> byLength(kWordSlotCount);
-  for (const auto& [text, frequency] : words) {
-    Word& w = byLength[std::strlen(text)].emplace_back();
-    w.frequency = static_cast<std::uint16_t>(frequency);
-    std::strcpy(w.text, text);
-  }
-  return EncodeWordList(byLength, 1);
-}
-
 using Words = std::vector<std::string>;
 
 // Candidates for a clicked word: repeated and distinct letters, guessed letters fixing their
@@ -43,7 +32,7 @@ using Words = std::vector<std::string>;
 // frequency 0 only for files named like "*Bible.cqt" and for entered and tutorial puzzles).
 TEST(WordPatternTest, CandidatesForAClickedWord) {
   WordDictionary dict;
-  ASSERT_FALSE(ParseWordList(Encode({{"dog", 9}, {"did", 8}, {"ddd", 7}, {"dad", 6}, {"eye", 5}, {"d'd", 4},
+  ASSERT_FALSE(ParseWordList(WordListImage({{"dog", 9}, {"did", 8}, {"ddd", 7}, {"dad", 6}, {"eye", 5}, {"d'd", 4},
                                      {"di", 3}, {"at", 9}, {"to", 8}, {"tt", 7}, {"ta", 6}, {"it", 5}, {"t'", 4},
                                      {"can't", 9}, {"it's", 8}, {"hello", 7}, {"don't", 6}, {"we'll", 5}, {"o'er'", 4},
                                      {"unto", 0}, {"them", 40}, {"thou", 0}}), dict));
@@ -92,7 +81,7 @@ class WordListTest : public GameFixture {
  protected:
   WordListTest() {
     // Three-letter words in the file's (by frequency) order; "pop" is a zero-frequency word.
-    const std::vector<unsigned char> bytes = Encode({{"sis", 10}, {"did", 10}, {"dog", 10}, {"ddd", 10}, {"pop", 0},
+    const std::vector<unsigned char> bytes = WordListImage({{"sis", 10}, {"did", 10}, {"dog", 10}, {"ddd", 10}, {"pop", 0},
                                                      {"dad", 10}, {"tat", 10}, {"to", 9}, {"at", 8}});
     WriteFile(dictionaryPath, std::string(bytes.begin(), bytes.end()));
   }
