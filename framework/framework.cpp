@@ -44,14 +44,3 @@ void TDialog::End(int result) {
   peer_->End(result);
 }
 
-std::string AcceleratorOf(const std::vector<TMenuItem>& menu, int id) {
-  for (const TMenuItem& item : menu) {
-    if (!item.children.empty()) {
-      std::string found = AcceleratorOf(item.children, id);
-      if (!found.empty()) return found;
-    } else if (item.id == id && !item.separator) {
-      return item.accel;
-    }
-  }
-  return {};
-}

@@ -48,5 +48,3 @@ struct TToolItem {
   static TToolItem Gap(int width) { return TToolItem{0, 0, width, {}}; }
 };
 
-// Finds the accelerator ("Alt+R", "F2") of a command in a menu table; empty if none.
-std::string AcceleratorOf(const std::vector<TMenuItem>& menu, int id);
