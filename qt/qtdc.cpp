@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 #include "qt/qtconvert.h"
 
@@ -52,11 +54,6 @@ QFont SystemFixedFont(int pixelSize) {
 // need (about 1.17 em against 1.0 for the usual Windows console face), and the side panel's 26
 // rows must fit the default window. Rarer marks (` | { } _) may overhang it by a pixel.
 // Cached per font and device resolution.
-struct TextBand {
-  int ascent;  // baseline below the band's top
-  int height;
-};
-
 TextBand BandOf(const QFont& font, const QFontMetrics& metrics, int dpi) {
   static QHash<QString, TextBand> cache;
   const QString key = font.key() + QLatin1Char('@') + QString::number(dpi);
@@ -96,6 +93,29 @@ void WholePixelAdvance(QFont& font, const QPaintDevice* device) {
     found = cache.insert(key, spacing);
   }
   if (*found != 0) font.setLetterSpacing(QFont::AbsoluteSpacing, *found);
+}
+
+// The fonts the panes select, by record and device pixel ratio: resolving a face takes a font
+// lookup each time, and a pane selects the same few records at every paint.
+QFont CachedFont(const TLogFont* record, const QPaintDevice* device) {
+  struct Entry {
+    bool stock;  // the null record
+    TLogFont record;
+    qreal ratio;
+    QFont font;
+  };
+  static std::vector<Entry> cache;
+  const qreal ratio = device ? device->devicePixelRatioF() : 0;
+  for (const Entry& e : cache) {
+    if (e.stock == !record && e.ratio == ratio && (!record || std::memcmp(&e.record, record, sizeof *record) == 0)) {
+      return e.font;
+    }
+  }
+  QFont font = MakeFont(record);
+  WholePixelAdvance(font, device);
+  if (cache.size() >= 32) cache.erase(cache.begin());
+  cache.push_back({!record, record ? *record : TLogFont{}, ratio, font});
+  return font;
 }
 
 void CopyStyle(const QFont& from, QFont& to) {
@@ -138,32 +158,34 @@ QtDC::QtDC(QPaintDevice* device, QPainter* painter)
   }
 }
 
-QFontMetrics QtDC::Metrics() const { return device_ ? QFontMetrics(font_, device_) : QFontMetrics(font_); }
+const QFontMetrics& QtDC::Metrics() {
+  if (!metrics_) metrics_.emplace(device_ ? QFontMetrics(font_, device_) : QFontMetrics(font_));
+  return *metrics_;
+}
+
+TextBand QtDC::Band() {
+  if (!band_) band_ = BandOf(font_, Metrics(), Dpi());
+  return *band_;
+}
 
 void QtDC::SelectFont(const TLogFont* font) {
-  font_ = MakeFont(font);
-  WholePixelAdvance(font_, device_);
+  font_ = CachedFont(font, device_);
+  metrics_.reset();
+  band_.reset();
   if (painter_) painter_->setFont(font_);
 }
 
 int QtDC::Dpi() const { return device_ ? device_->logicalDpiY() : 0; }
 
-TTextMetrics QtDC::GetTextMetrics() {
-  QFontMetrics metrics = Metrics();
-  return {BandOf(font_, metrics, Dpi()).height, metrics.averageCharWidth()};
-}
+TTextMetrics QtDC::GetTextMetrics() { return {Band().height, Metrics().averageCharWidth()}; }
 
-TSize QtDC::GetTextExtent(std::string_view text) {
-  QFontMetrics metrics = Metrics();
-  return {metrics.horizontalAdvance(ToQt(text)), BandOf(font_, metrics, Dpi()).height};
-}
+TSize QtDC::GetTextExtent(std::string_view text) { return {Metrics().horizontalAdvance(ToQt(text)), Band().height}; }
 
 void QtDC::TextOut(int x, int y, std::string_view text) {
   if (!painter_ || text.empty()) return;
   const QString qtext = ToQt(text);
-  QFontMetrics metrics = Metrics();
-  const TextBand band = BandOf(font_, metrics, Dpi());
-  painter_->fillRect(QRect(x, y, metrics.horizontalAdvance(qtext), band.height), ToQColor(bkColor_));
+  const TextBand band = Band();
+  painter_->fillRect(QRect(x, y, Metrics().horizontalAdvance(qtext), band.height), ToQColor(bkColor_));
   painter_->setPen(ToQColor(textColor_));
   painter_->drawText(x, y + band.ascent, qtext);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QRectF>
 #include <QTransform>
@@ -15,6 +16,12 @@
 // the system's fixed font when the named face is missing or proportional. Null gives the
 // system's fixed-width font, sized in pixels so that it scales like the others.
 QFont MakeFont(const TLogFont* font);
+
+// The band of a text line that letters, digits and brackets cover (see qtdc.cpp).
+struct TextBand {
+  int ascent;  // baseline below the band's top
+  int height;
+};
 
 // Draws through painter on device; the painter must stay active while the context lives. A null
 // painter gives a measuring context: fonts, metrics, extents and device capabilities work and
@@ -49,7 +56,9 @@ class QtDC : public TDC {
   int GetDeviceCaps(TDeviceCap cap) override;
 
  private:
-  QFontMetrics Metrics() const;
+  // The selected font's metrics and text band, worked out once a font.
+  const QFontMetrics& Metrics();
+  TextBand Band();
   int Dpi() const;  // the device's vertical resolution, 0 for a measuring context
   void ApplyTransform();
   void ApplyClip();
@@ -58,6 +67,8 @@ class QtDC : public TDC {
   QPainter* painter_;
   QTransform base_;  // the painter's own transform when the context was made
   QFont font_;
+  std::optional<QFontMetrics> metrics_;
+  std::optional<TextBand> band_;
   TColor textColor_ = MakeColor(0, 0, 0);
   TColor bkColor_ = MakeColor(255, 255, 255);
   TPoint position_;
