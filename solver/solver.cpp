@@ -26,6 +26,12 @@ constexpr double kTypicalLetterLogProb = -2.6;
 // Attributions are mostly names, which the dictionary lacks or mistakes for rare words; they
 // weigh less, so the body's words decide the letters they share.
 constexpr double kAttributionWeight = 0.3;
+// A word is far likelier to be missing from the dictionary when it is a name: every word of an
+// attribution, and a body word with a capital inside a sentence ("in Africa"). Without this a
+// name is read as whatever dictionary word fits ("Albert" as "advert") and drags the letters it
+// shares with the body along.
+constexpr double kAttributionUnknownBonus = 10.0;
+constexpr double kCapitalUnknownBonus = 4.0;
 // The final scoring weighs a known word mostly by its share of written prose (the word-pair
 // table's counts): the dictionary's own frequencies come from film dialogue, which favours
 // "me", "you" and "like" over "be", "for" and "life" far more than quotations do.
@@ -88,6 +94,8 @@ struct Unit {
   double count = 0;                  // occurrences, an attribution's at kAttributionWeight
   const Bucket* bucket = nullptr;
   double unknownCost = 0;            // the search's estimate for leaving it unknown
+  bool inBody = false;               // else only in the attribution
+  bool capitalCue = false;           // capitalised inside a sentence of the body
 };
 
 struct State {
@@ -107,12 +115,24 @@ std::uint64_t HashKey(const State& s) {
   return h;
 }
 
+// Whether a text holds both small and capital letters: only then do its capitals say anything.
+bool MixedCase(std::string_view text) {
+  const auto has = [&](char from, char to) {
+    return std::any_of(text.begin(), text.end(), [&](char c) { return c >= from && c <= to; });
+  };
+  return has('a', 'z') && has('A', 'Z');
+}
+
 // Cuts the text into distinct lower-case words: runs of letters and apostrophes, with the
-// apostrophes at either end dropped.
+// apostrophes at either end dropped. Notes which words the body capitalises inside a sentence
+// (not after a stop, a quotation mark, a dash or a verse break, and not "I" or "I'm").
 std::vector<Unit> WordsOf(std::string_view text) {
   std::vector<Unit> units;
   std::unordered_map<std::string, std::size_t> where;
+  const bool caseSays = MixedCase(text);
   std::string token;
+  bool capital = false;       // the token's first letter as written
+  bool sentenceStart = true;
   double weight = 1.0;
   auto flush = [&] {
     const std::size_t first = token.find_first_not_of('\'');
@@ -132,22 +152,34 @@ std::vector<Unit> WordsOf(std::string_view text) {
         }
         units.push_back(std::move(unit));
       }
-      units[it->second].count += weight;
+      Unit& unit = units[it->second];
+      unit.count += weight;
+      if (weight == 1.0) {
+        unit.inBody = true;
+        const bool pronoun = word.size() == 1 || word[1] == '\'';
+        if (caseSays && capital && first == 0 && !sentenceStart && !pronoun) unit.capitalCue = true;
+      }
+      sentenceStart = false;
     }
     token.clear();
   };
   for (char c : text) {
-    if (LetterOf(c) >= 0) {
-      token += static_cast<char>(c | 0x20);
-    } else if (c == '\'') {
-      token += c;
-    } else {
-      flush();
-      if (c == '\t') weight = kAttributionWeight;
+    if (LetterOf(c) >= 0 || c == '\'') {
+      if (token.empty()) capital = c >= 'A' && c <= 'Z';
+      token += LetterOf(c) >= 0 ? static_cast<char>(c | 0x20) : c;
+      continue;
     }
+    flush();
+    if (c == '\t') weight = kAttributionWeight;
+    if (std::strchr(".!?\":|-(", c) != nullptr) sentenceStart = true;
   }
   flush();
   return units;
+}
+
+// What leaving a word unknown costs beyond its letters, by what is known about names.
+double NameBonus(const Unit& unit) {
+  return !unit.inBody ? kAttributionUnknownBonus : unit.capitalCue ? kCapitalUnknownBonus : 0;
 }
 
 // The search order: at each turn the word whose candidates the letters fixed so far cut down
@@ -477,7 +509,8 @@ SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) 
     const auto it = unit.word.size() <= kMaxWordLength ? index_->byPattern.find(PatternOf(unit.word))
                                                        : index_->byPattern.end();
     unit.bucket = it == index_->byPattern.end() ? nullptr : &it->second;
-    unit.unknownCost = kUnknownLogProb + kTypicalLetterLogProb * (unit.letterCount + 1);
+    unit.unknownCost =
+        kUnknownLogProb + kTypicalLetterLogProb * (unit.letterCount + 1) + NameBonus(unit);
     textLetters |= unit.letterMask;
     for (char c : unit.word) {
       if (LetterOf(c) >= 0) letterCounts[LetterOf(c)] += unit.count;
@@ -505,7 +538,7 @@ SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) 
     const std::string plain = Decipher(unit.word, key);
     const auto it = index_->byWord.find(plain);
     if (it != index_->byWord.end()) return Scored{knownLogProb(it->second, plain), true, it->second.rare};
-    return Scored{kUnknownLogProb + letters_.LogProb(plain), false, false};
+    return Scored{kUnknownLogProb + letters_.LogProb(plain) + NameBonus(unit), false, false};
   };
   const auto scoreKey = [&](const std::array<std::int8_t, 26>& key, std::uint32_t lettersOf) {
     double sum = 0;
