@@ -41,6 +41,16 @@ constexpr int kNarrowBeam = 4;           // once a budget has run out
 constexpr std::size_t kReadingsPolished = 1;  // best readings given a final hill climb
 constexpr int kPolishRounds = 4;
 constexpr double kDictionaryShare = 0.75;  // of the letters, for a plausible solution
+// The word-pair table counts dictionary definitions and glosses, whose set phrases ("they
+// live", "who live") attract far more than they do in quotations: attraction counts at this
+// weight, repulsion in full.
+constexpr double kAttractionWeight = 0.5;
+// A best reading with less than this share of its letters in dictionary words usually means the
+// beam lost the true reading early (a long name taken for a word); one more search with a beam
+// this many times as wide, within what is left of the budgets, finds many of them.
+constexpr double kRetryShare = 0.85;
+constexpr int kRetryBeamFactor = 8;
+constexpr int kWidestBeam = 4096;
 
 double LogProbOfFrequency(std::uint16_t frequency) {
   const double logCount = frequency == 0
@@ -498,6 +508,7 @@ bool PolishKey(std::array<std::int8_t, 26>& key, std::uint32_t textLetters,
 }  // namespace
 
 SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) const {
+  const auto started = std::chrono::steady_clock::now();
   SolveResult result;
   cipher = cipher.substr(0, 999);
   std::vector<Unit> units = WordsOf(cipher);
@@ -559,7 +570,8 @@ SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) 
     double sum = 0;
     for (std::size_t i = 0; i < pairs.size(); ++i) {
       if (!(pairMasks[i] & lettersOf)) continue;
-      sum += pairs_.Association(Decipher(pairs[i].first, key), Decipher(pairs[i].second, key));
+      const double a = pairs_.Association(Decipher(pairs[i].first, key), Decipher(pairs[i].second, key));
+      sum += a > 0 ? kAttractionWeight * a : a;
     }
     return sum;
   };
@@ -605,6 +617,21 @@ SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) 
   if (readings.empty()) return result;
 
   const Final& best = readings.front();
+  if (best.dictionaryShare < kRetryShare && !result.outOfBudget && options.beamWidth < kWidestBeam) {
+    SolveOptions wider = options;
+    wider.beamWidth = std::min(kWidestBeam, options.beamWidth * kRetryBeamFactor);
+    const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - started;
+    wider.budgetMs = options.budgetMs - spent.count();  // stays 0 or less when there is none
+    if (options.stepBudget > 0) {
+      wider.stepBudget = options.stepBudget - std::min(options.stepBudget - 1, result.steps);
+    }
+    if (options.budgetMs <= 0 || wider.budgetMs > 0) {
+      SolveResult again = Solve(cipher, wider);
+      again.steps += result.steps;
+      if (!again.readings.empty() && again.readings.front().score > best.score) return again;
+      result.steps = again.steps;
+    }
+  }
   double mass = 0;
   for (const Final& r : readings) {
     mass += std::exp(r.score - best.score);
