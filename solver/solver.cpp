@@ -106,6 +106,7 @@ struct Unit {
   double unknownCost = 0;            // the search's estimate for leaving it unknown
   bool inBody = false;               // else only in the attribution
   bool capitalCue = false;           // capitalised inside a sentence of the body
+  bool notPronoun = false;           // written small where "I" and "I'm" are always capitals
 };
 
 struct State {
@@ -168,6 +169,7 @@ std::vector<Unit> WordsOf(std::string_view text) {
         unit.inBody = true;
         const bool pronoun = word.size() == 1 || word[1] == '\'';
         if (caseSays && capital && first == 0 && !sentenceStart && !pronoun) unit.capitalCue = true;
+        if (caseSays && !capital && first == 0 && pronoun) unit.notPronoun = true;
       }
       sentenceStart = false;
     }
@@ -358,6 +360,7 @@ class Search {
         ++steps_;
         const float score = static_cast<float>(parent.score + candidate.logProb * unit.count);
         if (Full(heap) && score <= heap.front().score) break;
+        if (unit.notPronoun && storage_[candidate.offset] == 'i') continue;
         if (!Extend(parent, unit, storage_.data() + candidate.offset, child)) continue;
         child.score = score;
         child.order = order_++;
@@ -548,7 +551,9 @@ SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) 
   const auto scoreWord = [&](const Unit& unit, const std::array<std::int8_t, 26>& key) {
     const std::string plain = Decipher(unit.word, key);
     const auto it = index_->byWord.find(plain);
-    if (it != index_->byWord.end()) return Scored{knownLogProb(it->second, plain), true, it->second.rare};
+    if (it != index_->byWord.end() && !(unit.notPronoun && plain[0] == 'i')) {
+      return Scored{knownLogProb(it->second, plain), true, it->second.rare};
+    }
     return Scored{kUnknownLogProb + letters_.LogProb(plain) + NameBonus(unit), false, false};
   };
   const auto scoreKey = [&](const std::array<std::int8_t, 26>& key, std::uint32_t lettersOf) {
