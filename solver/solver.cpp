@@ -1,5 +1,6 @@
 // The solver: pattern index over the dictionary, beam search over partial keys, final scoring.
 #include "solver/solver.h"
+#include "solver/keyclimb.h"
 
 #include <algorithm>
 #include <bit>
@@ -26,6 +27,12 @@ constexpr double kTypicalLetterLogProb = -2.6;
 // Attributions are mostly names, which the dictionary lacks or mistakes for rare words; they
 // weigh less, so the body's words decide the letters they share.
 constexpr double kAttributionWeight = 0.3;
+// A word is far likelier to be missing from the dictionary when it is a name: every word of an
+// attribution, and a body word with a capital inside a sentence ("in Africa"). Without this a
+// name is read as whatever dictionary word fits ("Albert" as "advert") and drags the letters it
+// shares with the body along.
+constexpr double kAttributionUnknownBonus = 10.0;
+constexpr double kCapitalUnknownBonus = 4.0;
 // The final scoring weighs a known word mostly by its share of written prose (the word-pair
 // table's counts): the dictionary's own frequencies come from film dialogue, which favours
 // "me", "you" and "like" over "be", "for" and "life" far more than quotations do.
@@ -33,8 +40,17 @@ constexpr double kProseShare = 0.8;
 constexpr int kReadingsCompleted = 32;   // best partial keys carried to the final scoring
 constexpr int kNarrowBeam = 4;           // once a budget has run out
 constexpr std::size_t kReadingsPolished = 1;  // best readings given a final hill climb
-constexpr int kPolishRounds = 4;
 constexpr double kDictionaryShare = 0.75;  // of the letters, for a plausible solution
+// The word-pair table counts dictionary definitions and glosses, whose set phrases ("they
+// live", "who live") attract far more than they do in quotations: attraction counts at this
+// weight, repulsion in full.
+constexpr double kAttractionWeight = 0.5;
+// A best reading with less than this share of its letters in dictionary words usually means the
+// beam lost the true reading early (a long name taken for a word); one more search with a beam
+// this many times as wide, within what is left of the budgets, finds many of them.
+constexpr double kRetryShare = 0.85;
+constexpr int kRetryBeamFactor = 8;
+constexpr int kWidestBeam = 4096;
 
 double LogProbOfFrequency(std::uint16_t frequency) {
   const double logCount = frequency == 0
@@ -88,6 +104,9 @@ struct Unit {
   double count = 0;                  // occurrences, an attribution's at kAttributionWeight
   const Bucket* bucket = nullptr;
   double unknownCost = 0;            // the search's estimate for leaving it unknown
+  bool inBody = false;               // else only in the attribution
+  bool capitalCue = false;           // capitalised inside a sentence of the body
+  bool notPronoun = false;           // written small where "I" and "I'm" are always capitals
 };
 
 struct State {
@@ -107,12 +126,24 @@ std::uint64_t HashKey(const State& s) {
   return h;
 }
 
+// Whether a text holds both small and capital letters: only then do its capitals say anything.
+bool MixedCase(std::string_view text) {
+  const auto has = [&](char from, char to) {
+    return std::any_of(text.begin(), text.end(), [&](char c) { return c >= from && c <= to; });
+  };
+  return has('a', 'z') && has('A', 'Z');
+}
+
 // Cuts the text into distinct lower-case words: runs of letters and apostrophes, with the
-// apostrophes at either end dropped.
+// apostrophes at either end dropped. Notes which words the body capitalises inside a sentence
+// (not after a stop, a quotation mark, a dash or a verse break, and not "I" or "I'm").
 std::vector<Unit> WordsOf(std::string_view text) {
   std::vector<Unit> units;
   std::unordered_map<std::string, std::size_t> where;
+  const bool caseSays = MixedCase(text);
   std::string token;
+  bool capital = false;       // the token's first letter as written
+  bool sentenceStart = true;
   double weight = 1.0;
   auto flush = [&] {
     const std::size_t first = token.find_first_not_of('\'');
@@ -132,22 +163,35 @@ std::vector<Unit> WordsOf(std::string_view text) {
         }
         units.push_back(std::move(unit));
       }
-      units[it->second].count += weight;
+      Unit& unit = units[it->second];
+      unit.count += weight;
+      if (weight == 1.0) {
+        unit.inBody = true;
+        const bool pronoun = word.size() == 1 || word[1] == '\'';
+        if (caseSays && capital && first == 0 && !sentenceStart && !pronoun) unit.capitalCue = true;
+        if (caseSays && !capital && first == 0 && pronoun) unit.notPronoun = true;
+      }
+      sentenceStart = false;
     }
     token.clear();
   };
   for (char c : text) {
-    if (LetterOf(c) >= 0) {
-      token += static_cast<char>(c | 0x20);
-    } else if (c == '\'') {
-      token += c;
-    } else {
-      flush();
-      if (c == '\t') weight = kAttributionWeight;
+    if (LetterOf(c) >= 0 || c == '\'') {
+      if (token.empty()) capital = c >= 'A' && c <= 'Z';
+      token += LetterOf(c) >= 0 ? static_cast<char>(c | 0x20) : c;
+      continue;
     }
+    flush();
+    if (c == '\t') weight = kAttributionWeight;
+    if (std::strchr(".!?\":|-(", c) != nullptr) sentenceStart = true;
   }
   flush();
   return units;
+}
+
+// What leaving a word unknown costs beyond its letters, by what is known about names.
+double NameBonus(const Unit& unit) {
+  return !unit.inBody ? kAttributionUnknownBonus : unit.capitalCue ? kCapitalUnknownBonus : 0;
 }
 
 // The search order: at each turn the word whose candidates the letters fixed so far cut down
@@ -316,6 +360,7 @@ class Search {
         ++steps_;
         const float score = static_cast<float>(parent.score + candidate.logProb * unit.count);
         if (Full(heap) && score <= heap.front().score) break;
+        if (unit.notPronoun && storage_[candidate.offset] == 'i') continue;
         if (!Extend(parent, unit, storage_.data() + candidate.offset, child)) continue;
         child.score = score;
         child.order = order_++;
@@ -367,58 +412,6 @@ std::string Decipher(std::string_view word, const std::array<std::int8_t, 26>& k
   return plain;
 }
 
-// Fills the letters of the text that no dictionary word fixed: first by letter frequency, then
-// by moves and swaps while the score of the words holding them rises. A letter that could only
-// stand for itself stays open.
-template <typename ScoreKey>
-void CompleteKey(std::array<std::int8_t, 26>& key, std::uint32_t textLetters,
-                 const std::array<double, 26>& counts, const ScoreKey& scoreKey) {
-  static constexpr char kEnglishOrder[] = "etaoinshrdlcumwfgypbvkjxqz";
-  std::vector<int> open;
-  std::uint32_t used = 0;
-  for (int c = 0; c < 26; ++c) {
-    if ((textLetters >> c & 1) && key[c] < 0) open.push_back(c);
-    if (key[c] >= 0) used |= 1u << key[c];
-  }
-  if (open.empty()) return;
-  std::stable_sort(open.begin(), open.end(), [&](int a, int b) { return counts[a] > counts[b]; });
-  std::uint32_t openMask = 0;
-  for (int c : open) {
-    openMask |= 1u << c;
-    for (const char* e = kEnglishOrder; *e; ++e) {
-      const int p = *e - 'a';
-      if (p == c || (used >> p & 1)) continue;
-      key[c] = static_cast<std::int8_t>(p);
-      used |= 1u << p;
-      break;
-    }
-  }
-  double current = scoreKey(key, openMask);
-  for (int round = 0; round < 6; ++round) {
-    bool improved = false;
-    for (int c : open) {
-      if (key[c] < 0) continue;
-      for (int p = 0; p < 26; ++p) {
-        if (p == c || p == key[c]) continue;
-        int holder = -1;
-        for (int d : open) holder = key[d] == p ? d : holder;
-        if (holder < 0 && (used >> p & 1)) continue;  // a fixed letter has it
-        if (holder >= 0 && key[c] == holder) continue;  // the swap would fix holder on itself
-        std::array<std::int8_t, 26> trial = key;
-        if (holder >= 0) trial[holder] = key[c];
-        trial[c] = static_cast<std::int8_t>(p);
-        const double score = scoreKey(trial, openMask);
-        if (score <= current + 1e-9) continue;
-        if (holder < 0) used = (used & ~(1u << key[c])) | 1u << p;
-        key = trial;
-        current = score;
-        improved = true;
-      }
-    }
-    if (!improved) break;
-  }
-}
-
 std::uint32_t MaskOf(std::string_view word) {
   std::uint32_t mask = 0;
   for (char c : word) {
@@ -427,45 +420,10 @@ std::uint32_t MaskOf(std::string_view word) {
   return mask;
 }
 
-// Hill climb over a complete key: gives a cipher letter of the text another plain letter (taking
-// it from the letter holding it, which gets the old one) while the score rises. Never maps a
-// letter to itself. True when the key changed.
-template <typename ScoreKey>
-bool PolishKey(std::array<std::int8_t, 26>& key, std::uint32_t textLetters,
-               const ScoreKey& scoreKey) {
-  std::array<int, 26> holder;
-  holder.fill(-1);
-  for (int c = 0; c < 26; ++c) {
-    if ((textLetters >> c & 1) && key[c] >= 0) holder[key[c]] = c;
-  }
-  bool changed = false;
-  for (int round = 0; round < kPolishRounds; ++round) {
-    bool improved = false;
-    for (int c = 0; c < 26; ++c) {
-      if (!(textLetters >> c & 1) || key[c] < 0) continue;
-      for (int p = 0; p < 26; ++p) {
-        const int old = key[c];
-        const int d = holder[p];
-        if (p == c || p == old || d == old) continue;  // d == old: d would stand for itself
-        const std::uint32_t touched = 1u << c | (d >= 0 ? 1u << d : 0u);
-        std::array<std::int8_t, 26> trial = key;
-        trial[c] = static_cast<std::int8_t>(p);
-        if (d >= 0) trial[d] = static_cast<std::int8_t>(old);
-        if (scoreKey(trial, touched) <= scoreKey(key, touched) + 1e-9) continue;
-        key = trial;
-        holder[p] = c;
-        holder[old] = d;
-        improved = changed = true;
-      }
-    }
-    if (!improved) break;
-  }
-  return changed;
-}
-
 }  // namespace
 
 SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) const {
+  const auto started = std::chrono::steady_clock::now();
   SolveResult result;
   cipher = cipher.substr(0, 999);
   std::vector<Unit> units = WordsOf(cipher);
@@ -477,7 +435,8 @@ SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) 
     const auto it = unit.word.size() <= kMaxWordLength ? index_->byPattern.find(PatternOf(unit.word))
                                                        : index_->byPattern.end();
     unit.bucket = it == index_->byPattern.end() ? nullptr : &it->second;
-    unit.unknownCost = kUnknownLogProb + kTypicalLetterLogProb * (unit.letterCount + 1);
+    unit.unknownCost =
+        kUnknownLogProb + kTypicalLetterLogProb * (unit.letterCount + 1) + NameBonus(unit);
     textLetters |= unit.letterMask;
     for (char c : unit.word) {
       if (LetterOf(c) >= 0) letterCounts[LetterOf(c)] += unit.count;
@@ -504,8 +463,10 @@ SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) 
   const auto scoreWord = [&](const Unit& unit, const std::array<std::int8_t, 26>& key) {
     const std::string plain = Decipher(unit.word, key);
     const auto it = index_->byWord.find(plain);
-    if (it != index_->byWord.end()) return Scored{knownLogProb(it->second, plain), true, it->second.rare};
-    return Scored{kUnknownLogProb + letters_.LogProb(plain), false, false};
+    if (it != index_->byWord.end() && !(unit.notPronoun && plain[0] == 'i')) {
+      return Scored{knownLogProb(it->second, plain), true, it->second.rare};
+    }
+    return Scored{kUnknownLogProb + letters_.LogProb(plain) + NameBonus(unit), false, false};
   };
   const auto scoreKey = [&](const std::array<std::int8_t, 26>& key, std::uint32_t lettersOf) {
     double sum = 0;
@@ -526,7 +487,8 @@ SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) 
     double sum = 0;
     for (std::size_t i = 0; i < pairs.size(); ++i) {
       if (!(pairMasks[i] & lettersOf)) continue;
-      sum += pairs_.Association(Decipher(pairs[i].first, key), Decipher(pairs[i].second, key));
+      const double a = pairs_.Association(Decipher(pairs[i].first, key), Decipher(pairs[i].second, key));
+      sum += a > 0 ? kAttractionWeight * a : a;
     }
     return sum;
   };
@@ -547,7 +509,7 @@ SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) 
   std::vector<Final> readings;
   for (const State& state : finals) {
     std::array<std::int8_t, 26> key = state.key;
-    CompleteKey(key, textLetters, letterCounts, scoreKey);
+    keyclimb::CompleteKey(key, textLetters, letterCounts, scoreKey);
     readings.push_back(evaluate(key));
   }
   const auto byScore = [](const Final& a, const Final& b) { return a.score > b.score; };
@@ -559,7 +521,7 @@ SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) 
   };
   for (std::size_t i = 0; i < readings.size() && i < kReadingsPolished; ++i) {
     std::array<std::int8_t, 26> key = readings[i].key;
-    if (PolishKey(key, textLetters, fullScore)) readings[i] = evaluate(key);
+    if (keyclimb::PolishKey(key, textLetters, fullScore)) readings[i] = evaluate(key);
   }
   std::stable_sort(readings.begin(), readings.end(), byScore);
   std::vector<Final> distinct;
@@ -572,6 +534,21 @@ SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) 
   if (readings.empty()) return result;
 
   const Final& best = readings.front();
+  if (best.dictionaryShare < kRetryShare && !result.outOfBudget && options.beamWidth < kWidestBeam) {
+    SolveOptions wider = options;
+    wider.beamWidth = std::min(kWidestBeam, options.beamWidth * kRetryBeamFactor);
+    const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - started;
+    wider.budgetMs = options.budgetMs - spent.count();  // stays 0 or less when there is none
+    if (options.stepBudget > 0) {
+      wider.stepBudget = options.stepBudget - std::min(options.stepBudget - 1, result.steps);
+    }
+    if (options.budgetMs <= 0 || wider.budgetMs > 0) {
+      SolveResult again = Solve(cipher, wider);
+      again.steps += result.steps;
+      if (!again.readings.empty() && again.readings.front().score > best.score) return again;
+      result.steps = again.steps;
+    }
+  }
   double mass = 0;
   for (const Final& r : readings) {
     mass += std::exp(r.score - best.score);

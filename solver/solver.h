@@ -6,7 +6,8 @@
 // words one at a time, the most constraining first (few candidates, letters already fixed), and
 // extends every partial key of the beam by each candidate that agrees with it, never maps a
 // letter to itself and never gives two cipher letters one plain letter; a word may also be left
-// "unknown" at a penalty (names, words the dictionary lacks). A reading scores the sum of its
+// "unknown" at a penalty (names, words the dictionary lacks), a smaller one for the words of the
+// attribution and for words the body capitalises inside a sentence. A reading scores the sum of its
 // words' log probabilities: dictionary words from their frequency, unknown words from a letter
 // trigram model trained on the dictionary's words at load time. Letters that only unknown words
 // hold are then filled in by a small hill climb on that trigram model, and the readings are
@@ -14,7 +15,8 @@
 // neighbouring words by how much more (or less) often it stands together in prose than chance
 // would have it ("to be" over "to me"), from the word-pair table built in (data/wordpairs.txt).
 // Candidates are tried in falling frequency, so a parent stops as soon as
-// its next candidate cannot beat the weakest member of the next beam.
+// its next candidate cannot beat the weakest member of the next beam. When the best reading
+// leaves many letters outside dictionary words, the search runs once more with a wider beam.
 //
 // Everything is in a fixed order, so the answer depends only on the input and the options; only
 // the wall-clock budget can cut a search short, and the result then says so. A step budget gives

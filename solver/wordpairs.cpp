@@ -8,9 +8,10 @@
 
 namespace {
 
-// A pair never seen counts as this fraction of a sighting: two common words that never meet push
-// each other away, while a pair of rarer words that is merely uncounted stays near neutral.
-constexpr double kUnseenPair = 0.5;
+// A pair never seen counts as one sighting (the table leaves out pairs seen once): two common
+// words that never meet push each other away, while a pair of rarer words that is merely
+// uncounted stays near neutral.
+constexpr double kUnseenPair = 1.0;
 
 bool IsWord(std::string_view s) {
   return !s.empty() && s.size() <= 40 &&

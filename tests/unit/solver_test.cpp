@@ -102,7 +102,7 @@ TEST_F(SolverTest, EdgeCases) {
 }
 
 // The word-pair table on a hand-made file: associations worked out by hand (ln of the pair's
-// count times the total over the two words' counts; an unseen pair as half a sighting, never
+// count times the total over the two words' counts; an unseen pair as one sighting, never
 // above 0), damaged lines skipped, a wrong version line refused; and the built-in table read.
 TEST(WordPairsTest, HandMadeTableAndTheShippedOne) {
   const auto Tabbed = [](std::string text) {  // the table's fields are parted by TABs
@@ -117,12 +117,12 @@ TEST(WordPairsTest, HandMadeTableAndTheShippedOne) {
   const struct { const char* first; const char* second; double expected; } cases[] = {
       {"to", "be", std::log(4.0)},                 // 20 * 1000 / (100 * 50)
       {"to", "x", std::log(50.0)},                 // 5 * 1000 / (100 * 1)
-      {"to", "me", std::log(0.1)},                 // unseen: 0.5 * 1000 / (100 * 50)
-      {"be", "to", std::log(0.1)},                 // order matters
-      {"be", "me", std::log(0.2)},                 // every "be me" line is damaged
+      {"to", "me", std::log(0.2)},                 // unseen: 1 * 1000 / (100 * 50)
+      {"be", "to", std::log(0.2)},                 // order matters
+      {"be", "me", std::log(0.4)},                 // every "be me" line is damaged
       {"x", "y", WordPairs::kMaxAttraction},       // ln 1000, held at the limit
-      {"y", "x", 0.0},  // unseen (its line is damaged) rare words: ln 500, held at 0
-      {"me", "me", std::log(0.2)},                 // a zero count is damage too
+      {"y", "x", 0.0},  // unseen (its line is damaged) rare words: ln 1000, held at 0
+      {"me", "me", std::log(0.4)},                 // a zero count is damage too
       {"to", "end", 0.0},                          // "end" has no count: not listed
       {"to", "you", 0.0},
   };
