@@ -51,10 +51,15 @@ void MovingMedians(Statistics& s) {
   }
 }
 
+// Distinct puzzles solved from each collection. Puzzle numbers up to a million are ticked off in
+// a bitmap; larger ones (only a damaged file names them) are sorted.
 void Collections(const std::vector<GameRecord>& records, const std::vector<CollectionSize>& sizes,
                  Statistics& s) {
+  constexpr int kTicked = 1 << 20;
   for (const CollectionSize& c : sizes) {
-    std::vector<int> solved;
+    std::vector<bool> ticked(static_cast<std::size_t>(std::clamp(c.puzzles, 0, kTicked)) + 1);
+    std::vector<int> beyond;
+    int solved = 0;
     const std::string* file = nullptr;  // games come in runs of one file: compare names once a run
     bool inCollection = false;
     for (const GameRecord& r : records) {
@@ -63,11 +68,17 @@ void Collections(const std::vector<GameRecord>& records, const std::vector<Colle
         file = &r.quoteFile;
         inCollection = BaseName(*file) == c.name;
       }
-      if (inCollection) solved.push_back(r.puzzle);
+      if (!inCollection) continue;
+      if (r.puzzle > kTicked) {
+        beyond.push_back(r.puzzle);
+      } else if (!ticked[static_cast<std::size_t>(r.puzzle)]) {
+        ticked[static_cast<std::size_t>(r.puzzle)] = true;
+        ++solved;
+      }
     }
-    std::sort(solved.begin(), solved.end());
-    const auto distinct = std::unique(solved.begin(), solved.end()) - solved.begin();
-    s.collections.push_back({c.name, static_cast<int>(distinct), c.puzzles});
+    std::sort(beyond.begin(), beyond.end());
+    solved += static_cast<int>(std::unique(beyond.begin(), beyond.end()) - beyond.begin());
+    s.collections.push_back({c.name, solved, c.puzzles});
   }
 }
 
@@ -113,6 +124,7 @@ Statistics ComputeStatistics(const std::vector<GameRecord>& records, std::int64_
                              const std::vector<CollectionSize>& collections) {
   Statistics s;
   std::vector<int> all;
+  all.reserve(records.size());
   std::array<std::vector<int>, kBands> bands;
   std::map<std::string_view, std::vector<int>> files;
   std::string_view fileName;

@@ -145,7 +145,9 @@ TEST(StatsFigures, ChartsKeepTheLastGamesAndCsvQuotes) {
     records[i].seconds = 1000 - i;  // all times differ
     records[i].help[kUndo] = i;
   }
-  const Statistics s = ComputeStatistics(records, 0, Utc);
+  for (int i = 0; i < 4; ++i) std::tie(records[i].quoteFile, records[i].puzzle) = std::tuple("/x/big.cqt", i < 2 ? 3000000 : 7);
+  const Statistics s = ComputeStatistics(records, 0, Utc, {{"big.cqt", 5000000}});
+  EXPECT_EQ(s.collections.at(0).solved, 2);  // puzzles 3,000,000 and 7, each solved twice
   ASSERT_EQ(std::pair(s.recentTimes.size(), s.recentHelp.size()), std::pair(std::size_t{100}, std::size_t{100}));
   // The moving median of the last: 879 down to 871.
   EXPECT_EQ(std::tuple(s.recentTimes.front(), s.movingMedian.back(), s.recentHelp.front()[kUndo], s.currentStreak,
