@@ -65,7 +65,6 @@ void CompleteKey(std::array<std::int8_t, 26>& key, std::uint32_t textLetters,
   }
 }
 
-
 // Hill climb over a complete key: gives a cipher letter of the text another plain letter (taking
 // it from the letter holding it, which gets the old one) while the score rises. Never maps a
 // letter to itself. True when the key changed.
@@ -101,6 +100,5 @@ bool PolishKey(std::array<std::int8_t, 26>& key, std::uint32_t textLetters,
   }
   return changed;
 }
-
 
 }  // namespace keyclimb

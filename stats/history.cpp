@@ -21,19 +21,6 @@ constexpr int kMaxCount = 999999999;
 constexpr std::size_t kShortestLine = 66;  // a record line of one-digit numbers and no file name
 constexpr std::string_view kOutcomeNames[] = {"solved", "revealed", "abandoned", "saved"};
 
-// A decimal number of 1..10 digits, nothing else, no more than max.
-bool ParseNumber(std::string_view text, int max, int& value) {
-  if (text.empty() || text.size() > 10) return false;
-  std::int64_t n = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-    n = n * 10 + (c - '0');
-  }
-  if (n > max) return false;
-  value = static_cast<int>(n);
-  return true;
-}
-
 // Hex digit values of lower-case digits, -1 for every other character.
 constexpr std::array<signed char, 256> kHexValue = [] {
   std::array<signed char, 256> value{};
@@ -137,6 +124,11 @@ class FieldReader {
     StepOverTab();
     return true;
   }
+  // Steps over the next field when it is exactly text; otherwise stays before it.
+  bool Skip(std::string_view text) {
+    std::string_view field;
+    return next_ != nullptr && std::string_view(next_, end_).starts_with(text) && Fixed(text.size(), field);
+  }
   bool Done() const { return next_ == nullptr; }
 
  private:
@@ -152,9 +144,9 @@ bool ParseRecord(std::string_view line, GameRecord& r) {
     return false;
   }
   if (!fields.Text(f) || !ParseOutcome(f, r.outcome) || !fields.Number(3, r.kind)) return false;
-  if (!fields.Text(f) || !Unescape(f, r.quoteFile) || !fields.Text(f)) return false;
-  if (f == "-") r.puzzle = 0;
-  else if (!ParseNumber(f, kMaxCount, r.puzzle) || r.puzzle == 0) return false;
+  if (!fields.Text(f) || !Unescape(f, r.quoteFile)) return false;
+  if (fields.Skip("-")) r.puzzle = 0;
+  else if (!fields.Number(kMaxCount, r.puzzle) || r.puzzle == 0) return false;
   if (!fields.Number(999, r.letters) || !fields.Number(26, r.distinct)) return false;
   if (r.distinct > r.letters || !fields.Number(kMaxSeconds, r.seconds)) return false;
   for (int k = 0; k < kHelpKinds; ++k) {
