@@ -42,11 +42,11 @@ std::string Days(int days) { return std::to_string(days) + (days == 1 ? " day" :
 std::vector<CollectionSize> Collections(const std::vector<GameRecord>& records,
                                         const std::string& current) {
   std::set<std::string> paths;
-  const std::string* last = nullptr;  // games come in runs of one file: one look a run
+  const SharedName* last = nullptr;  // games come in runs of one file: one look a run
   for (const GameRecord& r : records) {
     if (last != nullptr && r.quoteFile == *last) continue;
     last = &r.quoteFile;
-    if (IsCompressedQuoteFileName(r.quoteFile.c_str())) paths.insert(r.quoteFile);
+    if (IsCompressedQuoteFileName(r.quoteFile.c_str())) paths.insert(r.quoteFile.str());
   }
   if (IsCompressedQuoteFileName(current.c_str())) paths.insert(current);
   std::vector<CollectionSize> sizes;

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <fstream>
 #include <random>
+#include <unordered_map>
 
 #include "classlib/safefile.h"
 
@@ -201,14 +202,45 @@ class EndedReader {
   std::int64_t days_ = 0;
 };
 
-bool ParseRecord(std::string_view line, EndedReader& ended, GameRecord& r) {
+// Reads the file field of line after line, handing out one shared name per distinct field; the
+// fields it keeps are views of the text being read, which outlives the reader.
+class NameReader {
+ public:
+  bool Read(std::string_view field, SharedName& name) {
+    if (last_ == nullptr || field != lastField_) {
+      auto found = names_.find(field);
+      if (found == names_.end()) {
+        std::string text;
+        if (!Unescape(field, text)) return false;
+        found = names_.emplace(field, SharedName(text)).first;
+      }
+      lastField_ = field;
+      last_ = &found->second;
+    }
+    name = *last_;
+    return true;
+  }
+
+ private:
+  std::unordered_map<std::string_view, SharedName> names_;
+  std::string_view lastField_;
+  const SharedName* last_ = nullptr;  // games come in runs of one file
+};
+
+// The readers of the fields whose values repeat from line to line.
+struct LineReaders {
+  EndedReader ended;
+  NameReader names;
+};
+
+bool ParseRecord(std::string_view line, LineReaders& readers, GameRecord& r) {
   FieldReader fields(line);
   std::string_view f;
-  if (!fields.Fixed(20, f) || !ended.Read(f, r.ended) || !fields.Fixed(16, f) || !ParseId(f, r.id)) {
+  if (!fields.Fixed(20, f) || !readers.ended.Read(f, r.ended) || !fields.Fixed(16, f) || !ParseId(f, r.id)) {
     return false;
   }
   if (!fields.Text(f) || !ParseOutcome(f, r.outcome) || !fields.Number(3, r.kind)) return false;
-  if (!fields.Text(f) || !Unescape(f, r.quoteFile)) return false;
+  if (!fields.Text(f) || !readers.names.Read(f, r.quoteFile)) return false;
   if (fields.Skip("-")) r.puzzle = 0;
   else if (!fields.Number(kMaxCount, r.puzzle) || r.puzzle == 0) return false;
   if (!fields.Number(999, r.letters) || !fields.Number(26, r.distinct)) return false;
@@ -354,7 +386,7 @@ std::string FormatRecord(const GameRecord& r) {
   std::string line = FormatUtc(r.ended);
   line.append("\t").append(id).append("\t").append(OutcomeName(r.outcome));
   line.append("\t").append(std::to_string(r.kind)).append("\t");
-  AppendEscaped(line, r.quoteFile);
+  AppendEscaped(line, r.quoteFile.str());
   line.append("\t").append(r.puzzle > 0 ? std::to_string(r.puzzle) : "-");
   for (int n : {r.letters, r.distinct, r.seconds}) line.append("\t").append(std::to_string(n));
   for (int n : r.help) line.append("\t").append(std::to_string(n));
@@ -364,8 +396,8 @@ std::string FormatRecord(const GameRecord& r) {
 bool AppendHistory(const std::string& path, const GameRecord& record) {
   const std::string line = FormatRecord(record);
   GameRecord check;
-  EndedReader ended;
-  if (line.size() > kMaxHistoryLine || !ParseRecord(line, ended, check)) {
+  LineReaders readers;
+  if (line.size() > kMaxHistoryLine || !ParseRecord(line, readers, check)) {
     errno = EINVAL;  // a record the reader would refuse is not written
     return false;
   }
@@ -402,7 +434,7 @@ HistoryRead ParseHistory(std::string_view text) {
   result.state = HistoryState::Read;
   result.records.reserve(text.size() / kShortestLine + 1);  // an upper bound, no moves
   bool first = true;
-  EndedReader ended;
+  LineReaders readers;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
@@ -415,7 +447,7 @@ HistoryRead ParseHistory(std::string_view text) {
     }
     if (line.empty()) continue;
     GameRecord& record = result.records.emplace_back();
-    if (line.size() > kMaxHistoryLine || !ParseRecord(line, ended, record)) {
+    if (line.size() > kMaxHistoryLine || !ParseRecord(line, readers, record)) {
       result.records.pop_back();
       ++result.badLines;
     }
@@ -456,7 +488,7 @@ std::string HistoryCsv(const std::vector<GameRecord>& records) {
   for (const GameRecord& r : records) {
     out.append(FormatUtc(r.ended)).append(",").append(OutcomeName(r.outcome));
     out.append(",").append(kKinds[r.kind & 3]).append(",");
-    AppendCsvField(out, r.quoteFile);
+    AppendCsvField(out, r.quoteFile.str());
     out.append(",").append(r.puzzle > 0 ? std::to_string(r.puzzle) : "");
     for (int n : {r.letters, r.distinct, r.seconds}) out.append(",").append(std::to_string(n));
     for (int n : r.help) out.append(",").append(std::to_string(n));

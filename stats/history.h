@@ -24,6 +24,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,12 +35,40 @@ enum class Outcome : std::uint8_t { Solved, Revealed, Abandoned, Saved };
 enum HelpKind { kErased, kConfirm, kUndo, kLittleHint, kBigHint, kWordList, kHelpKinds };
 using HelpCounts = std::array<int, kHelpKinds>;
 
+// A quote file name as records carry it. A history names a handful of files over thousands of
+// games, so the records read from one file share one copy of each name instead of a heap string
+// apiece. Compares and converts like the std::string it holds; the empty name holds nothing.
+class SharedName {
+ public:
+  SharedName() = default;
+  SharedName(std::string_view name)
+      : name_(name.empty() ? nullptr : std::make_shared<const std::string>(name)) {}
+  SharedName(const std::string& name) : SharedName(std::string_view(name)) {}
+  SharedName(const char* name) : SharedName(std::string_view(name)) {}
+  const std::string& str() const { return name_ ? *name_ : Empty(); }  // stable while held
+  operator const std::string&() const { return str(); }
+  const char* c_str() const { return str().c_str(); }
+  bool empty() const { return name_ == nullptr; }
+  friend bool operator==(const SharedName& a, const SharedName& b) {
+    return a.name_ == b.name_ || a.str() == b.str();
+  }
+  friend bool operator==(const SharedName& a, const std::string& b) { return a.str() == b; }
+  friend bool operator==(const SharedName& a, const char* b) { return a.str() == b; }
+
+ private:
+  static const std::string& Empty() {
+    static const std::string empty;
+    return empty;
+  }
+  std::shared_ptr<const std::string> name_;
+};
+
 struct GameRecord {
   std::int64_t ended = 0;   // UTC seconds since 1970-01-01
   std::uint64_t id = 0;
   Outcome outcome = Outcome::Abandoned;
   int kind = 0;
-  std::string quoteFile;
+  SharedName quoteFile;
   int puzzle = 0;           // 1-based; 0 for none
   int letters = 0;
   int distinct = 0;

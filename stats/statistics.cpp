@@ -60,13 +60,13 @@ void Collections(const std::vector<GameRecord>& records, const std::vector<Colle
     std::vector<bool> ticked(static_cast<std::size_t>(std::clamp(c.puzzles, 0, kTicked)) + 1);
     std::vector<int> beyond;
     int solved = 0;
-    const std::string* file = nullptr;  // games come in runs of one file: compare names once a run
+    const SharedName* file = nullptr;  // games come in runs of one file: compare names once a run
     bool inCollection = false;
     for (const GameRecord& r : records) {
       if (r.outcome != Outcome::Solved || r.puzzle <= 0 || r.puzzle > c.puzzles) continue;
       if (file == nullptr || r.quoteFile != *file) {
         file = &r.quoteFile;
-        inCollection = BaseName(*file) == c.name;
+        inCollection = BaseName(file->str()) == c.name;
       }
       if (!inCollection) continue;
       if (r.puzzle > kTicked) {
@@ -127,7 +127,7 @@ Statistics ComputeStatistics(const std::vector<GameRecord>& records, std::int64_
   all.reserve(records.size());
   std::array<std::vector<int>, kBands> bands;
   std::map<std::string_view, std::vector<int>> files;
-  std::string_view fileName;
+  const SharedName* fileName = nullptr;
   std::vector<int>* fileTimes = nullptr;
   std::vector<std::int64_t> days;
   LocalDays localDays(offsetAt);
@@ -149,9 +149,9 @@ Statistics ComputeStatistics(const std::vector<GameRecord>& records, std::int64_
     ++s.solved;
     all.push_back(r.seconds);
     bands[BandOf(r.letters)].push_back(r.seconds);
-    if (fileTimes == nullptr || r.quoteFile != fileName) {  // a map lookup once a run of one file
-      fileName = r.quoteFile;
-      fileTimes = &files[fileName];
+    if (fileName == nullptr || r.quoteFile != *fileName) {  // a map lookup once a run of one file
+      fileName = &r.quoteFile;
+      fileTimes = &files[fileName->str()];
     }
     fileTimes->push_back(r.seconds);
     const std::int64_t day = localDays.Of(r.ended);
