@@ -4,8 +4,14 @@
 #include "engine/game.h"
 
 void Game::StartClock() {
-  if (!state.resumed) panel.elapsedSeconds = 0;
-  ResumeClock();
+  // Callers start the clock just after the panel has been painted or just before it is, so it
+  // shows this time already: only setting it back to zero needs a redraw. (At start-up a redraw
+  // here would paint the whole panel a second time.)
+  if (!state.resumed && panel.elapsedSeconds != 0) {
+    panel.elapsedSeconds = 0;
+    hooks_.RedrawTime();
+  }
+  hooks_.StartClockTimer();
 }
 
 void Game::ResumeClock() {

@@ -201,7 +201,7 @@ class Game {
   void RestylePuzzleText();
 
   // --- Clock (clock.cpp) ---
-  void StartClock();   // from 0 unless resumed, then ResumeClock
+  void StartClock();   // from 0 unless resumed; the time is redrawn only when set back to 0
   void ResumeClock();  // draw the time, start the timer
   void StopClock();
   void AddSeconds(int n);  // below 0 or past 99:59:59 gives 99:59:59
