@@ -150,21 +150,28 @@ QFont MakeFont(const TLogFont* record) {
 }
 
 QtDC::QtDC(QPaintDevice* device, QPainter* painter)
-    : device_(device), painter_(painter), font_(MakeFont(nullptr)) {
+    : device_(device), painter_(painter) {
   if (painter_) {
     base_ = painter_->worldTransform();
     painter_->setRenderHint(QPainter::Antialiasing, false);
-    painter_->setFont(font_);
   }
 }
 
+const QFont& QtDC::Font() {
+  if (!font_) {
+    font_ = MakeFont(nullptr);
+    if (painter_) painter_->setFont(*font_);
+  }
+  return *font_;
+}
+
 const QFontMetrics& QtDC::Metrics() {
-  if (!metrics_) metrics_.emplace(device_ ? QFontMetrics(font_, device_) : QFontMetrics(font_));
+  if (!metrics_) metrics_.emplace(device_ ? QFontMetrics(Font(), device_) : QFontMetrics(Font()));
   return *metrics_;
 }
 
 TextBand QtDC::Band() {
-  if (!band_) band_ = BandOf(font_, Metrics(), Dpi());
+  if (!band_) band_ = BandOf(Font(), Metrics(), Dpi());
   return *band_;
 }
 
@@ -172,7 +179,7 @@ void QtDC::SelectFont(const TLogFont* font) {
   font_ = CachedFont(font, device_);
   metrics_.reset();
   band_.reset();
-  if (painter_) painter_->setFont(font_);
+  if (painter_) painter_->setFont(*font_);
 }
 
 int QtDC::Dpi() const { return device_ ? device_->logicalDpiY() : 0; }
@@ -183,6 +190,7 @@ TSize QtDC::GetTextExtent(std::string_view text) { return {Metrics().horizontalA
 
 void QtDC::TextOut(int x, int y, std::string_view text) {
   if (!painter_ || text.empty()) return;
+  Font();  // the painter draws in it
   const QString qtext = ToQt(text);
   const TextBand band = Band();
   painter_->fillRect(QRect(x, y, Metrics().horizontalAdvance(qtext), band.height), ToQColor(bkColor_));

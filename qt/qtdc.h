@@ -56,6 +56,9 @@ class QtDC : public TDC {
   int GetDeviceCaps(TDeviceCap cap) override;
 
  private:
+  // The selected font; the system's fixed font until one is selected, made on first use, as
+  // contexts mostly select their own before they draw or measure.
+  const QFont& Font();
   // The selected font's metrics and text band, worked out once a font.
   const QFontMetrics& Metrics();
   TextBand Band();
@@ -66,7 +69,7 @@ class QtDC : public TDC {
   QPaintDevice* device_;
   QPainter* painter_;
   QTransform base_;  // the painter's own transform when the context was made
-  QFont font_;
+  std::optional<QFont> font_;
   std::optional<QFontMetrics> metrics_;
   std::optional<TextBand> band_;
   TColor textColor_ = MakeColor(0, 0, 0);
