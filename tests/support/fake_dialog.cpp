@@ -72,10 +72,7 @@ int FakeDialogPeer::ListAdd(int id, const std::string& text, long data) {
 
 void FakeDialogPeer::AddControl(TControlKind kind, int id, const std::string& text, const TRect& rect) {
   FakeControl& control = controls.emplace_back();
-  control.kind = kind;
-  control.id = id;
-  control.text = text;
-  control.rect = rect;
+  std::tie(control.kind, control.id, control.text, control.rect) = std::tie(kind, id, text, rect);
 }
 
 TTextMetrics FakeDialogPeer::ItemFontMetrics(int id) {
@@ -89,13 +86,10 @@ void FakeDialogPeer::End(int value) {
   result = value;
 }
 
-const FakeControl* DialogRecord::Find(int id) const {
-  auto found = std::find_if(controls.begin(), controls.end(), [id](const FakeControl& c) { return c.id == id; });
-  return found == controls.end() ? nullptr : &*found;
-}
-
 std::string DialogRecord::Text(int id) const {
-  if (const FakeControl* control = Find(id)) return control->text;
+  for (const FakeControl& control : controls) {
+    if (control.id == id) return control.text;
+  }
   ADD_FAILURE() << "dialog " << templateId << " (\"" << caption << "\") had no control " << id;
   return {};
 }
@@ -104,8 +98,7 @@ bool FakeDialog::CanAct(int id, const char* action, bool needsList) const {
   const char* fault = peer_.ended                                ? "ended dialog's"
                       : !peer_.HasControl(id)                     ? "missing"
                       : !peer_.Control(id).enabled                ? "disabled"
-                      : needsList && !peer_.Control(id).IsList() ? "non-list"
-                                                                 : nullptr;
+                      : needsList && !peer_.Control(id).IsList() ? "non-list" : nullptr;
   if (fault) ADD_FAILURE() << action << ' ' << fault << " control " << id << " of dialog \"" << peer_.caption << '"';
   return !fault;
 }

@@ -1,9 +1,12 @@
-// FakePlatform: installation, windows and their test helpers, message boxes and scripted dialogs.
+// FakePlatform: installation, windows and their test helpers, message boxes, scripted dialogs, and the
+// services: clipboard, sounds, common dialogs, printer and system queries.
 #include "fake_platform.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+
+#include "resources/resources.h"
 
 FakePlatform::FakePlatform()
     : sysColors{{kSysColorButtonFace, MakeColor(240, 240, 240)}, {kSysColorWindow, MakeColor(255, 255, 255)},
@@ -115,8 +118,7 @@ std::ostream& operator<<(std::ostream& out, const MessageBoxRecord& record) {
              << record.flags << std::dec << " answered " << record.answer;
 }
 
-int FakePlatform::MessageBox(TWindow* owner, const std::string& text, const std::string& caption,
-                             unsigned flags) {
+int FakePlatform::MessageBox(TWindow* owner, const std::string& text, const std::string& caption, unsigned flags) {
   MessageBoxRecord record{text, caption, flags, owner, IDOK};
   transcript_.push_back("box " + caption + ": " + text);
   if ((flags & MB_TYPEMASK) != MB_OK && answers_.empty()) {
@@ -147,6 +149,14 @@ MessageBoxRecord FakePlatform::LastMessage() const {
 
 // ---- Dialogs ----
 
+void FakePlatform::AnswerInput(std::string text, int button, std::optional<std::string> shown) {
+  ScriptDialog(kInputTemplateId, [=](FakeDialog& d) {
+    if (shown) { EXPECT_EQ(d.Text(kInputEditId), *shown); }
+    d.Type(kInputEditId, text);
+    d.Click(button);
+  });
+}
+
 DialogRecord FakePlatform::LastDialog() const {
   if (!dialogs_.empty()) return dialogs_.back();
   ADD_FAILURE() << "no dialog was run";
@@ -169,13 +179,11 @@ int FakePlatform::RunDialog(TDialog& dialog) {
   const std::size_t index = dialogs_.size();
   dialogs_.push_back(DialogRecord{dialog.Template().id, peer.caption, {}, 0});
   // Detach even when the game throws out of a handler, so the dialog never holds a dead peer.
-  struct Detach {
-    TDialog& dialog;
-    ~Detach() { dialog.Attach(nullptr); }
-  } detach{dialog};
+  struct Detach { TDialog& dialog; ~Detach() { dialog.Attach(nullptr); } } detach{dialog};
   dialog.Attach(&peer);
   dialog.SetupWindow();
-  transcript_.push_back("dialog " + peer.caption);
+  const bool message = peer.templateId == kHintTemplateId && peer.HasControl(kMessageTextId);
+  transcript_.push_back("dialog " + peer.caption + (message ? ": " + peer.Control(kMessageTextId).text : ""));
   FakeDialog driver(*this, dialog, peer);
   if (!peer.ended) RunScript(driver);
   if (!peer.ended) dialog.End(IDCANCEL);
@@ -214,4 +222,79 @@ bool FakePlatform::DefaultEnd(FakeDialog& driver) {
   if (buttons != 1) return false;
   driver.Click(buttonId);
   return driver.Ended();
+}
+
+// ---- Services ----
+
+namespace {
+// Takes the next queued reply, or nullopt when none is queued.
+template <typename T> std::optional<T> Next(std::deque<T>& queue) {
+  if (queue.empty()) return std::nullopt;
+  T next = std::move(queue.front());
+  queue.pop_front();
+  return next;
+}
+
+class FakePrinterView : public TPrinter {
+ public:
+  explicit FakePrinterView(FakePrinter& printer) : printer_(printer) {}
+  bool Setup(TWindow*) override { return ++printer_.setupCount, false; }
+  TPrintResult Print(TWindow*, TPrintout&) override { return ++printer_.printCount, printer_.printResult; }
+  std::string DeviceName() const override { return "Fake Printer"; }
+  std::string Port() const override { return "FILE:"; }
+
+ private:
+  FakePrinter& printer_;
+};
+}  // namespace
+
+std::optional<std::string> FakePlatform::ClipboardText() {
+  return clipboardAvailable_ ? std::optional<std::string>(clipboard_) : std::nullopt;
+}
+
+bool FakePlatform::SetClipboardText(const std::string& text) {
+  if (clipboardAvailable_) clipboard_ = text;
+  return clipboardAvailable_;
+}
+
+void FakePlatform::PlayWave(const std::string& path) { Heard("wave " + path); }
+void FakePlatform::Tone(int hz, int ms) { Heard("tone " + std::to_string(hz) + " " + std::to_string(ms)); }
+void FakePlatform::SimpleBeep() { Heard("beep"); }
+
+TOpenFileResult FakePlatform::OpenFile(TWindow*, const TOpenFileRequest& request) {
+  openFileRequests_.push_back(request);
+  transcript_.push_back("open-file " + request.title);
+  return Next(openFileAnswers_).value_or(TOpenFileResult{});
+}
+
+TChooseResult FakePlatform::ChooseFont(TWindow*, TLogFont& font, std::string& error) {
+  transcript_.push_back("choose-font");
+  const FontChoice choice = Next(fontAnswers_).value_or(FontChoice{});
+  if (choice.result == TChooseResult::Ok) font = choice.font;
+  if (choice.result == TChooseResult::Failed) error = choice.error;
+  return choice.result;
+}
+
+bool FakePlatform::ChooseColor(TWindow*, TColor& color, TColor[16]) {
+  colorRequests_.push_back(color);
+  transcript_.push_back("choose-color");
+  const std::optional<TColor> chosen = Next(colorAnswers_).value_or(ColorChoice{}).color;
+  if (chosen) color = *chosen;
+  return chosen.has_value();
+}
+
+std::unique_ptr<TPrinter> FakePlatform::CreatePrinter() {
+  if (!printer_.available) return nullptr;
+  ++printer_.createCount;
+  return std::make_unique<FakePrinterView>(printer_);
+}
+
+void FakePlatform::ShowStatistics(TWindow*, const TStatisticsView& view) {
+  statistics_.push_back(view);
+  transcript_.push_back("statistics");
+}
+
+TColor FakePlatform::SysColor(int index) {
+  auto found = sysColors.find(index);
+  return found == sysColors.end() ? MakeColor(0, 0, 0) : found->second;
 }

@@ -14,9 +14,7 @@ FakeWindowPeer::FakeWindowPeer(FakePlatform& platform, TWindow& window) : platfo
   normalRect = windowRect;
 }
 
-FakeWindowPeer::~FakeWindowPeer() {
-  if (platform_) platform_->Forget(this);
-}
+FakeWindowPeer::~FakeWindowPeer() { if (platform_) platform_->Forget(this); }
 
 void FakeWindowPeer::Move(const TRect& rect) {
   const TRect old = windowRect;
@@ -59,6 +57,4 @@ void FakeWindowPeer::SetVScroll(int range, int position) {
   vScrollPosition = std::clamp(position, 0, vScrollRange);
 }
 
-void FakeWindowPeer::SetFocus() {
-  if (platform_) platform_->SetFocus(this);
-}
+void FakeWindowPeer::SetFocus() { if (platform_) platform_->SetFocus(this); }

@@ -1,10 +1,8 @@
-// Colours, the puzzle font and printing: settings read and written, the dialogs, the printed page.
-#include <gtest/gtest.h>
+// Colours and their schemes, the puzzle font, zoom and printing: settings read and written, the dialogs,
+// the zoomed panes, the printed page.
 
-#include <filesystem>
-
-#include "display/colordlg.h"
 #include "display/printout.h"
+#include "display/zoom.h"
 #include "resources/resources.h"
 #include "support/display_fixture.h"
 
@@ -59,8 +57,7 @@ TEST_F(SettingsTest, ColorsSavedOnlyWhenChangedWithTheFollowSystemValueKept) {
   colors.Set(kColorHeadings, 0x8000000Fu);  // saved as the button face it stands for
   colors.Reset(kColorBackground);
   colors.Save();
-  EXPECT_NE(SavedFile().find("colors=4294967295 15790320 128 240 15728640 0\n"), std::string::npos)
-      << SavedFile();
+  EXPECT_NE(SavedFile().find("colors=4294967295 15790320 128 240 15728640 0\n"), std::string::npos) << SavedFile();
 }
 
 TEST_F(SettingsTest, ColorDialogChangesShowAtOnceOkKeepsThemAndCancelPutsThemBack) {
@@ -134,15 +131,13 @@ TEST_F(SettingsTest, FontRecordsRoundTripAndLoadSelectAndSaveThem) {
       {96, "-8", "Tiny"}, {96, "128", "Tiny"}, {192, "-8", "Lucida Console"}};
   for (const auto& [pixelsPerInch, height, face] : heights) {
     fake.screenPixelsPerInch = {pixelsPerInch, pixelsPerInch};
-    const std::string value = std::string(height) + " 0 0 0 400 0 0 0 0 3 2 1 49 Tiny";
-    store.WriteString("quillo", "Font", value.c_str());
+    store.WriteString("quillo", "Font", (std::string(height) + " 0 0 0 400 0 0 0 0 3 2 1 49 Tiny").c_str());
     font.Load();
     EXPECT_STREQ(font.Record().faceName, face) << height << " at " << pixelsPerInch;
   }
   fake.screenPixelsPerInch = {96, 96};
 
-  // An unreadable value leaves the stock fixed font.
-  store.WriteString("quillo", "Font", "");
+  store.WriteString("quillo", "Font", "");  // an unreadable value leaves the stock fixed font
   font.Load();
   RecordingDC dc;
   font.Select(dc);
@@ -179,7 +174,6 @@ TEST_F(SettingsTest, FontChoosingLaysTheDisplayOutAgainAndRefusesProportionalFon
   EXPECT_FALSE(TheFont().Choose(&window) || TheFont().Changed());
 }
 
-
 // A letter page at 600 dpi with an unprintable quarter inch all round, in device pixels.
 struct Paper {
   int logPixelsX = 600, logPixelsY = 600, horzRes = 4800, vertRes = 6300;
@@ -188,8 +182,7 @@ struct Paper {
 
 PageInput InputFor(int width, int height, const Paper& caps, double margin = 0.5, bool big = false) {
   return {width, height, 96, 96, caps.logPixelsX, caps.logPixelsY, caps.horzRes, caps.vertRes,
-          caps.physicalWidth, caps.physicalHeight, caps.physicalOffsetX, caps.physicalOffsetY,
-          margin, big};
+          caps.physicalWidth, caps.physicalHeight, caps.physicalOffsetX, caps.physicalOffsetY, margin, big};
 }
 
 // Where the picture's edges land on the paper: inches from the left, top, right and bottom edges.
@@ -246,8 +239,7 @@ TEST_F(SettingsTest, PrinterIsMadeOnceAndFailuresAreReported) {
   PrinterSetup(&frame, printer);
   fake.Printer().printResult = TPrintResult::Failed;
   Print();
-  EXPECT_EQ(fake.LastMessage(),
-            (MessageBoxRecord{"Unknown printing error", "Error", MB_OK | MB_ICONSTOP}));
+  EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"Unknown printing error", "Error", MB_OK | MB_ICONSTOP}));
   fake.Printer().printResult = TPrintResult::Cancelled;
   Print();
   EXPECT_EQ(fake.Messages().size(), 2u);  // a cancelled job is no error
@@ -256,12 +248,7 @@ TEST_F(SettingsTest, PrinterIsMadeOnceAndFailuresAreReported) {
 
 TEST_F(SettingsTest, MarginDialogAcceptsOnlyANumberUpToThreeInches) {
   double margin = 0.5;
-  for (const char* typed : {"3.5", "abc", "1.25 "}) {
-    fake.ScriptDialog(kInputTemplateId, [typed](FakeDialog& d) {
-      d.Type(kInputEditId, typed);
-      d.Click(IDOK);
-    });
-  }
+  for (const char* typed : {"3.5", "abc", "1.25 "}) fake.AnswerInput(typed);
   EXPECT_TRUE(AskPrintMargin(&frame, 15, margin));
   EXPECT_EQ(fake.Messages().size(), 2u);
   EXPECT_EQ(fake.LastMessage(),
@@ -269,13 +256,60 @@ TEST_F(SettingsTest, MarginDialogAcceptsOnlyANumberUpToThreeInches) {
                               "Error", MB_OK}));
   EXPECT_TRUE(margin == 1.25 && store.ReadString("quillo", "PrintMargin", "") == "1.25 ");
 
-  fake.ScriptDialog(kInputTemplateId, [](FakeDialog& d) {
-    EXPECT_EQ(d.Text(kInputEditId), "1.25");
-    d.Type(kInputEditId, "2");
-    d.Click(IDCANCEL);
-  });
+  fake.AnswerInput("2", IDCANCEL, "1.25");
   EXPECT_FALSE(AskPrintMargin(&frame, 15, margin));
   EXPECT_TRUE(margin == 1.25 && store.ReadString("quillo", "PrintMargin", "") == "1.25 ");
+}
+
+TEST(Zoom, StepsStopAtTheEndsAndHeightsKeepTheirSign) {
+  const int steps[][3] = {{100, 110, 90}, {50, 67, 50}, {300, 300, 250}, {115, 125, 110}, {10, 50, 50}};
+  for (const auto& s : steps) EXPECT_EQ(std::pair(ZoomInFrom(s[0]), ZoomOutFrom(s[0])), std::pair(s[1], s[2])) << s[0];
+  EXPECT_EQ(ZoomedHeight(15, 150), 23);  // 22.5 rounds up
+  EXPECT_EQ(ZoomedHeight(-1, 50), -1);   // never 0, which would mean "any height"
+}
+
+using ZoomTest = DisplayFixture;
+
+// The fake draws the default font 15 pixels high and 7 wide; damage in the setting is 100%.
+TEST_F(ZoomTest, StepsScaleTheCellsReflowTheTextAndAreWrittenAtOnce) {
+  for (const char* damaged : {"0", "49", "301", "abc"}) {
+    store.WriteString("quillo", "Zoom", damaged);
+    TheFont().Load();
+    EXPECT_EQ(TheFont().Zoom(), 100) << damaged;
+  }
+  store.WriteString("quillo", "Zoom", "200");
+  StartPuzzle("Now is the time for all good men to come to the aid of the party, said the typist.");
+  EXPECT_EQ(PaintQuote().OpsOf(DrawKind::Text).back().font->height, -30);
+  EXPECT_EQ(std::pair(Cells().cellHeight, Cells().panelWidth), std::pair(30, 16 * 15));
+  const int columnsAtDouble = Cells().lineColumns;
+  window.ZoomOut();
+  EXPECT_EQ(PaintQuote().OpsOf(DrawKind::Text).back().font->height, -26);  // 175%: 26.25
+  window.ActualSize();
+  EXPECT_EQ(PaintQuote().OpsOf(DrawKind::Text).back().font->height, -15);
+  EXPECT_GT(Cells().lineColumns, columnsAtDouble);
+  window.ZoomIn();
+  EXPECT_EQ(store.ReadInt("quillo", "Zoom", 0), 110);
+  EXPECT_EQ(TheFont().Record().height, -15);  // the chosen font stays as chosen
+}
+
+// The numbers are the schemes' colours written out by hand (red in the low byte).
+TEST_F(ZoomTest, SchemeButtonsWriteTheColourSettingAsPicksDo) {
+  StartPuzzle("Hello, World");
+  const std::pair<int, const char*> schemes[] = {
+      {kColorSchemeFirstId + 1, "colors=2367520 13816530 5942015 7895295 16757880 5957375\n"},
+      {kColorSchemeFirstId + 2, "colors=0 16777215 65280 16777215 65535 16776960\n"},
+      {kColorSchemeFirstId, "colors=4294967295 0 128 240 15728640 0\n"},
+  };
+  for (const auto& [button, saved] : schemes) {
+    fake.ScriptDialog(kColorTemplateId, [&](FakeDialog& d) {
+      d.Click(button);
+      EXPECT_EQ(fake.Peer(quote()).background, TheColors().Get(kColorBackground));  // shown at once
+      d.Click(IDOK);
+    });
+    window.ChangeColors();
+    TheColors().Save();
+    EXPECT_NE(ReadFile(folder.File("quillo.ini")).value_or("").find(saved), std::string::npos) << saved;
+  }
 }
 
 }  // namespace

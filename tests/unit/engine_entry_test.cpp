@@ -1,6 +1,5 @@
 // Letter entry as a player does it: typing, clicking, erasing, the refusals, the win and the kind-1 clock;
 // at the board: cursor order, Up/Down across lines, Quick Entry, Undo/Redo, the caption and the win summary.
-#include <gtest/gtest.h>
 
 #include "app/caption.h"
 #include "dialogs/youwon.h"
@@ -22,9 +21,7 @@ class EntryTest : public GameFixture {
   }
   LetterHit Cipher(char letter) { return {Game::LetterIndex(letter), LetterHit::kCipherLetter, -1}; }
   LetterHit Plain(char letter) { return {Game::LetterIndex(letter), LetterHit::kPlainLetter, -1}; }
-  void SolveByTyping() {
-    for (char p : std::string("helowrd")) TypeLetters(p, p);
-  }
+  void SolveByTyping() { for (char p : std::string("helowrd")) TypeLetters(p, p); }
   char On(char cipher) const { return game.state.guess[cipher - 'A']; }
   void At(int pos, char typed) {
     game.PlaceCursor(pos);
@@ -186,8 +183,7 @@ TEST_F(EntryTest, WordListRefusals) {
   EXPECT_EQ(Shown(), (std::vector<std::string>{
                          noWord, noWord, noWord,
                          "box Error: Sorry, the dictionary doesn't have\nany entries of that length.",
-                         "box Error: Sorry, word lists are not available when\nmilitary-cipher "
-                         "style is being used."}));
+                         "box Error: Sorry, word lists are not available when\nmilitary-cipher style is being used."}));
   EXPECT_TRUE(hooks.wordLists.empty());
 
   hooks.military = false;
@@ -278,15 +274,13 @@ TEST_F(EntryTest, UndoAndRedoStepThroughMovesAndNeverUndoHelp) {
   game.UndoError();
   const int charged = game.panel.elapsedSeconds;
   EXPECT_TRUE(game.Undo());
-  EXPECT_EQ(On('L'), ' ');
-  EXPECT_EQ(game.panel.elapsedSeconds, charged);
+  EXPECT_EQ(std::pair(On('L'), game.panel.elapsedSeconds), std::pair(' ', charged));
   // Redone, then locked by Confirm: nothing is left to undo.
   EXPECT_TRUE(game.Redo());
   game.Confirm();
   ClearShown();
   EXPECT_FALSE(game.Undo());
-  EXPECT_EQ(On('L'), 'H');
-  EXPECT_EQ(Shown(), std::vector<std::string>{kTone});
+  EXPECT_EQ(std::pair(On('L'), Shown()), std::pair('H', std::vector<std::string>{kTone}));
 
   // A word entered as one move is one step; a quick-entry move is undone on both its letters;
   // a new move drops the redo steps, a new puzzle the history.

@@ -10,7 +10,6 @@
 
 #include <chrono>
 #include <cstring>
-#include <filesystem>
 #include <future>
 #include <random>
 
@@ -31,8 +30,7 @@ class RecordingIniFile : public IniFile {
     writes.push_back(std::string(section) + "/" + key + "=" + value);
     values[std::string(section) + "/" + key] = value;
   }
-  int ReadRaw(const char* section, const char* key, const char* def, char* buffer,
-              int size) override {
+  int ReadRaw(const char* section, const char* key, const char* def, char* buffer, int size) override {
     ++rawReads;
     auto found = values.find(std::string(section) + "/" + key);
     const std::string value = found == values.end() ? def : found->second;
@@ -171,19 +169,17 @@ TEST(IniFileTest, SurvivesHostileFilesWithoutLosingThem) {
   TempFolder folder;
   const std::string path = folder.File("quillo.ini");
   auto writeAndFlush = [&] { PrivateIniFile(path.c_str()).WriteInt("quillo", "Tutorial", 1); };
-  auto read = [&](const char* key, const char* def) {
-    return PrivateIniFile(path.c_str()).ReadString("quillo", key, def);
-  };
+  auto read = [&](const char* key) { return PrivateIniFile(path.c_str()).ReadString("quillo", key, "dflt"); };
   auto tutorial = [&] { return PrivateIniFile(path.c_str()).ReadInt("quillo", "Tutorial", 5); };
 
   constexpr char kWithNuls[] = "[quillo]\nA=12\0junk\nB\0=x\n\0\0\0\nC=ok\n";
   WriteFile(path, std::string(kWithNuls, sizeof kWithNuls - 1));
-  EXPECT_EQ(read("A", "dflt") + read("B", "dflt") + read("C", "dflt"), "12dfltok");
+  EXPECT_EQ(read("A") + read("B") + read("C"), "12dfltok");
 
   // A line past 65,536 characters is read whole, and writing its key rewrites that one line.
   const std::string longValue(70000, 'x');
   WriteFile(path, "[quillo]\nA=1\nX=" + longValue + "\nB=2\n");
-  EXPECT_EQ(read("B", "dflt") + read("X", "dflt"), "2" + longValue);
+  EXPECT_EQ(read("B") + read("X"), "2" + longValue);
   PrivateIniFile(path.c_str()).WriteString("quillo", "X", "short");
   EXPECT_EQ(ReadFile(path).value_or(""), "[quillo]\nA=1\nX=short\nB=2\n");
 
