@@ -278,8 +278,7 @@ class DisplayTest : public QObject {
   std::unique_ptr<GameRun> run_;
 
   QuilloWindow& Window() { return run_->app().Client(); }
-  QWidget* Canvas(TWindow& window) { return WidgetOf(&window)->focusProxy(); }
-  QImage Grab(TWindow& window) { return Canvas(window)->grab().toImage(); }
+  QImage Grab(TWindow& window) { return WidgetOf(&window)->focusProxy()->grab().toImage(); }
   void MoveFrame(int width, int height) { run_->app().Frame().Peer().Move(TRect::FromSize(40, 40, width, height)); }
   // Chooses family at pixels in the font chooser, by Change Font; the message box that may
   // follow is answered with OK.

@@ -83,13 +83,11 @@ class SampleDialog : public TDialog {
   int samplePaints = 0;
 };
 
-QtDialogPeer* PeerOf(QDialog* dialog) { return dynamic_cast<QtDialogPeer*>(dialog); }
-
 // Plays the next dialog, then presses Cancel: a failed check returns early, and Cancel then ends
 // the dialog instead of leaving its modal loop waiting. Once a dialog has ended Cancel does nothing.
 void Play(std::function<void(QtDialogPeer*)> play) {
   WhenDialogOpens([play](QDialog* shown) {
-    play(PeerOf(shown));
+    play(dynamic_cast<QtDialogPeer*>(shown));
     shown->reject();
   });
 }

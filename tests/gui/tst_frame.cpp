@@ -256,7 +256,6 @@ class RecordingWindow : public TWindow {
   std::vector<int> scrolls;
 };
 
-bool IsDark(QRgb pixel) { return qGray(pixel) < 96; }
 }  // namespace
 
 class ChildWindowTest : public QObject {
@@ -288,7 +287,7 @@ class ChildWindowTest : public QObject {
     int dark = 0, cell = 0;  // the text's cell is filled with its background colour
     for (int y = 10; y < 10 + extent.cy; ++y) {
       for (int x = 10; x < 10 + extent.cx; ++x) {
-        dark += IsDark(image.pixel(x, y));
+        dark += qGray(image.pixel(x, y)) < 96;
         cell += image.pixel(x, y) == qRgb(255, 255, 255);
       }
     }

@@ -100,18 +100,13 @@ void CheckSavedGame(const std::string& path) {
   }
 }
 
-void CheckRecord(const std::string& folder, const std::string& quotes, const std::vector<std::uint32_t>& won) {
+// False when a fault ends the check early.
+bool CheckRecord(const std::string& folder, const std::string& quotes, const std::vector<std::uint32_t>& won) {
   CompressedQuoteFile file(quotes);
-  if (file.Status() != QuoteFileStatus::Ok) {
-    Fault(quotes, "quote file cannot be read");
-    return;
-  }
+  if (file.Status() != QuoteFileStatus::Ok) return Fault(quotes, "quote file cannot be read");
   const std::string path = folder + "/" + std::filesystem::path(quotes).stem().string() + ".cqm";
   std::string text;
-  if (!Load(path, text)) {
-    if (!won.empty()) Fault(path, "missing after a win");
-    return;
-  }
+  if (!Load(path, text)) return won.empty() || Fault(path, "missing after a win");
   const std::size_t size = (file.Count() + 31) / 32 * 4;
   if (text.size() != size) Fault(path, std::to_string(text.size()) + " bytes, expected " + std::to_string(size));
   Memory record;
@@ -119,6 +114,7 @@ void CheckRecord(const std::string& folder, const std::string& quotes, const std
   for (std::uint32_t n : won) {
     if (n >= file.Count() || !record.IsSolved(n)) Fault(path, "puzzle " + std::to_string(n) + " won but not marked");
   }
+  return true;
 }
 
 // The game makes the file only to write a favourite into it: it is never empty.
