@@ -76,8 +76,7 @@ TEST_F(EntryTest, RefusalsExplainedWithTheErrorSound) {
   // With ExplainErrors off only the sound remains; the locked-letter message still shows.
   SetSetting("ExplainErrors", false);
   ClearShown();
-  game.KeyTyped('l');
-  game.KeyTyped('#');
+  for (char key : {'l', '#'}) game.KeyTyped(key);
   EXPECT_EQ(Shown(), (std::vector<std::string>{kTone, kTone}));
   game.Confirm();  // locks L = H
   ClearShown();
@@ -89,8 +88,7 @@ TEST_F(EntryTest, RefusalsExplainedWithTheErrorSound) {
 }
 
 TEST_F(EntryTest, ErasingWithShiftAndRightClicks) {
-  TypeLetters('h', 'h');
-  TypeLetters('e', 'x');
+  for (const char* pair : {"hh", "ex"}) TypeLetters(pair[0], pair[1]);
   game.KeyTyped('L');
   EXPECT_TRUE(game.state.guess['L' - 'A'] == ' ' && !game.IsLetterUsed('H' - 'A') && game.panel.erasedCount == 1);
 
@@ -117,8 +115,7 @@ TEST_F(EntryTest, WinIsAnnouncedOnceAndTheGameIsOverAfterwards) {
   EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 1);
 
   ClearShown();
-  game.KeyTyped('g');
-  game.KeyTyped('G');
+  for (char key : {'g', 'G'}) game.KeyTyped(key);
   game.LittleHint();
   const std::string over = "dialog Wake Up!: The game is over!";
   EXPECT_EQ(Shown(), (std::vector<std::string>{kTone, over, kTone, over, kTone, over}));
@@ -147,8 +144,7 @@ TEST_F(EntryTest, WinDialogAnswers) {
 
 TEST_F(EntryTest, CiphertextPuzzleStopsTheClockWhileEveryLetterHasAGuess) {
   StartPuzzle("Xy zx", PuzzleKind::kCipherEntered, kSeed);
-  TypeLetters('x', 't');
-  TypeLetters('y', 'o');
+  for (const char* pair : {"xt", "yo"}) TypeLetters(pair[0], pair[1]);
   Paint();
   EXPECT_TRUE(hooks.timerRunning);
   game.panel.elapsedSeconds = 42;
@@ -262,9 +258,7 @@ TEST_F(EntryTest, QuickEntryTypesOverAndMovesLettersButLocksHoldAndAdvanceMovesO
 }
 
 TEST_F(EntryTest, UndoAndRedoStepThroughMovesAndNeverUndoHelp) {
-  TypeLetters('h', 'h');  // L=H, right
-  TypeLetters('e', 'x');  // H=X, wrong
-  TypeLetters('l', 'l');  // M=L, right
+  for (const char* pair : {"hh", "ex", "ll"}) TypeLetters(pair[0], pair[1]);  // L=H right, H=X wrong, M=L right
   EXPECT_TRUE(game.Undo() && game.Undo());
   EXPECT_EQ(Unused().substr(7, 5), " IJKL");
   EXPECT_TRUE(game.Redo());
@@ -285,10 +279,7 @@ TEST_F(EntryTest, UndoAndRedoStepThroughMovesAndNeverUndoHelp) {
   // A word entered as one move is one step; a quick-entry move is undone on both its letters;
   // a new move drops the redo steps, a new puzzle the history.
   SetSetting("QuickEntry", 1);
-  game.RecordMove([&] {
-    TypeLetters('o', 'o');
-    TypeLetters('w', 'w');
-  });
+  game.RecordMove([&] { for (const char* pair : {"oo", "ww"}) TypeLetters(pair[0], pair[1]); });
   At(2, 'o');  // O moves from U to M
   game.Undo();
   EXPECT_EQ(std::string() + On('M') + On('U') + On('P'), " OW");

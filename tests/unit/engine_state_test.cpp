@@ -227,9 +227,7 @@ TEST_F(HelpTest, ConfirmLocksEveryRightGuessAndAlwaysCosts) {
   game.Confirm();
   EXPECT_TRUE(Shown() == Toned("Confirm", {"Everything is correct so far."}) && game.panel.elapsedSeconds == 15);
 
-  TypeLetters('t', 'n');  // wrong
-  TypeLetters('e', 'e');
-  TypeLetters('a', 'a');
+  for (const char* pair : {"tn", "ee", "aa"}) TypeLetters(pair[0], pair[1]);  // t wrongly
   game.KeyTyped('c');     // a pending selection is dropped
   ClearShown();
   game.Confirm();
@@ -239,9 +237,7 @@ TEST_F(HelpTest, ConfirmLocksEveryRightGuessAndAlwaysCosts) {
 }
 
 TEST_F(HelpTest, UndoRemovesOnlyTheAlphabeticallyFirstWrongLetter) {
-  TypeLetters('a', 'b');  // X = B, wrong
-  TypeLetters('t', 'n');  // A = N, wrong
-  TypeLetters('e', 'e');
+  for (const char* pair : {"ab", "tn", "ee"}) TypeLetters(pair[0], pair[1]);  // X = B and A = N wrong
   game.UndoError();
   EXPECT_TRUE(GuessOn('A') == ' ' && GuessOn('X') == 'B' && !game.IsLetterUsed('N' - 'A'));
   game.UndoError();
