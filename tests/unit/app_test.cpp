@@ -278,21 +278,6 @@ void CollectIds(const std::vector<TMenuItem>& items, std::set<int>& ids) {
   }
 }
 
-// The menu holds exactly the game's command table, and App does the work of every command.
-TEST(AppMenu, EveryCommandOfTheTableIsInTheMenuAndWired) {
-  const std::set<int> table = {
-      107,   101,   11862, 11860, 11882, 112,   11842, 11875, 111,   11861, 11858, 11849, 11854, 11856,
-      11878, 11850, 11880, 109,   11868, 11869, 11871, 11870, 108,   102,   104,   105,   106,   11851,
-      11852, 11863, 11845, 11846, 11847, 11859, 11843, 11848, 11853, 11883, 11864, 11865, 11866, 11867,
-      11873, 11874, 11879, 11881, 103,   110,   11855, 11844, 24341, 24346, 11872, 11877, 11857, 11876,
-      11884, 11885, 11886, 11887, 11888, 11889,
-      11890, 11891, 11892, 11893, 11894, 11895, 11896, 11897, 11898, 11899, 11900};
-  std::set<int> ids;
-  CollectIds(MenuBar(), ids);
-  EXPECT_EQ(ids, table);
-  for (int id : table) EXPECT_TRUE(App::HandlesCommand(id)) << id;
-}
-
 // Within each popup every item has a mnemonic and no two share one (a clash makes a key dead).
 void CheckMnemonics(const TMenuItem& popup) {
   std::set<char> seen;
@@ -306,7 +291,20 @@ void CheckMnemonics(const TMenuItem& popup) {
   }
 }
 
-TEST(MenuBar, MnemonicsAreUniqueAndOnlyHelpIsRightAligned) {
+// The menu holds exactly the game's command table, App does the work of every command, every
+// item has its mnemonic and only Help sits at the right.
+TEST(AppMenu, EveryCommandOfTheTableIsInTheMenuWiredAndReachableByItsLetter) {
+  const std::set<int> table = {
+      107,   101,   11862, 11860, 11882, 112,   11842, 11875, 111,   11861, 11858, 11849, 11854, 11856,
+      11878, 11850, 11880, 109,   11868, 11869, 11871, 11870, 108,   102,   104,   105,   106,   11851,
+      11852, 11863, 11845, 11846, 11847, 11859, 11843, 11848, 11853, 11883, 11864, 11865, 11866, 11867,
+      11873, 11874, 11879, 11881, 103,   110,   11855, 11844, 24341, 24346, 11872, 11877, 11857, 11876,
+      11884, 11885, 11886, 11887, 11888, 11889,
+      11890, 11891, 11892, 11893, 11894, 11895, 11896, 11897, 11898, 11899, 11900};
+  std::set<int> ids;
+  CollectIds(MenuBar(), ids);
+  EXPECT_EQ(ids, table);
+  for (int id : table) EXPECT_TRUE(App::HandlesCommand(id)) << id;
   for (const TMenuItem& popup : MenuBar()) {
     EXPECT_EQ(popup.rightAligned, popup.text == "&Help") << popup.text;
     CheckMnemonics(popup);

@@ -196,7 +196,7 @@ std::FILE* StreamOf(const std::vector<unsigned char>& bytes) {
   return f;
 }
 
-TEST(QuoteCode, DecodesHandMadeBytes) {
+TEST(QuoteCode, DecodesHandMadeBytesAndFixtureFiles) {
   // "Hi" then LF: 001000110 0101 1110011, padded: H's code word spans the first two bytes.
   // A small buffer keeps what fits and still finds the end; a stream that ends inside the
   // quotation gives false, and what was decoded is zero-terminated.
@@ -212,10 +212,7 @@ TEST(QuoteCode, DecodesHandMadeBytes) {
     }
     std::fclose(f);
   }
-}
-
-TEST(QuoteCode, ReadsHandMadeFixtureFiles) {
-  // long.cqt holds 1200 characters: the first 999 are kept and the load still succeeds.
+  // The fixtures: long.cqt holds 1200 characters: the first 999 are kept and the load still succeeds.
   std::string expected;
   while (expected.size() < 1200) expected += "the tea ";
   for (const auto& [name, text] : {std::pair<const char*, std::string>{"two.cqt", "Hi there.\tAnon"},
