@@ -264,12 +264,10 @@ std::int64_t At(const char* text) {
   return t;
 }
 
-HistoryRead Fixture() { return ReadHistory(FixturePath("history/history.txt")); }
-
 // The fixture holds 15 lines after the version line: a blank one, 3 damaged ones (14 fields,
 // 30 February, an unknown escape) and a saved game b1 continued and solved on its last line.
-TEST(StatsHistory, ReadsTheHandWrittenFile) {
-  const HistoryRead h = Fixture();
+TEST(StatsHistory, TheHandWrittenFileReadsAndGivesTheFiguresWorkedOutByHand) {
+  const HistoryRead h = ReadHistory(FixturePath("history/history.txt"));
   ASSERT_EQ(h.state, HistoryState::Read);
   EXPECT_EQ(h.badLines, 3u);
   ASSERT_EQ(h.records.size(), 10u);
@@ -280,6 +278,40 @@ TEST(StatsHistory, ReadsTheHandWrittenFile) {
             std::tuple(std::string("odd\tname.qot"), 0, std::string("/home/p/My Quotes.cqt"), Outcome::Abandoned));
   EXPECT_EQ(At("2024-02-29T00:00:00Z"), DaysFromCivil(2024, 2, 29) * 86400);
   EXPECT_EQ(FormatUtc(At("2028-12-31T23:59:59Z")), "2028-12-31T23:59:59Z");
+  // Solved games, local days (CET): 30 Jan, 31 Jan, 1 Feb (23:30 UTC), 2 Feb; 28 Mar, 29 Mar,
+  // 30 Mar (22:30 UTC is already 30 Mar in summer time), 31 Mar. In UTC: 30, 31, 31 Jan, 2 Feb;
+  // 28, 29, 29, 31 Mar. Times 300 600 900 450 300 240 300 700; letters 50 80 130 60 40 120 100 100.
+  const std::vector<CollectionSize> sizes = {{"quillo.cqt", 10}, {"My Quotes.cqt", 7}, {"none.cqt", 3}};
+  const Statistics s = ComputeStatistics(h.records, At("2026-04-01T21:59:00Z"), Cet, sizes);
+  EXPECT_EQ(std::tuple(s.gamesPlayed, s.solved, s.revealed, s.abandoned, s.solveRate, s.totalSeconds),
+            std::tuple(10, 8, 1, 1, 0.8, 4310));
+  // Two runs of four; at 1 Apr 23:59 local yesterday was solved.
+  EXPECT_EQ(std::pair(s.longestStreak, s.currentStreak), std::pair(4, 4));
+  EXPECT_EQ(ComputeStatistics(h.records, At("2026-04-01T22:00:00Z"), Cet).currentStreak, 0);
+  const Statistics utc = ComputeStatistics(h.records, At("2026-03-31T23:00:00Z"), Utc);
+  EXPECT_EQ(std::pair(utc.longestStreak, utc.currentStreak), std::pair(2, 1));
+
+  // Halves and quarters: the medians and means below are exact in binary.
+  auto expectTimes = [](const TimeFigures& f, int games, int best, double median, double mean) {
+    EXPECT_EQ(std::tuple(f.games, f.best, f.median, f.mean), std::tuple(games, best, median, mean));
+  };
+  expectTimes(s.overall, 8, 240, 375, 473.75);
+  expectTimes(s.byBand[kShort], 2, 300, 300, 300);
+  expectTimes(s.byBand[kMedium], 5, 240, 450, 458);  // 60 and 120 letters are medium
+  expectTimes(s.byBand[kLong], 1, 900, 900, 900);
+  ASSERT_EQ(s.byFile.size(), 4u);
+  EXPECT_EQ(s.byFile[0].quoteFile + "|" + s.byFile[2].quoteFile, "|odd\tname.qot");
+  expectTimes(s.byFile[3].times, 5, 240, 300, 488);
+
+  EXPECT_EQ(s.recentTimes, (std::vector<int>{300, 600, 900, 450, 300, 240, 300, 700}));
+  EXPECT_EQ(s.movingMedian, (std::vector<double>{300, 450, 600, 525, 450, 375, 300, 375}));
+  const std::array<double, kHelpKinds> perGame = {0.2, 0.5, 0.1, 0.3, 0.2, 0.1};
+  for (int k = 0; k < kHelpKinds; ++k) EXPECT_DOUBLE_EQ(s.helpPerGame[k], perGame[k]) << k;
+  ASSERT_EQ(s.recentHelp.size(), 10u);
+  EXPECT_EQ(s.recentHelp[5], (HelpCounts{0, 0, 0, 0, 2, 1}));
+  ASSERT_EQ(s.collections.size(), 3u);  // quillo.cqt: 5, 3, 7 (12 is past its 10)
+  EXPECT_EQ(std::tuple(s.collections[0].solved, s.collections[1].solved, s.collections[2].solved, s.collections[2].puzzles),
+            std::tuple(3, 1, 0, 3));
 }
 
 TEST(StatsHistory, DamagedAndHostileText) {
@@ -345,44 +377,6 @@ TEST(StatsHistory, AppendWritesOneLineAGameAndResetKeepsABackup) {
   EXPECT_FALSE(AppendHistory(path, r));
   EXPECT_EQ(ReadFile(path), "quillo-history 2\nfuture\n");
   EXPECT_EQ(ReadHistory(folder.Path().string()).state, HistoryState::Unusable);
-}
-
-// Solved games, local days (CET): 30 Jan, 31 Jan, 1 Feb (23:30 UTC), 2 Feb; 28 Mar, 29 Mar,
-// 30 Mar (22:30 UTC is already 30 Mar in summer time), 31 Mar. In UTC: 30, 31, 31 Jan, 2 Feb;
-// 28, 29, 29, 31 Mar. Times 300 600 900 450 300 240 300 700; letters 50 80 130 60 40 120 100 100.
-TEST(StatsFigures, TotalsStreaksAndTimes) {
-  const HistoryRead h = Fixture();
-  const std::vector<CollectionSize> sizes = {{"quillo.cqt", 10}, {"My Quotes.cqt", 7}, {"none.cqt", 3}};
-  const Statistics s = ComputeStatistics(h.records, At("2026-04-01T21:59:00Z"), Cet, sizes);
-  EXPECT_EQ(std::tuple(s.gamesPlayed, s.solved, s.revealed, s.abandoned, s.solveRate, s.totalSeconds),
-            std::tuple(10, 8, 1, 1, 0.8, 4310));
-  // Two runs of four; at 1 Apr 23:59 local yesterday was solved.
-  EXPECT_EQ(std::pair(s.longestStreak, s.currentStreak), std::pair(4, 4));
-  EXPECT_EQ(ComputeStatistics(h.records, At("2026-04-01T22:00:00Z"), Cet).currentStreak, 0);
-  const Statistics utc = ComputeStatistics(h.records, At("2026-03-31T23:00:00Z"), Utc);
-  EXPECT_EQ(std::pair(utc.longestStreak, utc.currentStreak), std::pair(2, 1));
-
-  // Halves and quarters: the medians and means below are exact in binary.
-  auto expectTimes = [](const TimeFigures& f, int games, int best, double median, double mean) {
-    EXPECT_EQ(std::tuple(f.games, f.best, f.median, f.mean), std::tuple(games, best, median, mean));
-  };
-  expectTimes(s.overall, 8, 240, 375, 473.75);
-  expectTimes(s.byBand[kShort], 2, 300, 300, 300);
-  expectTimes(s.byBand[kMedium], 5, 240, 450, 458);  // 60 and 120 letters are medium
-  expectTimes(s.byBand[kLong], 1, 900, 900, 900);
-  ASSERT_EQ(s.byFile.size(), 4u);
-  EXPECT_EQ(s.byFile[0].quoteFile + "|" + s.byFile[2].quoteFile, "|odd\tname.qot");
-  expectTimes(s.byFile[3].times, 5, 240, 300, 488);
-
-  EXPECT_EQ(s.recentTimes, (std::vector<int>{300, 600, 900, 450, 300, 240, 300, 700}));
-  EXPECT_EQ(s.movingMedian, (std::vector<double>{300, 450, 600, 525, 450, 375, 300, 375}));
-  const std::array<double, kHelpKinds> perGame = {0.2, 0.5, 0.1, 0.3, 0.2, 0.1};
-  for (int k = 0; k < kHelpKinds; ++k) EXPECT_DOUBLE_EQ(s.helpPerGame[k], perGame[k]) << k;
-  ASSERT_EQ(s.recentHelp.size(), 10u);
-  EXPECT_EQ(s.recentHelp[5], (HelpCounts{0, 0, 0, 0, 2, 1}));
-  ASSERT_EQ(s.collections.size(), 3u);  // quillo.cqt: 5, 3, 7 (12 is past its 10)
-  EXPECT_EQ(std::tuple(s.collections[0].solved, s.collections[1].solved, s.collections[2].solved, s.collections[2].puzzles),
-            std::tuple(3, 1, 0, 3));
 }
 
 TEST(StatsFigures, ChartsKeepTheLastGamesAndCsvQuotes) {
