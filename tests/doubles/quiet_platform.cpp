@@ -5,8 +5,7 @@ namespace {
 
 class QuietPeer : public TWindowPeer, public TFramePeer {
  public:
-  QuietPeer(TWindow& window, const QuietPlatform& platform)
-      : window_(window), platform_(platform) {}
+  QuietPeer(TWindow& window, const QuietPlatform& platform) : window_(window), platform_(platform) {}
   TRect ClientRect() const override { return {0, 0, rect_.Width(), rect_.Height()}; }
   TRect WindowRect() const override { return rect_; }
   void Move(const TRect& rect) override {

@@ -1,13 +1,7 @@
 // QuietPlatform: a platform with no screen and no test framework, for fuzz targets and benchmarks.
 #pragma once
 
-#include <functional>
-#include <memory>
-#include <optional>
-#include <string>
-
 #include "framework/platform.h"
-#include "framework/window.h"
 
 // Message boxes are counted and answered with `answer`, dialogs are cancelled, the clipboard
 // holds `clipboard`, sounds and help do nothing. Window peers only hold their rectangle (a move
@@ -31,9 +25,7 @@ class QuietPlatform : public TPlatform {
   void Tone(int, int) override {}
   void SimpleBeep() override {}
   TOpenFileResult OpenFile(TWindow*, const TOpenFileRequest&) override { return {}; }
-  TChooseResult ChooseFont(TWindow*, TLogFont&, std::string&) override {
-    return TChooseResult::Cancelled;
-  }
+  TChooseResult ChooseFont(TWindow*, TLogFont&, std::string&) override { return TChooseResult::Cancelled; }
   bool ChooseColor(TWindow*, TColor&, TColor[16]) override { return false; }
   std::unique_ptr<TPrinter> CreatePrinter() override { return nullptr; }
   void ShowHelp(TWindow*, const std::string&, int) override {}

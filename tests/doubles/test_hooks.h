@@ -2,9 +2,6 @@
 #pragma once
 
 #include <algorithm>
-#include <functional>
-#include <string>
-#include <vector>
 
 #include "dialogs/messagehooks.h"
 #include "display/font.h"
@@ -17,10 +14,7 @@
 // The queries answer from the fields.
 class TestHooks : public MessageHooks {
  public:
-  struct WordListRequest {
-    std::string word;
-    bool alphabetical = false;
-  };
+  struct WordListRequest { std::string word; bool alphabetical = false; };
 
   QuilloWindow* window = nullptr;
   TWindow* mainWindow = nullptr;
@@ -32,16 +26,12 @@ class TestHooks : public MessageHooks {
   std::function<void(bool show)> onShowMainFrame;
 
   std::string Last() const { return calls.empty() ? "" : calls.back(); }
-  int Count(const std::string& call) const {
-    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
-  }
+  int Count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
 
   void Redraw() override { Record("Redraw", &QuilloWindow::Redraw); }
   void RepaintAll() override { Record("RepaintAll", &QuilloWindow::RepaintAll); }
   void RedrawTime() override { Record("RedrawTime", &QuilloWindow::RedrawTime); }
-  void PuzzleTextChanged() override {
-    Record("PuzzleTextChanged", &QuilloWindow::PuzzleTextChanged);
-  }
+  void PuzzleTextChanged() override { Record("PuzzleTextChanged", &QuilloWindow::PuzzleTextChanged); }
   void StartClockTimer() override {
     Record("StartClockTimer", &QuilloWindow::StartClockTimer);
     timerRunning = true;

@@ -1,16 +1,12 @@
 // GameRun: the whole game started through QuilloSession in a temporary folder, for GUI tests.
 #pragma once
 
-#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QMainWindow>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
-#include <string>
 
 #include "app/app.h"
 #include "app/mainframe.h"
@@ -86,15 +82,11 @@ class GameRun {
     QTest::keyClick(Keys(), static_cast<char>('a' + app().TheGame().state.key[plain - 'a']));
     QTest::keyClick(Keys(), plain);
   }
-  void Solve() {
-    for (char plain : std::string("helowrd")) Guess(plain);
-  }
+  void Solve() { for (char plain : std::string("helowrd")) Guess(plain); }
 
  private:
   // Each start is a fresh program with a session of its own: the dictionary is loaded again.
-  void Start() {
-    session_ = QuilloSession::Start(QUILLO_BIN_DIR "/quillo", {"quotes.qot"});
-  }
+  void Start() { session_ = QuilloSession::Start(QUILLO_BIN_DIR "/quillo", {"quotes.qot"}); }
   void Write(const QString& name, const QString& text) {
     QFile file(folder_.filePath(name));
     QVERIFY(file.open(QIODevice::WriteOnly));

@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -15,10 +14,7 @@ std::vector<GuiTestFactory>& GuiTests() {
 }
 
 namespace {
-struct Waiting {
-  std::function<void(QDialog*)> action;
-  int timeoutMs;
-};
+struct Waiting { std::function<void(QDialog*)> action; int timeoutMs; };
 std::deque<Waiting> waiting;
 std::vector<QPointer<QDialog>> handled;  // a dialog is answered once, however long it stays open
 QElapsedTimer sinceLast;

@@ -2,15 +2,12 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QDialog>
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
-#include <memory>
-#include <vector>
 
 #include "qt/qtdialog.h"
 
@@ -44,8 +41,7 @@ std::shared_ptr<SeenMessageBox> AnswerNextMessageBox(QMessageBox::StandardButton
 
 // The control with this id in a template dialog, found by the object name it was given; null
 // when there is none or it is not a Widget.
-template <class Widget = QWidget>
-Widget* ControlOf(const QWidget* dialog, int id) {
+template <class Widget = QWidget> Widget* ControlOf(const QWidget* dialog, int id) {
   return dialog ? dialog->findChild<Widget*>(ControlName(id)) : nullptr;
 }
 

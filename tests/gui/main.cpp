@@ -12,12 +12,9 @@
 #include <QTest>
 
 #include <algorithm>
-#include <cstring>
-#include <vector>
 
 #include "app/runservices.h"
 #include "classlib/inifile.h"
-#include "framework/platform.h"
 #include "gui_helpers.h"
 #include "qt/qtplatform.h"
 
@@ -47,9 +44,7 @@ void IsolateFromThisMachine(const QTemporaryDir& home) {
                               "<alias><family>monospace</family><prefer><family>DejaVu Sans Mono</family></prefer></alias>\n"
                               "<alias><family>sans-serif</family><prefer><family>DejaVu Sans</family></prefer></alias>\n"
                               "<alias><family>serif</family><prefer><family>DejaVu Serif</family></prefer></alias>\n"
-                              "</fontconfig>\n")
-                   .arg(QLatin1String(kFontFolder), home.filePath("fontcache"))
-                   .toUtf8());
+                              "</fontconfig>\n").arg(QLatin1String(kFontFolder), home.filePath("fontcache")).toUtf8());
   config.close();
   qputenv("FONTCONFIG_FILE", config.fileName().toUtf8());
 }
@@ -64,9 +59,7 @@ void UseFixedScreen(const QTemporaryDir& home) {
   if (!config.open(QIODevice::WriteOnly)) return;
   config.write(QStringLiteral(R"({"windowFrameMargins": true, "screens": [{"name": "Screen", "x": 0, "y": 0,
                 "width": %1, "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-                   .arg(1600 * scale)
-                   .arg(1000 * scale)
-                   .toUtf8());
+                   .arg(1600 * scale).arg(1000 * scale).toUtf8());
   config.close();
   qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
 }

@@ -6,12 +6,8 @@
 // DIR is the working folder, QUOTES the compressed quote file whose record (its name with
 // ".cqm") lives in DIR, WON the 0-based puzzle numbers that must be marked solved in it.
 // history.txt is checked too. Missing files are fine: a run may have been killed before it wrote any of them.
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <string>
-#include <string_view>
-#include <vector>
 
 #include "classlib/inifile_text.h"
 #include "classlib/safefile.h"
@@ -28,19 +24,18 @@ constexpr std::size_t kSavedGameLines = 1 + 26 + 1 + 26 + 1 + 1000;
 
 int faults = 0;
 
-void Fault(const std::string& file, const std::string& why) {
+// Reports a fault; false, for the checks that stop at one.
+bool Fault(const std::string& file, const std::string& why) {
   std::printf("%s: %s\n", file.c_str(), why.c_str());
   ++faults;
+  return false;
 }
 
 // The file's text when it is there; false when it is missing or no regular file.
 bool Load(const std::string& path, std::string& text) {
   LoadedFile file = LoadSmallFile(path, kMaxPlayerFile);
   if (file.state == FileState::Missing) return false;
-  if (file.state != FileState::Text) {
-    Fault(path, "not a readable regular file");
-    return false;
-  }
+  if (file.state != FileState::Text) return Fault(path, "not a readable regular file");
   text = std::move(file.text);
   return true;
 }
@@ -58,9 +53,7 @@ std::vector<std::string_view> Lines(std::string_view text) {
 
 // A file of lines is whole when it is empty or its last byte ends a line.
 bool WholeLines(const std::string& path, const std::string& text) {
-  if (text.empty() || text.back() == '\n') return true;
-  Fault(path, "last line cut (no line end)");
-  return false;
+  return text.empty() || text.back() == '\n' || Fault(path, "last line cut (no line end)");
 }
 
 std::string_view Trim(std::string_view s) {
@@ -107,29 +100,21 @@ void CheckSavedGame(const std::string& path) {
   }
 }
 
-void CheckRecord(const std::string& folder, const std::string& quotes,
-                 const std::vector<std::uint32_t>& won) {
+// False when a fault ends the check early.
+bool CheckRecord(const std::string& folder, const std::string& quotes, const std::vector<std::uint32_t>& won) {
   CompressedQuoteFile file(quotes);
-  if (file.Status() != QuoteFileStatus::Ok) {
-    Fault(quotes, "quote file cannot be read");
-    return;
-  }
-  const std::string path =
-      folder + "/" + std::filesystem::path(quotes).stem().string() + ".cqm";
+  if (file.Status() != QuoteFileStatus::Ok) return Fault(quotes, "quote file cannot be read");
+  const std::string path = folder + "/" + std::filesystem::path(quotes).stem().string() + ".cqm";
   std::string text;
-  if (!Load(path, text)) {
-    if (!won.empty()) Fault(path, "missing after a win");
-    return;
-  }
+  if (!Load(path, text)) return won.empty() || Fault(path, "missing after a win");
   const std::size_t size = (file.Count() + 31) / 32 * 4;
-  if (text.size() != size) {
-    Fault(path, std::to_string(text.size()) + " bytes, expected " + std::to_string(size));
-  }
+  if (text.size() != size) Fault(path, std::to_string(text.size()) + " bytes, expected " + std::to_string(size));
   Memory record;
   record.OpenMemory(file.Count(), path.c_str());
   for (std::uint32_t n : won) {
     if (n >= file.Count() || !record.IsSolved(n)) Fault(path, "puzzle " + std::to_string(n) + " won but not marked");
   }
+  return true;
 }
 
 // The game makes the file only to write a favourite into it: it is never empty.
@@ -164,8 +149,7 @@ void CheckHistory(const std::string& path) {
 
 void CheckErrorLog(const std::string& path) {
   std::string text;
-  if (!Load(path, text)) return;
-  WholeLines(path, text);
+  if (Load(path, text)) WholeLines(path, text);
 }
 
 }  // namespace

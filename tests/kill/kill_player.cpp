@@ -10,22 +10,16 @@
 // and flushed before it happens, so a killed run has told what it did.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <random>
-#include <string>
-#include <vector>
 
 #include "app/app.h"
 #include "app/mainframe.h"
@@ -35,7 +29,6 @@
 #include "display/cellmetrics.h"
 #include "display/quillowindow.h"
 #include "display/quotewindow.h"
-#include "framework/platform.h"
 #include "qt/qtconvert.h"
 #include "qt/qtdialog.h"
 #include "qt/qtplatform.h"
@@ -59,18 +52,13 @@ std::string OneLine(std::string text) {
 // The Qt back end, announcing every message box before it is shown.
 class AnnouncingPlatform : public QtPlatform {
  public:
-  int MessageBox(TWindow* owner, const std::string& text, const std::string& caption,
-                 unsigned flags) override {
+  int MessageBox(TWindow* owner, const std::string& text, const std::string& caption, unsigned flags) override {
     Say("message " + caption + ": " + OneLine(text));
     return QtPlatform::MessageBox(owner, text, caption, flags);
   }
 };
 
-struct RunOptions {
-  unsigned seed = 1;
-  bool startOnly = false;
-  std::string programFolder = QUILLO_BIN_DIR;
-};
+struct RunOptions { unsigned seed = 1; bool startOnly = false; std::string programFolder = QUILLO_BIN_DIR; };
 
 // The options that keep their state in quillo.ini, chosen as their menu items send them.
 constexpr int kOptionCommands[] = {
@@ -83,10 +71,7 @@ constexpr int kOptionCommands[] = {
 constexpr const char* kHintKeys = "CULB";  // Alt+C Confirm, Alt+U Undo Error, Little, Big hint
 
 // What a start ought to ask, judged from the files before the game reads them.
-struct ExpectedQuestions {
-  bool resume = false;
-  bool welcome = false;
-};
+struct ExpectedQuestions { bool resume = false, welcome = false; };
 
 ExpectedQuestions ExpectedAtStart() {
   ExpectedQuestions expected;
@@ -94,8 +79,7 @@ ExpectedQuestions ExpectedAtStart() {
   expected.resume = std::filesystem::is_regular_file(kSavedGameFileName, ignored);
   const LoadedFile ini = LoadSmallFile("quillo.ini", 1 << 22);
   std::string tutorial;
-  expected.welcome = !FindIniValue(ini.text, "quillo", "Tutorial", tutorial) ||
-                     std::atoi(tutorial.c_str()) == 0;
+  expected.welcome = !FindIniValue(ini.text, "quillo", "Tutorial", tutorial) || std::atoi(tutorial.c_str()) == 0;
   return expected;
 }
 
@@ -178,9 +162,7 @@ class Player : public QObject {
     return letters;
   }
 
-  bool IsRight(int plain) const {
-    return app_->TheGame().state.guess[app_->TheGame().state.key[plain]] == 'A' + plain;
-  }
+  bool IsRight(int plain) const { return app_->TheGame().state.guess[app_->TheGame().state.key[plain]] == 'A' + plain; }
 
   void Type(int cipher, int plain) {
     // Escape first: with Advance After Guess on, the last guess left a letter selected.
@@ -219,9 +201,7 @@ class Player : public QObject {
 
   void Hint() {
     const char key = kHintKeys[Pick(4)];
-    Say(std::string("step hint ") + key);
-    QTest::keyClick(Keys(), static_cast<Qt::Key>(Qt::Key_A + (key - 'A')), Qt::AltModifier);
-    Pause();
+    Press((std::string("hint ") + key).c_str(), static_cast<Qt::Key>(Qt::Key_A + (key - 'A')));
   }
 
   // As the menu item would: the command reaches the game through the frame.
@@ -295,8 +275,7 @@ class Player : public QObject {
   // Clicks button, or rejects dialog when there is no such button.
   void ClickLater(QDialog* dialog, QAbstractButton* button) {
     clickPending_ = true;
-    QTimer::singleShot(0, this, [this, dialog = QPointer<QDialog>(dialog),
-                                 button = QPointer<QAbstractButton>(button)] {
+    QTimer::singleShot(0, this, [this, dialog = QPointer<QDialog>(dialog), button = QPointer<QAbstractButton>(button)] {
       clickPending_ = false;
       if (button) {
         button->click();

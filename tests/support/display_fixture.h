@@ -2,14 +2,8 @@
 
 #pragma once
 
-#include "display/cellmetrics.h"
-#include "display/color.h"
-#include "display/displayoptions.h"
-#include "display/font.h"
 #include "display/freqwindow.h"
-#include "display/quillowindow.h"
 #include "display/quotewindow.h"
-#include "display/wordpreview.h"
 #include "support/game_fixture.h"
 
 class DisplayFixture : public GameFixture {

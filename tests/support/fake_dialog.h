@@ -1,21 +1,14 @@
 // FakeDialogPeer and FakeDialog: a running dialog's controls in memory, and the driver scripts use.
 #pragma once
 
-#include <optional>
-#include <string>
 #include <utility>
-#include <vector>
 
 #include "framework/dialog.h"
 #include "recording_dc.h"
 
 class FakePlatform;
 
-struct FakeListItem {
-  std::string text;
-  long data = 0;
-  bool operator==(const FakeListItem&) const = default;
-};
+struct FakeListItem { std::string text; long data = 0; };
 
 // One control of a running dialog. Rectangles are client pixels: template dialog units x 2.
 struct FakeControl {
@@ -101,7 +94,6 @@ struct DialogRecord {
   int result = 0;                     // the value End was given
 
   std::string Text(int id) const;  // "" and a test failure for an unknown id
-  const FakeControl* Find(int id) const;
 };
 
 // The driver a dialog script gets: acts as the player would. Acting on an ended dialog, on a
@@ -138,8 +130,7 @@ class FakeDialog {
     dialog_.Timer();
     return true;
   }
-  // Calls DrawItem for an owner-drawn control with its own rectangle (0, 0, width, height).
-  RecordingDC Draw(int id);
+  RecordingDC Draw(int id);  // calls DrawItem for an owner-drawn control with its own rectangle (0, 0, width, height)
 
  private:
   bool CanAct(int id, const char* action, bool needsList = false) const;

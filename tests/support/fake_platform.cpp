@@ -1,9 +1,14 @@
-// FakePlatform: installation, windows and their test helpers, message boxes and scripted dialogs.
+// FakePlatform: installation, windows and their test helpers, message boxes, scripted dialogs, and the
+// services: clipboard, sounds, common dialogs, printer and system queries; FakeWindowPeer: window
+// state in memory, delivering size, move and paint back to the game; FakeDialogPeer and FakeDialog:
+// control state of a running dialog and the player's actions on it.
 #include "fake_platform.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+
+#include "resources/resources.h"
 
 FakePlatform::FakePlatform()
     : sysColors{{kSysColorButtonFace, MakeColor(240, 240, 240)}, {kSysColorWindow, MakeColor(255, 255, 255)},
@@ -96,9 +101,76 @@ void FakePlatform::ScrollTo(TWindow& window, int position) {
   window.VScroll(peer.vScrollPosition);
 }
 
+// ---- The window peer ----
+
+FakeWindowPeer::FakeWindowPeer(FakePlatform& platform, TWindow& window) : platform_(&platform), window_(window) {
+  if (window.IsFrame()) {
+    clientSize = {560, 481};
+    windowRect = TRect::FromSize(0, 0, 560, 481);
+  }
+  visible = !window.IsFrame();  // children show with their parent
+  normalRect = windowRect;
+}
+
+FakeWindowPeer::~FakeWindowPeer() { if (platform_) platform_->Forget(this); }
+
+void FakeWindowPeer::Move(const TRect& rect) {
+  const TRect old = windowRect;
+  windowRect = rect;
+  if (rect.left != old.left || rect.top != old.top) window_.Moved();
+  if (!(TSize{rect.Width(), rect.Height()} == clientSize)) ResizeClient({rect.Width(), rect.Height()});
+}
+
+void FakeWindowPeer::ResizeClient(TSize size) {
+  clientSize = size;
+  windowRect.right = windowRect.left + size.cx;
+  windowRect.bottom = windowRect.top + size.cy;
+  window_.Size(size);
+  if (client && client->HasPeer()) client->Peer().Move({0, 0, size.cx, size.cy});
+}
+
+void FakeWindowPeer::Show(TShow how) {
+  visible = how != TShow::Hide;
+  if (!visible || !window_.IsFrame()) return;
+  if (how == TShow::Maximized && !zoomed) {
+    normalRect = windowRect;
+    zoomed = true;
+    if (platform_) Move(platform_->WorkArea());
+  } else if (how == TShow::Normal && zoomed) {
+    zoomed = false;
+    Move(normalRect);
+  }
+}
+
+RecordingDC FakeWindowPeer::PaintNow() {
+  paintPending = false;
+  RecordingDC dc;
+  window_.Paint(dc);
+  lastPaint = dc;
+  return dc;
+}
+
+void FakeWindowPeer::SetVScroll(int range, int position) {
+  vScrollRange = std::max(range, 0);
+  vScrollPosition = std::clamp(position, 0, vScrollRange);
+}
+
+void FakeWindowPeer::SetFocus() { if (platform_) platform_->SetFocus(this); }
+
 // ---- Message boxes ----
 
 namespace {
+bool Inside(const TRect& inner, const TRect& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+    return std::tolower(x) < std::tolower(y);
+  });
+}
+
 bool IsButtonOf(unsigned flags, int answer) {
   switch (flags & MB_TYPEMASK) {
     case MB_OK: return answer == IDOK;
@@ -115,8 +187,7 @@ std::ostream& operator<<(std::ostream& out, const MessageBoxRecord& record) {
              << record.flags << std::dec << " answered " << record.answer;
 }
 
-int FakePlatform::MessageBox(TWindow* owner, const std::string& text, const std::string& caption,
-                             unsigned flags) {
+int FakePlatform::MessageBox(TWindow* owner, const std::string& text, const std::string& caption, unsigned flags) {
   MessageBoxRecord record{text, caption, flags, owner, IDOK};
   transcript_.push_back("box " + caption + ": " + text);
   if ((flags & MB_TYPEMASK) != MB_OK && answers_.empty()) {
@@ -147,6 +218,14 @@ MessageBoxRecord FakePlatform::LastMessage() const {
 
 // ---- Dialogs ----
 
+void FakePlatform::AnswerInput(std::string text, int button, std::optional<std::string> shown) {
+  ScriptDialog(kInputTemplateId, [=](FakeDialog& d) {
+    if (shown) { EXPECT_EQ(d.Text(kInputEditId), *shown); }
+    d.Type(kInputEditId, text);
+    d.Click(button);
+  });
+}
+
 DialogRecord FakePlatform::LastDialog() const {
   if (!dialogs_.empty()) return dialogs_.back();
   ADD_FAILURE() << "no dialog was run";
@@ -169,13 +248,11 @@ int FakePlatform::RunDialog(TDialog& dialog) {
   const std::size_t index = dialogs_.size();
   dialogs_.push_back(DialogRecord{dialog.Template().id, peer.caption, {}, 0});
   // Detach even when the game throws out of a handler, so the dialog never holds a dead peer.
-  struct Detach {
-    TDialog& dialog;
-    ~Detach() { dialog.Attach(nullptr); }
-  } detach{dialog};
+  struct Detach { TDialog& dialog; ~Detach() { dialog.Attach(nullptr); } } detach{dialog};
   dialog.Attach(&peer);
   dialog.SetupWindow();
-  transcript_.push_back("dialog " + peer.caption);
+  const bool message = peer.templateId == kHintTemplateId && peer.HasControl(kMessageTextId);
+  transcript_.push_back("dialog " + peer.caption + (message ? ": " + peer.Control(kMessageTextId).text : ""));
   FakeDialog driver(*this, dialog, peer);
   if (!peer.ended) RunScript(driver);
   if (!peer.ended) dialog.End(IDCANCEL);
@@ -214,4 +291,231 @@ bool FakePlatform::DefaultEnd(FakeDialog& driver) {
   if (buttons != 1) return false;
   driver.Click(buttonId);
   return driver.Ended();
+}
+
+// ---- Services ----
+
+namespace {
+// Takes the next queued reply, or nullopt when none is queued.
+template <typename T> std::optional<T> Next(std::deque<T>& queue) {
+  if (queue.empty()) return std::nullopt;
+  T next = std::move(queue.front());
+  queue.pop_front();
+  return next;
+}
+
+class FakePrinterView : public TPrinter {
+ public:
+  explicit FakePrinterView(FakePrinter& printer) : printer_(printer) {}
+  bool Setup(TWindow*) override { return ++printer_.setupCount, false; }
+  TPrintResult Print(TWindow*, TPrintout&) override { return ++printer_.printCount, printer_.printResult; }
+  std::string DeviceName() const override { return "Fake Printer"; }
+  std::string Port() const override { return "FILE:"; }
+
+ private:
+  FakePrinter& printer_;
+};
+}  // namespace
+
+std::optional<std::string> FakePlatform::ClipboardText() {
+  return clipboardAvailable_ ? std::optional<std::string>(clipboard_) : std::nullopt;
+}
+
+bool FakePlatform::SetClipboardText(const std::string& text) {
+  if (clipboardAvailable_) clipboard_ = text;
+  return clipboardAvailable_;
+}
+
+void FakePlatform::PlayWave(const std::string& path) { Heard("wave " + path); }
+void FakePlatform::Tone(int hz, int ms) { Heard("tone " + std::to_string(hz) + " " + std::to_string(ms)); }
+void FakePlatform::SimpleBeep() { Heard("beep"); }
+
+TOpenFileResult FakePlatform::OpenFile(TWindow*, const TOpenFileRequest& request) {
+  openFileRequests_.push_back(request);
+  transcript_.push_back("open-file " + request.title);
+  return Next(openFileAnswers_).value_or(TOpenFileResult{});
+}
+
+TChooseResult FakePlatform::ChooseFont(TWindow*, TLogFont& font, std::string& error) {
+  transcript_.push_back("choose-font");
+  const FontChoice choice = Next(fontAnswers_).value_or(FontChoice{});
+  if (choice.result == TChooseResult::Ok) font = choice.font;
+  if (choice.result == TChooseResult::Failed) error = choice.error;
+  return choice.result;
+}
+
+bool FakePlatform::ChooseColor(TWindow*, TColor& color, TColor[16]) {
+  colorRequests_.push_back(color);
+  transcript_.push_back("choose-color");
+  const std::optional<TColor> chosen = Next(colorAnswers_).value_or(ColorChoice{}).color;
+  if (chosen) color = *chosen;
+  return chosen.has_value();
+}
+
+std::unique_ptr<TPrinter> FakePlatform::CreatePrinter() {
+  if (!printer_.available) return nullptr;
+  ++printer_.createCount;
+  return std::make_unique<FakePrinterView>(printer_);
+}
+
+void FakePlatform::ShowStatistics(TWindow*, const TStatisticsView& view) {
+  statistics_.push_back(view);
+  transcript_.push_back("statistics");
+}
+
+TColor FakePlatform::SysColor(int index) {
+  auto found = sysColors.find(index);
+  return found == sysColors.end() ? MakeColor(0, 0, 0) : found->second;
+}
+
+// ---- The dialog peer and the player's actions ----
+
+// The fake's dialog units are two pixels each way (an 8 x 16 dialog font).
+FakeDialogPeer::FakeDialogPeer(const TDialogTemplate& dialogTemplate, TRect rect)
+    : templateId(dialogTemplate.id), caption(dialogTemplate.caption), windowRect(rect) {
+  for (const TControlDesc& d : dialogTemplate.controls) {
+    AddControl(d.kind, d.id, d.text, {d.rect.left * 2, d.rect.top * 2, d.rect.right * 2, d.rect.bottom * 2});
+  }
+}
+
+bool FakeDialogPeer::HasControl(int id) const {
+  return std::any_of(controls.begin(), controls.end(), [id](const FakeControl& c) { return c.id == id; });
+}
+
+const FakeControl& FakeDialogPeer::Control(int id) const {
+  for (const FakeControl& control : controls) {
+    if (control.id == id) return control;
+  }
+  ADD_FAILURE() << "dialog " << templateId << " (\"" << caption << "\") has no control " << id;
+  scratch_ = FakeControl{};
+  return scratch_;
+}
+
+const FakeListItem* FakeDialogPeer::Item(int id, int index) const {
+  const std::vector<FakeListItem>& items = Control(id).items;
+  return index >= 0 && index < static_cast<int>(items.size()) ? &items[index] : nullptr;
+}
+
+void FakeDialogPeer::SetItemText(int id, const std::string& text) {
+  Control(id).text = text;
+  Control(id).modified = false;
+}
+
+std::string FakeDialogPeer::GetItemText(int id) const {
+  const FakeControl& control = Control(id);
+  if (control.kind != TControlKind::DropDownList) return control.text;
+  return ListText(id, control.selected);
+}
+
+int FakeDialogPeer::ListAdd(int id, const std::string& text, long data) {
+  FakeControl& control = Control(id);
+  auto at = control.items.end();
+  if (control.kind == TControlKind::SortedListBox) {
+    at = std::upper_bound(control.items.begin(), control.items.end(), text,
+                          [](const std::string& t, const FakeListItem& i) { return LessIgnoringCase(t, i.text); });
+  }
+  const int index = static_cast<int>(at - control.items.begin());
+  control.items.insert(at, FakeListItem{text, data});
+  if (control.selected >= index) ++control.selected;
+  return index;
+}
+
+void FakeDialogPeer::AddControl(TControlKind kind, int id, const std::string& text, const TRect& rect) {
+  FakeControl& control = controls.emplace_back();
+  std::tie(control.kind, control.id, control.text, control.rect) = std::tie(kind, id, text, rect);
+}
+
+TTextMetrics FakeDialogPeer::ItemFontMetrics(int id) {
+  const FakeControl& control = Control(id);
+  return FakeTextMetrics(control.font ? &*control.font : nullptr);
+}
+
+void FakeDialogPeer::End(int value) {
+  if (ended) return;  // a second End changes nothing, as on a closed window
+  ended = true;
+  result = value;
+}
+
+std::string DialogRecord::Text(int id) const {
+  for (const FakeControl& control : controls) {
+    if (control.id == id) return control.text;
+  }
+  ADD_FAILURE() << "dialog " << templateId << " (\"" << caption << "\") had no control " << id;
+  return {};
+}
+
+bool FakeDialog::CanAct(int id, const char* action, bool needsList) const {
+  const char* fault = peer_.ended                                ? "ended dialog's"
+                      : !peer_.HasControl(id)                     ? "missing"
+                      : !peer_.Control(id).enabled                ? "disabled"
+                      : needsList && !peer_.Control(id).IsList() ? "non-list" : nullptr;
+  if (fault) ADD_FAILURE() << action << ' ' << fault << " control " << id << " of dialog \"" << peer_.caption << '"';
+  return !fault;
+}
+
+std::vector<std::string> FakeDialog::ListItems(int id) const {
+  std::vector<std::string> texts;
+  for (const FakeListItem& item : peer_.Control(id).items) texts.push_back(item.text);
+  return texts;
+}
+
+void FakeDialog::Type(int id, const std::string& text) {
+  if (!CanAct(id, "typing into")) return;
+  FakeControl& control = peer_.Control(id);
+  if (!control.IsEdit()) {
+    ADD_FAILURE() << "typing into control " << id << ", which is not an edit field";
+    return;
+  }
+  control.text = control.editLimit >= 0 ? text.substr(0, control.editLimit) : text;
+  control.modified = true;
+  dialog_.Command(id, TNotify::EditChange);
+}
+
+// The game's radios all sit in group boxes; loose ones count as one group.
+void FakeDialog::ClickRadio(int id) {
+  auto boxOf = [this](const FakeControl& radio) -> const FakeControl* {
+    for (const FakeControl& c : peer_.controls) {
+      if (c.kind == TControlKind::GroupBox && Inside(radio.rect, c.rect)) return &c;
+    }
+    return nullptr;
+  };
+  const FakeControl* box = boxOf(peer_.Control(id));
+  for (FakeControl& c : peer_.controls) {
+    if (c.IsRadio()) c.checked = c.id == id || (c.checked && boxOf(c) != box);
+  }
+}
+
+void FakeDialog::Click(int id) {
+  if (!CanAct(id, "clicking")) return;
+  FakeControl& control = peer_.Control(id);
+  if (control.IsRadio()) ClickRadio(id);
+  if (control.kind == TControlKind::Check) control.checked = !control.checked;
+  dialog_.Command(id, TNotify::Clicked);
+}
+
+void FakeDialog::Select(int listId, int index) {
+  if (!CanAct(listId, "selecting in", true)) return;
+  peer_.ListSelect(listId, index);
+  dialog_.Command(listId, TNotify::SelChange);
+}
+
+void FakeDialog::DoubleClick(int listId, int index) {
+  if (!CanAct(listId, "double-clicking in", true)) return;
+  if (peer_.ListSelected(listId) != index) Select(listId, index);
+  if (!peer_.ended) dialog_.Command(listId, TNotify::DoubleClick);
+}
+
+void FakeDialog::CloseBox() {
+  if (peer_.ended) {
+    ADD_FAILURE() << "closing dialog \"" << peer_.caption << "\" after it ended";
+    return;
+  }
+  dialog_.End(IDCANCEL);
+}
+
+RecordingDC FakeDialog::Draw(int id) {
+  RecordingDC dc;
+  const TRect rect = peer_.ItemRect(id);
+  dialog_.DrawItem(id, dc, {0, 0, rect.Width(), rect.Height()});
+  return dc;
 }

@@ -14,18 +14,10 @@
 #pragma once
 
 #include <deque>
-#include <functional>
-#include <map>
-#include <memory>
-#include <optional>
-#include <ostream>
-#include <string>
-#include <vector>
 
 #include "fake_dialog.h"
 #include "fake_window.h"
 #include "framework/platform.h"
-#include "recording_dc.h"
 
 // One message box as shown. Equality compares text, caption and flags only.
 struct MessageBoxRecord {
@@ -61,8 +53,7 @@ class FakePlatform : public TPlatform {
  public:
   using DialogScript = std::function<void(FakeDialog&)>;
 
-  // Installs itself; the destructor fails the test for answers and scripts never used.
-  FakePlatform();
+  FakePlatform();  // installs itself; the destructor fails the test for answers and scripts never used
   ~FakePlatform() override;
   FakePlatform(const FakePlatform&) = delete;
   FakePlatform& operator=(const FakePlatform&) = delete;
@@ -102,6 +93,9 @@ class FakePlatform : public TPlatform {
   // edit, list or radio is ended by that button; any other fails the test (IDCANCEL).
   void ScriptDialog(DialogScript script) { scripts_.push_back({std::nullopt, std::move(script)}); }
   void ScriptDialog(int templateId, DialogScript script) { scripts_.push_back({templateId, std::move(script)}); }
+  // Queues the input dialog's answer: text typed into its field (after checking that it showed
+  // `shown`, when given), then the button.
+  void AnswerInput(std::string text, int button = IDOK, std::optional<std::string> shown = {});
   const std::vector<DialogRecord>& Dialogs() const { return dialogs_; }
   DialogRecord LastDialog() const;  // an empty record and a test failure when none ran
   // The next `count` dialogs cannot be created: RunDialog throws std::runtime_error.
@@ -109,9 +103,9 @@ class FakePlatform : public TPlatform {
   // Where dialogs open before the game moves them: centred on the work area.
   TRect DefaultDialogRect(const TDialogTemplate& dialogTemplate) const;
 
-  // Everything shown or heard, in order: "box <caption>: <text>", "dialog <caption>", "wave
-  // <path>", "tone <Hz> <ms>", "beep", "open-file <title>", "choose-font", "choose-color",
-  // "statistics", "dialog failed <caption>".
+  // Everything shown or heard, in order: "box <caption>: <text>", "dialog <caption>" (with ": <text>"
+  // for a message dialog), "wave <path>", "tone <Hz> <ms>", "beep", "open-file <title>",
+  // "choose-font", "choose-color", "statistics", "dialog failed <caption>".
   const std::vector<std::string>& Transcript() const { return transcript_; }
 
   // ---- Services ----

@@ -2,9 +2,6 @@
 #pragma once
 
 #include <map>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "framework/menu.h"
 #include "framework/window.h"

@@ -4,13 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
-
 #include "app/runservices.h"
 #include "classlib/inifile.h"
 #include "doubles/test_hooks.h"
-#include "engine/game.h"
 #include "engine/random.h"
 #include "support/fake_platform.h"
 #include "support/testing.h"
@@ -51,30 +47,10 @@ class GameFixture : public testing::Test {
   void BeepOnErrors() { SetSetting("ErrorMode", 1); }
   void BeepOnHints() { SetSetting("HintMode", 1); }
 
-  // Everything the player was shown or heard, in order: "box <caption>: <text>", "tone 500 150",
-  // and for the game's message dialogs "dialog <caption>: <text>".
-  std::vector<std::string> Shown() const {
-    std::vector<std::string> shown;
-    const std::vector<std::string>& transcript = fake.Transcript();
-    std::size_t dialog = dialogMark_;
-    for (std::size_t i = transcriptMark_; i < transcript.size(); ++i) {
-      const std::string& entry = transcript[i];
-      if (entry.rfind("dialog ", 0) == 0 && dialog < fake.Dialogs().size()) {
-        const DialogRecord& record = fake.Dialogs()[dialog++];
-        const FakeControl* message = record.Find(4091);
-        shown.push_back(record.templateId == 4093 && message ? entry + ": " + message->text
-                                                             : entry);
-      } else {
-        shown.push_back(entry);
-      }
-    }
-    return shown;
-  }
-  // Shown() starts afresh from here.
-  void ClearShown() {
-    transcriptMark_ = fake.Transcript().size();
-    dialogMark_ = fake.Dialogs().size();
-  }
+  // Everything the player was shown or heard since ClearShown, in order: "box <caption>: <text>",
+  // "tone 500 150", and for the game's message dialogs "dialog <caption>: <text>".
+  std::vector<std::string> Shown() const { return {fake.Transcript().begin() + shownMark_, fake.Transcript().end()}; }
+  void ClearShown() { shownMark_ = fake.Transcript().size(); }
 
   std::string Guesses() const { return std::string(game.state.guess, kLetterCount); }
   std::string Unused() const { return std::string(game.panel.unused, kLetterCount); }
@@ -87,6 +63,5 @@ class GameFixture : public testing::Test {
   Game game;
 
  private:
-  std::size_t transcriptMark_ = 0;
-  std::size_t dialogMark_ = 0;
+  std::size_t shownMark_ = 0;
 };

@@ -2,8 +2,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "framework/dc.h"
@@ -32,10 +30,7 @@ struct DrawOp {
 };
 
 // One character of drawn text: what a cell on the screen shows.
-struct DrawnChar {
-  char ch = 0;
-  TColor fg = 0, bk = 0;
-};
+struct DrawnChar { char ch = 0; TColor fg = 0, bk = 0; };
 
 // Records drawing and measures with the fake font metrics. Starts with black text on white, the
 // stock font, origin (0, 0), no mapping. Where several operations cover a cell the last one drawn
@@ -68,8 +63,7 @@ class RecordingDC : public TDC {
   std::optional<DrawnChar> Cell(int col, int row, TSize cell, TPoint origin = {}) const;
   // The characters of cells 0..columns-1 of one grid row; `missing` where nothing was drawn.
   std::string Row(int row, int columns, TSize cell, TPoint origin = {}, char missing = ' ') const;
-  // A logical point in device pixels, with the current origin and mapping.
-  TPoint ToDevice(TPoint logical) const;
+  TPoint ToDevice(TPoint logical) const;  // a logical point in device pixels, with the current origin and mapping
 
  private:
   DrawOp& Record(DrawKind kind) { return ops_.emplace_back(DrawOp{kind, {}, {}, {}, 0, fg_, bk_, font_}); }

@@ -7,9 +7,7 @@
 namespace {
 // A test that needs a settings file makes its own session on it, nested inside this one.
 class FreshSession : public testing::EmptyTestEventListener {
-  void OnTestStart(const testing::TestInfo&) override {
-    services_ = std::make_unique<RunServices>(store_);
-  }
+  void OnTestStart(const testing::TestInfo&) override { services_ = std::make_unique<RunServices>(store_); }
   void OnTestEnd(const testing::TestInfo&) override { services_.reset(); }
 
   MemoryIniFile store_;

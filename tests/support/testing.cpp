@@ -40,9 +40,7 @@ std::optional<std::string> ReadFile(const std::filesystem::path& path) {
   return bytes.str();
 }
 
-std::string FixturePath(std::string_view name) {
-  return (std::filesystem::path(QUILLO_FIXTURES) / name).string();
-}
+std::string FixturePath(std::string_view name) { return (std::filesystem::path(QUILLO_FIXTURES) / name).string(); }
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;

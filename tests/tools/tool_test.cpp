@@ -1,14 +1,15 @@
-// quillo-tool: compress, list and info, wordlist build and dump, and the shipped data they read.
+// quillo-tool: compress, list and info, wordlist build and dump, and the shipped data they read;
+// cmake --install into a scratch prefix: the layout, the launcher, the desktop entry, the tool.
 #include <gtest/gtest.h>
-
-#include <cstring>
-#include <filesystem>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include "sources/quotefile.h"
 #include "sources/ratings.h"
 #include "support/testing.h"
 #include "wordlist/dictionary.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -43,9 +44,7 @@ TEST_F(ToolTest, QuotesCompressThenListGivesBackTheQuotations) {
             "Well begun is half done.\tAristotle\r\n"
             "\n"
             "\x93Quoted\x94 and \x91single\x92.\tSomeone\n"
-            "A line|break and a trailing blank \n"
-            "   \n"
-            "Last line without an end\tX");
+            "A line|break and a trailing blank \n   \nLast line without an end\tX");
   ASSERT_EQ(Run("compress" + Arg("in.qot") + Arg("out.cqt") + " --description 'Small set'"), 0) << err_;
   ASSERT_EQ(Run("list" + Arg("out.cqt")), 0) << err_;
   const std::vector<std::string> expected = {
@@ -77,8 +76,7 @@ TEST_F(ToolTest, QuotesRefusesBadLinesAndWritesNothing) {
       {"compress", "late-nul.qot", "late-nul.qot:81: character 2 (0x00)"},
   };
   for (const auto& c : cases) {
-    const std::string output = c[0] == "compress" ? Arg("out.cqt") : "";
-    EXPECT_EQ(Run(c[0] + " '" + FixturePath("quotes/" + c[1]) + "'" + output), 1);
+    EXPECT_EQ(Run(c[0] + " '" + FixturePath("quotes/" + c[1]) + "'" + (c[0] == "compress" ? Arg("out.cqt") : "")), 1);
     EXPECT_NE(err_.find(c[2]), std::string::npos) << err_;
   }
   EXPECT_FALSE(std::filesystem::exists(Path("out.cqt")));
@@ -139,11 +137,9 @@ TEST_F(SolverToolTest, CheckReportsEachProblemWithItsPlace) {
                      std::string(1000, 'x') + "\n");
   EXPECT_EQ(Run("check --no-solve" + Arg("q.qot")), 1) << err_;
   const std::string file = Path("q.qot");
-  for (const std::string expected : {":line 3: error: the same quotation as line 1",
-                                     ":line 4: warning: no attribution",
+  for (const std::string expected : {":line 3: error: the same quotation as line 1", ":line 4: warning: no attribution",
                                      ":line 5: warning: only 3 distinct letters", ":line 6: error: ",
-                                     ":line 7: error: 1000 characters",
-                                     ": 6 quotations, 3 errors, 2 warnings"}) {
+                                     ":line 7: error: 1000 characters", ": 6 quotations, 3 errors, 2 warnings"}) {
     EXPECT_NE(out_.find(file + expected), std::string::npos) << expected << "\n" << out_;
   }
   // Compressed files count puzzles; the solver's findings are warnings.
@@ -169,20 +165,7 @@ TEST_F(SolverToolTest, RateWritesOneRatingPerPuzzleBesideTheFile) {
   EXPECT_NE(Run("rate" + Arg("c.qot") + dict_), 0);  // not a compressed file
 }
 
-TEST(ShippedData, RatingsSplitTheCollectionIntoRoughThirds) {
-  CompressedQuoteFile file(std::string(QUILLO_BIN_DIR) + "/quillo.cqt");
-  const std::optional<std::vector<PuzzleRating>> ratings =
-      ReadRatings(std::string(QUILLO_BIN_DIR) + "/quillo.cqr", file.Count());
-  ASSERT_TRUE(ratings);
-  int bands[3] = {};
-  for (const PuzzleRating& r : *ratings) ++bands[static_cast<int>(r.band)];
-  for (int count : bands) {
-    EXPECT_GT(count * 4, static_cast<int>(ratings->size())) << "a band under a quarter";
-    EXPECT_LT(count * 5, static_cast<int>(ratings->size()) * 2) << "a band over two fifths";
-  }
-}
-
-TEST(ShippedData, QuoteCollectionIsWellFormed) {
+TEST(ShippedData, QuoteCollectionIsWellFormedAndItsRatingsSplitItIntoRoughThirds) {
   CompressedQuoteFile file(std::string(QUILLO_BIN_DIR) + "/quillo.cqt");
   ASSERT_TRUE(file.Status() == QuoteFileStatus::Ok && file.Count() >= 2000u && !file.Description().empty());
   std::set<std::string> seen;
@@ -196,25 +179,28 @@ TEST(ShippedData, QuoteCollectionIsWellFormed) {
     EXPECT_TRUE(tab != std::string::npos && text.find('\t', tab + 1) == std::string::npos && tab + 1 < text.size()) << text;
     EXPECT_TRUE(seen.insert(text.substr(0, tab)).second) << "duplicate: " << text;
   }
+  const std::optional<std::vector<PuzzleRating>> ratings =
+      ReadRatings(std::string(QUILLO_BIN_DIR) + "/quillo.cqr", file.Count());
+  ASSERT_TRUE(ratings);
+  int bands[3] = {};
+  for (const PuzzleRating& r : *ratings) ++bands[static_cast<int>(r.band)];
+  for (int count : bands) {
+    EXPECT_GT(count * 4, static_cast<int>(ratings->size())) << "a band under a quarter";
+    EXPECT_LT(count * 5, static_cast<int>(ratings->size()) * 2) << "a band over two fifths";
+  }
 }
 
 TEST_F(ToolTest, WordlistBuildThenDumpKeepsSourceOrderWithinEachLength) {
-  WriteText("words.txt",
-            "the\t65535\nof\t60000\nand\t59000\ncan't\t3000\nzyzzyva\t0\nan\t200\r\n"
-            "a\t50000\ndad\t12");
+  WriteText("words.txt", "the\t65535\nof\t60000\nand\t59000\ncan't\t3000\nzyzzyva\t0\nan\t200\r\na\t50000\ndad\t12");
   ASSERT_EQ(Run("wordlist build" + Arg("words.txt") + Arg("w.wl")), 0) << err_;
   EXPECT_FALSE(std::filesystem::exists(Path("w.wl.tmp")));
   ASSERT_EQ(Run("wordlist dump" + Arg("w.wl")), 0) << err_;
   EXPECT_EQ(out_,
             "1\t50000\ta\n"
-            "2\t60000\tof\n2\t200\tan\n"
-            "3\t65535\tthe\n3\t59000\tand\n3\t12\tdad\n"
-            "5\t3000\tcan't\n"
-            "7\t0\tzyzzyva\n");
+            "2\t60000\tof\n2\t200\tan\n3\t65535\tthe\n3\t59000\tand\n3\t12\tdad\n5\t3000\tcan't\n7\t0\tzyzzyva\n");
 
   // The header: -1, the format version, the word count.
-  EXPECT_EQ(ReadText("w.wl").substr(0, 12),
-            std::string("\xff\xff\xff\xff\x01\0\0\0\x08\0\0\0", 12));
+  EXPECT_EQ(ReadText("w.wl").substr(0, 12), std::string("\xff\xff\xff\xff\x01\0\0\0\x08\0\0\0", 12));
 }
 
 TEST_F(ToolTest, WordlistBadLinesAreRefusedWithTheirNumberAndNothingWritten) {
@@ -273,6 +259,87 @@ TEST(ShippedData, WordlistIsLargeWellFormedAndByFallingFrequency) {
     }
     EXPECT_TRUE(found) << common;
   }
+}
+
+// Installs the build once into a scratch prefix shared by the tests of this file.
+class InstallTest : public ::testing::Test {
+ protected:
+  // The install rewrites the build's manifest, which lists a real install for uninstalling, so
+  // the manifest is put back as it was once this install's copy has been taken.
+  static void SetUpTestSuite() {
+    prefix_ = new TempFolder();
+    const fs::path build = fs::path(QUILLO_BIN_DIR).parent_path();
+    const fs::path manifest = build / "install_manifest.txt";
+    const std::optional<std::string> previous = ReadFile(manifest);
+    installStatus_ = Run("cmake --install '" + build.string() + "' --prefix '" + prefix_->Path().string() + "'");
+    manifest_ = ReadFile(manifest).value_or("");
+    if (previous) WriteFile(manifest, *previous);
+    if (!previous) fs::remove(manifest);
+  }
+  static void TearDownTestSuite() { delete prefix_; }
+
+  // Runs a shell command with its output in files of the prefix; returns its exit status.
+  static int Run(const std::string& command) {
+    const int status = std::system((command + " >'" + prefix_->File("out.txt") + "' 2>'" +
+                                    prefix_->File("err.txt") + "'").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  static std::string Out() { return ReadFile(prefix_->File("out.txt")).value_or(""); }
+  static std::string Err() { return ReadFile(prefix_->File("err.txt")).value_or(""); }
+  static fs::path Installed(const std::string& relative) { return prefix_->Path() / relative; }
+  static fs::path ProgramFolder() { return Installed("lib/quillo"); }
+
+  static TempFolder* prefix_;
+  static int installStatus_;
+  static std::string manifest_;  // what this install listed
+};
+
+TempFolder* InstallTest::prefix_ = nullptr;
+int InstallTest::installStatus_ = -1;
+std::string InstallTest::manifest_;
+
+bool IsExecutable(const fs::path& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IXUSR) != 0;
+}
+
+TEST_F(InstallTest, EverythingLandsInItsPlace) {
+  ASSERT_EQ(installStatus_, 0) << Err();
+  for (const char* file : {"quillo-tool", "quillo.cqt", "quillo.cqr", "wordlist.wl", "ahooga.wav", "clap.wav",
+                           "tada.wav", "uhoh.wav", "help/index.html", "help/topic1000.html"}) {
+    EXPECT_TRUE(fs::is_regular_file(ProgramFolder() / file)) << file;
+  }
+  EXPECT_TRUE(IsExecutable(ProgramFolder() / "quillo-tool") && IsExecutable(Installed("games/quillo")));
+  EXPECT_EQ(fs::read_symlink(Installed("games/quillo-tool")), "../lib/quillo/quillo-tool");
+
+  const std::string entry = ReadFile(Installed("share/applications/quillo.desktop")).value_or("");
+  EXPECT_NE(entry.find("\nExec=" + Installed("games/quillo").string() + " %f\n"), std::string::npos) << entry;
+  EXPECT_NE(entry.find("\nPath=" + ProgramFolder().string() + "\n"), std::string::npos) << entry;
+
+  // The manifest lists what uninstalling removes, the desktop entry included.
+  EXPECT_NE(manifest_.find(Installed("share/applications/quillo.desktop").string()), std::string::npos);
+  EXPECT_NE(manifest_.find((ProgramFolder() / "help/index.html").string()), std::string::npos);
+
+  // The installed tool, through its link, reads the installed collection.
+  ASSERT_EQ(Run("'" + Installed("games/quillo-tool").string() + "' info '" +
+                (ProgramFolder() / "quillo.cqt").string() + "'"), 0) << Err();
+  EXPECT_NE(Out().find("The Quillo! collection"), std::string::npos) << Out();
+}
+
+TEST_F(InstallTest, LauncherStartsTheGameInItsFolderWithAbsoluteArguments) {
+  ASSERT_EQ(installStatus_, 0) << Err();
+  // A stand-in for the game that reports where it runs and what it was given.
+  const fs::path game = ProgramFolder() / "quillo";
+  fs::remove(game);
+  WriteFile(game, "#!/bin/sh\npwd\nfor a do echo \"$a\"; done\n");
+  fs::permissions(game, fs::perms::owner_all);
+  TempFolder elsewhere;
+  // Options and a toolkit option's value pass as given; after "--" everything is a file.
+  ASSERT_EQ(Run("cd '" + elsewhere.Path().string() + "' && '" + Installed("games/quillo").string() +
+                "' mine.qot /abs/other.qot '' --version -style fusion -- -odd.qot"), 0) << Err();
+  const std::string cwd = fs::canonical(elsewhere.Path()).string();
+  EXPECT_EQ(Out(), fs::canonical(ProgramFolder()).string() + "\n" + cwd +
+                       "/mine.qot\n/abs/other.qot\n\n--version\n-style\nfusion\n--\n" + cwd + "/-odd.qot\n");
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
-// The application on the fake: start-up, placement, the working folder, options, the game's course,
-// its history and Check Entered Puzzle.
+// The application on the fake: start-up, placement, the working folder, the menu bar and the hint
+// buttons' pictures, options, the game's course, its history and Check Entered Puzzle.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
-#include <filesystem>
 #include <sstream>
 #include <thread>
 
@@ -21,7 +19,6 @@
 #include "display/quillowindow.h"
 #include "resources/commands.h"
 #include "resources/resources.h"
-#include "sources/memory.h"
 #include "support/fake_platform.h"
 #include "support/testing.h"
 #include "wordlist/dictionary.h"
@@ -281,8 +278,22 @@ void CollectIds(const std::vector<TMenuItem>& items, std::set<int>& ids) {
   }
 }
 
-// The menu holds exactly the game's command table, and App does the work of every command.
-TEST(AppMenu, EveryCommandOfTheTableIsInTheMenuAndWired) {
+// Within each popup every item has a mnemonic and no two share one (a clash makes a key dead).
+void CheckMnemonics(const TMenuItem& popup) {
+  std::set<char> seen;
+  for (const TMenuItem& item : popup.children) {
+    if (item.separator) continue;
+    std::size_t amp = item.text.find('&');
+    ASSERT_LT(amp + 1, item.text.size()) << item.text;
+    EXPECT_TRUE(seen.insert(static_cast<char>(std::tolower(item.text[amp + 1]))).second)
+        << popup.text << ": " << item.text;
+    if (!item.children.empty()) CheckMnemonics(item);
+  }
+}
+
+// The menu holds exactly the game's command table, App does the work of every command, every
+// item has its mnemonic and only Help sits at the right.
+TEST(AppMenu, EveryCommandOfTheTableIsInTheMenuWiredAndReachableByItsLetter) {
   const std::set<int> table = {
       107,   101,   11862, 11860, 11882, 112,   11842, 11875, 111,   11861, 11858, 11849, 11854, 11856,
       11878, 11850, 11880, 109,   11868, 11869, 11871, 11870, 108,   102,   104,   105,   106,   11851,
@@ -294,6 +305,24 @@ TEST(AppMenu, EveryCommandOfTheTableIsInTheMenuAndWired) {
   CollectIds(MenuBar(), ids);
   EXPECT_EQ(ids, table);
   for (int id : table) EXPECT_TRUE(App::HandlesCommand(id)) << id;
+  for (const TMenuItem& popup : MenuBar()) {
+    EXPECT_EQ(popup.rightAligned, popup.text == "&Help") << popup.text;
+    CheckMnemonics(popup);
+  }
+}
+
+TEST(HintBitmaps, SixDistinctRaisedButtonsAndNoneOutOfRange) {
+  std::set<std::vector<unsigned char>> distinct;
+  for (int number = 1; number <= 6; ++number) {
+    const TBitmap& picture = HintBitmap(number);
+    ASSERT_EQ(picture.pixels.size(), 80u * 20u);
+    for (unsigned char index : picture.pixels) ASSERT_LT(index, BitmapPalette().size());
+    EXPECT_EQ(picture.pixels.front(), 15);  // light top-left edge
+    EXPECT_EQ(picture.pixels.back(), 0);    // dark bottom-right edge
+    distinct.insert(picture.pixels);
+  }
+  EXPECT_EQ(distinct.size(), 6u);
+  EXPECT_TRUE(HintBitmap(0).pixels.empty() && HintBitmap(7).pixels.empty());
 }
 
 TEST_F(AppTest, MarksAtStartUpFollowTheSettings) {
@@ -303,14 +332,12 @@ TEST_F(AppTest, MarksAtStartUpFollowTheSettings) {
       "PrintColor=1\nHintLocation=9\nHintButtons=0\nPrintMargin=1.25in\n");
   App& game = Start();
   // "right" in lower case, an out-of-range hint location (the top) and a margin with a unit.
-  const std::set<int> marked = {kCmdQuoteRight, kCmdHighlightSolution, kCmdCaseMilitary,
-                                kCmdFrequencyAlphabetical, kCmdWordsByFrequency,
-                                kCmdShowTimeAndScores, kCmdPrintColor, kCmdHintsTop,
+  const std::set<int> marked = {kCmdQuoteRight, kCmdHighlightSolution, kCmdCaseMilitary, kCmdFrequencyAlphabetical,
+                                kCmdWordsByFrequency, kCmdShowTimeAndScores, kCmdPrintColor, kCmdHintsTop,
                                 kCmdHighlightSelected};  // missing keys: classic, highlight on
   for (int id : {kCmdQuoteLeft, kCmdQuoteRight, kCmdCaseMixed, kCmdCaseMilitary, kCmdFrequencyByCount,
-                 kCmdExplainErrors, kCmdShowFrequencies, kCmdShowTimeAndScores, kCmdPrintColor,
-                 kCmdHintsTop, kCmdHintsBottom, kCmdShowHintButtons, kCmdQuickEntry,
-                 kCmdAdvanceAfterGuess, kCmdHighlightSelected}) {
+                 kCmdExplainErrors, kCmdShowFrequencies, kCmdShowTimeAndScores, kCmdPrintColor, kCmdHintsTop,
+                 kCmdHintsBottom, kCmdShowHintButtons, kCmdQuickEntry, kCmdAdvanceAfterGuess, kCmdHighlightSelected}) {
     EXPECT_EQ(Marked(id), marked.count(id) == 1) << id;
   }
   EXPECT_FALSE(FramePeer().toolBarVisible || game.Opts().WordListAlphabetical());
@@ -379,7 +406,7 @@ TEST_F(AppTest, EnteredCiphertextGreysTheHintsAndAQuoteFileGameRestoresThem) {
   EXPECT_TRUE(FramePeer().IsTopMenuEnabled(2) && FramePeer().toolBarVisible && Marked(kCmdShowHintButtons));
   Choose(kCmdConfirm);
   EXPECT_EQ(panel.confirmCount, 1);
-  fake.ScriptDialog(kInputTemplateId, [](FakeDialog& d) { d.Type(kInputEditId, "Birds of a feather"), d.Click(IDOK); });
+  fake.AnswerInput("Birds of a feather");
   Choose(kCmdEnterPlaintext);  // asks nothing about the game on screen
   EXPECT_TRUE(game.TheGame().state.puzzleKind == PuzzleKind::kPlainEntered &&
               std::string(game.TheGame().text.quoteText) == "Birds of a feather");
@@ -530,9 +557,7 @@ class CheckEnteredTest : public AppTest {
     fake.ClearMessages();
     fake.ScriptDialog(kCheckTemplateId, [cancel](FakeDialog& dialog) {
       if (cancel) return dialog.Click(IDCANCEL);
-      for (int i = 0; i < 5000 && dialog.Tick(); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-      }
+      for (int i = 0; i < 5000 && dialog.Tick(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(2));
     });
     Choose(kCmdCheckEntered);
     std::vector<std::string> texts;
@@ -547,8 +572,7 @@ TEST_F(CheckEnteredTest, EncryptedPuzzlesOneSeveralOrNoneAndTheSpoilerOnlyOnYes)
   EXPECT_FALSE(fake.Peer(app().Frame()).IsEnabled(kCmdCheckEntered));  // a collection's puzzle
   fake.AnswerNext(IDYES);
   EXPECT_EQ(Check("Wkh frpplwwhh phw.", kCmdPasteEncrypted),
-            (std::vector<std::string>{std::string("One solution found.") + kSpoilQuestion,
-                                      "The committee met."}));
+            (std::vector<std::string>{std::string("One solution found.") + kSpoilQuestion, "The committee met."}));
   fake.AnswerNext(IDNO);
   EXPECT_EQ(Check("Wkh fdw vdw.", kCmdPasteEncrypted),
             (std::vector<std::string>{std::string("Several solutions found.") + kSpoilQuestion}));
@@ -558,8 +582,7 @@ TEST_F(CheckEnteredTest, EncryptedPuzzlesOneSeveralOrNoneAndTheSpoilerOnlyOnYes)
 }
 
 TEST_F(CheckEnteredTest, PlaintextPuzzlesSayWhetherAnotherReadingFitsAndCancelSaysNothing) {
-  EXPECT_EQ(Check("The committee met.", kCmdPastePlaintext),
-            (std::vector<std::string>{
+  EXPECT_EQ(Check("The committee met.", kCmdPastePlaintext), (std::vector<std::string>{
                 "The dictionary admits no other solution: the puzzle has one answer."}));
   // Any two different words of cat, sat, hat and mat fit as well: "The xat yat." is shown.
   const std::vector<std::string> shown = Check("The mat sat.", kCmdPastePlaintext);
@@ -568,8 +591,7 @@ TEST_F(CheckEnteredTest, PlaintextPuzzlesSayWhetherAnotherReadingFitsAndCancelSa
   const std::string other = shown[0].substr(lead.size());
   const auto fits = [](char c) { return std::string("chms").find(c) != std::string::npos; };
   EXPECT_TRUE(other.size() == 8 && other.substr(1, 3) == "at " && other.substr(5) == "at." &&
-              fits(other[0]) && fits(other[4]) && other[0] != other[4] && other != "mat sat.")
-      << other;
+              fits(other[0]) && fits(other[4]) && other[0] != other[4] && other != "mat sat.") << other;
   EXPECT_TRUE(Check("The cat sat.", kCmdPastePlaintext, true).empty());
 }
 

@@ -1,16 +1,17 @@
-// The game's dialogs on the fake: remembered placement, input and win dialogs, About, Online.
+// The dialog life cycle; the game's dialogs on the fake: remembered placement, input and win dialogs,
+// About, Online; sounds: what each mode plays, and the Change Sounds dialog.
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 #include "app/runservices.h"
 #include "classlib/inifile.h"
 #include "dialogs/aboutdlg.h"
-#include "dialogs/floatdlg.h"
 #include "dialogs/hintdialog.h"
 #include "dialogs/online.h"
+#include "dialogs/sounddlg.h"
+#include "dialogs/sounds.h"
 #include "dialogs/youwon.h"
 #include "resources/dlg_about.h"
+#include "resources/dlg_sound.h"
 #include "resources/resources.h"
 #include "support/fake_platform.h"
 
@@ -41,8 +42,7 @@ class GameDialogTest : public testing::Test {
       if (dragTo) d.Drag(*dragTo);
       d.Click(IDOK);
     });
-    MyHintDialog(parent, "Notice", "Select a ciphertext character now", fontHeight, store, section)
-        .Execute();
+    MyHintDialog(parent, "Notice", "Select a ciphertext character now", fontHeight, store, section).Execute();
     return opened;
   }
   // Opens the About box (the fake closes it with its one button) and returns what it showed.
@@ -78,12 +78,10 @@ TEST_F(GameDialogTest, OpensBesideTheMainWindowFirstThenWhereItWasLeft) {
   fake.Peer(frame).windowRect = {300, 200, 1000, 800};
   EXPECT_EQ(ShowMessage(&frame, "Error"), TRect::FromSize(940, 769, size.cx, size.cy));
 
-  // A corner number out of range counts as the top-left one.
-  SavePlacement("ErrorMsg", 9, 10, 20);
+  SavePlacement("ErrorMsg", 9, 10, 20);  // a corner number out of range counts as the top-left one
   EXPECT_EQ(ShowMessage(&frame, "ErrorMsg"), TRect::FromSize(310, 220, size.cx, size.cy));
 
-  // Without a parent the work area stands in for the main window.
-  fake.workArea = {50, 40, 1900, 1000};
+  fake.workArea = {50, 40, 1900, 1000};  // without a parent the work area stands in for the main window
   SavePlacement("GameOver", 0, 10, 20);
   EXPECT_EQ(ShowMessage(nullptr, "GameOver"), TRect::FromSize(60, 60, size.cx, size.cy));
 
@@ -112,16 +110,14 @@ TEST_F(GameDialogTest, PlacementIsClampedToTheWorkAreaAndTheClampedPlaceIsSaved)
   const TRect grown = ShowMessage(&frame, "HintDialog", nullptr, -20);
   EXPECT_TRUE(grown.right == 1920 && grown.Width() > size.cx);
 
-  // Offsets at the ends of the integer range do no harm.
-  SavePlacement("Error", 1, INT_MAX, INT_MIN);
+  SavePlacement("Error", 1, INT_MAX, INT_MIN);  // offsets at the ends of the integer range do no harm
   EXPECT_EQ(ShowMessage(&frame, "Error"), TRect::FromSize(1920 - size.cx, 0, size.cx, size.cy));
 }
 
 TEST_F(GameDialogTest, InputDialogCopiesTheTextOnOkOnly) {
   const auto run = [&](char* buffer, int size, InputValidator valid = nullptr) {
     return MyInputDialog(&frame, "Select A Specific Puzzle", "Enter the puzzle number:", buffer, size, 0,
-                         store, "MiscInput", std::move(valid))
-        .Execute();
+                         store, "MiscInput", std::move(valid)).Execute();
   };
   char buffer[5] = "12";
   // OK copies what fits: four characters and the terminator.
@@ -130,8 +126,7 @@ TEST_F(GameDialogTest, InputDialogCopiesTheTextOnOkOnly) {
     d.Peer().SetItemText(kInputEditId, "abcdefgh");
     d.Click(IDOK);
   });
-  EXPECT_EQ(run(buffer, sizeof buffer), IDOK);
-  EXPECT_STREQ(buffer, "abcd");
+  EXPECT_TRUE(run(buffer, sizeof buffer) == IDOK && std::string(buffer) == "abcd");
 
   // The close box leaves the buffer alone.
   fake.ScriptDialog(kInputTemplateId, [](FakeDialog& d) { d.Type(kInputEditId, "98"); d.CloseBox(); });
@@ -185,8 +180,7 @@ TEST_F(GameDialogTest, AboutShowsTheVersionLineAndKeepsTheTemplateTextsForMissin
       {values("retail"), false, "Version 2.4.1 retail"},
       {values("Linux package"), true, "Version 2.4 (Maint 1, Build 17) Linux package"},
       {values("Beta", false), true, "Version 2.4.1 Beta"},  // shift without the numbers
-      {values(nullptr), false, "Version"},
-      {TVersionValues{}, false, "Version"},
+      {values(nullptr), false, "Version"}, {TVersionValues{}, false, "Version"},
   };
   for (const auto& c : cases) {
     fake.keysDown[TKey::Shift] = c.shift;
@@ -202,6 +196,156 @@ TEST_F(GameDialogTest, OnlineCommandsEachShowOneOfflineNotice) {
   for (auto show : {ShowCheckForUpdates, ShowDecryptUpdate, ShowWebSite}) show(&frame);
   ASSERT_EQ(fake.Transcript().size(), 3u);  // no dialogs, sounds or help pages besides
   for (const MessageBoxRecord& box : fake.Messages()) EXPECT_NE(box.text.find("package tools"), std::string::npos);
+}
+
+const TDialogTemplate kOkCancel{50, "Input", {200, 100}, "MS Sans Serif", 8,
+                                {{TControlKind::Edit, 10, "", {5, 5, 100, 17}},
+                                 {TControlKind::DefaultButton, IDOK, "OK", {5, 80, 50, 94}},
+                                 {TControlKind::Button, IDCANCEL, "Cancel", {60, 80, 110, 94}}}};
+
+// Counts the dialog's life-cycle calls and refuses OK while `refuse` is set.
+class CountingDialog : public TDialog {
+ public:
+  explicit CountingDialog(const TDialogTemplate& t = kOkCancel) : TDialog(nullptr, t) {}
+  bool CanClose() override { ++canCloseCalls; return !refuse; }
+  void CloseWindow(int result) override { closes.push_back(result); }
+
+  bool refuse = false;
+  int canCloseCalls = 0;
+  std::vector<int> closes;
+};
+
+TEST(FrameworkDialog, OkAsksCanCloseCancelEndsAtOnceAndASecondEndIsIgnored) {
+  FakePlatform fake;
+  CountingDialog dialog;
+  dialog.refuse = true;
+  fake.ScriptDialog([&](FakeDialog& d) {
+    d.Click(IDOK);  // refused: stays open
+    EXPECT_FALSE(d.Ended());
+    dialog.refuse = false;
+    d.Click(IDOK);
+  });
+  EXPECT_EQ(dialog.Execute(), IDOK);
+  EXPECT_TRUE(dialog.canCloseCalls == 2 && dialog.closes == std::vector<int>{IDOK});
+
+  // A second End (a handler after the dialog ended) must not run CloseWindow again: it saves
+  // the placement and would do so with a stale rectangle.
+  CountingDialog cancelled;
+  cancelled.refuse = true;
+  fake.ScriptDialog([&](FakeDialog& d) { d.Click(IDCANCEL); cancelled.End(IDOK); });
+  EXPECT_EQ(cancelled.Execute(), IDCANCEL);
+  EXPECT_TRUE(cancelled.canCloseCalls == 0 && cancelled.closes == std::vector<int>{IDCANCEL});
+}
+
+// The sounds' settings and the Change Sounds dialog, over the same frame.
+class SoundDialogTest : public GameDialogTest {
+ protected:
+  int Mode(int event) { return store.ReadInt("quillo", kSoundEvents[event].modeKey, -1); }
+  // One group of the dialog: its checked radio, then L and N while Listen and New Sound are
+  // enabled, then the sound file's line, e.g. "wave LN Sound: clap.wav".
+  static std::string Group(FakeDialog& d, int event) {
+    const SoundGroupIds& ids = kSoundGroupIds[event];
+    const char* mode = d.IsChecked(ids.noSound) ? "none" : d.IsChecked(ids.beep) ? "beep"
+                       : d.IsChecked(ids.wave) ? "wave" : "?";
+    return std::string(mode) + (d.IsEnabled(ids.listen) ? " L" : " -") +
+           (d.IsEnabled(ids.newSound) ? "N " : "- ") + d.Text(ids.wave);
+  }
+
+  // Runs the dialog; the script acts on it after set-up and closes it with Done unless it ended.
+  void Run(const FakePlatform::DialogScript& script) {
+    fake.ScriptDialog(kSoundTemplateId, [&](FakeDialog& d) {
+      script(d);
+      if (!d.Ended()) d.Click(IDOK);
+    });
+    SoundDialog(&frame, "/opt/quillo/").Execute();
+  }
+};
+
+TEST_F(SoundDialogTest, EachModePlaysItsSound) {
+  for (int event = 0; event < kSoundEventCount; ++event) PlayEventSound(event);  // mode 0: nothing
+  EXPECT_TRUE(fake.Sounds().empty());
+  const std::string longPath = std::string(600, 'a') + ".wav";  // a wave file's name is cut to 511
+  // Each setting is written, then the event is played.
+  const struct { const char* key; std::string value; int event; } steps[] = {
+      {"ErrorMode", "1", kSoundError}, {"ErrorMode", "2", kSoundError},  // the default file
+               {"ErrorSound", "/usr/share/quillo/oops.wav", kSoundError}, {"ErrorMode", "7", kSoundError},
+               {"HintMode", "2", kSoundHint}, {"StartingOverMode", "2", kSoundStartingOver},
+               {"YouWonMode", "2", -1}, {"YouWonSound", longPath, 4}, {"YouWonSound", longPath, kSoundYouWon}};
+  for (const auto& step : steps) {
+    store.WriteString("quillo", step.key, step.value.c_str());
+    PlayEventSound(step.event);
+  }
+  EXPECT_EQ(fake.Sounds(), (std::vector<std::string>{"tone 500 150", "wave uhoh.wav", "wave /usr/share/quillo/oops.wav",
+                                                     "wave ahooga.wav", "wave tada.wav", "wave " + longPath.substr(0, 511)}));
+}
+
+TEST_F(SoundDialogTest, SetUpShowsEachStoredModeAndWritesUnknownModesBackAsNone) {
+  const auto shown = [&](const std::vector<std::string>& expected) {
+    Run([&](FakeDialog& d) {
+      for (int event = 0; event < kSoundEventCount; ++event) EXPECT_EQ(Group(d, event), expected[event]);
+    });
+  };
+  shown({"none -- Sound: ahooga.wav", "none -- Sound: clap.wav", "none -- Sound: tada.wav", "none -- Sound: uhoh.wav"});
+  for (int event = 0; event < kSoundEventCount; ++event) EXPECT_EQ(Mode(event), 0);
+
+  for (auto [key, value] : {std::pair{"HintMode", "1"}, {"YouWonMode", "2"}, {"StartingOverMode", "-3"},
+                            {"ErrorMode", "7"}, {"YouWonSound", "/home/ann/sounds/cheer.wav"},
+                            {"ErrorSound", "C:\\Sounds/old\\buzz.wav"}}) {
+    store.WriteString("quillo", key, value);
+  }
+  PlayEventSound(kSoundError);  // mode 7 plays nothing
+  shown({"beep L- Sound: ahooga.wav", "wave LN Sound: cheer.wav", "none -- Sound: tada.wav", "none -- Sound: buzz.wav"});
+  const int written[kSoundEventCount] = {1, 2, 0, 0};
+  for (int event = 0; event < kSoundEventCount; ++event) EXPECT_EQ(Mode(event), written[event]);
+  EXPECT_TRUE(fake.Sounds().empty());
+}
+
+TEST_F(SoundDialogTest, RadiosStoreTheModeAndListenPlaysIt) {
+  Run([&](FakeDialog& d) {
+    const SoundGroupIds& error = kSoundGroupIds[kSoundError];
+    const SoundGroupIds& over = kSoundGroupIds[kSoundStartingOver];
+    d.Click(error.beep);
+    EXPECT_FALSE(d.IsEnabled(error.newSound));
+    d.Click(error.listen);
+    d.Click(error.wave);
+    EXPECT_EQ(Mode(kSoundError), 2);
+    d.Click(error.listen);
+    d.Click(over.wave);
+    d.Click(over.listen);
+    d.Click(over.noSound);
+    EXPECT_EQ(Mode(kSoundStartingOver), 0);
+    EXPECT_FALSE(d.IsEnabled(over.listen) || d.IsEnabled(over.newSound));
+  });
+  EXPECT_EQ(fake.Sounds(), (std::vector<std::string>{"tone 500 150", "wave uhoh.wav", "wave tada.wav"}));
+}
+
+TEST_F(SoundDialogTest, NewSoundStoresTheChosenPathAndKeepsTheMode) {
+  store.WriteInt("quillo", "HintMode", 2);
+  fake.AnswerOpenFile("/home/ann/sounds/horn.wav");
+  fake.AnswerOpenFile("/home/ann/sounds/toot.wav");
+  fake.AnswerOpenFile(TOpenFileResult{});  // cancelled
+  Run([&](FakeDialog& d) {
+    const SoundGroupIds& hint = kSoundGroupIds[kSoundHint];
+    d.Click(hint.newSound);
+    EXPECT_EQ(d.Text(hint.wave), "Sound: horn.wav");
+    d.Click(hint.listen);  // heard at once
+    d.Click(hint.newSound);
+    d.Click(hint.newSound);
+    EXPECT_EQ(d.Text(hint.wave), "Sound: toot.wav");
+  });
+  ASSERT_EQ(fake.OpenFileRequests().size(), 3u);
+  EXPECT_EQ(fake.OpenFileRequests()[0].initialName, "");  // the default file is not offered
+  EXPECT_EQ(fake.OpenFileRequests()[1].initialName, "/home/ann/sounds/horn.wav");
+  EXPECT_TRUE(store.ReadString("quillo", "HintSound", "") == "/home/ann/sounds/toot.wav" && Mode(kSoundHint) == 2);
+  EXPECT_EQ(fake.Sounds(), (std::vector<std::string>{"wave /home/ann/sounds/horn.wav"}));
+}
+
+TEST_F(SoundDialogTest, FileDialogFailureIsReportedAndQuits) {
+  store.WriteInt("quillo", "YouWonMode", 2);
+  fake.AnswerOpenFile(TOpenFileResult{false, "", 0x3002});
+  Run([&](FakeDialog& d) { d.Click(kSoundGroupIds[kSoundYouWon].newSound); });
+  EXPECT_EQ(fake.LastMessage(), (MessageBoxRecord{"Change sound dialog error code #12290", "Error", MB_OK}));
+  EXPECT_TRUE(fake.QuitCount() == 1 && store.ReadString("quillo", "YouWonSound", "absent") == "absent");
 }
 
 }  // namespace

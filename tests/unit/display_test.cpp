@@ -1,19 +1,11 @@
 // The puzzle's display: line breaking and hit testing, scrolling, painting, the looks of selected,
 // locked and previewed letters, judging, the side panel.
-#include <gtest/gtest.h>
 
-#include "display/quotelayout.h"
 #include "support/display_fixture.h"
 
 namespace {
 
-struct Line {
-  int start, length, indent;
-  bool operator==(const Line&) const = default;
-};
-std::ostream& operator<<(std::ostream& out, const Line& l) {
-  return out << "{" << l.start << "," << l.length << "," << l.indent << "}";
-}
+using Line = std::tuple<int, int, int>;  // start, length, indent
 
 std::vector<Line> Break(const char* text, int columns) {
   QuoteLayout layout;
@@ -59,9 +51,7 @@ class DisplayTest : public DisplayFixture {
   }
   // The point in the middle of a panel cell, with the half-cell shift of rows 1 and 2.
   static TPoint PanelAt(int column, int row) {
-    TPoint p = At(column, row);
-    if (row == 1 || row == 2) p.x += 3;
-    return p;
+    return {At(column, row).x + (row == 1 || row == 2 ? 3 : 0), At(column, row).y};
   }
   std::string Cipher(char plain) const { return std::string(1, game.Encipher(plain)); }
   // The last text drawn starting at cell (column, row) of the puzzle.
@@ -104,8 +94,7 @@ TEST_F(DisplayTest, CellsOfThePuzzleGiveTheirCiphertextLetter) {
 }
 
 TEST_F(DisplayTest, ScrollsByRowsWithTheBarShownExactlyWhileNeeded) {
-  // Eleven lines take 33 rows; 32 rows of 15 pixels fit in 481.
-  StartPuzzle("a|b|c|d|e|f|g|h|i|j|k");
+  StartPuzzle("a|b|c|d|e|f|g|h|i|j|k");  // eleven lines take 33 rows; 32 rows of 15 pixels fit in 481
   FakeWindowPeer& peer = fake.Peer(quote());
   EXPECT_EQ(std::pair(quote().Layout().lineCount, peer.vScrollRange), std::pair(11, 2));
   fake.ScrollTo(quote(), 2);
@@ -115,8 +104,7 @@ TEST_F(DisplayTest, ScrollsByRowsWithTheBarShownExactlyWhileNeeded) {
   EXPECT_TRUE(quote().PointToLetter(1, quote().PointToCell(At(2, 0)), hit) && hit.textPos == 0);  // row 2: "a"
   RecordingDC page;  // printing draws from the top whatever the scroll
   quote().Draw(page, true, true);
-  EXPECT_TRUE(page.OpsOf(DrawKind::WindowOrg).empty() &&
-              page.Cell(2, 32, Cell())->ch == game.text.puzzleText[20]);
+  EXPECT_TRUE(page.OpsOf(DrawKind::WindowOrg).empty() && page.Cell(2, 32, Cell())->ch == game.text.puzzleText[20]);
 
   fake.Resize(frame, 560, 600);
   fake.PaintPending();
@@ -150,8 +138,7 @@ TEST_F(DisplayTest, QuoteWindowPositionPlacesThePanes) {
   store.WriteString("quillo", "QuoteWindowPosition", "xyz");
   window.ComputeLayout();
   EXPECT_EQ(fake.Peer(quote()).windowRect, (TRect{0, 0, 448, 481}));
-  // Narrower than the panel: the puzzle pane shrinks to nothing.
-  fake.Resize(frame, 100, 200);
+  fake.Resize(frame, 100, 200);  // narrower than the panel: the puzzle pane shrinks to nothing
   EXPECT_EQ(fake.Peer(quote()).windowRect.Width(), 0);
 }
 
@@ -217,8 +204,7 @@ TEST_F(DisplayTest, SelectedLetterLockedLettersAndThePreviewEachLookTheirOwn) {
     for (int column : {4, 5, 12}) EXPECT_EQ(dc.Cell(column, row, Cell())->bk, SelectionFor(face));
     EXPECT_EQ(dc.Cell(3, row, Cell())->bk, face);
   }
-  EXPECT_EQ(TextAt(dc, 2, 1).text, "H");
-  EXPECT_EQ(TextAt(dc, 2, 1).font->weight, 700);
+  EXPECT_EQ(TextAt(dc, 2, 1).text + std::to_string(TextAt(dc, 2, 1).font->weight), "H700");
   bool underlined = false;
   for (const DrawOp& op : dc.OpsOf(DrawKind::Fill)) {
     underlined |= op.rect.left == 2 * kCellW && op.rect.bottom == 2 * kCellH && op.color == plain;
@@ -236,8 +222,7 @@ TEST_F(DisplayTest, SelectedLetterLockedLettersAndThePreviewEachLookTheirOwn) {
   dc = PaintQuote();
   EXPECT_EQ(QuoteRow(dc, 1), "  H llo,  o l   ");
   EXPECT_TRUE(TextAt(dc, 4, 1).font->italic);
-  EXPECT_EQ(TextAt(dc, 4, 1).fg, Blend(plain, face));
-  EXPECT_EQ(dc.Cell(4, 2, Cell())->bk, face);
+  EXPECT_EQ(std::pair(TextAt(dc, 4, 1).fg, dc.Cell(4, 2, Cell())->bk), std::pair(Blend(plain, face), face));
   RecordingDC page;
   quote().Draw(page, false, true);
   EXPECT_EQ(TextAt(page, 2, 1).font->weight, 700);
@@ -250,8 +235,7 @@ constexpr const char* kTutorialText =
     "Would you like to view the tutorial introduction?\nIt will take about 10 minutes, and will "
     "show you\nhow to use this game.\n\nClick Yes to view the tutorial.\nClick No to view the "
     "tutorial next time you run Quillo!.\nClick Cancel if you don't want to see this message "
-    "again.\n\n(You can view the tutorial at any later time by\nchoosing \"View the Tutorial\" "
-    "from the Help menu.)";
+    "again.\n\n(You can view the tutorial at any later time by\nchoosing \"View the Tutorial\" from the Help menu.)";
 
 TEST_F(DisplayTest, TheMapOfAQuotationPuzzleAndItsClock) {
   StartPuzzle("abbcc");  // counts A=1, B=2, C=2: by frequency B, C, A
@@ -262,10 +246,8 @@ TEST_F(DisplayTest, TheMapOfAQuotationPuzzleAndItsClock) {
   EXPECT_EQ(PanelRow(dc, 5).substr(0, 8), "  2 " + Cipher('B') + "=B ");
   EXPECT_EQ(PanelRow(dc, 6).substr(0, 8), "  2 " + Cipher('C') + "   ");
   EXPECT_EQ(PanelRow(dc, 7).substr(0, 8), "  1 " + Cipher('A') + "   ");
-  EXPECT_EQ(PanelRow(dc, 19), " ** 00:00:00 ** ");
-  EXPECT_EQ(PanelRow(dc, 25).substr(0, 10), "  0 Big hi");
-  EXPECT_TRUE(fake.Tick(freq(), kClockTimerId));
-  EXPECT_TRUE(fake.Peer(freq()).lastPaint->DrewText("00:00:01"));
+  EXPECT_EQ(PanelRow(dc, 19) + "|" + PanelRow(dc, 25).substr(0, 10), " ** 00:00:00 ** |  0 Big hi");
+  EXPECT_TRUE(fake.Tick(freq(), kClockTimerId) && fake.Peer(freq()).lastPaint->DrewText("00:00:01"));
   game.panel.elapsedSeconds = kMaxClockSeconds;
   EXPECT_TRUE(PaintPanel().DrewText("99:59:59"));
   EXPECT_EQ(FormatClock(-5), "00:00:00");
@@ -279,8 +261,7 @@ TEST_F(DisplayTest, CipherPuzzlesOptionsAndTheAlphabeticalOrder) {
   // Alphabetical order lists the ciphertext letters A..Z (here the identity key) with their counts.
   SetFrequencyOrder(false);
   dc = PaintPanel();
-  EXPECT_EQ(PanelRow(dc, 5).substr(0, 5), "  0 A");
-  EXPECT_EQ(PanelRow(dc, 8).substr(8, 5), "  2 Q");
+  EXPECT_EQ(PanelRow(dc, 5).substr(0, 5) + "|" + PanelRow(dc, 8).substr(8, 5), "  0 A|  2 Q");
   EXPECT_EQ(PanelRow(dc, 15).substr(8, 5), "  1 X");
 
   store.WriteInt("quillo", "ShowLetterFrequencies", 0);
@@ -312,8 +293,7 @@ TEST_F(DisplayTest, ClicksOnUnusedLettersAndTheFrequencyTable) {
   EXPECT_EQ(second.letter, Game::LetterIndex(game.Encipher(game.panel.letterByFreq[13])));
   EXPECT_FALSE(freq().PointToLetter(1, {4, 18}, hit));
 
-  // A right click on the entry erases its guess.
-  fake.RightClick(freq(), At(5, 6));
+  fake.RightClick(freq(), At(5, 6));  // a right click on the entry erases its guess
   EXPECT_EQ(game.GuessFor(game.Encipher('C')), ' ');
 }
 
@@ -331,11 +311,9 @@ TEST_P(TutorialOfferTest, AnswerToTheFirstPaintOffer) {
   game.StartGame();
   fake.PaintPending();
   EXPECT_TRUE(fake.Messages().empty());  // nothing modal inside the paint
-  EXPECT_TRUE(fake.Tick(freq(), FreqWindow::kFirstPaintTimerId));
-  EXPECT_TRUE(fake.Peer(freq()).HasTimer(kClockTimerId));
+  EXPECT_TRUE(fake.Tick(freq(), FreqWindow::kFirstPaintTimerId) && fake.Peer(freq()).HasTimer(kClockTimerId));
   EXPECT_EQ(fake.LastMessage().flags, MB_YESNOCANCEL | MB_ICONQUESTION);
-  EXPECT_EQ(starts, answer == IDYES ? 1 : 0);
-  EXPECT_EQ(store.ReadInt("quillo", "Tutorial", -1), remembered);
+  EXPECT_EQ(std::pair(starts, store.ReadInt("quillo", "Tutorial", -1)), std::pair(answer == IDYES ? 1 : 0, remembered));
   PaintPanel();  // later paints ask nothing
   EXPECT_FALSE(fake.Tick(freq(), FreqWindow::kFirstPaintTimerId));
 }

@@ -1,6 +1,5 @@
 // Letter entry as a player does it: typing, clicking, erasing, the refusals, the win and the kind-1 clock;
 // at the board: cursor order, Up/Down across lines, Quick Entry, Undo/Redo, the caption and the win summary.
-#include <gtest/gtest.h>
 
 #include "app/caption.h"
 #include "dialogs/youwon.h"
@@ -22,9 +21,7 @@ class EntryTest : public GameFixture {
   }
   LetterHit Cipher(char letter) { return {Game::LetterIndex(letter), LetterHit::kCipherLetter, -1}; }
   LetterHit Plain(char letter) { return {Game::LetterIndex(letter), LetterHit::kPlainLetter, -1}; }
-  void SolveByTyping() {
-    for (char p : std::string("helowrd")) TypeLetters(p, p);
-  }
+  void SolveByTyping() { for (char p : std::string("helowrd")) TypeLetters(p, p); }
   char On(char cipher) const { return game.state.guess[cipher - 'A']; }
   void At(int pos, char typed) {
     game.PlaceCursor(pos);
@@ -79,8 +76,7 @@ TEST_F(EntryTest, RefusalsExplainedWithTheErrorSound) {
   // With ExplainErrors off only the sound remains; the locked-letter message still shows.
   SetSetting("ExplainErrors", false);
   ClearShown();
-  game.KeyTyped('l');
-  game.KeyTyped('#');
+  for (char key : {'l', '#'}) game.KeyTyped(key);
   EXPECT_EQ(Shown(), (std::vector<std::string>{kTone, kTone}));
   game.Confirm();  // locks L = H
   ClearShown();
@@ -92,8 +88,7 @@ TEST_F(EntryTest, RefusalsExplainedWithTheErrorSound) {
 }
 
 TEST_F(EntryTest, ErasingWithShiftAndRightClicks) {
-  TypeLetters('h', 'h');
-  TypeLetters('e', 'x');
+  for (const char* pair : {"hh", "ex"}) TypeLetters(pair[0], pair[1]);
   game.KeyTyped('L');
   EXPECT_TRUE(game.state.guess['L' - 'A'] == ' ' && !game.IsLetterUsed('H' - 'A') && game.panel.erasedCount == 1);
 
@@ -120,8 +115,7 @@ TEST_F(EntryTest, WinIsAnnouncedOnceAndTheGameIsOverAfterwards) {
   EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 1);
 
   ClearShown();
-  game.KeyTyped('g');
-  game.KeyTyped('G');
+  for (char key : {'g', 'G'}) game.KeyTyped(key);
   game.LittleHint();
   const std::string over = "dialog Wake Up!: The game is over!";
   EXPECT_EQ(Shown(), (std::vector<std::string>{kTone, over, kTone, over, kTone, over}));
@@ -150,8 +144,7 @@ TEST_F(EntryTest, WinDialogAnswers) {
 
 TEST_F(EntryTest, CiphertextPuzzleStopsTheClockWhileEveryLetterHasAGuess) {
   StartPuzzle("Xy zx", PuzzleKind::kCipherEntered, kSeed);
-  TypeLetters('x', 't');
-  TypeLetters('y', 'o');
+  for (const char* pair : {"xt", "yo"}) TypeLetters(pair[0], pair[1]);
   Paint();
   EXPECT_TRUE(hooks.timerRunning);
   game.panel.elapsedSeconds = 42;
@@ -186,8 +179,7 @@ TEST_F(EntryTest, WordListRefusals) {
   EXPECT_EQ(Shown(), (std::vector<std::string>{
                          noWord, noWord, noWord,
                          "box Error: Sorry, the dictionary doesn't have\nany entries of that length.",
-                         "box Error: Sorry, word lists are not available when\nmilitary-cipher "
-                         "style is being used."}));
+                         "box Error: Sorry, word lists are not available when\nmilitary-cipher style is being used."}));
   EXPECT_TRUE(hooks.wordLists.empty());
 
   hooks.military = false;
@@ -266,9 +258,7 @@ TEST_F(EntryTest, QuickEntryTypesOverAndMovesLettersButLocksHoldAndAdvanceMovesO
 }
 
 TEST_F(EntryTest, UndoAndRedoStepThroughMovesAndNeverUndoHelp) {
-  TypeLetters('h', 'h');  // L=H, right
-  TypeLetters('e', 'x');  // H=X, wrong
-  TypeLetters('l', 'l');  // M=L, right
+  for (const char* pair : {"hh", "ex", "ll"}) TypeLetters(pair[0], pair[1]);  // L=H right, H=X wrong, M=L right
   EXPECT_TRUE(game.Undo() && game.Undo());
   EXPECT_EQ(Unused().substr(7, 5), " IJKL");
   EXPECT_TRUE(game.Redo());
@@ -278,23 +268,18 @@ TEST_F(EntryTest, UndoAndRedoStepThroughMovesAndNeverUndoHelp) {
   game.UndoError();
   const int charged = game.panel.elapsedSeconds;
   EXPECT_TRUE(game.Undo());
-  EXPECT_EQ(On('L'), ' ');
-  EXPECT_EQ(game.panel.elapsedSeconds, charged);
+  EXPECT_EQ(std::pair(On('L'), game.panel.elapsedSeconds), std::pair(' ', charged));
   // Redone, then locked by Confirm: nothing is left to undo.
   EXPECT_TRUE(game.Redo());
   game.Confirm();
   ClearShown();
   EXPECT_FALSE(game.Undo());
-  EXPECT_EQ(On('L'), 'H');
-  EXPECT_EQ(Shown(), std::vector<std::string>{kTone});
+  EXPECT_EQ(std::pair(On('L'), Shown()), std::pair('H', std::vector<std::string>{kTone}));
 
   // A word entered as one move is one step; a quick-entry move is undone on both its letters;
   // a new move drops the redo steps, a new puzzle the history.
   SetSetting("QuickEntry", 1);
-  game.RecordMove([&] {
-    TypeLetters('o', 'o');
-    TypeLetters('w', 'w');
-  });
+  game.RecordMove([&] { for (const char* pair : {"oo", "ww"}) TypeLetters(pair[0], pair[1]); });
   At(2, 'o');  // O moves from U to M
   game.Undo();
   EXPECT_EQ(std::string() + On('M') + On('U') + On('P'), " OW");

@@ -1,10 +1,8 @@
 // The cipher key and mapping, judging, the clock, its penalties and the Change Time Penalties dialog;
 // the help commands: what each reveals, locks, says, counts and costs.
-#include <gtest/gtest.h>
 
 #include "dialogs/timedialog.h"
 #include "engine/penalties.h"
-#include "engine/random.h"
 #include "resources/dlg_time.h"
 #include "resources/resources.h"
 #include "support/game_fixture.h"
@@ -46,8 +44,7 @@ TEST_F(EngineTest, KeysFollowTheKindAndTheSeedAndClearGuessesAndLocks) {
 TEST_F(EngineTest, MappingKeepsCaseAndTheLettersUsedTableRefusesIndicesOutOfRange) {
   GenerateFor(PuzzleKind::kTutorialPuzzle, 0);
   // Only the low 8 bits count; non-letters map to themselves.
-  const char mapped[] = {game.Encipher('q'), game.Encipher('Q' + 0x100), game.Encipher('-'),
-                         game.Decipher('\xE9'), 0};
+  const char mapped[] = {game.Encipher('q'), game.Encipher('Q' + 0x100), game.Encipher('-'), game.Decipher('\xE9'), 0};
   EXPECT_STREQ(mapped, "cC-\xE9");
   EXPECT_EQ(std::pair(Game::LetterIndex('['), Game::LetterIndex('@')), std::pair(-1, -1));
   game.state.guess[2] = 'Q';
@@ -96,8 +93,7 @@ TEST_F(EngineTest, JudgingBuildsTheGuessRowInTheCiphertextCaseAndSoundnessChecks
   EXPECT_EQ(std::string(game.text.plainText) + std::to_string(game.state.gameOver), "Go, go!1");
   for (const char* nothing : {"", "   ", "1, 2: 3!"}) {  // no letter, nothing to solve: no win
     StartPuzzle(nothing);
-    game.JudgePuzzle();
-    game.CheckForWin();
+    Paint();
     EXPECT_EQ(game.state.gameOver + hooks.Count("ShowYouWonDialog"), 0) << nothing;
   }
 
@@ -185,8 +181,7 @@ TEST_F(EngineTest, TimeDialogShowsThePenaltiesAndStopsAtAnIllegalField) {
     EXPECT_FALSE(d.Ended());
     EXPECT_EQ(fake.LastMessage(),
               (MessageBoxRecord{"One or more values for the times are illegal.\nPlease correct them "
-                                "and click OK,\nor click Cancel to forget it.",
-                                "Error", MB_OK | MB_ICONEXCLAMATION}));
+                                "and click OK,\nor click Cancel to forget it.", "Error", MB_OK | MB_ICONEXCLAMATION}));
     // The field after the illegal one is not read.
     EXPECT_EQ(std::pair(Stored("LittleHintPenalty"), Stored("WordListFreqPenalty")), std::pair(45, -99999));
     d.Type(kTimeFieldIds[3], " 0");
@@ -232,9 +227,7 @@ TEST_F(HelpTest, ConfirmLocksEveryRightGuessAndAlwaysCosts) {
   game.Confirm();
   EXPECT_TRUE(Shown() == Toned("Confirm", {"Everything is correct so far."}) && game.panel.elapsedSeconds == 15);
 
-  TypeLetters('t', 'n');  // wrong
-  TypeLetters('e', 'e');
-  TypeLetters('a', 'a');
+  for (const char* pair : {"tn", "ee", "aa"}) TypeLetters(pair[0], pair[1]);  // t wrongly
   game.KeyTyped('c');     // a pending selection is dropped
   ClearShown();
   game.Confirm();
@@ -244,9 +237,7 @@ TEST_F(HelpTest, ConfirmLocksEveryRightGuessAndAlwaysCosts) {
 }
 
 TEST_F(HelpTest, UndoRemovesOnlyTheAlphabeticallyFirstWrongLetter) {
-  TypeLetters('a', 'b');  // X = B, wrong
-  TypeLetters('t', 'n');  // A = N, wrong
-  TypeLetters('e', 'e');
+  for (const char* pair : {"ab", "tn", "ee"}) TypeLetters(pair[0], pair[1]);  // X = B and A = N wrong
   game.UndoError();
   EXPECT_TRUE(GuessOn('A') == ' ' && GuessOn('X') == 'B' && !game.IsLetterUsed('N' - 'A'));
   game.UndoError();
@@ -276,8 +267,7 @@ TEST_F(HelpTest, BigHintGivesTheMostFrequentLetterOrTheSelectedOne) {
 
   TypeLetters('t', 'o');  // A wrong: skipped
   game.BigHint();
-  // The selected ciphertext letter is revealed even though it is the rarest.
-  game.KeyTyped('c');
+  game.KeyTyped('c');  // the selected ciphertext letter is revealed even though it is the rarest
   game.BigHint();
   EXPECT_EQ(std::string() + GuessOn('X') + GuessOn('C'), "AS");
   EXPECT_EQ(Shown(), Toned("Big Hint", {"Ciphertext character H is really an E",

@@ -1,15 +1,13 @@
-// Possible words: patterns and candidates, the rare-word rule, preview and entry, and the dialog.
-#include <gtest/gtest.h>
+// Possible words: patterns and candidates, the rare-word rule, preview and entry, and the dialog; the
+// dictionary loader on hand-made files, each fault with its line in errors.txt, and the log itself.
 
-#include <algorithm>
-#include <cstring>
+#include <fstream>
 
-#include "display/wordpreview.h"
+#include "classlib/errorlog.h"
 #include "resources/dlg_wordlist.h"
 #include "resources/resources.h"
 #include "support/game_fixture.h"
 #include "wordlist/wordlistdlg.h"
-#include "wordlist/wordpattern.h"
 
 namespace {
 
@@ -59,8 +57,7 @@ TEST(WordPatternTest, CandidatesForAClickedWord) {
 TEST(WordPatternTest, PreviewByCiphertextLetter) {
   Board board;
   board.Guess('q', 'D');
-  const WordPattern p = BuildWordPattern("Qx'Zx", board.Guesses());
-  const auto preview = PreviewLetters(p, "DO'NO");
+  const auto preview = PreviewLetters(BuildWordPattern("Qx'Zx", board.Guesses()), "DO'NO");
   EXPECT_EQ(std::string(preview.begin(), preview.end()), "                d      o n");
 }
 
@@ -105,8 +102,10 @@ class WordListTest : public GameFixture {
                                       store, "WordListDialog", [this] { Paint(); });
   }
 
-  // Runs a dialog with a script and gives back the list as it was shown.
-  std::vector<std::string> Run(WordList& dialog, FakePlatform::DialogScript script) {
+  // Runs a dialog with a script (by default: Cancel) and gives back the list as it was shown.
+  std::vector<std::string> Run(WordList& dialog, FakePlatform::DialogScript script = [](FakeDialog& d) {
+    d.Click(IDCANCEL);
+  }) {
     std::vector<std::string> listed;
     fake.ScriptDialog(kWordListTemplateId, [&](FakeDialog& d) {
       listed = d.ListItems(kWordListBox);
@@ -114,11 +113,6 @@ class WordListTest : public GameFixture {
     });
     dialog.Execute();
     return listed;
-  }
-
-  std::vector<std::string> ListFor(const std::string& word, bool alphabetical) {
-    auto dialog = Make(word, alphabetical);
-    return Run(*dialog, [](FakeDialog& d) { d.Click(IDCANCEL); });
   }
 
   TempFolder work{true};  // errors.txt is written in the working folder
@@ -151,8 +145,7 @@ TEST_F(WordListTest, PenaltyAndOrderFollowTheRequest) {
   EXPECT_TRUE(request.word == Enciphered("did") && !request.alphabetical);
   auto dialog = Make(request.word, request.alphabetical);
   EXPECT_EQ(std::pair(game.panel.elapsedSeconds, game.panel.wordListCount), std::pair(480, 1));
-  EXPECT_EQ(Run(*dialog, [](FakeDialog& d) { d.Click(IDCANCEL); }),
-            (std::vector<std::string>{"sis", "did", "dad", "tat"}));
+  EXPECT_EQ(Run(*dialog), (std::vector<std::string>{"sis", "did", "dad", "tat"}));
 
   // The same setting for a puzzle the player entered: alphabetical, 300 seconds.
   StartPuzzle("Did dad nap", PuzzleKind::kPlainEntered);
@@ -160,13 +153,12 @@ TEST_F(WordListTest, PenaltyAndOrderFollowTheRequest) {
   EXPECT_TRUE(request.alphabetical);
   dialog = Make(request.word, request.alphabetical);
   EXPECT_EQ(game.panel.elapsedSeconds, 300);
-  EXPECT_EQ(Run(*dialog, [](FakeDialog& d) { d.Click(IDCANCEL); }),
-            (std::vector<std::string>{"dad", "did", "pop", "sis", "tat"}));
+  EXPECT_EQ(Run(*dialog), (std::vector<std::string>{"dad", "did", "pop", "sis", "tat"}));
 
   // The penalty is read when the list is made, and charged even when nothing fits.
   SetSetting("WordListAlphaPenalty", 17);
   StartPuzzle("Did dad nap");
-  EXPECT_EQ(ListFor("xq'", true), std::vector<std::string>{});
+  EXPECT_EQ(Run(*Make("xq'", true)), std::vector<std::string>{});
   EXPECT_EQ(game.panel.elapsedSeconds, 17);
 }
 
@@ -200,15 +192,12 @@ TEST_F(WordListTest, ChosenWordIsEnteredAsThePlayerWouldEnterIt) {
   TypeLetters('a', 'a');
   auto dialog = Make(Enciphered("dad"), true);
   ClearShown();
-  const std::vector<std::string> listed = Run(*dialog, [](FakeDialog& d) {
-    d.DoubleClick(kWordListBox, 0);
-  });
-  EXPECT_EQ(listed, (std::vector<std::string>{"dad", "tat"}));
+  EXPECT_EQ(Run(*dialog, [](FakeDialog& d) { d.DoubleClick(kWordListBox, 0); }),
+            (std::vector<std::string>{"dad", "tat"}));
   EXPECT_EQ(fake.LastDialog().result, IDOK);
   std::string expected(26, ' ');
   expected[CipherIndexOf('a')] = 'A', expected[CipherIndexOf('d')] = 'D';
-  EXPECT_EQ(Guesses(), expected);
-  EXPECT_EQ(Shown(), std::vector<std::string>{"dialog Possible Words"});
+  EXPECT_EQ(std::pair(Guesses(), Shown()), std::pair(expected, std::vector<std::string>{"dialog Possible Words"}));
 
   // OK on the selected word of a one-word puzzle solves it: the repaint finds the win.
   StartPuzzle("Dad");
@@ -218,6 +207,108 @@ TEST_F(WordListTest, ChosenWordIsEnteredAsThePlayerWouldEnterIt) {
     d.Click(IDOK);
   });
   EXPECT_EQ(hooks.Count("ShowYouWonDialog"), 1);
+}
+
+namespace fs = std::filesystem;
+using std::string;
+
+// File images are built little-endian, as the game reads them.
+string Int(std::int32_t v) {
+  string bytes;
+  for (int s = 0; s < 32; s += 8) bytes += static_cast<char>(static_cast<std::uint32_t>(v) >> s);
+  return bytes;
+}
+const string kHeader = Int(-1) + Int(1) + Int(0);
+string Section(std::int32_t length, std::int32_t count) { return Int(length) + Int(kWordListSectionFlag) + Int(count); }
+string Record(std::uint16_t frequency, const string& text) {
+  return string{static_cast<char>(frequency & 0xFF), static_cast<char>(frequency >> 8)} + text + '\0';
+}
+
+// Each test runs in its own empty working folder, where errors.txt is written.
+class DictionaryTest : public ::testing::Test {
+ protected:
+  bool Load(const string& bytes) {
+    WriteFile("w.wl", bytes);
+    return LoadWordList("w.wl", dict);
+  }
+  // The lines of errors.txt with the 24-character time stamp cut off.
+  static std::vector<string> LogLines() {
+    std::ifstream in("errors.txt");
+    std::vector<string> lines;
+    for (string line; std::getline(in, line);) lines.push_back(line.size() > 24 ? line.substr(24) : line);
+    return lines;
+  }
+
+  TempFolder folder_{true};
+  WordDictionary dict;
+};
+
+TEST_F(DictionaryTest, SectionsLoadInFileOrderAndALaterOneReplaces) {
+  EXPECT_TRUE(Load(kHeader));  // only the header: an empty table, nothing logged
+  for (int length = -1; length <= kWordSlotCount; ++length) EXPECT_FALSE(dict.Slot(length));
+  // A partial length at the end is the normal end of the file.
+  ASSERT_TRUE(Load(kHeader + Section(3, 2) + Record(0x1234, "the") + Record(0, "and") + Section(1, 0) +
+                   Section(2, 1) + Record(7, "of") + Section(3, 1) + Record(65535, "dad") + "\x01\x02"));
+  ASSERT_TRUE(dict.Slot(1).value().empty() && dict.Slot(3)->size() == 1);
+  EXPECT_EQ(std::string((*dict.Slot(3))[0].text) + std::to_string((*dict.Slot(3))[0].frequency), "dad65535");
+  ASSERT_TRUE(Load(kHeader + Section(3, 2) + Record(0x1234, "the") + Record(0, "and")));
+  ASSERT_EQ(dict.Slot(3).value().size(), 2u);
+  EXPECT_TRUE((*dict.Slot(3))[0].frequency == 0x1234 && !dict.Slot(2));  // a new load starts from an empty table
+  // 25 letters and a 'q' where the NUL belongs: the word is cut, not trusted.
+  ASSERT_TRUE(Load(kHeader + Section(25, 1) + string("\x05\x00", 2) + string(26, 'q')));
+  EXPECT_EQ(std::strlen((*dict.Slot(25))[0].text), 25u);
+  EXPECT_FALSE(fs::exists("errors.txt"));
+}
+
+TEST_F(DictionaryTest, EachFaultFailsWithOneLogLine) {
+  const string flag = Int(kWordListSectionFlag);
+  const std::pair<string, const char*> cases[] = {
+      {Int(0) + Int(0) + Int(0), "flag != -1"}, {"\xff\xff", "flag != -1"},
+      {kHeader + Int(3) + Int(9999998) + Int(0), "Missing flag"}, {kHeader + Int(3), "Missing flag"},
+      {kHeader + Int(3) + flag + Int(-1), "Missing or invalid count"},
+      {kHeader + Int(3) + flag, "Missing or invalid count"},
+      {kHeader + Section(3, 2) + Record(1, "dog") + "\x01", "Premature EOF"},
+      {kHeader + Section(3, 0x7FFFFFFF) + Record(1, "dog"), "Premature EOF"},
+      {kHeader + Section(0, 1) + Record(1, ""), "Invalid length"}, {kHeader + Section(26, 0), "Invalid length"},
+      {kHeader + Section(-4, 0), "Invalid length"}, {"", "File too large"},  // made oversized below
+  };
+  for (const auto& [bytes, fault] : cases) {
+    SCOPED_TRACE(fault);
+    fs::remove("errors.txt");
+    WriteFile("w.wl", bytes);
+    if (bytes.empty()) fs::resize_file("w.wl", kMaxWordListBytes + 1);
+    EXPECT_FALSE(LoadWordList("w.wl", dict));
+    EXPECT_EQ(LogLines(), std::vector<string>{string(":  w.wl: ") + fault});
+  }
+}
+
+TEST_F(DictionaryTest, MissingFileLogsSystemTextOnceAndIsNotRetried) {
+  WordListStore store;
+  EXPECT_FALSE(store.Attempted() || store.EnsureLoaded("nowhere.wl"));
+  WriteFile("nowhere.wl", kHeader);  // appearing later changes nothing in this run
+  EXPECT_EQ(store.EnsureLoaded("nowhere.wl"), nullptr);
+  EXPECT_EQ(LogLines(), std::vector<string>{string(":  nowhere.wl: ") + std::strerror(ENOENT)});
+  WordListStore good;
+  const WordDictionary* loaded = good.EnsureLoaded("nowhere.wl");
+  EXPECT_TRUE(loaded && good.EnsureLoaded("gone.wl") == loaded);
+  good.Free();
+  EXPECT_TRUE(good.Attempted() && !good.EnsureLoaded("nowhere.wl"));
+}
+
+// One line per fault: asctime's 24 characters, then the source and the fault (the system's
+// text for errno when no fault text is given).
+TEST_F(DictionaryTest, ErrorLogAppendsOneStampedLinePerFault) {
+  WriteFile("errors.txt", "an earlier line of more than 24 characters\n");
+  const std::time_t now = std::time(nullptr);
+  const string stamp = string(std::asctime(std::localtime(&now))).substr(0, 10);  // day and date
+  LogError("/usr/share/quillo/wordlist.wl", "", "Premature EOF");
+  errno = ENOENT;
+  LogError("quotes.cqm", "Cannot open memory", nullptr);
+  LogError("quotes.cqm", nullptr, "flag != -1");
+  EXPECT_EQ(LogLines(), (std::vector<string>{"than 24 characters", ":  /usr/share/quillo/wordlist.wl: Premature EOF",
+                                             ": Cannot open memory quotes.cqm: No such file or directory",
+                                             ": quotes.cqm: flag != -1"}));
+  EXPECT_EQ(ReadFile("errors.txt").value_or("").substr(43, 10), stamp);  // after the earlier line
 }
 
 }  // namespace
