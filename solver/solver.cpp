@@ -33,18 +33,18 @@ constexpr double kAttributionWeight = 0.3;
 // shares with the body along.
 constexpr double kAttributionUnknownBonus = 10.0;
 constexpr double kCapitalUnknownBonus = 4.0;
-// The final scoring weighs a known word mostly by its share of written prose (the word-pair
-// table's counts): the dictionary's own frequencies come from film dialogue, which favours
-// "me", "you" and "like" over "be", "for" and "life" far more than quotations do.
+// The final scoring weighs a known word mostly by its share of ordinary running text (the
+// word-pair table's figures): the dictionary's own frequencies come from film dialogue, which
+// favours "me", "you" and "like" over "be", "for" and "life" far more than quotations do.
 constexpr double kProseShare = 0.8;
 constexpr int kReadingsCompleted = 32;   // best partial keys carried to the final scoring
 constexpr int kNarrowBeam = 4;           // once a budget has run out
 constexpr std::size_t kReadingsPolished = 1;  // best readings given a final hill climb
 constexpr double kDictionaryShare = 0.75;  // of the letters, for a plausible solution
-// The word-pair table counts dictionary definitions and glosses, whose set phrases ("they
-// live", "who live") attract far more than they do in quotations: attraction counts at this
-// weight, repulsion in full.
-constexpr double kAttractionWeight = 0.5;
+// Two neighbours that repel ("a think") count this much more than the same figure of
+// attraction: a wrong reading's words tend to repel, while the true reading's pairs are often
+// ones the table knows little of (names, old turns of phrase).
+constexpr double kRepulsionWeight = 1.25;
 // A best reading with less than this share of its letters in dictionary words usually means the
 // beam lost the true reading early (a long name taken for a word); one more search with a beam
 // this many times as wide, within what is left of the budgets, finds many of them.
@@ -488,7 +488,7 @@ SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) 
     for (std::size_t i = 0; i < pairs.size(); ++i) {
       if (!(pairMasks[i] & lettersOf)) continue;
       const double a = pairs_.Association(Decipher(pairs[i].first, key), Decipher(pairs[i].second, key));
-      sum += a > 0 ? kAttractionWeight * a : a;
+      sum += a > 0 ? a : kRepulsionWeight * a;
     }
     return sum;
   };
