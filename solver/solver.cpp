@@ -33,6 +33,11 @@ constexpr double kAttributionWeight = 0.3;
 // shares with the body along.
 constexpr double kAttributionUnknownBonus = 10.0;
 constexpr double kCapitalUnknownBonus = 4.0;
+// A word the dictionary lacks but the word-pair table knows is mostly a name ("Africa",
+// "Kipling"); it scores by its share of running text, less this (natural log), when that beats
+// its letters. Otherwise a name of the attribution is read as whatever fits ("Radyurd Hipling")
+// and the letters it shares with the body go wrong with it ("mud" for "mad").
+constexpr double kTableNamePenalty = 4.0;
 // The final scoring weighs a known word mostly by its share of ordinary running text (the
 // word-pair table's figures): the dictionary's own frequencies come from film dialogue, which
 // favours "me", "you" and "like" over "be", "for" and "life" far more than quotations do.
@@ -466,7 +471,10 @@ SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) 
     if (it != index_->byWord.end() && !(unit.notPronoun && plain[0] == 'i')) {
       return Scored{knownLogProb(it->second, plain), true, it->second.rare};
     }
-    return Scored{kUnknownLogProb + letters_.LogProb(plain) + NameBonus(unit), false, false};
+    double unknown = kUnknownLogProb + letters_.LogProb(plain);
+    const double share = pairs_.Share(plain);
+    if (share > 0) unknown = std::max(unknown, std::log(share) - kTableNamePenalty);
+    return Scored{unknown + NameBonus(unit), false, false};
   };
   const auto scoreKey = [&](const std::array<std::int8_t, 26>& key, std::uint32_t lettersOf) {
     double sum = 0;

@@ -7,10 +7,11 @@ Usage (see data/README.md):
 
 Source: the general US English word trigram model of pocketsphinx-en-us (en-us.lm.bin, BSD
 licence), read directly from its binary trie. Only its one- and two-word figures are used: for
-every word of data/words.txt that the model knows, its log probability and its back-off weight
-(what the model assumes for a follower it lists no pair for); and for pairs of such words, how
-much likelier the second word is after the first than anywhere: ln P(second | first) - ln
-P(second). A pair whose figure differs from the first word's back-off by less than MIN_DIFF
+every word of the model that data/words.txt holds or that is written in lower-case letters and
+apostrophes (names among them, which the dictionary leaves out), its log probability and its
+back-off weight (what the model assumes for a follower it lists no pair for); and for pairs of
+such words, how much likelier the second word is after the first than anywhere: ln P(second |
+first) - ln P(second). A pair whose figure differs from the first word's back-off by less than MIN_DIFF
 says nothing the back-off does not, and is left out; of the rest the PAIRS that matter most
 are kept, by how often the two words meet (or, for pairs that repel, would meet by chance) and
 how far the figure is from the back-off. The model holds no sequence longer than three words and
@@ -26,6 +27,7 @@ import argparse
 import collections
 import math
 import os
+import re
 import struct
 import sys
 
@@ -36,6 +38,9 @@ MAX_ATTRACTION = 6.0
 LOG_BASE = math.log(1.0001)  # the model keeps its figures as logarithms to base 1.0001
 HEADER = b"Trie Language Model"
 QUANT_16 = 1
+# The words kept besides those of words.txt: names and the like, as the solver reads them (its
+# markers <s>, </s> and <unk> are left out).
+WORD = re.compile(r"[a-z][a-z']{0,39}")
 
 
 def bits_for(value):
@@ -92,7 +97,7 @@ def main():
     with open(os.path.join(data, "words.txt"), encoding="utf-8") as f:
         vocabulary = {line.split("\t")[0] for line in f}
     words, unigrams, bigrams = read_model(args.model)
-    kept = [w in vocabulary for w in words]
+    kept = [w in vocabulary or WORD.fullmatch(w) is not None for w in words]
     prob = [u[0] * LOG_BASE for u in unigrams]
     backoff = [u[1] * LOG_BASE for u in unigrams]
     clamp = lambda x: max(-MAX_REPULSION, min(MAX_ATTRACTION, x))
