@@ -1,5 +1,4 @@
-// The solver on hand-made puzzles over a tiny dictionary, the word-pair table, the trial key,
-// and the ratings file.
+// The solver on hand-made puzzles over a tiny dictionary, the trial key, and the ratings file.
 #include <gtest/gtest.h>
 
 #include <algorithm>
