@@ -15,8 +15,8 @@ std::string Tabbed(std::string text) {  // the table's fields are parted by TABs
 
 // Figures are hundredths of a nat; a pair the table lists has its own figure, any other pair of
 // listed words the first word's back-off; both held within the limits. Damaged lines are skipped
-// whole, and a word's first line counts.
-TEST(WordPairsTest, HandMadeTable) {
+// whole, and a word's first line counts. Then the built-in table.
+TEST(WordPairsTest, HandMadeTableAndTheShippedOne) {
   WordPairs pairs;
   EXPECT_FALSE(pairs.Parse("quillo-pairs 2\nto -300 -150\n"));  // blanks, not TABs
   ASSERT_TRUE(pairs.Parse(Tabbed("quillo-pairs 2\nto -300 -150\nbe -400 -50\nme -400 20\nx -900 0\n"
@@ -26,14 +26,11 @@ TEST(WordPairsTest, HandMadeTable) {
       {"to", "be", 2.5},
       {"to", "x", WordPairs::kMaxAttraction},   // 7, held at the limit
       {"to", "me", -WordPairs::kMaxRepulsion},  // -5, held at the limit
-      {"be", "to", -0.5},  // not listed (its line is damaged): the back-off of "be"
-      {"be", "me", -0.5},
+      {"be", "to", -0.5}, {"be", "me", -0.5},  // their lines are damaged: the back-off of "be"
       {"be", "x", -0.5},   // a figure past any sensible size is damage too
       {"me", "be", 0.2},
       {"to", "z", 0.0},    // "z" (a share above one), "y", "w" and "end" are not listed
-      {"y", "to", 0.0},
-      {"to", "w", 0.0},
-      {"end", "to", 0.0},
+      {"y", "to", 0.0}, {"to", "w", 0.0}, {"end", "to", 0.0},
   };
   for (const auto& c : cases) {
     EXPECT_NEAR(pairs.Association(c.first, c.second), c.expected, 1e-9) << c.first << ' ' << c.second;
@@ -44,10 +41,6 @@ TEST(WordPairsTest, HandMadeTable) {
     EXPECT_FALSE(pairs.Parse(Tabbed(bad))) << bad;
     EXPECT_TRUE(pairs.Empty());
   }
-}
-
-TEST(WordPairsTest, ShippedTable) {
-  WordPairs pairs;
   ASSERT_TRUE(pairs.Parse(ShippedWordPairs()));
   EXPECT_GT(pairs.Association("to", "be"), 1.0);
   EXPECT_LT(pairs.Association("a", "be"), -1.0);
