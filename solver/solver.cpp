@@ -33,18 +33,23 @@ constexpr double kAttributionWeight = 0.3;
 // shares with the body along.
 constexpr double kAttributionUnknownBonus = 10.0;
 constexpr double kCapitalUnknownBonus = 4.0;
-// The final scoring weighs a known word mostly by its share of written prose (the word-pair
-// table's counts): the dictionary's own frequencies come from film dialogue, which favours
-// "me", "you" and "like" over "be", "for" and "life" far more than quotations do.
+// A word the dictionary lacks but the word-pair table knows is mostly a name ("Africa",
+// "Kipling"); it scores by its share of running text, less this (natural log), when that beats
+// its letters. Otherwise a name of the attribution is read as whatever fits ("Radyurd Hipling")
+// and the letters it shares with the body go wrong with it ("mud" for "mad").
+constexpr double kTableNamePenalty = 4.0;
+// The final scoring weighs a known word mostly by its share of ordinary running text (the
+// word-pair table's figures): the dictionary's own frequencies come from film dialogue, which
+// favours "me", "you" and "like" over "be", "for" and "life" far more than quotations do.
 constexpr double kProseShare = 0.8;
 constexpr int kReadingsCompleted = 32;   // best partial keys carried to the final scoring
 constexpr int kNarrowBeam = 4;           // once a budget has run out
 constexpr std::size_t kReadingsPolished = 1;  // best readings given a final hill climb
 constexpr double kDictionaryShare = 0.75;  // of the letters, for a plausible solution
-// The word-pair table counts dictionary definitions and glosses, whose set phrases ("they
-// live", "who live") attract far more than they do in quotations: attraction counts at this
-// weight, repulsion in full.
-constexpr double kAttractionWeight = 0.5;
+// Two neighbours that repel ("a think") count this much more than the same figure of
+// attraction: a wrong reading's words tend to repel, while the true reading's pairs are often
+// ones the table knows little of (names, old turns of phrase).
+constexpr double kRepulsionWeight = 1.25;
 // A best reading with less than this share of its letters in dictionary words usually means the
 // beam lost the true reading early (a long name taken for a word); one more search with a beam
 // this many times as wide, within what is left of the budgets, finds many of them.
@@ -466,7 +471,10 @@ SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) 
     if (it != index_->byWord.end() && !(unit.notPronoun && plain[0] == 'i')) {
       return Scored{knownLogProb(it->second, plain), true, it->second.rare};
     }
-    return Scored{kUnknownLogProb + letters_.LogProb(plain) + NameBonus(unit), false, false};
+    double unknown = kUnknownLogProb + letters_.LogProb(plain);
+    const double share = pairs_.Share(plain);
+    if (share > 0) unknown = std::max(unknown, std::log(share) - kTableNamePenalty);
+    return Scored{unknown + NameBonus(unit), false, false};
   };
   const auto scoreKey = [&](const std::array<std::int8_t, 26>& key, std::uint32_t lettersOf) {
     double sum = 0;
@@ -488,7 +496,7 @@ SolveResult Solver::Solve(std::string_view cipher, const SolveOptions& options) 
     for (std::size_t i = 0; i < pairs.size(); ++i) {
       if (!(pairMasks[i] & lettersOf)) continue;
       const double a = pairs_.Association(Decipher(pairs[i].first, key), Decipher(pairs[i].second, key));
-      sum += a > 0 ? kAttractionWeight * a : a;
+      sum += a > 0 ? a : kRepulsionWeight * a;
     }
     return sum;
   };

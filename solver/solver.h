@@ -11,9 +11,10 @@
 // words' log probabilities: dictionary words from their frequency, unknown words from a letter
 // trigram model trained on the dictionary's words at load time. Letters that only unknown words
 // hold are then filled in by a small hill climb on that trigram model, and the readings are
-// scored again in full: known words now mostly by their share of written prose, and each pair of
-// neighbouring words by how much more (or less) often it stands together in prose than chance
-// would have it ("to be" over "to me"), from the word-pair table built in (data/wordpairs.txt).
+// scored again in full: known words now mostly by their share of ordinary English, names the
+// word-pair table knows ("Africa") by theirs rather than by their letters, and each pair
+// of neighbouring words by how much more (or less) often it stands together than chance would
+// have it ("a thing" over "a think"), from the word-pair table built in (data/wordpairs.txt).
 // Candidates are tried in falling frequency, so a parent stops as soon as
 // its next candidate cannot beat the weakest member of the next beam. When the best reading
 // leaves many letters outside dictionary words, the search runs once more with a wider beam.

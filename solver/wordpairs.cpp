@@ -8,27 +8,30 @@
 
 namespace {
 
-// A pair never seen counts as one sighting (the table leaves out pairs seen once): two common
-// words that never meet push each other away, while a pair of rarer words that is merely
-// uncounted stays near neutral.
-constexpr double kUnseenPair = 1.0;
+constexpr int kLargestFigure = 100000;  // hundredths of a nat; anything beyond is damage
 
 bool IsWord(std::string_view s) {
   return !s.empty() && s.size() <= 40 &&
          std::all_of(s.begin(), s.end(), [](char c) { return (c >= 'a' && c <= 'z') || c == '\''; });
 }
 
-bool ParseCount(std::string_view s, std::uint32_t& value) {
-  const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
-  return error == std::errc() && end == s.data() + s.size() && value > 0;
+// A figure in hundredths of a nat, returned in nats.
+bool ParseFigure(std::string_view s, double& value) {
+  int hundredths = 0;
+  const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), hundredths);
+  if (error != std::errc() || end != s.data() + s.size() || std::abs(hundredths) > kLargestFigure) {
+    return false;
+  }
+  value = hundredths / 100.0;
+  return true;
 }
 
 std::vector<std::string_view> Fields(std::string_view line) {
   std::vector<std::string_view> fields;
   while (!line.empty()) {
-    const std::size_t space = line.find('\t');
-    fields.push_back(line.substr(0, space));
-    line = space == std::string_view::npos ? std::string_view() : line.substr(space + 1);
+    const std::size_t tab = line.find('\t');
+    fields.push_back(line.substr(0, tab));
+    line = tab == std::string_view::npos ? std::string_view() : line.substr(tab + 1);
   }
   return fields;
 }
@@ -42,16 +45,19 @@ bool WordPairs::Parse(std::string_view table) {
     const std::size_t end = table.find('\n');
     const std::vector<std::string_view> f = Fields(table.substr(0, end));
     table = end == std::string_view::npos ? std::string_view() : table.substr(end + 1);
-    std::uint32_t count = 0;
     if (first) {
-      if (f.size() != 3 || f[0] != "quillo-pairs" || f[1] != "1" || !ParseCount(f[2], count)) {
-        return false;
-      }
-      total_ = count;
+      if (f.size() != 2 || f[0] != "quillo-pairs" || f[1] != "2") return false;
       first = false;
-    } else if (f.size() == 2 && IsWord(f[0]) && ParseCount(f[1], count)) {
-      words_.emplace(f[0], count);
-    } else if (f.size() % 2 == 1 && IsWord(f[0])) {
+      continue;
+    }
+    if (f.size() < 3 || f.size() % 2 == 0 || !IsWord(f[0])) continue;
+    Word word{};
+    if (!IsWord(f[1])) {
+      if (f.size() == 3 && ParseFigure(f[1], word.logShare) && word.logShare < 0 &&
+          ParseFigure(f[2], word.backoff)) {
+        words_.emplace(f[0], word);
+      }
+    } else {
       AddFollowers(f);
     }
   }
@@ -59,27 +65,24 @@ bool WordPairs::Parse(std::string_view table) {
 }
 
 void WordPairs::AddFollowers(const std::vector<std::string_view>& fields) {
-  std::vector<std::pair<std::string, std::uint32_t>> found;
+  std::vector<std::pair<std::string, double>> found;
   for (std::size_t i = 1; i + 1 < fields.size(); i += 2) {
-    std::uint32_t count = 0;
-    if (!IsWord(fields[i]) || !ParseCount(fields[i + 1], count)) return;
-    found.emplace_back(std::string(fields[0]) + ' ' + std::string(fields[i]), count);
+    double association = 0;
+    if (!IsWord(fields[i]) || !ParseFigure(fields[i + 1], association)) return;
+    found.emplace_back(std::string(fields[0]) + ' ' + std::string(fields[i]), association);
   }
-  for (auto& [pair, count] : found) pairs_.emplace(std::move(pair), count);
+  for (auto& [pair, association] : found) pairs_.emplace(std::move(pair), association);
 }
 
 double WordPairs::Association(std::string_view first, std::string_view second) const {
   const auto a = words_.find(std::string(first));
-  const auto b = words_.find(std::string(second));
-  if (a == words_.end() || b == words_.end()) return 0;
+  if (a == words_.end() || !words_.count(std::string(second))) return 0;
   const auto pair = pairs_.find(std::string(first) + ' ' + std::string(second));
-  const double together = pair == pairs_.end() ? kUnseenPair : pair->second;
-  double ratio = std::log(together * total_ / (static_cast<double>(a->second) * b->second));
-  if (pair == pairs_.end()) ratio = std::min(ratio, 0.0);  // absence is never evidence for
-  return std::clamp(ratio, -kMaxRepulsion, kMaxAttraction);
+  const double association = pair == pairs_.end() ? a->second.backoff : pair->second;
+  return std::clamp(association, -kMaxRepulsion, kMaxAttraction);
 }
 
 double WordPairs::Share(std::string_view word) const {
   const auto it = words_.find(std::string(word));
-  return it == words_.end() ? 0 : it->second / total_;
+  return it == words_.end() ? 0 : std::exp(it->second.logShare);
 }

@@ -1,13 +1,10 @@
-// The solver on hand-made puzzles over a tiny dictionary, the word-pair table, the trial key,
-// and the ratings file.
+// The solver on hand-made puzzles over a tiny dictionary, the trial key, and the ratings file.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 #include "solver/difficulty.h"
-#include "solver/wordpairs.h"
 #include "sources/ratings.h"
 #include "support/testing.h"
 
@@ -99,44 +96,6 @@ TEST_F(SolverTest, EdgeCases) {
   EXPECT_TRUE(r.outOfBudget);
   ASSERT_EQ(r.readings.size(), 1u);
   ExpectSoundKey(r.readings[0]);
-}
-
-// The word-pair table on a hand-made file: associations worked out by hand (ln of the pair's
-// count times the total over the two words' counts; an unseen pair as one sighting, never
-// above 0), damaged lines skipped, a wrong version line refused; and the built-in table read.
-TEST(WordPairsTest, HandMadeTableAndTheShippedOne) {
-  const auto Tabbed = [](std::string text) {  // the table's fields are parted by TABs
-    std::replace(text.begin(), text.end(), ' ', '\t');
-    return text;
-  };
-  WordPairs pairs;
-  EXPECT_FALSE(pairs.Parse("quillo-pairs 1 1000\nto 100\n"));  // blanks, not TABs
-  ASSERT_TRUE(pairs.Parse(Tabbed("quillo-pairs 1 1000\nto 100\nbe 50\nme 50\nx 1\ny 1\nto be 20 x 5\n"
-                          "x y 1\nto me\nTo Me 9\nbe me -3\nbe me 7 7\nbe me 5x\n\nme me 0\n"
-                          "y x 9 me 0\nend")));
-  const struct { const char* first; const char* second; double expected; } cases[] = {
-      {"to", "be", std::log(4.0)},                 // 20 * 1000 / (100 * 50)
-      {"to", "x", std::log(50.0)},                 // 5 * 1000 / (100 * 1)
-      {"to", "me", std::log(0.2)},                 // unseen: 1 * 1000 / (100 * 50)
-      {"be", "to", std::log(0.2)},                 // order matters
-      {"be", "me", std::log(0.4)},                 // every "be me" line is damaged
-      {"x", "y", WordPairs::kMaxAttraction},       // ln 1000, held at the limit
-      {"y", "x", 0.0},  // unseen (its line is damaged) rare words: ln 1000, held at 0
-      {"me", "me", std::log(0.4)},                 // a zero count is damage too
-      {"to", "end", 0.0},                          // "end" has no count: not listed
-      {"to", "you", 0.0},
-  };
-  for (const auto& c : cases) {
-    EXPECT_NEAR(pairs.Association(c.first, c.second), c.expected, 1e-9) << c.first << ' ' << c.second;
-  }
-  EXPECT_NEAR(pairs.Share("be"), 0.05, 1e-12);
-  for (const char* bad : {"", "quillo-pairs 2 1000\nto 1\n", "quillo-pairs 1 0\nto 1\n", "to 1\n"}) {
-    EXPECT_FALSE(pairs.Parse(Tabbed(bad))) << bad;
-    EXPECT_TRUE(pairs.Empty());
-  }
-  ASSERT_TRUE(pairs.Parse(ShippedWordPairs()));
-  EXPECT_GT(pairs.Association("to", "be"), 1.0);
-  EXPECT_LT(pairs.Association("to", "me"), pairs.Association("to", "be") - 1.0);
 }
 
 TEST(TrialKeyTest, EverySeedGivesAPermutationWithoutFixedLetters) {
