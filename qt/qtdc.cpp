@@ -77,32 +77,45 @@ TextBand BandOf(const QFont& font, const QFontMetrics& metrics, int dpi) {
 // The game places fixed-pitch text in whole-pixel cells, measured from whole-string extents.
 // Most sizes of most faces advance by a fraction of a pixel, which lets a line drawn in one
 // piece drift off those cells (by a pixel every few letters at 150%): the advance is rounded
-// to whole pixels with letter spacing. Cached per font and device resolution.
-void WholePixelAdvance(QFont& font, const QPaintDevice* device) {
-  static QHash<QString, qreal> cache;
+// to whole pixels with letter spacing. Returns that whole advance, 0 for a proportional face.
+// Cached per font and device resolution.
+int WholePixelAdvance(QFont& font, const QPaintDevice* device) {
+  struct Advance {
+    qreal spacing;
+    int whole;
+  };
+  static QHash<QString, Advance> cache;
   const QString key = font.key() + QLatin1Char('@') + QString::number(device ? device->devicePixelRatioF() : 0);
   auto found = cache.constFind(key);
   if (found == cache.constEnd()) {
-    qreal spacing = 0;
+    Advance advance{0, 0};
     if (QFontInfo(font).fixedPitch()) {
       const QFontMetricsF metrics = device ? QFontMetricsF(font, device) : QFontMetricsF(font);
-      const qreal advance = metrics.horizontalAdvance(QLatin1Char('M'));
-      spacing = std::max<qreal>(std::round(advance), 1) - advance;
+      const qreal exact = metrics.horizontalAdvance(QLatin1Char('M'));
+      advance.whole = static_cast<int>(std::max<qreal>(std::round(exact), 1));
+      advance.spacing = advance.whole - exact;
     }
     if (cache.size() >= 256) cache.clear();
-    found = cache.insert(key, spacing);
+    found = cache.insert(key, advance);
   }
-  if (*found != 0) font.setLetterSpacing(QFont::AbsoluteSpacing, *found);
+  if (found->spacing != 0) font.setLetterSpacing(QFont::AbsoluteSpacing, found->spacing);
+  return found->whole;
 }
+
+// A font with its whole-pixel advance, 0 for a proportional face.
+struct CellFont {
+  QFont font;
+  int advance;
+};
 
 // The fonts the panes select, by record and device pixel ratio: resolving a face takes a font
 // lookup each time, and a pane selects the same few records at every paint.
-QFont CachedFont(const TLogFont* record, const QPaintDevice* device) {
+CellFont CachedFont(const TLogFont* record, const QPaintDevice* device) {
   struct Entry {
     bool stock;  // the null record
     TLogFont record;
     qreal ratio;
-    QFont font;
+    CellFont font;
   };
   static std::vector<Entry> cache;
   const qreal ratio = device ? device->devicePixelRatioF() : 0;
@@ -111,8 +124,8 @@ QFont CachedFont(const TLogFont* record, const QPaintDevice* device) {
       return e.font;
     }
   }
-  QFont font = MakeFont(record);
-  WholePixelAdvance(font, device);
+  CellFont font{MakeFont(record), 0};
+  font.advance = WholePixelAdvance(font.font, device);
   if (cache.size() >= 32) cache.erase(cache.begin());
   cache.push_back({!record, record ? *record : TLogFont{}, ratio, font});
   return font;
@@ -176,7 +189,9 @@ TextBand QtDC::Band() {
 }
 
 void QtDC::SelectFont(const TLogFont* font) {
-  font_ = CachedFont(font, device_);
+  const CellFont selected = CachedFont(font, device_);
+  font_ = selected.font;
+  cellAdvance_ = selected.advance;
   metrics_.reset();
   band_.reset();
   if (painter_) painter_->setFont(*font_);
@@ -186,14 +201,22 @@ int QtDC::Dpi() const { return device_ ? device_->logicalDpiY() : 0; }
 
 TTextMetrics QtDC::GetTextMetrics() { return {Band().height, Metrics().averageCharWidth()}; }
 
-TSize QtDC::GetTextExtent(std::string_view text) { return {Metrics().horizontalAdvance(ToQt(text)), Band().height}; }
+TSize QtDC::GetTextExtent(std::string_view text) { return {Advance(text, ToQt(text)), Band().height}; }
+
+// Measuring a string shapes it, as drawing it does again; the cells of a fixed-pitch face
+// already tell the width of plain ASCII, whose glyphs that face has.
+int QtDC::Advance(std::string_view text, const QString& qtext) {
+  const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; });
+  if (cellAdvance_ > 0 && ascii) return cellAdvance_ * static_cast<int>(text.size());
+  return Metrics().horizontalAdvance(qtext);
+}
 
 void QtDC::TextOut(int x, int y, std::string_view text) {
   if (!painter_ || text.empty()) return;
   Font();  // the painter draws in it
   const QString qtext = ToQt(text);
   const TextBand band = Band();
-  painter_->fillRect(QRect(x, y, Metrics().horizontalAdvance(qtext), band.height), ToQColor(bkColor_));
+  painter_->fillRect(QRect(x, y, Advance(text, qtext), band.height), ToQColor(bkColor_));
   painter_->setPen(ToQColor(textColor_));
   painter_->drawText(x, y + band.ascent, qtext);
 }

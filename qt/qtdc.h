@@ -62,6 +62,7 @@ class QtDC : public TDC {
   // The selected font's metrics and text band, worked out once a font.
   const QFontMetrics& Metrics();
   TextBand Band();
+  int Advance(std::string_view text, const QString& qtext);  // the width text takes
   int Dpi() const;  // the device's vertical resolution, 0 for a measuring context
   void ApplyTransform();
   void ApplyClip();
@@ -70,6 +71,7 @@ class QtDC : public TDC {
   QPainter* painter_;
   QTransform base_;  // the painter's own transform when the context was made
   std::optional<QFont> font_;
+  int cellAdvance_ = 0;  // the selected font's whole-pixel advance, 0 when proportional
   std::optional<QFontMetrics> metrics_;
   std::optional<TextBand> band_;
   TColor textColor_ = MakeColor(0, 0, 0);

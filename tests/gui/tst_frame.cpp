@@ -1,5 +1,7 @@
 // GUI tests of the frame window (caption, size, menu bar, accelerators, check marks, tool bar) and of
 // child windows (painting through QtDC, keys, mouse, size, timers and scrolling).
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QImage>
@@ -284,17 +286,22 @@ class ChildWindowTest : public QObject {
     canvas_->render(&image);
     const TSize extent = window_.textExtent;
     QVERIFY(window_.paints > 0 && extent.cx > 40 && extent.cy >= 12);
-    int dark = 0, cell = 0;  // the text's cell is filled with its background colour
+    int dark = 0, cell = 0, rightmost = 0;  // the text's cell is filled with its background colour
     for (int y = 10; y < 10 + extent.cy; ++y) {
-      for (int x = 10; x < 10 + extent.cx; ++x) {
-        dark += qGray(image.pixel(x, y)) < 96;
-        cell += image.pixel(x, y) == qRgb(255, 255, 255);
+      for (int x = 10; x < 240; ++x) {
+        if (qGray(image.pixel(x, y)) < 96) rightmost = std::max(rightmost, x);
+        dark += x < 10 + extent.cx && qGray(image.pixel(x, y)) < 96;
+        cell += x < 10 + extent.cx && image.pixel(x, y) == qRgb(255, 255, 255);
       }
     }
+    // The last letter lies in the last of six cells, and the extent covers it.
+    QVERIFY2(rightmost >= 10 + extent.cx * 5 / 6 && rightmost < 10 + extent.cx, qPrintable(QString::number(rightmost)));
     QVERIFY2(dark > 30 && cell > dark, qPrintable(QStringLiteral("dark %1, cell %2").arg(dark).arg(cell)));
-    for (QPoint p : {QPoint(5, 5), QPoint(230, 70), QPoint(10 + extent.cx + 2, 12)}) {
+    for (QPoint p : {QPoint(5, 5), QPoint(230, 70), QPoint(10 + extent.cx, 12)}) {
       QCOMPARE(image.pixel(p), ToQColor(kPanel).rgb());
     }
+    QCOMPARE_NE(image.pixel(10 + extent.cx - 1, 12), ToQColor(kPanel).rgb());  // the cell ends at the extent
+    QCOMPARE(extent.cx % 6, 0);  // six fixed-pitch cells
   }
 
   void mappingAndClippingOnAnImage() {
