@@ -72,14 +72,18 @@ void QtMenuBar::Clear() {
   }
   for (QMenu* menu : topMenus_) menu->deleteLater();
   topMenus_.clear();
+  unfilled_.clear();
   actions_.clear();
   checked_.clear();
+  enabled_.clear();
+  texts_.clear();
   accels_.clear();
   accelerators_.clear();
 }
 
 void QtMenuBar::Build(const std::vector<TMenuItem>& table) {
   Clear();
+  RecordAccelerators(table);
   for (const TMenuItem& item : table) {
     QMenuBar* bar = frame_.menuBar();
     if (item.rightAligned) {
@@ -102,13 +106,32 @@ void QtMenuBar::Build(const std::vector<TMenuItem>& table) {
       topMenus_.push_back(nullptr);
       continue;
     }
+    // A popup's items are made when it first opens: the first paint needs only the titles.
     auto* menu = new QMenu(ToQt(item.text), &frame_);
-    AddItems(menu, item.children);
+    unfilled_.emplace(menu, item.children);
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { Fill(menu); });
     bar->addMenu(menu);
     topMenus_.push_back(menu);
   }
   if (cornerBar_) cornerBar_->show();
   built_ = true;
+}
+
+void QtMenuBar::Fill(QMenu* menu) {
+  auto unfilled = unfilled_.extract(menu);
+  if (!unfilled.empty()) AddItems(menu, unfilled.mapped());
+}
+
+void QtMenuBar::RecordAccelerators(const std::vector<TMenuItem>& items) {
+  for (const TMenuItem& item : items) {
+    if (item.separator) continue;
+    if (!item.children.empty()) {
+      RecordAccelerators(item.children);
+      continue;
+    }
+    accels_[item.id] = item.accel;
+    for (QKeyCombination key : ParseAccelerators(item.accel)) accelerators_.emplace_back(key, item.id);
+  }
 }
 
 void QtMenuBar::AddItems(QMenu* menu, const std::vector<TMenuItem>& items) {
@@ -124,19 +147,31 @@ void QtMenuBar::AddItems(QMenu* menu, const std::vector<TMenuItem>& items) {
 }
 
 void QtMenuBar::AddCommand(QMenu* menu, const TMenuItem& item) {
-  QString text = ToQt(item.text);
-  if (!item.accel.empty()) text += QLatin1Char('\t') + ToQt(item.accel.substr(0, item.accel.find(", ")));
-  auto* action = new QAction(text, menu ? static_cast<QObject*>(menu) : &frame_);
   const int id = item.id;
+  const auto text = texts_.find(id);
+  auto* action = new QAction(text != texts_.end() ? text->second : Shown(id, item.text),
+                             menu ? static_cast<QObject*>(menu) : &frame_);
   connect(action, &QAction::triggered, this, [this, action, id] {
     // Qt flips a checkable action on its own; the game decides about the mark.
     action->setChecked(checked_[id]);
     Send(id);
   });
+  if (const auto checked = checked_.find(id); checked != checked_.end()) {
+    action->setCheckable(checked->second);
+    action->setChecked(checked->second);
+  }
+  if (const auto enabled = enabled_.find(id); enabled != enabled_.end()) action->setEnabled(enabled->second);
   if (menu) menu->addAction(action);
   actions_[id].push_back(action);
-  accels_[id] = item.accel;
-  for (QKeyCombination key : ParseAccelerators(item.accel)) accelerators_.emplace_back(key, id);
+}
+
+QString QtMenuBar::Shown(int id, const std::string& text) const {
+  QString shown = ToQt(text);
+  const auto accel = accels_.find(id);
+  if (accel != accels_.end() && !accel->second.empty()) {
+    shown += QLatin1Char('\t') + ToQt(accel->second.substr(0, accel->second.find(", ")));
+  }
+  return shown;
 }
 
 void QtMenuBar::Send(int id) {
@@ -152,12 +187,13 @@ void QtMenuBar::Check(int id, bool checked) {
 }
 
 void QtMenuBar::Enable(int id, bool enabled) {
+  enabled_[id] = enabled;
   for (QAction* action : actions_[id]) action->setEnabled(enabled);
 }
 
 void QtMenuBar::SetText(int id, const std::string& text) {
-  QString shown = ToQt(text);
-  if (!accels_[id].empty()) shown += QLatin1Char('\t') + ToQt(accels_[id].substr(0, accels_[id].find(", ")));
+  const QString shown = Shown(id, text);
+  texts_[id] = shown;
   for (QAction* action : actions_[id]) action->setText(shown);
 }
 
@@ -219,8 +255,7 @@ bool QtMenuBar::eventFilter(QObject* watched, QEvent* event) {
     OpenFirstMenu();
     return true;
   }
-  bool enabled = false;
-  for (QAction* action : actions_[id]) enabled = enabled || action->isEnabled();
-  if (enabled) Send(id);
+  const auto enabled = enabled_.find(id);
+  if (enabled == enabled_.end() || enabled->second) Send(id);
   return true;
 }

@@ -3,6 +3,7 @@
 
 #include <QKeyCombination>
 #include <QObject>
+#include <QString>
 
 #include <functional>
 #include <map>
@@ -30,7 +31,8 @@ std::vector<QKeyCombination> ParseAccelerators(const std::string& names);
 // and win over menu-title mnemonics that use the same key, as on other window systems; an
 // accelerator of a disabled item does nothing. A symbol typed with Shift ("+" on most keyboards)
 // matches its accelerator named without Shift ("Ctrl++"). A bare Alt tap leaves the bar alone (the next
-// letter goes to the window); F10 opens the first menu.
+// letter goes to the window); F10 opens the first menu. A popup's items are made when it first
+// opens (its aboutToShow), with the state Check, Enable and SetText have given them so far.
 class QtMenuBar : public QObject {
  public:
   QtMenuBar(QMainWindow& frame, std::function<void(int)> command);
@@ -49,8 +51,11 @@ class QtMenuBar : public QObject {
 
  private:
   void Clear();
+  void RecordAccelerators(const std::vector<TMenuItem>& items);
+  void Fill(QMenu* menu);  // makes a popup's items the first time it opens
   void AddItems(QMenu* menu, const std::vector<TMenuItem>& items);
   void AddCommand(QMenu* menu, const TMenuItem& item);
+  QString Shown(int id, const std::string& text) const;  // the text with its accelerator
   void OpenFirstMenu();
   bool BelongsToFrame(QObject* object) const;
   int CommandForKey(QKeyCombination key) const;
@@ -62,8 +67,12 @@ class QtMenuBar : public QObject {
   QMenuBar* cornerBar_ = nullptr;
   bool built_ = false;
   std::vector<QMenu*> topMenus_;
+  std::map<QMenu*, std::vector<TMenuItem>> unfilled_;  // popups not yet opened, with their items
   std::map<int, std::vector<QAction*>> actions_;
+  // The state Check, Enable and SetText gave each command, for its items made later.
   std::map<int, bool> checked_;
-  std::map<int, std::string> accels_;  // each command's accelerator name, kept for SetText
+  std::map<int, bool> enabled_;
+  std::map<int, QString> texts_;
+  std::map<int, std::string> accels_;  // each command's accelerator name
   std::vector<std::pair<QKeyCombination, int>> accelerators_;
 };

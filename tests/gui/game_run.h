@@ -65,6 +65,8 @@ class GameRun {
   // Chooses the menu item with this text (mnemonics and accelerator left out) as a click would;
   // menu names the (sub)menu holding it where the text alone is not unique. Null when missing.
   QAction* Choose(const QString& text, const QString& menu = {}) {
+    // A popup makes its items, submenus included, when it first opens.
+    for (QMenu* popup : Frame()->findChildren<QMenu*>()) emit popup->aboutToShow();
     for (QMenu* shown : Frame()->findChildren<QMenu*>()) {
       if (!menu.isEmpty() && shown->title().remove('&') != menu) continue;
       for (QAction* action : shown->actions()) {
