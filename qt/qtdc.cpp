@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QHash>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -102,10 +103,12 @@ int WholePixelAdvance(QFont& font, const QPaintDevice* device) {
   return found->whole;
 }
 
-// A font with its whole-pixel advance, 0 for a proportional face.
+// A font with its whole-pixel advance (0 for a proportional face) and, for a fixed-pitch one,
+// its face for drawing glyphs straight into their cells.
 struct CellFont {
   QFont font;
   int advance;
+  QRawFont face;
 };
 
 // The fonts the panes select, by record and device pixel ratio: resolving a face takes a font
@@ -124,8 +127,9 @@ CellFont CachedFont(const TLogFont* record, const QPaintDevice* device) {
       return e.font;
     }
   }
-  CellFont font{MakeFont(record), 0};
+  CellFont font{MakeFont(record), 0, {}};
   font.advance = WholePixelAdvance(font.font, device);
+  if (font.advance > 0) font.face = QRawFont::fromFont(font.font);
   if (cache.size() >= 32) cache.erase(cache.begin());
   cache.push_back({!record, record ? *record : TLogFont{}, ratio, font});
   return font;
@@ -192,6 +196,7 @@ void QtDC::SelectFont(const TLogFont* font) {
   const CellFont selected = CachedFont(font, device_);
   font_ = selected.font;
   cellAdvance_ = selected.advance;
+  cellFace_ = selected.face;
   metrics_.reset();
   band_.reset();
   if (painter_) painter_->setFont(*font_);
@@ -201,24 +206,40 @@ int QtDC::Dpi() const { return device_ ? device_->logicalDpiY() : 0; }
 
 TTextMetrics QtDC::GetTextMetrics() { return {Band().height, Metrics().averageCharWidth()}; }
 
-TSize QtDC::GetTextExtent(std::string_view text) { return {Advance(text, ToQt(text)), Band().height}; }
-
-// Measuring a string shapes it, as drawing it does again; the cells of a fixed-pitch face
-// already tell the width of plain ASCII, whose glyphs that face has.
-int QtDC::Advance(std::string_view text, const QString& qtext) {
-  const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; });
-  if (cellAdvance_ > 0 && ascii) return cellAdvance_ * static_cast<int>(text.size());
-  return Metrics().horizontalAdvance(qtext);
+TSize QtDC::GetTextExtent(std::string_view text) {
+  return {InCells(text) ? CellsWidth(text) : Metrics().horizontalAdvance(ToQt(text)), Band().height};
 }
+
+// Shaping a string costs far more than the drawing of its glyphs; plain ASCII in a fixed-pitch
+// face, which has all of those glyphs, is measured and drawn by its whole-pixel cells instead.
+bool QtDC::InCells(std::string_view text) const {
+  return cellAdvance_ > 0 &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; });
+}
+
+int QtDC::CellsWidth(std::string_view text) const { return cellAdvance_ * static_cast<int>(text.size()); }
 
 void QtDC::TextOut(int x, int y, std::string_view text) {
   if (!painter_ || text.empty()) return;
   Font();  // the painter draws in it
   const QString qtext = ToQt(text);
   const TextBand band = Band();
-  painter_->fillRect(QRect(x, y, Advance(text, qtext), band.height), ToQColor(bkColor_));
+  const bool cells = InCells(text);
+  painter_->fillRect(QRect(x, y, cells ? CellsWidth(text) : Metrics().horizontalAdvance(qtext), band.height),
+                     ToQColor(bkColor_));
   painter_->setPen(ToQColor(textColor_));
-  painter_->drawText(x, y + band.ascent, qtext);
+  // Underlines and strike-outs are drawn to the end of the last cell only by the text path.
+  if (cells && !font_->underline() && !font_->strikeOut()) {
+    QGlyphRun run;
+    run.setRawFont(cellFace_);
+    run.setGlyphIndexes(cellFace_.glyphIndexesForString(qtext));
+    QList<QPointF> positions(qtext.size());
+    for (qsizetype i = 0; i < positions.size(); ++i) positions[i] = QPointF(static_cast<qreal>(i * cellAdvance_), 0);
+    run.setPositions(positions);
+    painter_->drawGlyphRun(QPointF(x, y + band.ascent), run);
+  } else {
+    painter_->drawText(x, y + band.ascent, qtext);
+  }
 }
 
 void QtDC::FillRect(const TRect& rect, TColor color) {

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRawFont>
 #include <QRectF>
 #include <QTransform>
 
@@ -62,7 +63,8 @@ class QtDC : public TDC {
   // The selected font's metrics and text band, worked out once a font.
   const QFontMetrics& Metrics();
   TextBand Band();
-  int Advance(std::string_view text, const QString& qtext);  // the width text takes
+  bool InCells(std::string_view text) const;  // measured and drawn cell by cell
+  int CellsWidth(std::string_view text) const;
   int Dpi() const;  // the device's vertical resolution, 0 for a measuring context
   void ApplyTransform();
   void ApplyClip();
@@ -72,6 +74,7 @@ class QtDC : public TDC {
   QTransform base_;  // the painter's own transform when the context was made
   std::optional<QFont> font_;
   int cellAdvance_ = 0;  // the selected font's whole-pixel advance, 0 when proportional
+  QRawFont cellFace_;    // the selected fixed-pitch font's face
   std::optional<QFontMetrics> metrics_;
   std::optional<TextBand> band_;
   TColor textColor_ = MakeColor(0, 0, 0);
