@@ -1,10 +1,12 @@
 // GUI tests of the frame window (caption, size, menu bar, accelerators, check marks, tool bar) and of
 // child windows (painting through QtDC, keys, mouse, size, timers and scrolling).
 #include <algorithm>
+#include <cmath>
 
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -333,6 +335,41 @@ class ChildWindowTest : public QObject {
     QtDC measuring(&image, nullptr);  // measures, draws nothing
     measuring.TextOut(0, 0, "nothing drawn without a painter");
     QVERIFY(measuring.GetTextMetrics().height > 0 && measuring.GetDeviceCaps(TDeviceCap::HorzRes) == 100);
+  }
+
+  // Fixed-pitch text keeps each glyph of the face, one whole-pixel cell apart: the same pixels as
+  // Qt's own text drawing with the advance rounded to whole pixels (up to the baseline's height).
+  void fixedPitchTextLiesInWholePixelCells() {
+    TLogFont record;
+    std::tie(record.height, record.pitchAndFamily) = std::tuple(-17, kFixedPitch | kFamilyModern);
+    const QString text = QStringLiteral("Wij Q_(x)");
+    QImage drawn(300, 60, QImage::Format_RGB32), expected = drawn;
+    drawn.fill(Qt::white);
+    expected.fill(Qt::white);
+    {
+      QPainter painter(&drawn);
+      QtDC dc(&drawn, &painter);
+      dc.SelectFont(&record);
+      dc.TextOut(10, 10, text.toStdString());
+    }
+    QFont font = MakeFont(&record);
+    const qreal advance = QFontMetricsF(font, &expected).horizontalAdvance(QLatin1Char('M'));
+    font.setLetterSpacing(QFont::AbsoluteSpacing, std::round(advance) - advance);
+    QPainter painter(&expected);
+    painter.setFont(font);
+    painter.drawText(QPointF(10, 40), text);
+    painter.end();
+    const auto ink = [](const QImage& image) {  // the drawn part, from its top-left corner
+      QRect box;
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+          if (image.pixel(x, y) != qRgb(255, 255, 255)) box |= QRect(x, y, 1, 1);
+        }
+      }
+      return image.copy(box);
+    };
+    QVERIFY(!ink(drawn).isNull());
+    QCOMPARE(ink(drawn), ink(expected));
   }
 
   void fixedPitchRecordsAlwaysGetAFixedFont() {
