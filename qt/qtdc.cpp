@@ -228,18 +228,21 @@ void QtDC::TextOut(int x, int y, std::string_view text) {
   painter_->fillRect(QRect(x, y, cells ? CellsWidth(text) : Metrics().horizontalAdvance(qtext), band.height),
                      ToQColor(bkColor_));
   painter_->setPen(ToQColor(textColor_));
-  // Underlines and strike-outs are drawn to the end of the last cell only by the text path.
-  if (cells && !font_->underline() && !font_->strikeOut()) {
-    QGlyphRun run;
-    run.setRawFont(cellFace_);
-    run.setGlyphIndexes(cellFace_.glyphIndexesForString(qtext));
-    QList<QPointF> positions(qtext.size());
-    for (qsizetype i = 0; i < positions.size(); ++i) positions[i] = QPointF(static_cast<qreal>(i * cellAdvance_), 0);
-    run.setPositions(positions);
-    painter_->drawGlyphRun(QPointF(x, y + band.ascent), run);
-  } else {
+  // Underlines and strike-outs are drawn to the end of the last cell only by the text path, and
+  // a character the face lacks takes another face's glyph there.
+  const QList<quint32> glyphs = cells && !font_->underline() && !font_->strikeOut()
+                                    ? cellFace_.glyphIndexesForString(qtext) : QList<quint32>();
+  if (glyphs.isEmpty() || glyphs.contains(0)) {
     painter_->drawText(x, y + band.ascent, qtext);
+    return;
   }
+  QList<QPointF> positions(glyphs.size());
+  for (qsizetype i = 0; i < positions.size(); ++i) positions[i] = QPointF(static_cast<qreal>(i * cellAdvance_), 0);
+  QGlyphRun run;
+  run.setRawFont(cellFace_);
+  run.setGlyphIndexes(glyphs);
+  run.setPositions(positions);
+  painter_->drawGlyphRun(QPointF(x, y + band.ascent), run);
 }
 
 void QtDC::FillRect(const TRect& rect, TColor color) {
