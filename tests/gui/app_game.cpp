@@ -280,18 +280,6 @@ class DisplayTest : public QObject {
   QuilloWindow& Window() { return run_->app().Client(); }
   QImage Grab(TWindow& window) { return WidgetOf(&window)->focusProxy()->grab().toImage(); }
   void MoveFrame(int width, int height) { run_->app().Frame().Peer().Move(TRect::FromSize(40, 40, width, height)); }
-  // Chooses family at pixels in the font chooser, by Change Font; the message box that may
-  // follow is answered with OK.
-  std::shared_ptr<SeenMessageBox> ChangeFont(const QString& family, int pixels) {
-    WhenDialogOpens([=](QDialog* shown) {
-      QFont font(family);
-      font.setPixelSize(pixels);
-      dynamic_cast<QtFontChooser*>(shown)->setCurrentFont(font);
-      shown->accept();
-    });
-    auto message = AnswerNextMessageBox(QMessageBox::Ok);
-    return run_->Choose("Change Font") ? message : nullptr;
-  }
 
  private slots:
   void initTestCase() {
@@ -335,7 +323,14 @@ class DisplayTest : public QObject {
   // (the unit tests refuse a proportional one; the platform test marks it so).
   void aLargeFontLaysTheDisplayOutAgain() {
     const int narrow = Cells().cellWidth;
-    QVERIFY(!ChangeFont("DejaVu Sans Mono", 28)->seen);
+    WhenDialogOpens([](QDialog* shown) {  // Change Font's chooser
+      QFont font("DejaVu Sans Mono");
+      font.setPixelSize(28);
+      dynamic_cast<QtFontChooser*>(shown)->setCurrentFont(font);
+      shown->accept();
+    });
+    auto message = AnswerNextMessageBox(QMessageBox::Ok);  // the refusal a proportional face would get
+    QVERIFY(run_->Choose("Change Font") && !message->seen);
     ForgetDialogAnswers();  // the message answer nobody used
     QVERIFY(TheFont().HasFont() && Cells().cellWidth > narrow);
     QTRY_COMPARE(Window().Freq().ClientRect().Width(), Cells().panelWidth);

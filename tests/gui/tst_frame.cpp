@@ -77,8 +77,6 @@ class FrameTest : public QObject {
   TypingClient client_;
   QMainWindow* main_ = nullptr;
 
-  QtFramePeer& Peer() { return dynamic_cast<QtFramePeer&>(frame_.Peer()); }
-
  private slots:
   void initTestCase() {
     frame_.Create();
@@ -169,7 +167,7 @@ class FrameTest : public QObject {
   void toolBarButtonsGapsAndPlacement() {
     frame_.FramePeer().SetToolBar({TToolItem::Button(1, 108, "Confirm"), TToolItem::Gap(10),
                               TToolItem::Button(99, 106, "Solve")});
-    QToolBar* bar = Peer().ToolBar()->Bar();
+    QToolBar* bar = dynamic_cast<QtFramePeer&>(frame_.Peer()).ToolBar()->Bar();
     QVERIFY(frame_.FramePeer().IsToolBarVisible() && !bar->isMovable() && !bar->isFloatable());
     const QList<QAction*> actions = bar->actions();
     QCOMPARE(actions.size(), 3);

@@ -49,13 +49,9 @@ class DisplayFixture : public GameFixture {
   static TSize Cell() { return {kCellW, kCellH}; }
 
   // Settles pending paints, then paints the pane afresh and returns the drawing.
-  RecordingDC PaintQuote() {
+  RecordingDC Repaint(TWindow& pane) {
     fake.PaintPending();
-    return fake.Paint(quote());
-  }
-  RecordingDC PaintPanel() {
-    fake.PaintPending();
-    return fake.Paint(freq());
+    return fake.Paint(pane);
   }
   // Runs the win check a paint of the puzzle posted; false when none was posted.
   bool RunWinCheck() { return fake.Tick(quote(), QuoteWindow::kWinCheckTimerId); }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <sstream>
 #include <thread>
 
 #include "app/app.h"
@@ -427,13 +426,11 @@ const char* const kVersion = "quillo-history 1\n";
 // The game lines after the version line: fields 3.. joined by spaces, and each line's id.
 std::vector<std::string> Games(const std::string& text, std::vector<std::string>* ids = nullptr) {
   EXPECT_EQ(text.rfind(kVersion, 0), 0u) << text;
-  std::vector<std::string> lines;
-  std::istringstream in(text.substr(std::string(kVersion).size()));
-  for (std::string line; std::getline(in, line);) {
+  std::vector<std::string> lines = Lines(text.substr(std::string(kVersion).size()));
+  for (std::string& line : lines) {
     if (ids) ids->push_back(line.substr(21, 16));  // after the 20-character date and a TAB
-    std::string rest = line.substr(38);
-    std::replace(rest.begin(), rest.end(), '\t', ' ');
-    lines.push_back(rest);
+    line.erase(0, 38);
+    std::replace(line.begin(), line.end(), '\t', ' ');
   }
   return lines;
 }

@@ -194,23 +194,14 @@ TEST_F(EngineTest, TimeDialogShowsThePenaltiesAndStopsAtAnIllegalField) {
 
 // Seed 7 gives E->H, T->A, A->X, S->C; the frequency order is E, T, A, S.
 constexpr const char* kPuzzle = "EEEE TTT AA S";
-const std::string kTone = "tone 500 150";
 
 class HelpTest : public GameFixture {
  protected:
   void SetUp() override {
     StartPuzzle(kPuzzle, PuzzleKind::kQuotePuzzle, 7);
     ASSERT_EQ(std::string(game.text.puzzleText), "HHHH AAA XX C");
-    BeepOnHints();
-    BeepOnErrors();
-  }
-  // What the hint sound and the named message dialogs leave in Shown(), in order.
-  static std::vector<std::string> Toned(const char* caption, std::vector<std::string> texts) {
-    std::vector<std::string> shown;
-    for (const std::string& text : texts) {
-      shown.insert(shown.end(), {kTone, std::string("dialog ") + caption + ": " + text});
-    }
-    return shown;
+    SetSetting("HintMode", 1);  // hint and error sounds become recorded tones
+    SetSetting("ErrorMode", 1);
   }
   char& GuessOn(char cipher) { return game.state.guess[cipher - 'A']; }
   bool LockedOn(char cipher) { return game.state.locked[cipher - 'A']; }

@@ -505,13 +505,13 @@ TEST_F(ZoomTest, StepsScaleTheCellsReflowTheTextAndAreWrittenAtOnce) {
   }
   store.WriteString("quillo", "Zoom", "200");
   StartPuzzle("Now is the time for all good men to come to the aid of the party, said the typist.");
-  EXPECT_EQ(PaintQuote().OpsOf(DrawKind::Text).back().font->height, -30);
+  EXPECT_EQ(Repaint(quote()).OpsOf(DrawKind::Text).back().font->height, -30);
   EXPECT_EQ(std::pair(Cells().cellHeight, Cells().panelWidth), std::pair(30, 16 * 15));
   const int columnsAtDouble = Cells().lineColumns;
   window.ZoomOut();
-  EXPECT_EQ(PaintQuote().OpsOf(DrawKind::Text).back().font->height, -26);  // 175%: 26.25
+  EXPECT_EQ(Repaint(quote()).OpsOf(DrawKind::Text).back().font->height, -26);  // 175%: 26.25
   window.ActualSize();
-  EXPECT_EQ(PaintQuote().OpsOf(DrawKind::Text).back().font->height, -15);
+  EXPECT_EQ(Repaint(quote()).OpsOf(DrawKind::Text).back().font->height, -15);
   EXPECT_GT(Cells().lineColumns, columnsAtDouble);
   window.ZoomIn();
   EXPECT_EQ(store.ReadInt("quillo", "Zoom", 0), 110);

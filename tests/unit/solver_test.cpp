@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "solver/difficulty.h"
 #include "sources/ratings.h"
@@ -18,14 +17,8 @@ const std::initializer_list<std::pair<const char*, int>> kWords = {
 class SolverTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    std::vector<std::vector<Word>> byLength(kWordSlotCount);
-    for (const auto& [text, frequency] : kWords) {
-      Word& w = byLength[std::strlen(text)].emplace_back();
-      w.frequency = static_cast<std::uint16_t>(frequency);
-      std::strcpy(w.text, text);
-    }
     WordDictionary dict;
-    ASSERT_FALSE(ParseWordList(EncodeWordList(byLength, 1), dict));
+    ASSERT_FALSE(ParseWordList(WordListImage(kWords), dict));
     solver_ = new Solver(dict);
   }
   static void TearDownTestSuite() { delete solver_; }

@@ -34,10 +34,11 @@ class SourcesTest : public ::testing::Test {
     return buffer.data();
   }
 
+  // A quotation of 1000 characters fills the buffer without its zero.
   std::string Styled(const std::string& quote) {
     char in[1000] = {};
     char out[1000];
-    quote.copy(in, 999);
+    quote.copy(in, sizeof in);
     ApplyCaseStyle(in, out);
     return out;
   }
@@ -140,9 +141,8 @@ TEST_F(SourcesTest, CaseOnlyTheFirstLetterOfTheSettingCountsAndAnInvalidOneIsRep
   store.WriteString("quillo", "Case", "x");
   EXPECT_EQ(CurrentCaseStyle(), kCaseDefault);
   EXPECT_EQ(CurrentCaseStyle(), kCaseDefault);  // asked twice, reported once
-  ASSERT_EQ(fake.Messages().size(), 1u);
-  EXPECT_EQ(fake.LastMessage(),
-            (MessageBoxRecord{"Invalid \"Case\" option in quillo.ini:\nchanging it to Default", "Error", MB_OK}));
+  EXPECT_EQ(fake.Messages(), (std::vector<MessageBoxRecord>{
+                                 {"Invalid \"Case\" option in quillo.ini:\nchanging it to Default", "Error", MB_OK}}));
   EXPECT_EQ(store.ReadString("quillo", "Case", ""), "Default");
 
   SetCaseStyle(kCaseMilitary);  // the menu writes its own value and the style changes at once
@@ -159,11 +159,7 @@ TEST_F(SourcesTest, CaseMilitaryWritesBlocksOfFiveAndOutputNeverPassesTheBuffer)
 
   // A quotation buffer without its zero: 999 characters are taken.
   SetCaseStyle(kCaseUpper);
-  char in[1000];
-  char out[1000];
-  std::string(1000, 'q').copy(in, 1000);
-  ApplyCaseStyle(in, out);
-  EXPECT_EQ(std::string(out), std::string(999, 'Q'));
+  EXPECT_EQ(Styled(std::string(1000, 'q')), std::string(999, 'Q'));
 }
 
 std::string Bytes(std::initializer_list<unsigned char> bytes) { return {bytes.begin(), bytes.end()}; }

@@ -1,8 +1,6 @@
 // Possible words: patterns and candidates, the rare-word rule, preview and entry, and the dialog; the
 // dictionary loader on hand-made files, each fault with its line in errors.txt, and the log itself.
 
-#include <fstream>
-
 #include "classlib/errorlog.h"
 #include "resources/dlg_wordlist.h"
 #include "resources/resources.h"
@@ -233,9 +231,8 @@ class DictionaryTest : public ::testing::Test {
   }
   // The lines of errors.txt with the 24-character time stamp cut off.
   static std::vector<string> LogLines() {
-    std::ifstream in("errors.txt");
-    std::vector<string> lines;
-    for (string line; std::getline(in, line);) lines.push_back(line.size() > 24 ? line.substr(24) : line);
+    std::vector<string> lines = Lines(ReadFile("errors.txt").value_or(""));
+    for (string& line : lines) line.erase(0, line.size() > 24 ? 24 : 0);
     return lines;
   }
 
