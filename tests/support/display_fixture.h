@@ -53,8 +53,6 @@ class DisplayFixture : public GameFixture {
     fake.PaintPending();
     return fake.Paint(pane);
   }
-  // Runs the win check a paint of the puzzle posted; false when none was posted.
-  bool RunWinCheck() { return fake.Tick(quote(), QuoteWindow::kWinCheckTimerId); }
 
   // The point at the middle of a quote-window cell.
   static TPoint At(int column, int row) { return {column * kCellW + kCellW / 2, row * kCellH + kCellH / 2}; }

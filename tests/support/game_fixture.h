@@ -29,7 +29,6 @@ class GameFixture : public testing::Test {
 
   // The ciphertext letter (lower case) that stands for a plaintext letter.
   char CipherOf(char plain) const { return game.Encipher(plain | 0x20); }
-  int CipherIndexOf(char plain) const { return Game::LetterIndex(CipherOf(plain)); }
 
   // The keyboard rhythm: the ciphertext letter for plain, then the guessed plaintext letter.
   void TypeLetters(char plain, char guess) {

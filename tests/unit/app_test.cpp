@@ -570,12 +570,11 @@ TEST_F(CheckEnteredTest, EncryptedPuzzlesOneSeveralOrNoneAndTheSpoilerOnlyOnYes)
   fake.AnswerNext(IDYES);
   EXPECT_EQ(Check("Wkh frpplwwhh phw.", kCmdPasteEncrypted),
             (std::vector<std::string>{std::string("One solution found.") + kSpoilQuestion, "The committee met."}));
-  fake.AnswerNext(IDNO);
-  EXPECT_EQ(Check("Wkh fdw vdw.", kCmdPasteEncrypted),
-            (std::vector<std::string>{std::string("Several solutions found.") + kSpoilQuestion}));
-  fake.AnswerNext(IDNO);
-  EXPECT_EQ(Check("Xqzj bvvk gpyq.", kCmdPasteEncrypted),
-            (std::vector<std::string>{std::string("No solution found.") + kSpoilQuestion}));
+  for (auto [text, found] : {std::pair{"Wkh fdw vdw.", "Several solutions found."},
+                             {"Xqzj bvvk gpyq.", "No solution found."}}) {
+    fake.AnswerNext(IDNO);
+    EXPECT_EQ(Check(text, kCmdPasteEncrypted), std::vector<std::string>{std::string(found) + kSpoilQuestion});
+  }
 }
 
 TEST_F(CheckEnteredTest, PlaintextPuzzlesSayWhetherAnotherReadingFitsAndCancelSaysNothing) {

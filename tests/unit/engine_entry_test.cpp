@@ -113,8 +113,7 @@ TEST_F(EntryTest, WinIsAnnouncedOnceAndTheGameIsOverAfterwards) {
   ClearShown();
   for (char key : {'g', 'G'}) game.KeyTyped(key);
   game.LittleHint();
-  const std::string over = "dialog Wake Up!: The game is over!";
-  EXPECT_EQ(Shown(), (std::vector<std::string>{kTone, over, kTone, over, kTone, over}));
+  EXPECT_EQ(Shown(), Toned("Wake Up!", std::vector<std::string>(3, "The game is over!")));
   EXPECT_EQ(game.state.guess['G' - 'A'], 'D');
 
   // Restarting the puzzle lets the next judging pass re-arm the announcement.

@@ -173,10 +173,7 @@ TEST_F(EngineTest, TimeDialogShowsThePenaltiesAndStopsAtAnIllegalField) {
     std::vector<std::string> shown;
     for (int id : kTimeFieldIds) shown.push_back(d.Text(id));
     EXPECT_EQ(shown, (std::vector<std::string>{"15", "12", "30", "60", "300", "480"}));
-    d.Type(kTimeFieldIds[0], "-5");
-    d.Type(kTimeFieldIds[2], "45xyz");
-    d.Type(kTimeFieldIds[3], "letters");
-    d.Type(kTimeFieldIds[5], "9");
+    for (auto [i, typed] : {std::pair{0, "-5"}, {2, "45xyz"}, {3, "letters"}, {5, "9"}}) d.Type(kTimeFieldIds[i], typed);
     d.Click(IDOK);
     EXPECT_FALSE(d.Ended());
     EXPECT_EQ(fake.LastMessage(),

@@ -437,14 +437,11 @@ TEST_F(EnteredTest, GoToAsksUntilANumberInRange) {
 
   game.state.puzzleCount = 12;
   fake.ClearMessages();
-  fake.AnswerInput("12a", IDOK, "");
-  fake.AnswerNext(IDOK, "Illegal number, try again.");
-  fake.AnswerInput("0", IDOK, "12a");  // the text is kept after an illegal number
-  fake.AnswerNext(IDOK, "You must enter a number from 1 to 12");
-  fake.AnswerInput("13", IDOK, "");    // and emptied after one out of range
-  fake.AnswerNext(IDOK);
-  fake.AnswerInput("", IDOK, "");
-  fake.AnswerNext(IDOK);
+  // The text is kept after an illegal number and emptied after one out of range.
+  for (auto [typed, shown] : {std::pair{"12a", ""}, {"0", "12a"}, {"13", ""}, {"", ""}}) {
+    fake.AnswerInput(typed, IDOK, shown);
+    fake.AnswerNext(IDOK);
+  }
   fake.AnswerInput("007", IDOK, "");
   EXPECT_EQ(AskPuzzleNumber(game, nullptr, -15), 6);
   const MessageBoxRecord illegal{"Illegal number, try again.", "Error", MB_OKCANCEL | MB_ICONEXCLAMATION};

@@ -165,7 +165,7 @@ TEST_F(WordListTest, SelectionPreviewsTheWordAndOkNeedsOne) {
   auto dialog = Make(Enciphered("did"), false);
   std::array<char, 26> expected;
   expected.fill(' ');
-  expected[CipherIndexOf('d')] = 's', expected[CipherIndexOf('i')] = 'i';
+  expected[Game::LetterIndex(CipherOf('d'))] = 's', expected[Game::LetterIndex(CipherOf('i'))] = 'i';
   bool shownDuringSelection = false;
   Run(*dialog, [&](FakeDialog& d) {
     d.Select(kWordListBox, 0);  // "sis"
@@ -194,7 +194,7 @@ TEST_F(WordListTest, ChosenWordIsEnteredAsThePlayerWouldEnterIt) {
             (std::vector<std::string>{"dad", "tat"}));
   EXPECT_EQ(fake.LastDialog().result, IDOK);
   std::string expected(26, ' ');
-  expected[CipherIndexOf('a')] = 'A', expected[CipherIndexOf('d')] = 'D';
+  expected[Game::LetterIndex(CipherOf('a'))] = 'A', expected[Game::LetterIndex(CipherOf('d'))] = 'D';
   EXPECT_EQ(std::pair(Guesses(), Shown()), std::pair(expected, std::vector<std::string>{"dialog Possible Words"}));
 
   // OK on the selected word of a one-word puzzle solves it: the repaint finds the win.
