@@ -21,15 +21,6 @@
 
 namespace {
 QtPlatform& Backend() { return dynamic_cast<QtPlatform&>(Platform()); }
-
-// The text of a PDF file as pdftotext reads it (UTF-8), one page, with ligatures such as "fi"
-// split back into their letters; empty when it cannot be read.
-QString PdfText(const QString& path) {
-  QProcess pdftotext;
-  pdftotext.start("pdftotext", {"-enc", "UTF-8", "-layout", path, "-"});
-  if (!pdftotext.waitForFinished(10000) || pdftotext.exitCode() != 0) return {};
-  return QString::fromUtf8(pdftotext.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
-}
 }  // namespace
 
 class AppGameTest : public QObject {
@@ -170,7 +161,10 @@ class AppGameTest : public QObject {
     QTest::keyClick(run.Keys(), Qt::Key_F2);
     Backend().SetPrintToFile("");
     QVERIFY(NoModalLeft());
-    const QString text = PdfText(pdf);
+    QProcess pdftotext;  // the page as pdftotext reads it, with ligatures such as "fi" split back into letters
+    pdftotext.start("pdftotext", {"-enc", "UTF-8", "-layout", pdf, "-"});
+    QVERIFY(pdftotext.waitForFinished(10000) && pdftotext.exitCode() == 0);
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
     const QStringList lines = text.split('\n');
     QCOMPARE(lines.value(0).trimmed(), QStringLiteral("A puzzle from file quotes"));
     QVERIFY(lines.contains(QRegularExpression("^\\s*Quillo! - a cryptogram game for Linux$")));

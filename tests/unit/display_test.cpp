@@ -1,21 +1,13 @@
 // The puzzle's display: line breaking and hit testing, scrolling, painting, the looks of selected,
 // locked and previewed letters, judging, the side panel.
 
+#include <span>
+
 #include "support/display_fixture.h"
 
 namespace {
 
 using Line = std::tuple<int, int, int>;  // start, length, indent
-
-std::vector<Line> Break(const char* text, int columns) {
-  QuoteLayout layout;
-  BreakLines(text, columns, layout);
-  std::vector<Line> lines;
-  for (int i = 0; i < layout.lineCount; ++i) {
-    lines.push_back({layout.lines[i].start, layout.lines[i].length, layout.lines[i].indent});
-  }
-  return lines;
-}
 
 TEST(QuoteLayoutTest, BreaksLinesAsTheIssuesShow) {
   const struct {
@@ -33,7 +25,13 @@ TEST(QuoteLayoutTest, BreaksLinesAsTheIssuesShow) {
       {"  || |", 40, {}},
       {"abc def", 0, std::vector<Line>(30, Line{0, 0, 0})},  // no room: 30 empty lines, the most there are
   };
-  for (const auto& c : cases) EXPECT_EQ(Break(c.text, c.columns), c.lines) << c.text;
+  for (const auto& c : cases) {
+    QuoteLayout layout;
+    BreakLines(c.text, c.columns, layout);
+    std::vector<Line> lines;
+    for (const QuoteLine& l : std::span(layout.lines, layout.lineCount)) lines.push_back({l.start, l.length, l.indent});
+    EXPECT_EQ(lines, c.lines) << c.text;
+  }
 }
 
 // The display on the fake; rows of the puzzle and of the panel read back as text.

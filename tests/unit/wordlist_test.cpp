@@ -52,14 +52,12 @@ TEST(WordPatternTest, CandidatesForAClickedWord) {
   EXPECT_EQ(BuildWordPattern(std::string(40, 'a'), Board().Guesses()).length, 25);
 }
 
-TEST(WordPatternTest, PreviewByCiphertextLetter) {
-  Board board;
-  board.Guess('q', 'D');
-  const auto preview = PreviewLetters(BuildWordPattern("Qx'Zx", board.Guesses()), "DO'NO");
+TEST(WordPatternTest, PreviewByCiphertextLetterAndEntrySkippingGuessedRepeatsAndNonLetters) {
+  Board shown;
+  shown.Guess('q', 'D');
+  const auto preview = PreviewLetters(BuildWordPattern("Qx'Zx", shown.Guesses()), "DO'NO");
   EXPECT_EQ(std::string(preview.begin(), preview.end()), "                d      o n");
-}
 
-TEST(WordPatternTest, EntrySkipsGuessedRepeatsAndNonLetters) {
   Board board;
   board.Guess('w', 'A');  // the candidate's a is used already
   const WordPattern p = BuildWordPattern("XYX-W", board.Guesses());
