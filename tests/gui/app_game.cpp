@@ -2,7 +2,6 @@
 // tests'): start-up, the frame's size, its close box, pause and the accelerators; a puzzle solved
 // from the keyboard; Print Puzzle (to a PDF file), the help window and the tutorial; the
 // statistics window; Options > Difficulty; a long puzzle painted and clicked on the real panes.
-#include <QApplication>
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
@@ -13,15 +12,9 @@
 #include "display/font.h"
 #include "display/freqwindow.h"
 #include "game_run.h"
-#include "qt/qtdc.h"
 #include "qt/qtfontchooser.h"
 #include "qt/qthelp.h"
 #include "qt/qtplatform.h"
-#include "resources/commands.h"
-
-namespace {
-QtPlatform& Backend() { return dynamic_cast<QtPlatform&>(Platform()); }
-}  // namespace
 
 class AppGameTest : public QObject {
   Q_OBJECT

@@ -20,7 +20,6 @@
 #include "resources/resources.h"
 #include "support/fake_platform.h"
 #include "support/testing.h"
-#include "wordlist/dictionary.h"
 
 namespace {
 
@@ -377,7 +376,6 @@ TEST_F(AppTest, OptionCommandsStoreTheirSettingAndTakeEffectAtOnce) {
 TEST_F(AppTest, HintButtonEdgesShowTheBarFirstAndMoveIt) {
   WriteSettings("HintButtons=0\n");
   Start();
-  EXPECT_FALSE(Marked(kCmdShowHintButtons));
   Choose(kCmdHintsLeft);
   EXPECT_TRUE(FramePeer().toolBarVisible && Marked(kCmdShowHintButtons) && FramePeer().vertical);
   Choose(kCmdHintsTop);

@@ -85,12 +85,11 @@ TEST_F(EngineTest, StartGameEnciphersCountsInBothOrdersAndResets) {
 
 TEST_F(EngineTest, JudgingBuildsTheGuessRowInTheCiphertextCaseAndSoundnessChecksRestoredKeys) {
   StartPuzzle("Go, go!", PuzzleKind::kTutorialPuzzle);  // "Sa, sa!"
-  game.state.guess['S' - 'A'] = 'G';
-  game.JudgePuzzle();
-  EXPECT_EQ(std::string(game.text.plainText) + std::to_string(game.state.gameOver), "G , g !0");
-  game.state.guess['A' - 'A'] = 'O';
-  game.JudgePuzzle();
-  EXPECT_EQ(std::string(game.text.plainText) + std::to_string(game.state.gameOver), "Go, go!1");
+  for (auto [cipher, guess, judged] : {std::tuple{'S', 'G', "G , g !0"}, {'A', 'O', "Go, go!1"}}) {
+    game.state.guess[cipher - 'A'] = guess;
+    game.JudgePuzzle();
+    EXPECT_EQ(std::string(game.text.plainText) + std::to_string(game.state.gameOver), judged);
+  }
   for (const char* nothing : {"", "   ", "1, 2: 3!"}) {  // no letter, nothing to solve: no win
     StartPuzzle(nothing);
     Paint();

@@ -361,7 +361,6 @@ TEST_F(SettingsTest, FontRecordsRoundTripAndLoadSelectAndSaveThem) {
     font.Load();
     EXPECT_STREQ(font.Record().faceName, face) << height << " at " << pixelsPerInch;
   }
-  fake.screenPixelsPerInch = {96, 96};
 
   store.WriteString("quillo", "Font", "");  // an unreadable value leaves the stock fixed font
   font.Load();
@@ -476,10 +475,9 @@ TEST_F(SettingsTest, MarginDialogAcceptsOnlyANumberUpToThreeInches) {
   double margin = 0.5;
   for (const char* typed : {"3.5", "abc", "1.25 "}) fake.AnswerInput(typed);
   EXPECT_TRUE(AskPrintMargin(&frame, 15, margin));
-  EXPECT_EQ(fake.Messages().size(), 2u);
-  EXPECT_EQ(fake.LastMessage(),
-            (MessageBoxRecord{"Error: the printer margin must be between\n0.0 and 3.0 inches.  Please try again.",
-                              "Error", MB_OK}));
+  const MessageBoxRecord refused{"Error: the printer margin must be between\n0.0 and 3.0 inches.  Please try again.",
+                                 "Error", MB_OK};
+  EXPECT_EQ(fake.Messages(), (std::vector<MessageBoxRecord>{refused, refused}));
   EXPECT_TRUE(margin == 1.25 && store.ReadString("quillo", "PrintMargin", "") == "1.25 ");
 
   fake.AnswerInput("2", IDCANCEL, "1.25");
