@@ -9,7 +9,7 @@ namespace {
 
 using Line = std::tuple<int, int, int>;  // start, length, indent
 
-TEST(QuoteLayoutTest, BreaksLinesAsTheIssuesShow) {
+TEST(QuoteLayoutTest, BreaksAtBlanksAndBarsAndPlacesTheAttribution) {
   const struct {
     const char* text;
     int columns;
