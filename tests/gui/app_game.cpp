@@ -2,7 +2,6 @@
 // tests'): start-up, the frame's size, its close box, pause and the accelerators; a puzzle solved
 // from the keyboard; Print Puzzle (to a PDF file), the help window and the tutorial; the
 // statistics window; Options > Difficulty; a long puzzle painted and clicked on the real panes.
-#include <QApplication>
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
@@ -13,24 +12,9 @@
 #include "display/font.h"
 #include "display/freqwindow.h"
 #include "game_run.h"
-#include "qt/qtdc.h"
 #include "qt/qtfontchooser.h"
 #include "qt/qthelp.h"
 #include "qt/qtplatform.h"
-#include "resources/commands.h"
-
-namespace {
-QtPlatform& Backend() { return dynamic_cast<QtPlatform&>(Platform()); }
-
-// The text of a PDF file as pdftotext reads it (UTF-8), one page, with ligatures such as "fi"
-// split back into their letters; empty when it cannot be read.
-QString PdfText(const QString& path) {
-  QProcess pdftotext;
-  pdftotext.start("pdftotext", {"-enc", "UTF-8", "-layout", path, "-"});
-  if (!pdftotext.waitForFinished(10000) || pdftotext.exitCode() != 0) return {};
-  return QString::fromUtf8(pdftotext.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
-}
-}  // namespace
 
 class AppGameTest : public QObject {
   Q_OBJECT
@@ -170,7 +154,10 @@ class AppGameTest : public QObject {
     QTest::keyClick(run.Keys(), Qt::Key_F2);
     Backend().SetPrintToFile("");
     QVERIFY(NoModalLeft());
-    const QString text = PdfText(pdf);
+    QProcess pdftotext;  // the page as pdftotext reads it, with ligatures such as "fi" split back into letters
+    pdftotext.start("pdftotext", {"-enc", "UTF-8", "-layout", pdf, "-"});
+    QVERIFY(pdftotext.waitForFinished(10000) && pdftotext.exitCode() == 0);
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
     const QStringList lines = text.split('\n');
     QCOMPARE(lines.value(0).trimmed(), QStringLiteral("A puzzle from file quotes"));
     QVERIFY(lines.contains(QRegularExpression("^\\s*Quillo! - a cryptogram game for Linux$")));
@@ -280,18 +267,6 @@ class DisplayTest : public QObject {
   QuilloWindow& Window() { return run_->app().Client(); }
   QImage Grab(TWindow& window) { return WidgetOf(&window)->focusProxy()->grab().toImage(); }
   void MoveFrame(int width, int height) { run_->app().Frame().Peer().Move(TRect::FromSize(40, 40, width, height)); }
-  // Chooses family at pixels in the font chooser, by Change Font; the message box that may
-  // follow is answered with OK.
-  std::shared_ptr<SeenMessageBox> ChangeFont(const QString& family, int pixels) {
-    WhenDialogOpens([=](QDialog* shown) {
-      QFont font(family);
-      font.setPixelSize(pixels);
-      dynamic_cast<QtFontChooser*>(shown)->setCurrentFont(font);
-      shown->accept();
-    });
-    auto message = AnswerNextMessageBox(QMessageBox::Ok);
-    return run_->Choose("Change Font") ? message : nullptr;
-  }
 
  private slots:
   void initTestCase() {
@@ -335,7 +310,14 @@ class DisplayTest : public QObject {
   // (the unit tests refuse a proportional one; the platform test marks it so).
   void aLargeFontLaysTheDisplayOutAgain() {
     const int narrow = Cells().cellWidth;
-    QVERIFY(!ChangeFont("DejaVu Sans Mono", 28)->seen);
+    WhenDialogOpens([](QDialog* shown) {  // Change Font's chooser
+      QFont font("DejaVu Sans Mono");
+      font.setPixelSize(28);
+      dynamic_cast<QtFontChooser*>(shown)->setCurrentFont(font);
+      shown->accept();
+    });
+    auto message = AnswerNextMessageBox(QMessageBox::Ok);  // the refusal a proportional face would get
+    QVERIFY(run_->Choose("Change Font") && !message->seen);
     ForgetDialogAnswers();  // the message answer nobody used
     QVERIFY(TheFont().HasFont() && Cells().cellWidth > narrow);
     QTRY_COMPARE(Window().Freq().ClientRect().Width(), Cells().panelWidth);

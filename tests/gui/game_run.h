@@ -17,7 +17,6 @@
 #include "resources/resources.h"
 #include "gui_helpers.h"
 #include "qt/qtconvert.h"
-#include "wordlist/dictionary.h"
 
 // One run of the game in a fresh folder of its own, started on a one-line quote file so every
 // game is the same quotation (an attribution may follow a TAB). The settings text goes into the

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "qt/qtdialog.h"
+#include "qt/qtplatform.h"
 
 // Test classes register themselves with QUILLO_GUI_TEST(Class); main runs them all in turn.
 using GuiTestFactory = std::function<std::unique_ptr<QObject>()>;
@@ -47,3 +48,4 @@ template <class Widget = QWidget> Widget* ControlOf(const QWidget* dialog, int i
 
 // True when no modal dialog, pop-up menu or message box is left open.
 bool NoModalLeft();
+inline QtPlatform& Backend() { return dynamic_cast<QtPlatform&>(Platform()); }  // the installed Qt back end

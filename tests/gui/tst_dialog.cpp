@@ -263,8 +263,6 @@ class ScaleTest : public QObject {
 
 QUILLO_GUI_TEST(ScaleTest);
 
-QtPlatform& Backend() { return dynamic_cast<QtPlatform&>(Platform()); }
-
 void WriteFile(const QString& path, const QByteArray& content) {
   QFile file(path);
   QVERIFY(file.open(QIODevice::WriteOnly));

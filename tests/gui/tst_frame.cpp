@@ -34,11 +34,39 @@ class RecordingFrame : public TFrameWindow {
   bool allowClose = true;
 };
 
-class TypingClient : public TWindow {
+constexpr TColor kPanel = MakeColor(250, 240, 200);
+
+// The frame tests' client and the child window tests' window: records what reaches it.
+class RecordingWindow : public TWindow {
  public:
-  TypingClient() : TWindow(nullptr) {}
-  void Char(int ch) override { typed += static_cast<char>(ch); }
-  std::string typed;
+  RecordingWindow() : TWindow(nullptr) {}
+  void Paint(TDC& dc) override {
+    ++paints;
+    TLogFont font;
+    std::tie(font.height, font.pitchAndFamily) = std::tuple(-16, kFixedPitch | kFamilyModern);
+    font.SetFace("Lucida Console");
+    dc.SelectFont(&font);
+    dc.SetTextColor(MakeColor(0, 0, 0));
+    dc.SetBkColor(MakeColor(255, 255, 255));
+    dc.TextOut(10, 10, "QUILLO");
+    textExtent = dc.GetTextExtent("QUILLO");
+  }
+  void Char(int ch) override { chars.push_back(ch); }
+  void LButtonDown(TPoint p, unsigned modifiers) override { Click('L', p, modifiers); }
+  void RButtonDown(TPoint p, unsigned modifiers) override { Click('R', p, modifiers); }
+  void Size(TSize size) override { sizes.push_back(size); }
+  void VScroll(int position) override { scrolls.push_back(position); }
+
+  // "<button> <x>,<y> <modifiers>; " for each press.
+  void Click(char button, TPoint p, unsigned modifiers) {
+    clicks += QStringLiteral("%1 %2,%3 %4; ").arg(button).arg(p.x).arg(p.y).arg(modifiers);
+  }
+  int paints = 0;
+  TSize textExtent;
+  std::vector<int> chars;
+  QString clicks;
+  std::vector<TSize> sizes;
+  std::vector<int> scrolls;
 };
 
 const QString kMenuText =
@@ -81,10 +109,8 @@ class FrameTest : public QObject {
 
  private:
   RecordingFrame frame_;
-  TypingClient client_;
+  RecordingWindow client_;
   QMainWindow* main_ = nullptr;
-
-  QtFramePeer& Peer() { return dynamic_cast<QtFramePeer&>(frame_.Peer()); }
 
  private slots:
   void initTestCase() {
@@ -148,7 +174,7 @@ class FrameTest : public QObject {
       if (menu) menu->close();
       return title;
     };
-    client_.typed.clear();
+    client_.chars.clear();
     for (const Qt::Key letter : {Qt::Key_E, Qt::Key_G, Qt::Key_H}) {
       QTest::keyPress(client, Qt::Key_Alt);
       QTest::keyRelease(client, Qt::Key_Alt, Qt::AltModifier);
@@ -156,7 +182,7 @@ class FrameTest : public QObject {
       QTest::keyClick(client, letter);
       QCOMPARE(openMenu(), QString());
     }
-    QCOMPARE(client_.typed, std::string("egh"));
+    QCOMPARE(client_.chars, (std::vector<int>{'e', 'g', 'h'}));
     // F10 still opens the first menu, and Alt with a title's letter that no accelerator claims
     // opens a menu of that letter (Hint and Help share theirs, as in the game's own bar).
     QTest::keyClick(client, Qt::Key_F10);
@@ -178,7 +204,7 @@ class FrameTest : public QObject {
   void toolBarButtonsGapsAndPlacement() {
     frame_.FramePeer().SetToolBar({TToolItem::Button(1, 108, "Confirm"), TToolItem::Gap(10),
                               TToolItem::Button(99, 106, "Solve")});
-    QToolBar* bar = Peer().ToolBar()->Bar();
+    QToolBar* bar = dynamic_cast<QtFramePeer&>(frame_.Peer()).ToolBar()->Bar();
     QVERIFY(frame_.FramePeer().IsToolBarVisible() && !bar->isMovable() && !bar->isFloatable());
     const QList<QAction*> actions = bar->actions();
     QCOMPARE(actions.size(), 3);
@@ -224,48 +250,11 @@ class FrameTest : public QObject {
     QCOMPARE(QApplication::exec(), 0);
     QCOMPARE(dialogResult, IDCANCEL);
     QCOMPARE(frame.closeQuestions, 0);  // quitting does not ask the game again
-    QVERIFY(!frame.Peer().IsVisible() && dynamic_cast<QtPlatform&>(Platform()).QuitRequested());
+    QVERIFY(!frame.Peer().IsVisible() && Backend().QuitRequested());
   }
 };
 
 QUILLO_GUI_TEST(FrameTest);
-
-namespace {
-constexpr TColor kPanel = MakeColor(250, 240, 200);
-
-class RecordingWindow : public TWindow {
- public:
-  RecordingWindow() : TWindow(nullptr) {}
-  void Paint(TDC& dc) override {
-    ++paints;
-    TLogFont font;
-    std::tie(font.height, font.pitchAndFamily) = std::tuple(-16, kFixedPitch | kFamilyModern);
-    font.SetFace("Lucida Console");
-    dc.SelectFont(&font);
-    dc.SetTextColor(MakeColor(0, 0, 0));
-    dc.SetBkColor(MakeColor(255, 255, 255));
-    dc.TextOut(10, 10, "QUILLO");
-    textExtent = dc.GetTextExtent("QUILLO");
-  }
-  void Char(int ch) override { chars.push_back(ch); }
-  void LButtonDown(TPoint p, unsigned modifiers) override { Click('L', p, modifiers); }
-  void RButtonDown(TPoint p, unsigned modifiers) override { Click('R', p, modifiers); }
-  void Size(TSize size) override { sizes.push_back(size); }
-  void VScroll(int position) override { scrolls.push_back(position); }
-
-  // "<button> <x>,<y> <modifiers>; " for each press.
-  void Click(char button, TPoint p, unsigned modifiers) {
-    clicks += QStringLiteral("%1 %2,%3 %4; ").arg(button).arg(p.x).arg(p.y).arg(modifiers);
-  }
-  int paints = 0;
-  TSize textExtent;
-  std::vector<int> chars;
-  QString clicks;
-  std::vector<TSize> sizes;
-  std::vector<int> scrolls;
-};
-
-}  // namespace
 
 class ChildWindowTest : public QObject {
   Q_OBJECT

@@ -49,16 +49,10 @@ class DisplayFixture : public GameFixture {
   static TSize Cell() { return {kCellW, kCellH}; }
 
   // Settles pending paints, then paints the pane afresh and returns the drawing.
-  RecordingDC PaintQuote() {
+  RecordingDC Repaint(TWindow& pane) {
     fake.PaintPending();
-    return fake.Paint(quote());
+    return fake.Paint(pane);
   }
-  RecordingDC PaintPanel() {
-    fake.PaintPending();
-    return fake.Paint(freq());
-  }
-  // Runs the win check a paint of the puzzle posted; false when none was posted.
-  bool RunWinCheck() { return fake.Tick(quote(), QuoteWindow::kWinCheckTimerId); }
 
   // The point at the middle of a quote-window cell.
   static TPoint At(int column, int row) { return {column * kCellW + kCellW / 2, row * kCellH + kCellH / 2}; }

@@ -22,7 +22,6 @@ struct FakeControl {
   std::vector<FakeListItem> items;
   int selected = -1;
   std::optional<TLogFont> font;  // set by SetItemFont; nullopt: the dialog's font (8 x 16)
-  int invalidateCount = 0;
 
   bool IsRadio() const { return kind == TControlKind::Radio; }
   bool IsEdit() const { return kind == TControlKind::Edit || kind == TControlKind::CenteredEdit; }
@@ -62,7 +61,7 @@ class FakeDialogPeer : public TDialogPeer {
   TTextMetrics ItemFontMetrics(int id) override;
   TRect ItemRect(int id) const override { return Control(id).rect; }
   void MoveItem(int id, const TRect& rect) override { Control(id).rect = rect; }
-  void InvalidateItem(int id) override { ++Control(id).invalidateCount; }
+  void InvalidateItem(int id) override { Control(id); }  // only checks the id
   TRect WindowRect() const override { return windowRect; }
   void MoveWindow(const TRect& rect) override { windowRect = rect; }
   void End(int value) override;
@@ -115,8 +114,7 @@ class FakeDialog {
   // Replaces an edit field's text as if typed (cut to the edit limit), marks it modified and
   // notifies EditChange.
   void Type(int id, const std::string& text);
-  // A press: a radio is checked and the others of its group box cleared; a check box toggles.
-  // Then Command(Clicked).
+  // A press: a radio is checked and the others of its group box cleared. Then Command(Clicked).
   void Click(int id);
   // Selects a list item (-1 for none) and notifies SelChange.
   void Select(int listId, int index);

@@ -187,8 +187,8 @@ std::ostream& operator<<(std::ostream& out, const MessageBoxRecord& record) {
              << record.flags << std::dec << " answered " << record.answer;
 }
 
-int FakePlatform::MessageBox(TWindow* owner, const std::string& text, const std::string& caption, unsigned flags) {
-  MessageBoxRecord record{text, caption, flags, owner, IDOK};
+int FakePlatform::MessageBox(TWindow*, const std::string& text, const std::string& caption, unsigned flags) {
+  MessageBoxRecord record{text, caption, flags, IDOK};
   transcript_.push_back("box " + caption + ": " + text);
   if ((flags & MB_TYPEMASK) != MB_OK && answers_.empty()) {
     ADD_FAILURE() << "unscripted question box \"" << caption << "\": \"" << text << '"';
@@ -489,7 +489,6 @@ void FakeDialog::Click(int id) {
   if (!CanAct(id, "clicking")) return;
   FakeControl& control = peer_.Control(id);
   if (control.IsRadio()) ClickRadio(id);
-  if (control.kind == TControlKind::Check) control.checked = !control.checked;
   dialog_.Command(id, TNotify::Clicked);
 }
 

@@ -24,7 +24,6 @@ struct MessageBoxRecord {
   std::string text;
   std::string caption;
   unsigned flags = 0;
-  TWindow* owner = nullptr;
   int answer = 0;  // what the box returned
 
   bool operator==(const MessageBoxRecord& other) const {
@@ -70,9 +69,8 @@ class FakePlatform : public TPlatform {
   // Paints every invalidated window, in creation order, while paints invalidate again (at most
   // 10 rounds, then fails the test); returns the number of paints.
   int PaintPending();
-  // A mouse click; the modifier keys also read as held (IsKeyDown) meanwhile.
+  // A mouse click (right: the right button); the modifier keys also read as held meanwhile.
   void Click(TWindow& window, TPoint point, unsigned modifiers = 0, bool right = false);
-  void RightClick(TWindow& window, TPoint point, unsigned modifiers = 0) { Click(window, point, modifiers, true); }
   // A command id delivered to the frame, as a tool button or accelerator would.
   void Command(TWindow& frame, int id) { frame.Command(id); }
   // Moves the vertical scroll bar (clamped to its range) and calls VScroll.

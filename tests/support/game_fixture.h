@@ -29,7 +29,6 @@ class GameFixture : public testing::Test {
 
   // The ciphertext letter (lower case) that stands for a plaintext letter.
   char CipherOf(char plain) const { return game.Encipher(plain | 0x20); }
-  int CipherIndexOf(char plain) const { return Game::LetterIndex(CipherOf(plain)); }
 
   // The keyboard rhythm: the ciphertext letter for plain, then the guessed plaintext letter.
   void TypeLetters(char plain, char guess) {
@@ -43,14 +42,20 @@ class GameFixture : public testing::Test {
   }
 
   void SetSetting(const char* key, int value) { store.WriteInt("quillo", key, value); }
-  // Error and hint sounds become recorded tones.
-  void BeepOnErrors() { SetSetting("ErrorMode", 1); }
-  void BeepOnHints() { SetSetting("HintMode", 1); }
 
   // Everything the player was shown or heard since ClearShown, in order: "box <caption>: <text>",
   // "tone 500 150", and for the game's message dialogs "dialog <caption>: <text>".
   std::vector<std::string> Shown() const { return {fake.Transcript().begin() + shownMark_, fake.Transcript().end()}; }
   void ClearShown() { shownMark_ = fake.Transcript().size(); }
+  // What the sound and the named message dialogs leave in Shown(), in order.
+  static std::vector<std::string> Toned(const char* caption, std::vector<std::string> texts) {
+    std::vector<std::string> shown;
+    for (const std::string& text : texts) {
+      shown.insert(shown.end(), {kTone, std::string("dialog ") + caption + ": " + text});
+    }
+    return shown;
+  }
+  static inline const std::string kTone = "tone 500 150";  // an error or hint sound
 
   std::string Guesses() const { return std::string(game.state.guess, kLetterCount); }
   std::string Unused() const { return std::string(game.panel.unused, kLetterCount); }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 
 int FakeFontHeight(const TLogFont* font) { return font && font->height ? std::abs(font->height) : 16; }
 
@@ -58,9 +59,7 @@ TPoint RecordingDC::ToDevice(TPoint logical) const {
 
 std::vector<DrawOp> RecordingDC::OpsOf(DrawKind kind) const {
   std::vector<DrawOp> found;
-  for (const DrawOp& op : ops_) {
-    if (op.kind == kind) found.push_back(op);
-  }
+  std::copy_if(ops_.begin(), ops_.end(), std::back_inserter(found), [kind](const DrawOp& op) { return op.kind == kind; });
   return found;
 }
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <sstream>
 #include <thread>
 
 #include "app/app.h"
@@ -21,7 +20,6 @@
 #include "resources/resources.h"
 #include "support/fake_platform.h"
 #include "support/testing.h"
-#include "wordlist/dictionary.h"
 
 namespace {
 
@@ -378,7 +376,6 @@ TEST_F(AppTest, OptionCommandsStoreTheirSettingAndTakeEffectAtOnce) {
 TEST_F(AppTest, HintButtonEdgesShowTheBarFirstAndMoveIt) {
   WriteSettings("HintButtons=0\n");
   Start();
-  EXPECT_FALSE(Marked(kCmdShowHintButtons));
   Choose(kCmdHintsLeft);
   EXPECT_TRUE(FramePeer().toolBarVisible && Marked(kCmdShowHintButtons) && FramePeer().vertical);
   Choose(kCmdHintsTop);
@@ -427,13 +424,11 @@ const char* const kVersion = "quillo-history 1\n";
 // The game lines after the version line: fields 3.. joined by spaces, and each line's id.
 std::vector<std::string> Games(const std::string& text, std::vector<std::string>* ids = nullptr) {
   EXPECT_EQ(text.rfind(kVersion, 0), 0u) << text;
-  std::vector<std::string> lines;
-  std::istringstream in(text.substr(std::string(kVersion).size()));
-  for (std::string line; std::getline(in, line);) {
+  std::vector<std::string> lines = Lines(text.substr(std::string(kVersion).size()));
+  for (std::string& line : lines) {
     if (ids) ids->push_back(line.substr(21, 16));  // after the 20-character date and a TAB
-    std::string rest = line.substr(38);
-    std::replace(rest.begin(), rest.end(), '\t', ' ');
-    lines.push_back(rest);
+    line.erase(0, 38);
+    std::replace(line.begin(), line.end(), '\t', ' ');
   }
   return lines;
 }
@@ -573,12 +568,11 @@ TEST_F(CheckEnteredTest, EncryptedPuzzlesOneSeveralOrNoneAndTheSpoilerOnlyOnYes)
   fake.AnswerNext(IDYES);
   EXPECT_EQ(Check("Wkh frpplwwhh phw.", kCmdPasteEncrypted),
             (std::vector<std::string>{std::string("One solution found.") + kSpoilQuestion, "The committee met."}));
-  fake.AnswerNext(IDNO);
-  EXPECT_EQ(Check("Wkh fdw vdw.", kCmdPasteEncrypted),
-            (std::vector<std::string>{std::string("Several solutions found.") + kSpoilQuestion}));
-  fake.AnswerNext(IDNO);
-  EXPECT_EQ(Check("Xqzj bvvk gpyq.", kCmdPasteEncrypted),
-            (std::vector<std::string>{std::string("No solution found.") + kSpoilQuestion}));
+  for (auto [text, found] : {std::pair{"Wkh fdw vdw.", "Several solutions found."},
+                             {"Xqzj bvvk gpyq.", "No solution found."}}) {
+    fake.AnswerNext(IDNO);
+    EXPECT_EQ(Check(text, kCmdPasteEncrypted), std::vector<std::string>{std::string(found) + kSpoilQuestion});
+  }
 }
 
 TEST_F(CheckEnteredTest, PlaintextPuzzlesSayWhetherAnotherReadingFitsAndCancelSaysNothing) {

@@ -11,13 +11,12 @@ namespace {
 // Seed 7 gives H->L, E->H, L->M, O->U, W->P, R->Q, D->G: "Lhmmu, Puqmg".
 constexpr const char* kHello = "Hello, World";
 constexpr std::uint32_t kSeed = 7;
-const std::string kTone = "tone 500 150";
 
 class EntryTest : public GameFixture {
  protected:
   void SetUp() override {
     StartPuzzle(kHello, PuzzleKind::kQuotePuzzle, kSeed);
-    BeepOnErrors();
+    SetSetting("ErrorMode", 1);  // error sounds become recorded tones
   }
   LetterHit Cipher(char letter) { return {Game::LetterIndex(letter), LetterHit::kCipherLetter, -1}; }
   LetterHit Plain(char letter) { return {Game::LetterIndex(letter), LetterHit::kPlainLetter, -1}; }
@@ -63,14 +62,11 @@ TEST_F(EntryTest, RefusalsExplainedWithTheErrorSound) {
   game.LeftClick(Plain('B'), false);  // a second plaintext letter
   game.KeyTyped(27);
   for (char key : {'Q', '1', ' ', '\r'}) game.KeyTyped(key);  // erase where nothing is, then no letters
-  std::vector<std::string> expected;
-  for (const char* text : {"You've already guessed H for that character.", "Select a plaintext character now",
-                           "The plaintext character H is already taken.", "Select a ciphertext character now",
-                           "There is no plaintext character for Q.", "Enter either a letter or a backspace.",
-                           "Enter either a letter or a backspace.", "Enter either a letter or a backspace."}) {
-    expected.insert(expected.end(), {kTone, std::string("dialog Error: ") + text});
-  }
-  EXPECT_EQ(Shown(), expected);
+  EXPECT_EQ(Shown(), Toned("Error", {"You've already guessed H for that character.",
+                                     "Select a plaintext character now", "The plaintext character H is already taken.",
+                                     "Select a ciphertext character now", "There is no plaintext character for Q.",
+                                     "Enter either a letter or a backspace.", "Enter either a letter or a backspace.",
+                                     "Enter either a letter or a backspace."}));
   EXPECT_TRUE(game.state.guess['U' - 'A'] == ' ' && game.panel.erasedCount == 0);
 
   // With ExplainErrors off only the sound remains; the locked-letter message still shows.
@@ -117,8 +113,7 @@ TEST_F(EntryTest, WinIsAnnouncedOnceAndTheGameIsOverAfterwards) {
   ClearShown();
   for (char key : {'g', 'G'}) game.KeyTyped(key);
   game.LittleHint();
-  const std::string over = "dialog Wake Up!: The game is over!";
-  EXPECT_EQ(Shown(), (std::vector<std::string>{kTone, over, kTone, over, kTone, over}));
+  EXPECT_EQ(Shown(), Toned("Wake Up!", std::vector<std::string>(3, "The game is over!")));
   EXPECT_EQ(game.state.guess['G' - 'A'], 'D');
 
   // Restarting the puzzle lets the next judging pass re-arm the announcement.
@@ -167,7 +162,7 @@ TEST_F(EntryTest, OutOfRangeIndexShutsTheGameDown) {
 }
 
 TEST_F(EntryTest, WordListRefusals) {
-  BeepOnHints();
+  SetSetting("HintMode", 1);
   std::strcpy(game.text.puzzleText, "Ab -- abcdefghijklmnopqrstuvwxyz");
   game.LeftClick({-1, LetterHit::kCipherLetter, 4}, true);   // a token of dashes
   game.LeftClick({-1, LetterHit::kCipherLetter, 2}, true);   // the blank
@@ -233,8 +228,7 @@ TEST(BoardLayout, UpAndDownTakeTheNearestLetterOnTheNextLineWithOne) {
 TEST_F(EntryTest, QuickEntryTypesOverAndMovesLettersButLocksHoldAndAdvanceMovesOn) {
   TypeLetters('h', 'h');  // L=H
   At(0, 'x');             // classic: refused
-  EXPECT_EQ(Shown(), (std::vector<std::string>{
-                         kTone, "dialog Error: You've already guessed H for that character."}));
+  EXPECT_EQ(Shown(), Toned("Error", {"You've already guessed H for that character."}));
   SetSetting("QuickEntry", 1);
   SetSetting("AdvanceAfterGuess", 1);
   ClearShown();

@@ -85,12 +85,11 @@ TEST_F(EngineTest, StartGameEnciphersCountsInBothOrdersAndResets) {
 
 TEST_F(EngineTest, JudgingBuildsTheGuessRowInTheCiphertextCaseAndSoundnessChecksRestoredKeys) {
   StartPuzzle("Go, go!", PuzzleKind::kTutorialPuzzle);  // "Sa, sa!"
-  game.state.guess['S' - 'A'] = 'G';
-  game.JudgePuzzle();
-  EXPECT_EQ(std::string(game.text.plainText) + std::to_string(game.state.gameOver), "G , g !0");
-  game.state.guess['A' - 'A'] = 'O';
-  game.JudgePuzzle();
-  EXPECT_EQ(std::string(game.text.plainText) + std::to_string(game.state.gameOver), "Go, go!1");
+  for (auto [cipher, guess, judged] : {std::tuple{'S', 'G', "G , g !0"}, {'A', 'O', "Go, go!1"}}) {
+    game.state.guess[cipher - 'A'] = guess;
+    game.JudgePuzzle();
+    EXPECT_EQ(std::string(game.text.plainText) + std::to_string(game.state.gameOver), judged);
+  }
   for (const char* nothing : {"", "   ", "1, 2: 3!"}) {  // no letter, nothing to solve: no win
     StartPuzzle(nothing);
     Paint();
@@ -173,10 +172,7 @@ TEST_F(EngineTest, TimeDialogShowsThePenaltiesAndStopsAtAnIllegalField) {
     std::vector<std::string> shown;
     for (int id : kTimeFieldIds) shown.push_back(d.Text(id));
     EXPECT_EQ(shown, (std::vector<std::string>{"15", "12", "30", "60", "300", "480"}));
-    d.Type(kTimeFieldIds[0], "-5");
-    d.Type(kTimeFieldIds[2], "45xyz");
-    d.Type(kTimeFieldIds[3], "letters");
-    d.Type(kTimeFieldIds[5], "9");
+    for (auto [i, typed] : {std::pair{0, "-5"}, {2, "45xyz"}, {3, "letters"}, {5, "9"}}) d.Type(kTimeFieldIds[i], typed);
     d.Click(IDOK);
     EXPECT_FALSE(d.Ended());
     EXPECT_EQ(fake.LastMessage(),
@@ -194,23 +190,14 @@ TEST_F(EngineTest, TimeDialogShowsThePenaltiesAndStopsAtAnIllegalField) {
 
 // Seed 7 gives E->H, T->A, A->X, S->C; the frequency order is E, T, A, S.
 constexpr const char* kPuzzle = "EEEE TTT AA S";
-const std::string kTone = "tone 500 150";
 
 class HelpTest : public GameFixture {
  protected:
   void SetUp() override {
     StartPuzzle(kPuzzle, PuzzleKind::kQuotePuzzle, 7);
     ASSERT_EQ(std::string(game.text.puzzleText), "HHHH AAA XX C");
-    BeepOnHints();
-    BeepOnErrors();
-  }
-  // What the hint sound and the named message dialogs leave in Shown(), in order.
-  static std::vector<std::string> Toned(const char* caption, std::vector<std::string> texts) {
-    std::vector<std::string> shown;
-    for (const std::string& text : texts) {
-      shown.insert(shown.end(), {kTone, std::string("dialog ") + caption + ": " + text});
-    }
-    return shown;
+    SetSetting("HintMode", 1);  // hint and error sounds become recorded tones
+    SetSetting("ErrorMode", 1);
   }
   char& GuessOn(char cipher) { return game.state.guess[cipher - 'A']; }
   bool LockedOn(char cipher) { return game.state.locked[cipher - 'A']; }

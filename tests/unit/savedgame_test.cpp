@@ -164,9 +164,7 @@ TEST_F(SavedGameTest, CutOrOutOfRangeFilesAreBrokenAndLeaveTheGameAlone) {
     WriteLines(lines, keep);
     expectBroken("cut after line " + std::to_string(keep));
   }
-  std::string whole;
-  for (const std::string& line : lines) whole += line + "\n";
-  WriteFile(kSavedGameFileName, whole.substr(0, whole.rfind(' ')));
+  WriteFile(kSavedGameFileName, handMade.substr(0, handMade.rfind(' ')));
   expectBroken("the last line cut to three numbers");
   EXPECT_FALSE(memory.HasFile());
 
@@ -213,9 +211,9 @@ TEST_F(SavedGameTest, CutOrOutOfRangeFilesAreBrokenAndLeaveTheGameAlone) {
   expectBroken("no terminating zero");
 
   // Missing only its final line end, the file is read as a stream reads it: it resumes.
-  WriteFile(kSavedGameFileName, whole.substr(0, whole.size() - 1));
+  WriteFile(kSavedGameFileName, handMade.substr(0, handMade.size() - 1));
   EXPECT_EQ(Resume(IDYES), kSavedGameResumed);
-  EXPECT_EQ(SavedGameText(game), whole);
+  EXPECT_EQ(SavedGameText(game), handMade);
 }
 
 // A disk that fills up during the write: each call gets at most the bytes left, then ENOSPC.
@@ -439,21 +437,16 @@ TEST_F(EnteredTest, GoToAsksUntilANumberInRange) {
 
   game.state.puzzleCount = 12;
   fake.ClearMessages();
-  fake.AnswerInput("12a", IDOK, "");
-  fake.AnswerNext(IDOK, "Illegal number, try again.");
-  fake.AnswerInput("0", IDOK, "12a");  // the text is kept after an illegal number
-  fake.AnswerNext(IDOK, "You must enter a number from 1 to 12");
-  fake.AnswerInput("13", IDOK, "");    // and emptied after one out of range
-  fake.AnswerNext(IDOK);
-  fake.AnswerInput("", IDOK, "");
-  fake.AnswerNext(IDOK);
+  // The text is kept after an illegal number and emptied after one out of range.
+  for (auto [typed, shown] : {std::pair{"12a", ""}, {"0", "12a"}, {"13", ""}, {"", ""}}) {
+    fake.AnswerInput(typed, IDOK, shown);
+    fake.AnswerNext(IDOK);
+  }
   fake.AnswerInput("007", IDOK, "");
   EXPECT_EQ(AskPuzzleNumber(game, nullptr, -15), 6);
-  ASSERT_EQ(fake.Messages().size(), 4u);
-  EXPECT_EQ(fake.Messages()[0],
-            (MessageBoxRecord{"Illegal number, try again.", "Error", MB_OKCANCEL | MB_ICONEXCLAMATION}));
-  EXPECT_EQ(fake.Messages()[1], (MessageBoxRecord{"You must enter a number from 1 to 12", "Error", MB_OKCANCEL}));
-  EXPECT_EQ(fake.Messages()[3].text, "Illegal number, try again.");
+  const MessageBoxRecord illegal{"Illegal number, try again.", "Error", MB_OKCANCEL | MB_ICONEXCLAMATION};
+  const MessageBoxRecord outOfRange{"You must enter a number from 1 to 12", "Error", MB_OKCANCEL};
+  EXPECT_EQ(fake.Messages(), (std::vector<MessageBoxRecord>{illegal, outOfRange, outOfRange, illegal}));
 
   // Cancel at either message, or at the dialog, ends the command.
   fake.AnswerInput("99999999999999999999999", IDOK, "");

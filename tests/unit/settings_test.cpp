@@ -361,7 +361,6 @@ TEST_F(SettingsTest, FontRecordsRoundTripAndLoadSelectAndSaveThem) {
     font.Load();
     EXPECT_STREQ(font.Record().faceName, face) << height << " at " << pixelsPerInch;
   }
-  fake.screenPixelsPerInch = {96, 96};
 
   store.WriteString("quillo", "Font", "");  // an unreadable value leaves the stock fixed font
   font.Load();
@@ -476,10 +475,9 @@ TEST_F(SettingsTest, MarginDialogAcceptsOnlyANumberUpToThreeInches) {
   double margin = 0.5;
   for (const char* typed : {"3.5", "abc", "1.25 "}) fake.AnswerInput(typed);
   EXPECT_TRUE(AskPrintMargin(&frame, 15, margin));
-  EXPECT_EQ(fake.Messages().size(), 2u);
-  EXPECT_EQ(fake.LastMessage(),
-            (MessageBoxRecord{"Error: the printer margin must be between\n0.0 and 3.0 inches.  Please try again.",
-                              "Error", MB_OK}));
+  const MessageBoxRecord refused{"Error: the printer margin must be between\n0.0 and 3.0 inches.  Please try again.",
+                                 "Error", MB_OK};
+  EXPECT_EQ(fake.Messages(), (std::vector<MessageBoxRecord>{refused, refused}));
   EXPECT_TRUE(margin == 1.25 && store.ReadString("quillo", "PrintMargin", "") == "1.25 ");
 
   fake.AnswerInput("2", IDCANCEL, "1.25");
@@ -505,13 +503,13 @@ TEST_F(ZoomTest, StepsScaleTheCellsReflowTheTextAndAreWrittenAtOnce) {
   }
   store.WriteString("quillo", "Zoom", "200");
   StartPuzzle("Now is the time for all good men to come to the aid of the party, said the typist.");
-  EXPECT_EQ(PaintQuote().OpsOf(DrawKind::Text).back().font->height, -30);
+  EXPECT_EQ(Repaint(quote()).OpsOf(DrawKind::Text).back().font->height, -30);
   EXPECT_EQ(std::pair(Cells().cellHeight, Cells().panelWidth), std::pair(30, 16 * 15));
   const int columnsAtDouble = Cells().lineColumns;
   window.ZoomOut();
-  EXPECT_EQ(PaintQuote().OpsOf(DrawKind::Text).back().font->height, -26);  // 175%: 26.25
+  EXPECT_EQ(Repaint(quote()).OpsOf(DrawKind::Text).back().font->height, -26);  // 175%: 26.25
   window.ActualSize();
-  EXPECT_EQ(PaintQuote().OpsOf(DrawKind::Text).back().font->height, -15);
+  EXPECT_EQ(Repaint(quote()).OpsOf(DrawKind::Text).back().font->height, -15);
   EXPECT_GT(Cells().lineColumns, columnsAtDouble);
   window.ZoomIn();
   EXPECT_EQ(store.ReadInt("quillo", "Zoom", 0), 110);

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
+#include <set>
 
 #include "solver/difficulty.h"
 #include "sources/ratings.h"
@@ -18,14 +18,8 @@ const std::initializer_list<std::pair<const char*, int>> kWords = {
 class SolverTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    std::vector<std::vector<Word>> byLength(kWordSlotCount);
-    for (const auto& [text, frequency] : kWords) {
-      Word& w = byLength[std::strlen(text)].emplace_back();
-      w.frequency = static_cast<std::uint16_t>(frequency);
-      std::strcpy(w.text, text);
-    }
     WordDictionary dict;
-    ASSERT_FALSE(ParseWordList(EncodeWordList(byLength, 1), dict));
+    ASSERT_FALSE(ParseWordList(WordListImage(kWords), dict));
     solver_ = new Solver(dict);
   }
   static void TearDownTestSuite() { delete solver_; }
@@ -61,11 +55,9 @@ TEST_F(SolverTest, AmbiguousAnswerHasRivals) {
   options.top = 24;
   const SolveResult r = solver_->Solve("Xyz wyz.", options);
   EXPECT_TRUE(r.solutions > 1 && r.confidence < 0.6);
-  const auto has = [&](const char* text) {
-    return std::any_of(r.readings.begin(), r.readings.end(),
-                       [&](const Reading& x) { return x.plaintext == text; });
-  };
-  EXPECT_TRUE(has("Cat sat.") && has("Sat cat.") && has("Hat mat.")) << r.readings[0].plaintext;
+  std::set<std::string> texts;
+  for (const Reading& reading : r.readings) texts.insert(reading.plaintext);
+  EXPECT_TRUE(texts.count("Cat sat.") && texts.count("Sat cat.") && texts.count("Hat mat.")) << r.readings[0].plaintext;
   for (const Reading& reading : r.readings) ExpectSoundKey(reading);
 }
 
@@ -110,8 +102,8 @@ TEST(TrialKeyTest, EverySeedGivesAPermutationWithoutFixedLetters) {
 }
 
 // The ratings file: the writer's text against a hand-made one, then the strict reader on
-// hand-made good and damaged files.
-TEST(RatingsTest, FormatAndStrictReading) {
+// hand-made good and damaged files; the file beside the quote file.
+TEST(RatingsTest, FormatStrictReadingAndTheFileBesideTheQuoteFile) {
   const std::vector<PuzzleRating> ratings = {{Band::Easy, 5}, {Band::Hard, 100}, {Band::Medium, 0}};
   const std::string good = "quillo-ratings 1 3\nE 5\nH 100\nM 0\n";
   EXPECT_EQ(FormatRatings(ratings), good);
@@ -138,9 +130,7 @@ TEST(RatingsTest, FormatAndStrictReading) {
   };
   for (const char* text : damaged) EXPECT_FALSE(ParseRatings(text, 3)) << text;
   EXPECT_FALSE(ParseRatings(std::string("quillo-ratings 1 1\nE 5\0", 21), 1));
-}
 
-TEST(RatingsTest, FileBesideTheQuoteFile) {
   EXPECT_EQ(RatingsFileNameFor("/a/b/quillo.cqt") + RatingsFileNameFor("/a.b/quotes"), "/a/b/quillo.cqr/a.b/quotes.cqr");
   TempFolder folder;
   const std::string path = folder.File("x.cqr");

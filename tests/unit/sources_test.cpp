@@ -34,10 +34,11 @@ class SourcesTest : public ::testing::Test {
     return buffer.data();
   }
 
+  // A quotation of 1000 characters fills the buffer without its zero.
   std::string Styled(const std::string& quote) {
     char in[1000] = {};
     char out[1000];
-    quote.copy(in, 999);
+    quote.copy(in, sizeof in);
     ApplyCaseStyle(in, out);
     return out;
   }
@@ -49,11 +50,18 @@ class SourcesTest : public ::testing::Test {
   Memory memory;
 };
 
-TEST_F(SourcesTest, ReportCountsSolvedPuzzles) {
+TEST_F(SourcesTest, ReportCountsSolvedPuzzlesAndGivesTheLineForThePrintedPage) {
   for (auto [n, grouped] : {std::pair{999, "999"}, {1000, "1,000"}, {1234567, "1,234,567"}}) {
     EXPECT_EQ(GroupedNumber(n), grouped);
   }
   EXPECT_EQ(QuoteFileTitle("C:\\Games\\quillo.cqt"), "quillo");
+  const std::pair<PuzzleSource, const char*> lines[] = {
+      {{0, "/games/quillo.cqt", 41}, "Puzzle #42 from file quillo"}, {{3, "quillo.cqt", 1233}, "Puzzle #1,234 from file quillo"},
+      {{0, "list.qot", -1}, "A puzzle from file list"}, {{1, "list.qot", 5}, "This is a puzzle you entered in ciphertext."},
+      {{9, "list.qot", 5}, ""}};
+  for (const auto& [source, line] : lines) EXPECT_EQ(Line(source), line) << source.puzzleKind;
+  EXPECT_EQ(PuzzleSourceReport({0, "/x/favorite.qot", -1}, memory), "Puzzle file: favorite (ordinary quote file).");
+  EXPECT_EQ(Line({0, "quillo.cqt", 41}, 10), "Puzzle #4");
 
   WriteCollection("my.quotes.cqt", 1500, "Quotations for testing");
   memory.OpenMemory(1500, "my.quotes.cqm");
@@ -75,17 +83,7 @@ TEST_F(SourcesTest, ReportCountsSolvedPuzzles) {
   EXPECT_EQ(PuzzleSourceReport(source, memory), head + std::string(999 - head.size(), 'd'));
 }
 
-TEST_F(SourcesTest, ReportLineForThePrintedPage) {
-  const std::pair<PuzzleSource, const char*> lines[] = {
-      {{0, "/games/quillo.cqt", 41}, "Puzzle #42 from file quillo"}, {{3, "quillo.cqt", 1233}, "Puzzle #1,234 from file quillo"},
-      {{0, "list.qot", -1}, "A puzzle from file list"}, {{1, "list.qot", 5}, "This is a puzzle you entered in ciphertext."},
-      {{9, "list.qot", 5}, ""}};
-  for (const auto& [source, line] : lines) EXPECT_EQ(Line(source), line) << source.puzzleKind;
-  EXPECT_EQ(PuzzleSourceReport({0, "/x/favorite.qot", -1}, memory), "Puzzle file: favorite (ordinary quote file).");
-  EXPECT_EQ(Line({0, "quillo.cqt", 41}, 10), "Puzzle #4");
-}
-
-TEST_F(SourcesTest, CompressWritesBesideThePlainFile) {
+TEST_F(SourcesTest, CompressWritesBesideThePlainFileAndNothingOnARefusalOrACancel) {
   const std::string plain = folder.File("list.qot");
   const std::string compressed = folder.File("list.cqt");
   WriteFile(plain, "One.\r\n\nTwo.\tSomebody\n");
@@ -103,12 +101,10 @@ TEST_F(SourcesTest, CompressWritesBesideThePlainFile) {
 
   EXPECT_EQ(CompressedFileNameFor("/a/b.c/list"), "/a/b.c/list.cqt");
   EXPECT_EQ(CompressedFileNameFor("/a/x.y.txt"), "/a/x.y.cqt");
-}
 
-TEST_F(SourcesTest, CompressWritesNothingOnARefusalOrACancel) {
-  const std::string plain = folder.File("bad.qot");
-  WriteFile(plain, "Fine.\nAlso fine.\nNot \x7F fine.\n");
-  fake.AnswerOpenFile(plain);
+  const std::string bad = folder.File("bad.qot");
+  WriteFile(bad, "Fine.\nAlso fine.\nNot \x7F fine.\n");
+  fake.AnswerOpenFile(bad);
   EXPECT_FALSE(CompressPuzzleFile(nullptr, -15));
   EXPECT_EQ(fake.LastMessage(),
             (MessageBoxRecord{"Line 3: character 5 (0x7F) cannot be written in a quote file.\n"
@@ -119,8 +115,8 @@ TEST_F(SourcesTest, CompressWritesNothingOnARefusalOrACancel) {
   EXPECT_FALSE(CompressPuzzleFile(nullptr, -15));
   EXPECT_EQ(fake.LastMessage().caption, "Error");
 
-  WriteFile(plain, "Fine.\n");
-  fake.AnswerOpenFile(plain);
+  WriteFile(bad, "Fine.\n");
+  fake.AnswerOpenFile(bad);
   fake.AnswerInput("never", IDCANCEL);
   fake.ClearMessages();
   EXPECT_FALSE(CompressPuzzleFile(nullptr, -15));
@@ -140,9 +136,8 @@ TEST_F(SourcesTest, CaseOnlyTheFirstLetterOfTheSettingCountsAndAnInvalidOneIsRep
   store.WriteString("quillo", "Case", "x");
   EXPECT_EQ(CurrentCaseStyle(), kCaseDefault);
   EXPECT_EQ(CurrentCaseStyle(), kCaseDefault);  // asked twice, reported once
-  ASSERT_EQ(fake.Messages().size(), 1u);
-  EXPECT_EQ(fake.LastMessage(),
-            (MessageBoxRecord{"Invalid \"Case\" option in quillo.ini:\nchanging it to Default", "Error", MB_OK}));
+  EXPECT_EQ(fake.Messages(), (std::vector<MessageBoxRecord>{
+                                 {"Invalid \"Case\" option in quillo.ini:\nchanging it to Default", "Error", MB_OK}}));
   EXPECT_EQ(store.ReadString("quillo", "Case", ""), "Default");
 
   SetCaseStyle(kCaseMilitary);  // the menu writes its own value and the style changes at once
@@ -159,11 +154,7 @@ TEST_F(SourcesTest, CaseMilitaryWritesBlocksOfFiveAndOutputNeverPassesTheBuffer)
 
   // A quotation buffer without its zero: 999 characters are taken.
   SetCaseStyle(kCaseUpper);
-  char in[1000];
-  char out[1000];
-  std::string(1000, 'q').copy(in, 1000);
-  ApplyCaseStyle(in, out);
-  EXPECT_EQ(std::string(out), std::string(999, 'Q'));
+  EXPECT_EQ(Styled(std::string(1000, 'q')), std::string(999, 'Q'));
 }
 
 std::string Bytes(std::initializer_list<unsigned char> bytes) { return {bytes.begin(), bytes.end()}; }

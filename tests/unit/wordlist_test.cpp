@@ -1,8 +1,6 @@
 // Possible words: patterns and candidates, the rare-word rule, preview and entry, and the dialog; the
 // dictionary loader on hand-made files, each fault with its line in errors.txt, and the log itself.
 
-#include <fstream>
-
 #include "classlib/errorlog.h"
 #include "resources/dlg_wordlist.h"
 #include "resources/resources.h"
@@ -54,14 +52,12 @@ TEST(WordPatternTest, CandidatesForAClickedWord) {
   EXPECT_EQ(BuildWordPattern(std::string(40, 'a'), Board().Guesses()).length, 25);
 }
 
-TEST(WordPatternTest, PreviewByCiphertextLetter) {
-  Board board;
-  board.Guess('q', 'D');
-  const auto preview = PreviewLetters(BuildWordPattern("Qx'Zx", board.Guesses()), "DO'NO");
+TEST(WordPatternTest, PreviewByCiphertextLetterAndEntrySkippingGuessedRepeatsAndNonLetters) {
+  Board shown;
+  shown.Guess('q', 'D');
+  const auto preview = PreviewLetters(BuildWordPattern("Qx'Zx", shown.Guesses()), "DO'NO");
   EXPECT_EQ(std::string(preview.begin(), preview.end()), "                d      o n");
-}
 
-TEST(WordPatternTest, EntrySkipsGuessedRepeatsAndNonLetters) {
   Board board;
   board.Guess('w', 'A');  // the candidate's a is used already
   const WordPattern p = BuildWordPattern("XYX-W", board.Guesses());
@@ -167,7 +163,7 @@ TEST_F(WordListTest, SelectionPreviewsTheWordAndOkNeedsOne) {
   auto dialog = Make(Enciphered("did"), false);
   std::array<char, 26> expected;
   expected.fill(' ');
-  expected[CipherIndexOf('d')] = 's', expected[CipherIndexOf('i')] = 'i';
+  expected[Game::LetterIndex(CipherOf('d'))] = 's', expected[Game::LetterIndex(CipherOf('i'))] = 'i';
   bool shownDuringSelection = false;
   Run(*dialog, [&](FakeDialog& d) {
     d.Select(kWordListBox, 0);  // "sis"
@@ -196,7 +192,7 @@ TEST_F(WordListTest, ChosenWordIsEnteredAsThePlayerWouldEnterIt) {
             (std::vector<std::string>{"dad", "tat"}));
   EXPECT_EQ(fake.LastDialog().result, IDOK);
   std::string expected(26, ' ');
-  expected[CipherIndexOf('a')] = 'A', expected[CipherIndexOf('d')] = 'D';
+  expected[Game::LetterIndex(CipherOf('a'))] = 'A', expected[Game::LetterIndex(CipherOf('d'))] = 'D';
   EXPECT_EQ(std::pair(Guesses(), Shown()), std::pair(expected, std::vector<std::string>{"dialog Possible Words"}));
 
   // OK on the selected word of a one-word puzzle solves it: the repaint finds the win.
@@ -233,9 +229,8 @@ class DictionaryTest : public ::testing::Test {
   }
   // The lines of errors.txt with the 24-character time stamp cut off.
   static std::vector<string> LogLines() {
-    std::ifstream in("errors.txt");
-    std::vector<string> lines;
-    for (string line; std::getline(in, line);) lines.push_back(line.size() > 24 ? line.substr(24) : line);
+    std::vector<string> lines = Lines(ReadFile("errors.txt").value_or(""));
+    for (string& line : lines) line.erase(0, line.size() > 24 ? 24 : 0);
     return lines;
   }
 
