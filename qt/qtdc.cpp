@@ -207,32 +207,32 @@ int QtDC::Dpi() const { return device_ ? device_->logicalDpiY() : 0; }
 TTextMetrics QtDC::GetTextMetrics() { return {Band().height, Metrics().averageCharWidth()}; }
 
 TSize QtDC::GetTextExtent(std::string_view text) {
-  return {InCells(text) ? CellsWidth(text) : Metrics().horizontalAdvance(ToQt(text)), Band().height};
+  const int cells = static_cast<int>(CellGlyphs(text).size());
+  return {cells > 0 ? cells * cellAdvance_ : Metrics().horizontalAdvance(ToQt(text)), Band().height};
 }
 
 // Shaping a string costs far more than the drawing of its glyphs; plain ASCII in a fixed-pitch
-// face, which has all of those glyphs, is measured and drawn by its whole-pixel cells instead.
-bool QtDC::InCells(std::string_view text) const {
-  return cellAdvance_ > 0 &&
-         std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; });
+// face that has a glyph for each of its characters is measured and drawn by its whole-pixel
+// cells instead. Empty for any other text, which Qt shapes (and finds other faces' glyphs for).
+QList<quint32> QtDC::CellGlyphs(std::string_view text) const {
+  if (cellAdvance_ <= 0 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; })) {
+    return {};
+  }
+  QList<quint32> glyphs = cellFace_.glyphIndexesForString(ToQt(text));
+  return glyphs.contains(0) ? QList<quint32>() : glyphs;
 }
-
-int QtDC::CellsWidth(std::string_view text) const { return cellAdvance_ * static_cast<int>(text.size()); }
 
 void QtDC::TextOut(int x, int y, std::string_view text) {
   if (!painter_ || text.empty()) return;
   Font();  // the painter draws in it
   const QString qtext = ToQt(text);
   const TextBand band = Band();
-  const bool cells = InCells(text);
-  painter_->fillRect(QRect(x, y, cells ? CellsWidth(text) : Metrics().horizontalAdvance(qtext), band.height),
-                     ToQColor(bkColor_));
+  const QList<quint32> glyphs = CellGlyphs(text);
+  const int width = glyphs.isEmpty() ? Metrics().horizontalAdvance(qtext) : static_cast<int>(glyphs.size()) * cellAdvance_;
+  painter_->fillRect(QRect(x, y, width, band.height), ToQColor(bkColor_));
   painter_->setPen(ToQColor(textColor_));
-  // Underlines and strike-outs are drawn to the end of the last cell only by the text path, and
-  // a character the face lacks takes another face's glyph there.
-  const QList<quint32> glyphs = cells && !font_->underline() && !font_->strikeOut()
-                                    ? cellFace_.glyphIndexesForString(qtext) : QList<quint32>();
-  if (glyphs.isEmpty() || glyphs.contains(0)) {
+  // Underlines and strike-outs are drawn to the end of the last cell only by the text path.
+  if (glyphs.isEmpty() || font_->underline() || font_->strikeOut()) {
     painter_->drawText(x, y + band.ascent, qtext);
     return;
   }

@@ -63,8 +63,7 @@ class QtDC : public TDC {
   // The selected font's metrics and text band, worked out once a font.
   const QFontMetrics& Metrics();
   TextBand Band();
-  bool InCells(std::string_view text) const;  // measured and drawn cell by cell
-  int CellsWidth(std::string_view text) const;
+  QList<quint32> CellGlyphs(std::string_view text) const;  // text measured and drawn cell by cell
   int Dpi() const;  // the device's vertical resolution, 0 for a measuring context
   void ApplyTransform();
   void ApplyClip();

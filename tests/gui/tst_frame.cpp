@@ -6,9 +6,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
-#include <QPainter>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
