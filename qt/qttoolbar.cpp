@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QPainter>
 #include <QPixmap>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -30,6 +32,38 @@ QImage ImageOfBitmap(const TBitmap& bitmap, const std::vector<unsigned>& palette
 }
 
 namespace {
+// Qt's raster engine hands any blend of 96 or more spans to a pool of painting threads, and the
+// bar's semi-transparent edge lines make a span of every pixel: a bar wider (or, upright, taller)
+// than that starts the threads at the first paint and waits for them at every paint after. Its
+// background is drawn in strips of fewer device pixels instead, which come out the same pixels.
+class StripPaintedBarStyle : public QProxyStyle {
+ public:
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget) const override {
+    if (element != CE_ToolBar) {
+      QProxyStyle::drawControl(element, option, painter, widget);
+      return;
+    }
+    constexpr int kDevicePixels = 64;
+    constexpr int kFar = 1 << 20;  // the outer strips stay open, so no clip is added there
+    const int strip = std::max(1, static_cast<int>(kDevicePixels / painter->device()->devicePixelRatio()));
+    const QRect area = option->rect;
+    const bool across = area.width() >= area.height();
+    const int first = across ? area.left() : area.top();
+    const int last = across ? area.right() : area.bottom();
+    for (int at = first; at <= last; at += strip) {
+      const int from = at == first ? -kFar : at;
+      const int to = at + strip > last ? kFar : at + strip - 1;
+      painter->save();
+      painter->setClipRect(across ? QRect(QPoint(from, -kFar), QPoint(to, kFar))
+                                  : QRect(QPoint(-kFar, from), QPoint(kFar, to)),
+                           Qt::IntersectClip);
+      QProxyStyle::drawControl(element, option, painter, widget);
+      painter->restore();
+    }
+  }
+};
+
 // The picture drawn anew at scale times its pixels, for screens scaled 150% and more: the same
 // raised grey button, with its label in a bold face rasterised at the screen's resolution
 // instead of the little pixel font enlarged.
@@ -62,6 +96,9 @@ QPixmap SharpPicture(QSize size, const QString& label, int scale) {
 QtToolBar::QtToolBar(QMainWindow& frame, std::function<void(int)> command)
     : frame_(frame), command_(std::move(command)), bar_(new QToolBar(&frame)) {
   bar_->setObjectName(QStringLiteral("hintButtons"));
+  auto* style = new StripPaintedBarStyle;
+  style->setParent(bar_);
+  bar_->setStyle(style);
   bar_->setMovable(false);
   bar_->setFloatable(false);
   bar_->toggleViewAction()->setVisible(false);

@@ -233,6 +233,35 @@ class FrameTest : public QObject {
     frame_.FramePeer().ShowToolBar(true);
   }
 
+  // The bar draws its background in strips; it must come out as the application style draws it
+  // whole, lying or upright, on plain and scaled screens.
+  void toolBarLooksAsTheApplicationStyleDrawsIt() {
+    frame_.FramePeer().SetToolBar({TToolItem::Button(1, 108, "Confirm"), TToolItem::Gap(10),
+                                   TToolItem::Button(2, 109, "Undo")});
+    QToolBar* bar = dynamic_cast<QtFramePeer&>(frame_.Peer()).ToolBar()->Bar();
+    QStyle* own = bar->style();
+    const auto render = [bar](qreal ratio) {
+      QImage image(bar->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+      image.setDevicePixelRatio(ratio);
+      image.fill(Qt::transparent);
+      bar->render(&image);
+      return image;
+    };
+    for (const auto& [edge, upright] : {std::pair(TEdge::Bottom, false), std::pair(TEdge::Left, true)}) {
+      frame_.FramePeer().PlaceToolBar(edge, upright);
+      main_->resize(700, 600);
+      QTRY_VERIFY(upright ? bar->height() > 300 : bar->width() > 600);
+      for (const qreal ratio : {1.0, 1.25, 2.0, 3.0}) {
+        const QImage strips = render(ratio);
+        bar->setStyle(QApplication::style());
+        const QImage whole = render(ratio);
+        bar->setStyle(own);
+        QVERIFY2(strips == whole, qPrintable(QStringLiteral("edge %1, ratio %2").arg(int(edge)).arg(ratio)));
+      }
+    }
+    frame_.FramePeer().PlaceToolBar(TEdge::Bottom, false);
+  }
+
   // Runs last: it closes every window.
   void quitEndsTheApplicationLoopAndItsDialogs() {
     RecordingFrame frame;
