@@ -19,14 +19,16 @@ QImage ImageOfBitmap(const TBitmap& bitmap, const std::vector<unsigned>& palette
   if (bitmap.width <= 0 || bitmap.height <= 0 || bitmap.width > 4096 || bitmap.height > 4096) return {};
   const size_t count = static_cast<size_t>(bitmap.width) * static_cast<size_t>(bitmap.height);
   if (bitmap.pixels.size() != count) return {};
+  QRgb colors[256];
+  for (size_t i = 0; i < std::size(colors); ++i) {
+    const unsigned color = i < palette.size() ? palette[i] : 0;
+    colors[i] = qRgb(RedOf(color), GreenOf(color), BlueOf(color));
+  }
   QImage image(bitmap.width, bitmap.height, QImage::Format_RGB32);
+  const unsigned char* index = bitmap.pixels.data();
   for (int y = 0; y < bitmap.height; ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < bitmap.width; ++x) {
-      const unsigned char index = bitmap.pixels[static_cast<size_t>(y) * bitmap.width + x];
-      const unsigned color = index < palette.size() ? palette[index] : 0;
-      line[x] = qRgb(RedOf(color), GreenOf(color), BlueOf(color));
-    }
+    for (int x = 0; x < bitmap.width; ++x) line[x] = colors[*index++];
   }
   return image;
 }
@@ -110,33 +112,34 @@ QtToolBar::QtToolBar(QMainWindow& frame, std::function<void(int)> command)
 void QtToolBar::Set(const std::vector<TToolItem>& items) {
   bar_->clear();
   // The bar hands its icon size to its buttons: make it the size of the largest picture.
+  std::vector<QImage> pictures;
   QSize iconSize(0, 0);
   for (const TToolItem& item : items) {
-    if (item.gap <= 0) iconSize = iconSize.expandedTo(ImageOfBitmap(HintBitmap(item.bitmap), BitmapPalette()).size());
+    pictures.push_back(item.gap > 0 ? QImage() : ImageOfBitmap(HintBitmap(item.bitmap), BitmapPalette()));
+    iconSize = iconSize.expandedTo(pictures.back().size());
   }
   if (!iconSize.isEmpty()) bar_->setIconSize(iconSize);
   // Six pictures and two gaps must fit the default 560-pixel frame: no extra spacing.
   bar_->setContentsMargins(0, 0, 0, 0);
   if (bar_->layout()) bar_->layout()->setSpacing(1);
-  for (const TToolItem& item : items) {
-    if (item.gap > 0) {
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (items[i].gap > 0) {
       auto* gap = new QWidget(bar_);
-      gap->setFixedSize(item.gap, item.gap);
+      gap->setFixedSize(items[i].gap, items[i].gap);
       bar_->addWidget(gap);
     } else {
-      bar_->addWidget(MakeButton(item));
+      bar_->addWidget(MakeButton(items[i], pictures[i]));
     }
   }
 }
 
-QToolButton* QtToolBar::MakeButton(const TToolItem& item) {
+QToolButton* QtToolBar::MakeButton(const TToolItem& item, const QImage& picture) {
   auto* button = new QToolButton(bar_);
   button->setText(ToQt(item.label));
   button->setToolTip(StripMnemonics(ToQt(item.label)));
   // Like picture buttons elsewhere, they never take the keyboard focus from the puzzle.
   button->setFocusPolicy(Qt::NoFocus);
   button->setAutoRaise(true);
-  const QImage picture = ImageOfBitmap(HintBitmap(item.bitmap), BitmapPalette());
   if (!picture.isNull()) {
     // The picture is drawn as a button already: the tool button adds only a thin edge.
     // Sharper pictures for scaled screens are drawn when such a screen first asks for them.

@@ -32,7 +32,7 @@ class QtToolBar {
   QToolBar* Bar() const { return bar_; }
 
  private:
-  QToolButton* MakeButton(const TToolItem& item);
+  QToolButton* MakeButton(const TToolItem& item, const QImage& picture);
 
   QMainWindow& frame_;
   std::function<void(int)> command_;

@@ -202,6 +202,14 @@ class FrameTest : public QObject {
   }
 
   void toolBarButtonsGapsAndPlacement() {
+    // A hand-made picture on a 0x00BBGGRR palette: an index past its end draws black, and
+    // pixels that do not fill the size give no picture.
+    const std::vector<unsigned> palette = {0x00332211, 0x00FFFFFF};
+    const QImage picture = ImageOfBitmap({2, 2, {0, 1, 1, 7}}, palette);
+    QCOMPARE((std::vector{picture.pixel(0, 0), picture.pixel(1, 0), picture.pixel(0, 1), picture.pixel(1, 1)}),
+             (std::vector{qRgb(0x11, 0x22, 0x33), qRgb(255, 255, 255), qRgb(255, 255, 255), qRgb(0, 0, 0)}));
+    QVERIFY(ImageOfBitmap({2, 2, {0, 1, 1}}, palette).isNull());
+
     frame_.FramePeer().SetToolBar({TToolItem::Button(1, 108, "Confirm"), TToolItem::Gap(10),
                               TToolItem::Button(99, 106, "Solve")});
     QToolBar* bar = dynamic_cast<QtFramePeer&>(frame_.Peer()).ToolBar()->Bar();
