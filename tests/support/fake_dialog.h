@@ -6,8 +6,6 @@
 #include "framework/dialog.h"
 #include "recording_dc.h"
 
-class FakePlatform;
-
 struct FakeListItem { std::string text; long data = 0; };
 
 // One control of a running dialog. Rectangles are client pixels: template dialog units x 2.
@@ -31,11 +29,26 @@ struct FakeControl {
   bool IsButton() const { return kind == TControlKind::Button || kind == TControlKind::DefaultButton; }
 };
 
+// What a dialog looked like when it ended; FakePlatform::Dialogs() lists them in start order. The
+// running dialog's peer holds the same fields as they change.
+struct DialogRecord {
+  int templateId = 0;
+  std::string caption;                // as it was at the end
+  std::vector<FakeControl> controls;  // every control's state at the end
+  int result = 0;                     // the value End was given
+
+  bool HasControl(int id) const;
+  // Fails the test for an unknown id and returns a scratch control.
+  FakeControl& Control(int id) { return const_cast<FakeControl&>(std::as_const(*this).Control(id)); }
+  const FakeControl& Control(int id) const;
+  std::string Text(int id) const { return Control(id).text; }  // "" and a test failure for an unknown id
+};
+
 // The in-memory peer. An unknown control id fails the test (template and dialog class disagree)
 // and acts as an empty control. As on the window system the game was written for, SetItemText
 // does not notify, ignores the edit limit and clears the modified flag; a sorted list inserts in
 // case-insensitive order; list indices out of range give "" and data -1 and select nothing.
-class FakeDialogPeer : public TDialogPeer {
+class FakeDialogPeer : public TDialogPeer, public DialogRecord {
  public:
   FakeDialogPeer(const TDialogTemplate& dialogTemplate, TRect windowRect);
 
@@ -67,40 +80,19 @@ class FakeDialogPeer : public TDialogPeer {
   void End(int value) override;
   void SetTimer(int milliseconds) override { timerMs = milliseconds; }
 
-  bool HasControl(int id) const;
-  // Fails the test for an unknown id and returns a scratch control.
-  FakeControl& Control(int id) { return const_cast<FakeControl&>(std::as_const(*this).Control(id)); }
-  const FakeControl& Control(int id) const;
-
-  int templateId = 0;
-  std::string caption;
-  std::vector<FakeControl> controls;
   TRect windowRect;
   bool ended = false;
-  int result = 0;
   int timerMs = 0;  // the dialog's timer, 0 when stopped
 
  private:
   const FakeListItem* Item(int id, int index) const;  // null when out of range
-  mutable FakeControl scratch_;  // what an unknown id reads and writes
-};
-
-// What a dialog looked like when it ended; FakePlatform::Dialogs() lists them in start order.
-struct DialogRecord {
-  int templateId = 0;
-  std::string caption;                // as it was at the end
-  std::vector<FakeControl> controls;  // every control's state at the end
-  int result = 0;                     // the value End was given
-
-  std::string Text(int id) const;  // "" and a test failure for an unknown id
 };
 
 // The driver a dialog script gets: acts as the player would. Acting on an ended dialog, on a
 // missing or disabled control, or on a control of the wrong kind fails the test and does nothing.
 class FakeDialog {
  public:
-  FakeDialog(FakePlatform& platform, TDialog& dialog, FakeDialogPeer& peer)
-      : platform_(platform), dialog_(dialog), peer_(peer) {}
+  FakeDialog(TDialog& dialog, FakeDialogPeer& peer) : dialog_(dialog), peer_(peer) {}
 
   FakeDialogPeer& Peer() { return peer_; }
   std::string Text(int id) const { return peer_.GetItemText(id); }
@@ -134,7 +126,6 @@ class FakeDialog {
   bool CanAct(int id, const char* action, bool needsList = false) const;
   void ClickRadio(int id);
 
-  FakePlatform& platform_;
   TDialog& dialog_;
   FakeDialogPeer& peer_;
 };

@@ -95,12 +95,6 @@ void FakePlatform::Click(TWindow& window, TPoint point, unsigned modifiers, bool
   keysDown = before;
 }
 
-void FakePlatform::ScrollTo(TWindow& window, int position) {
-  FakeWindowPeer& peer = Peer(window);
-  peer.vScrollPosition = std::clamp(position, 0, peer.vScrollRange);
-  window.VScroll(peer.vScrollPosition);
-}
-
 // ---- The window peer ----
 
 FakeWindowPeer::FakeWindowPeer(FakePlatform& platform, TWindow& window) : platform_(&platform), window_(window) {
@@ -148,11 +142,6 @@ RecordingDC FakeWindowPeer::PaintNow() {
   window_.Paint(dc);
   lastPaint = dc;
   return dc;
-}
-
-void FakeWindowPeer::SetVScroll(int range, int position) {
-  vScrollRange = std::max(range, 0);
-  vScrollPosition = std::clamp(position, 0, vScrollRange);
 }
 
 void FakeWindowPeer::SetFocus() { if (platform_) platform_->SetFocus(this); }
@@ -246,18 +235,18 @@ int FakePlatform::RunDialog(TDialog& dialog) {
   }
   FakeDialogPeer peer(dialog.Template(), DefaultDialogRect(dialog.Template()));
   const std::size_t index = dialogs_.size();
-  dialogs_.push_back(DialogRecord{dialog.Template().id, peer.caption, {}, 0});
+  dialogs_.push_back(peer);
   // Detach even when the game throws out of a handler, so the dialog never holds a dead peer.
   struct Detach { TDialog& dialog; ~Detach() { dialog.Attach(nullptr); } } detach{dialog};
   dialog.Attach(&peer);
   dialog.SetupWindow();
   const bool message = peer.templateId == kHintTemplateId && peer.HasControl(kMessageTextId);
   transcript_.push_back("dialog " + peer.caption + (message ? ": " + peer.Control(kMessageTextId).text : ""));
-  FakeDialog driver(*this, dialog, peer);
+  FakeDialog driver(dialog, peer);
   if (!peer.ended) RunScript(driver);
   if (!peer.ended) dialog.End(IDCANCEL);
   // Indexed: nested dialogs may have grown the list.
-  dialogs_[index] = DialogRecord{peer.templateId, peer.caption, peer.controls, peer.result};
+  dialogs_[index] = peer;
   return peer.result;
 }
 
@@ -372,23 +361,23 @@ TColor FakePlatform::SysColor(int index) {
 
 // The fake's dialog units are two pixels each way (an 8 x 16 dialog font).
 FakeDialogPeer::FakeDialogPeer(const TDialogTemplate& dialogTemplate, TRect rect)
-    : templateId(dialogTemplate.id), caption(dialogTemplate.caption), windowRect(rect) {
+    : DialogRecord{dialogTemplate.id, dialogTemplate.caption, {}, 0}, windowRect(rect) {
   for (const TControlDesc& d : dialogTemplate.controls) {
     AddControl(d.kind, d.id, d.text, {d.rect.left * 2, d.rect.top * 2, d.rect.right * 2, d.rect.bottom * 2});
   }
 }
 
-bool FakeDialogPeer::HasControl(int id) const {
+bool DialogRecord::HasControl(int id) const {
   return std::any_of(controls.begin(), controls.end(), [id](const FakeControl& c) { return c.id == id; });
 }
 
-const FakeControl& FakeDialogPeer::Control(int id) const {
+const FakeControl& DialogRecord::Control(int id) const {
   for (const FakeControl& control : controls) {
     if (control.id == id) return control;
   }
   ADD_FAILURE() << "dialog " << templateId << " (\"" << caption << "\") has no control " << id;
-  scratch_ = FakeControl{};
-  return scratch_;
+  static FakeControl scratch;  // what an unknown id reads and writes
+  return scratch = FakeControl{};
 }
 
 const FakeListItem* FakeDialogPeer::Item(int id, int index) const {
@@ -434,14 +423,6 @@ void FakeDialogPeer::End(int value) {
   if (ended) return;  // a second End changes nothing, as on a closed window
   ended = true;
   result = value;
-}
-
-std::string DialogRecord::Text(int id) const {
-  for (const FakeControl& control : controls) {
-    if (control.id == id) return control.text;
-  }
-  ADD_FAILURE() << "dialog " << templateId << " (\"" << caption << "\") had no control " << id;
-  return {};
 }
 
 bool FakeDialog::CanAct(int id, const char* action, bool needsList) const {
