@@ -73,8 +73,6 @@ class FakePlatform : public TPlatform {
   void Click(TWindow& window, TPoint point, unsigned modifiers = 0, bool right = false);
   // A command id delivered to the frame, as a tool button or accelerator would.
   void Command(TWindow& frame, int id) { frame.Command(id); }
-  // Moves the vertical scroll bar (clamped to its range) and calls VScroll.
-  void ScrollTo(TWindow& window, int position);
   TWindow* Focus() const { return focus_; }  // the window that last asked for the focus
 
   // ---- Message boxes ----

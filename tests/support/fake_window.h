@@ -31,7 +31,7 @@ class FakeWindowPeer : public TWindowPeer, public TFramePeer {
   void SetTimer(int id, int milliseconds) override { timers[id] = milliseconds; }
   void KillTimer(int id) override { timers.erase(id); }
   std::unique_ptr<TDC> MeasuringDC() override { return std::make_unique<RecordingDC>(); }
-  void SetVScroll(int range, int position) override;
+  void SetVScroll(int range, int) override { vScrollRange = range > 0 ? range : 0; }
   void SetFocus() override;
   void SetCaption(const std::string& text) override { caption = text; }
   void SetMenu(const std::vector<TMenuItem>& items) override { menu = items; hasMenu = true; }
@@ -66,7 +66,7 @@ class FakeWindowPeer : public TWindowPeer, public TFramePeer {
   std::optional<RecordingDC> lastPaint;  // the most recent paint's drawing
   std::optional<TColor> background;
   std::map<int, int> timers;  // id -> period in ms
-  int vScrollRange = 0, vScrollPosition = 0;
+  int vScrollRange = 0;  // the scroll bar's range as last set
   // Frames.
   std::string caption;
   bool hasMenu = false;
