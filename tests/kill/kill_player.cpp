@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <random>
 
 #include "app/app.h"
@@ -88,8 +89,9 @@ ExpectedQuestions ExpectedAtStart() {
 // would otherwise keep the poll from ever running again.
 class Player : public QObject {
  public:
-  // Answers dialogs from now on; the session may ask its start-up questions before Play.
-  explicit Player(unsigned seed) : random_(seed) {
+  // Answers dialogs from now on; the session may ask its start-up questions before Play. In check
+  // mode (`expected` given) every question is judged against what the files call for.
+  Player(unsigned seed, std::optional<ExpectedQuestions> expected) : random_(seed), expected_(expected) {
     poll_.setInterval(10);
     connect(&poll_, &QTimer::timeout, this, [this] { Poll(); });
     poll_.start();
@@ -119,12 +121,6 @@ class Player : public QObject {
     Press("exit", Qt::Key_X);
     if (!app_->ShutdownRequested()) return Stuck("exit refused");
     return unexpected_ ? 3 : 0;
-  }
-
-  // Check mode judges every question against what the files call for.
-  void ExpectOnly(const ExpectedQuestions& expected) {
-    checking_ = true;
-    expected_ = expected;
   }
 
  private:
@@ -267,7 +263,7 @@ class Player : public QObject {
       // Possible Words and anything else: closed with Cancel (the placement is still written).
       lastDialog_ = dialog;
       Say("dialog " + dialog->windowTitle().toStdString());
-      if (checking_) unexpected_ = true;
+      if (expected_) unexpected_ = true;
       ClickLater(dialog, nullptr);
     }
   }
@@ -316,15 +312,15 @@ class Player : public QObject {
     const QString title = box.windowTitle();
     const QString text = box.text();
     if (text.startsWith("Continue the unfinished game")) {
-      if (checking_) return Expect(expected_.resume, QMessageBox::Yes);
+      if (expected_) return Expect(expected_->resume, QMessageBox::Yes);
       return Chance(70) ? QMessageBox::Yes : Chance(50) ? QMessageBox::No : QMessageBox::Cancel;
     }
     if (title == "Welcome to Quillo!") {
-      return checking_ ? Expect(expected_.welcome, QMessageBox::Cancel) : QMessageBox::Cancel;
+      return expected_ ? Expect(expected_->welcome, QMessageBox::Cancel) : QMessageBox::Cancel;
     }
     if (text.startsWith("Would you like to save this game?")) return QMessageBox::Yes;
     if (text.startsWith("Do you really want to start a new game")) return QMessageBox::Yes;
-    if (checking_) Expect(false, QMessageBox::Ok);
+    if (expected_) Expect(false, QMessageBox::Ok);
     // Hint refusals, missing word lists, "Save complete": whatever the box offers first.
     if (QPushButton* preferred = box.defaultButton()) return box.standardButton(preferred);
     return QMessageBox::Ok;
@@ -345,8 +341,7 @@ class Player : public QObject {
   int youWonStage_ = 0;
   int wins_ = 0;
   bool finalWin_ = false;
-  bool checking_ = false;
-  ExpectedQuestions expected_;
+  std::optional<ExpectedQuestions> expected_;  // check mode only
   bool unexpected_ = false;
 };
 
@@ -381,8 +376,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("quillo");
   QApplication::setApplicationDisplayName("Quillo!");
   QApplication::setQuitOnLastWindowClosed(false);
-  Player player(options.seed);
-  if (options.startOnly) player.ExpectOnly(expected);
+  Player player(options.seed, options.startOnly ? std::optional(expected) : std::nullopt);
   AnnouncingPlatform platform;
   SetPlatform(&platform);
   int status = 0;
