@@ -50,21 +50,18 @@ class GameDialogTest : public testing::Test {
     EXPECT_EQ(AboutDlg(&frame, TProjectRCVersion(std::move(values))).Execute(), IDOK);
     return fake.LastDialog();
   }
-  TSize MessageSize() const {
-    TRect rect = fake.DefaultDialogRect(HintTemplate());
-    return {rect.Width(), rect.Height()};
-  }
 
   FakePlatform fake;
   MemoryIniFile store;
   RunServices services{store};
   TFrameWindow frame;
+  // A message dialog's size: the fake's dialog units are two pixels each way.
+  const TSize messageSize{HintTemplate().size.cx * 2, HintTemplate().size.cy * 2};
 };
 
 TEST_F(GameDialogTest, OpensBesideTheMainWindowFirstThenWhereItWasLeft) {
-  TSize size = MessageSize();
   // Nothing saved: right of the main window, and that place is saved by its top-right corner.
-  EXPECT_EQ(ShowMessage(&frame, "Error"), TRect::FromSize(660, 100, size.cx, size.cy));
+  EXPECT_EQ(ShowMessage(&frame, "Error"), TRect::FromSize(660, 100, messageSize.cx, messageSize.cy));
   EXPECT_EQ(SavedPlacement("Error"), (std::vector<int>{1, 0, 0}));
   // Without room on the right, below it; without room there either, centred over it.
   EXPECT_EQ(floatplace::FirstPlace({300, 200}, kFrameRect, {0, 0, 900, 1040}), TRect::FromSize(100, 581, 300, 200));
@@ -72,46 +69,45 @@ TEST_F(GameDialogTest, OpensBesideTheMainWindowFirstThenWhereItWasLeft) {
 
   // Dragged near the bottom-right corner, it comes back at the same offset from that corner
   // after the main window has moved and grown.
-  TRect nearBottomRight = TRect::FromSize(600, 550, size.cx, size.cy);
+  TRect nearBottomRight = TRect::FromSize(600, 550, messageSize.cx, messageSize.cy);
   ShowMessage(&frame, "Error", &nearBottomRight);
   EXPECT_EQ(SavedPlacement("Error"), (std::vector<int>{3, 600 - 660, 550 - 581}));
   fake.Peer(frame).windowRect = {300, 200, 1000, 800};
-  EXPECT_EQ(ShowMessage(&frame, "Error"), TRect::FromSize(940, 769, size.cx, size.cy));
+  EXPECT_EQ(ShowMessage(&frame, "Error"), TRect::FromSize(940, 769, messageSize.cx, messageSize.cy));
 
   SavePlacement("ErrorMsg", 9, 10, 20);  // a corner number out of range counts as the top-left one
-  EXPECT_EQ(ShowMessage(&frame, "ErrorMsg"), TRect::FromSize(310, 220, size.cx, size.cy));
+  EXPECT_EQ(ShowMessage(&frame, "ErrorMsg"), TRect::FromSize(310, 220, messageSize.cx, messageSize.cy));
 
   fake.workArea = {50, 40, 1900, 1000};  // without a parent the work area stands in for the main window
   SavePlacement("GameOver", 0, 10, 20);
-  EXPECT_EQ(ShowMessage(nullptr, "GameOver"), TRect::FromSize(60, 60, size.cx, size.cy));
+  EXPECT_EQ(ShowMessage(nullptr, "GameOver"), TRect::FromSize(60, 60, messageSize.cx, messageSize.cy));
 
   // Whole-pixel distances: sqrt(2) and 1 both count as 1, so the earlier corner wins a tie.
   EXPECT_EQ(floatplace::NearestCorner({0, 0, 2, 2}, {0, 0, 1, 100}) * 10 + floatplace::NearestCorner({0, -2, 2, 2}, {0, 0, 1, 100}), 1);
 }
 
 TEST_F(GameDialogTest, PlacementIsClampedToTheWorkAreaAndTheClampedPlaceIsSaved) {
-  TSize size = MessageSize();
   // Larger than the work area: its left and top edges lie on the work area's.
   fake.workArea = {0, 0, 300, 100};
   SavePlacement("Error", 3, 50, 50);
-  EXPECT_EQ(ShowMessage(&frame, "Error"), TRect::FromSize(0, 0, size.cx, size.cy));
+  EXPECT_EQ(ShowMessage(&frame, "Error"), TRect::FromSize(0, 0, messageSize.cx, messageSize.cy));
 
   // An offset far off the work area is pulled back to its bottom-right; closing without a drag
   // saves that corrected place.
   fake.workArea = {0, 0, 1920, 1040};
   SavePlacement("Error", 3, 5000, 5000);
   TRect opened = ShowMessage(&frame, "Error");
-  EXPECT_EQ(opened, TRect::FromSize(1920 - size.cx, 1040 - size.cy, size.cx, size.cy));
+  EXPECT_EQ(opened, TRect::FromSize(1920 - messageSize.cx, 1040 - messageSize.cy, messageSize.cx, messageSize.cy));
   EXPECT_EQ(SavedPlacement("Error"), (std::vector<int>{3, opened.left - 660, opened.top - 581}));
   EXPECT_EQ(ShowMessage(&frame, "Error"), opened);
 
   // Grown for a large puzzle font after it was placed against the right edge, it is pulled back.
-  SavePlacement("HintDialog", 1, 1920 - 660 - size.cx, 0);
+  SavePlacement("HintDialog", 1, 1920 - 660 - messageSize.cx, 0);
   const TRect grown = ShowMessage(&frame, "HintDialog", nullptr, -20);
-  EXPECT_TRUE(grown.right == 1920 && grown.Width() > size.cx);
+  EXPECT_TRUE(grown.right == 1920 && grown.Width() > messageSize.cx);
 
   SavePlacement("Error", 1, INT_MAX, INT_MIN);  // offsets at the ends of the integer range do no harm
-  EXPECT_EQ(ShowMessage(&frame, "Error"), TRect::FromSize(1920 - size.cx, 0, size.cx, size.cy));
+  EXPECT_EQ(ShowMessage(&frame, "Error"), TRect::FromSize(1920 - messageSize.cx, 0, messageSize.cx, messageSize.cy));
 }
 
 TEST_F(GameDialogTest, InputDialogCopiesTheTextOnOkOnly) {

@@ -34,8 +34,7 @@ class RecordingIniFile : public IniFile {
     ++rawReads;
     auto found = values.find(std::string(section) + "/" + key);
     const std::string value = found == values.end() ? def : found->second;
-    const std::size_t count = std::min(value.size(), static_cast<std::size_t>(size - 1));
-    std::memcpy(buffer, value.data(), count);
+    const std::size_t count = value.copy(buffer, static_cast<std::size_t>(size - 1));
     buffer[count] = '\0';
     return static_cast<int>(count);
   }
@@ -446,10 +445,8 @@ TEST(PageGeometryTest, TheWorkedExampleNaturalAndMaximumSizesAndHostileInput) {
     }
   }
 
-  Paper noResolution;
-  noResolution.logPixelsX = 0;
   EXPECT_FALSE(ComputePageGeometry(InputFor(0, 600, letter)));
-  EXPECT_FALSE(ComputePageGeometry(InputFor(800, 600, noResolution)));
+  EXPECT_FALSE(ComputePageGeometry(InputFor(800, 600, Paper{.logPixelsX = 0})));
   EXPECT_FALSE(ComputePageGeometry(InputFor(800, 600, letter, 9.0)));  // a margin that leaves no area
 }
 
